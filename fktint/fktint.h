@@ -1,0 +1,31 @@
+// The term evaluator and the number fields: a term is read and evaluated in one pass, with the
+// outcome reported in EvalError, never by an exception.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace plotwerk::fktint {
+
+// Code of the last evaluation: 0 success, 1 unreadable or x below the allowed range,
+// 2 domain error or overflow guard, 3 valid value at a jump or x above the allowed range,
+// 4 clamped or substitute value.
+extern std::uint8_t EvalError;
+
+// The values of the letters P, Q and R in a term.
+extern double ParamP;
+extern double ParamQ;
+extern double ParamR;
+
+// Evaluates the upper-case term (code page 1252 bytes) at X = x and sets EvalError.
+double EvaluateTerm(std::string_view term, double x);
+
+// Reads a number field's text as a constant term at X = 1; 0 on any evaluation error.
+double ReadNumberField(std::string_view text);
+
+// Fixed-point text with a decimal comma and without trailing zeros, right-aligned in at least
+// field_width characters.
+std::string FormatNumber(unsigned field_width, unsigned decimals, double value);
+
+}  // namespace plotwerk::fktint
