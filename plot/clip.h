@@ -1,0 +1,24 @@
+// Clipping of segments and polygons to a rectangle in real arithmetic, so that canvases can
+// accept any 32-bit coordinate and hand only bounded values to their rasteriser.
+#pragma once
+
+#include <vector>
+
+namespace plotwerk::plot {
+
+struct ClipRect {
+  double left, top, right, bottom;
+};
+
+struct RealPoint {
+  double x = 0, y = 0;
+};
+
+// Cuts the segment a-b to the rectangle (Liang-Barsky). False when nothing of it lies inside;
+// otherwise a and b are moved onto the part inside.
+bool ClipSegment(RealPoint& a, RealPoint& b, const ClipRect& rect);
+
+// Cuts a closed polygon to the rectangle (Sutherland-Hodgman); empty when nothing is inside.
+std::vector<RealPoint> ClipPolygon(const std::vector<RealPoint>& polygon, const ClipRect& rect);
+
+}  // namespace plotwerk::plot

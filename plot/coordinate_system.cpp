@@ -1,0 +1,317 @@
+// koordinatensystem: fine grid, grid, axes with arrow heads, ticks and labels on the axes and
+// along the frame. Tick passes jump straight to the first visible multiple of the step.
+#include "plot/coordinate_system.h"
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "fktint/fktint.h"
+
+namespace plotwerk::plot {
+
+namespace {
+
+constexpr Rgb kGridGrey{208, 208, 208};
+constexpr Rgb kFineGridGrey{240, 240, 240};
+constexpr double kSpanDivisor = 20;
+constexpr double kMaxTickPixelsX = 80;
+constexpr double kMaxTickPixelsY = 75;
+constexpr double kFineIntervals = 5;
+constexpr double kArrowSide = 14;
+constexpr double kArrowHalfAngle = 0.264346095279206;
+constexpr double kAngleUnit = 0.7853981633974483;  // pi/4
+constexpr double kPi = 3.14159265358979323846;
+// The divisor doubles at most this often (it reaches infinity long before).
+constexpr int kMaxDivisorSteps = 2100;
+// Largest index the search for the first visible tick looks at.
+constexpr std::int64_t kMaxTickIndex = std::int64_t{1} << 62;
+
+// Rounded pixel position along one axis for a tick value t: round(t * slope + offset).
+struct AxisPixels {
+  double slope;
+  double offset;
+  double operator()(double t) const { return RoundHalfEvenReal(t * slope + offset); }
+};
+
+std::int32_t ToPixel(double p) { return RoundHalfEvenClamped(p); }
+
+TickStep StepRule(double span, AxisPixels pix, double max_pixels) {
+  TickStep step;
+  step.n = std::trunc(span / kSpanDivisor) + 1;
+  step.d = 1;
+  for (int k = 0; k < kMaxDivisorSteps && std::fabs(pix(0) - pix(step.n / step.d)) > max_pixels; ++k) {
+    step.d *= 2;
+    if (step.d == 8) step.d = 10;
+    if (step.d == 80) step.d = 100;
+  }
+  return step;
+}
+
+// Smallest k >= 0 at which skip(pix(t0 + k * delta)) is false, for a position that moves
+// monotonically with k; -1 when there is none within kMaxTickIndex. Exponential then binary
+// search, so a view far from the origin costs a few dozen evaluations instead of one per step.
+template <typename Skip>
+std::int64_t FirstIndexPast(AxisPixels pix, double t0, double delta, Skip skip) {
+  auto skipped = [&](std::int64_t k) { return skip(pix(t0 + static_cast<double>(k) * delta)); };
+  if (!skipped(0)) return 0;
+  std::int64_t low = 0;  // skipped
+  std::int64_t high = 1;
+  while (skipped(high)) {
+    if (high >= kMaxTickIndex) return -1;
+    low = high;
+    high *= 2;
+  }
+  while (high - low > 1) {
+    const std::int64_t mid = low + (high - low) / 2;
+    if (skipped(mid)) {
+      low = mid;
+    } else {
+      high = mid;
+    }
+  }
+  return high;
+}
+
+// Runs one pass: from the first index past `skip`, calls draw(t) while keep(pix(t)) holds.
+// The values after the first visible one advance by `draw_delta`.
+template <typename Skip, typename Keep, typename Draw>
+void TickPass(AxisPixels pix, double t0, double skip_delta, Skip skip, double draw_delta, Keep keep,
+              Draw draw) {
+  if (!(std::fabs(skip_delta * pix.slope) > 0) || !std::isfinite(skip_delta * pix.slope)) return;
+  const std::int64_t k = FirstIndexPast(pix, t0, skip_delta, skip);
+  if (k < 0) return;
+  const double first = t0 + static_cast<double>(k) * skip_delta;
+  for (int j = 0; j < kMaxTicksPerPass; ++j) {
+    const double t = first + j * draw_delta;
+    const double p = pix(t);
+    if (!keep(p)) break;
+    draw(t, p);
+  }
+}
+
+void Line(Canvas& canvas, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+  canvas.MoveTo(x1, y1);
+  canvas.LineTo(x2, y2);
+}
+
+class CoordinateSystem {
+ public:
+  CoordinateSystem(Canvas& canvas, const ScreenMapping& mapping, const PlotView& view, const Controls& c)
+      : canvas_(canvas),
+        mapping_(mapping),
+        view_(view),
+        c_(c),
+        w_(mapping.width),
+        h_(mapping.height),
+        m_(c.M_winkel || c.M_bogen ? kAngleUnit : 1),
+        px_{mapping.x_scale, mapping.origin_x_real},
+        // A tick value t along y stands at world y = -t, i.e. row t * y_scale + origin_y.
+        py_{mapping.y_scale, mapping.origin_y_real},
+        pxm_{mapping.x_scale * m_, mapping.origin_x_real} {}
+
+  void Draw() {
+    canvas_.SetFontColor(kBlack);
+    if (c_.m_mmraster) FineGrid();
+    if (c_.MAchsen1) {
+      Axes();
+    } else if (c_.m_raster) {
+      SubstituteAxes();
+    }
+    XTicks();
+    YTicks();
+    canvas_.SetFontColor(kBlack);
+  }
+
+ private:
+  bool YAxisInView() const { return !(view_.x_min * view_.x_max > 0); }
+  bool XAxisInView() const { return !(view_.y_min * view_.y_max > 0); }
+
+  void FineGrid() {
+    canvas_.SetPenColor(kFineGridGrey);
+    const double sy = StepRule(mapping_.y_span, py_, kMaxTickPixelsY).Step();
+    auto horizontal = [&](double, double r) { Line(canvas_, 0, ToPixel(r), w_, ToPixel(r)); };
+    TickPass(py_, sy, -sy, [&](double r) { return r > h_; }, -sy / kFineIntervals,
+             [&](double r) { return r > 0; }, horizontal);
+    TickPass(py_, sy, sy, [&](double r) { return r < 0; }, sy / kFineIntervals,
+             [&](double r) { return r < h_; }, horizontal);
+
+    const double sx = StepRule(mapping_.x_span, px_, kMaxTickPixelsX).Step();
+    const double fine = sx / kFineIntervals;
+    auto vertical = [&](double, double col) { Line(canvas_, ToPixel(col), 0, ToPixel(col), h_); };
+    TickPass(pxm_, sx, -fine, [&](double col) { return col > w_; }, -fine,
+             [&](double col) { return col > 0; }, vertical);
+    TickPass(pxm_, sx, fine, [&](double col) { return col < 0; }, fine,
+             [&](double col) { return col < w_; }, vertical);
+    canvas_.SetPenColor(kBlack);
+  }
+
+  void Axes() {
+    const int axis_width = c_.MAchsen21 ? 2 : 1;
+    canvas_.SetPenWidth(axis_width);
+    canvas_.SetPenColor(kBlack);
+    const std::int32_t ox = mapping_.origin_x;
+    const std::int32_t oy = mapping_.origin_y;
+    if (YAxisInView()) {
+      DrawArrow(canvas_, ox, h_ - 10, ox, 10);
+      canvas_.SetPenWidth(1);
+      canvas_.SetBrushStyle(BrushStyle::Clear);
+      canvas_.TextOut(ox - 10 - canvas_.TextWidth("y"), 10, "y");
+    }
+    if (XAxisInView()) {
+      canvas_.SetPenWidth(axis_width);
+      DrawArrow(canvas_, 10, oy, w_ - 10, oy);
+      canvas_.SetPenWidth(1);
+      canvas_.SetBrushStyle(BrushStyle::Clear);
+      canvas_.TextOut(w_ - 10 - canvas_.TextWidth("x"), oy - 25, "x");
+    }
+    canvas_.SetPenWidth(1);
+  }
+
+  void SubstituteAxes() {
+    canvas_.SetPenWidth(1);
+    canvas_.SetPenColor(kGridGrey);
+    canvas_.SetPenStyle(PenStyle::Dot);
+    if (YAxisInView()) Line(canvas_, mapping_.origin_x, h_ - 10, mapping_.origin_x, 10);
+    if (XAxisInView()) Line(canvas_, 10, mapping_.origin_y, w_ - 10, mapping_.origin_y);
+    canvas_.SetPenStyle(PenStyle::Solid);
+  }
+
+  std::string XLabel(double t) const {
+    if (c_.M_bogen) return fktint::FormatNumber(4, 2, t / 4);
+    if (c_.M_winkel) return fktint::FormatNumber(4, 2, 45 * t) + "\xB0";
+    return fktint::FormatNumber(4, 3, t);
+  }
+
+  void XTicks() {
+    TickStep step = StepRule(mapping_.x_span, px_, kMaxTickPixelsX);
+    const std::int32_t oy = mapping_.origin_y;
+    const double p0 = px_(0);
+    if (c_.MAchsen1 && -6 < oy && oy + 6 < h_ && 10 < p0 && p0 - 10 < w_) {
+      canvas_.TextOut(ToPixel(p0) - 10, oy + 6, "0");
+    }
+    if (c_.M_winkel || c_.M_bogen) {
+      step.d -= 1;
+      if (step.d == 0) step.d = 1;
+    }
+    const double s = step.Step();
+    auto tick = [&](double t, double col) { XTick(t, ToPixel(col)); };
+    TickPass(pxm_, -s, -s, [&](double col) { return col > w_; }, -s, [&](double col) { return col > 0; },
+             tick);
+    TickPass(pxm_, s, s, [&](double col) { return col < 0; }, s, [&](double col) { return col < w_; },
+             tick);
+  }
+
+  void XTick(double t, std::int32_t col) {
+    const std::string label = XLabel(t);
+    if (c_.m_raster) {
+      canvas_.SetPenColor(kGridGrey);
+      canvas_.SetPenStyle(PenStyle::Dot);
+      Line(canvas_, col, 0, col, h_);
+      canvas_.SetPenColor(kBlack);
+      canvas_.SetPenStyle(PenStyle::Solid);
+    }
+    if (c_.M_rahmen) {
+      Line(canvas_, col, 0, col, 5);
+      Line(canvas_, col, h_, col, h_ - 6);
+      canvas_.TextOut(col, 6, label);
+    }
+    const std::int32_t oy = mapping_.origin_y;
+    if (c_.MAchsen1 && -6 < oy && oy + 6 < h_ && col < w_ - 26) {
+      Line(canvas_, col, oy + 6, col, oy - 6);
+      canvas_.TextOut(col - 10, oy + 6, label);
+      if (c_.M_bogen) {
+        const int label_width = canvas_.TextWidth(label);
+        canvas_.SetFontName("Symbol");
+        canvas_.TextOut(col - 8 + label_width, oy + 6, "p");
+        canvas_.SetFontName("Verdana");
+      }
+    }
+  }
+
+  void YTicks() {
+    const double s = StepRule(mapping_.y_span, py_, kMaxTickPixelsY).Step();
+    auto tick = [&](double t, double row) { YTick(t, ToPixel(row)); };
+    TickPass(py_, -s, -s, [&](double r) { return r > h_; }, -s, [&](double r) { return r > 0; }, tick);
+    TickPass(py_, s, s, [&](double r) { return r < 0; }, s, [&](double r) { return r < h_; }, tick);
+  }
+
+  void YTick(double t, std::int32_t row) {
+    const std::string label = fktint::FormatNumber(4, 3, -t);
+    if (c_.m_raster) {
+      canvas_.SetPenColor(kGridGrey);
+      canvas_.SetPenStyle(PenStyle::Dot);
+      Line(canvas_, 0, row, w_, row);
+      canvas_.SetPenColor(kBlack);
+      canvas_.SetPenStyle(PenStyle::Solid);
+    }
+    if (c_.M_rahmen) {
+      canvas_.TextOut(2, row, label);
+      Line(canvas_, 0, row, 5, row);
+      Line(canvas_, w_ - 6, row, w_, row);
+    }
+    const std::int32_t ox = mapping_.origin_x;
+    if (c_.MAchsen1 && 16 < ox && ox - 16 < w_ && row > 26) {
+      Line(canvas_, ox - 6, row, ox + 6, row);
+      const int extent = canvas_.TextExtent(label).width;
+      canvas_.TextOut(ox - 6 - extent, row, label);
+    }
+  }
+
+  Canvas& canvas_;
+  const ScreenMapping& mapping_;
+  const PlotView& view_;
+  const Controls& c_;
+  std::int32_t w_;
+  std::int32_t h_;
+  double m_;
+  AxisPixels px_;
+  AxisPixels py_;
+  AxisPixels pxm_;
+};
+
+}  // namespace
+
+TickStep XTickStep(const ScreenMapping& mapping) {
+  return StepRule(mapping.x_span, AxisPixels{mapping.x_scale, mapping.origin_x_real}, kMaxTickPixelsX);
+}
+
+TickStep YTickStep(const ScreenMapping& mapping) {
+  return StepRule(mapping.y_span, AxisPixels{mapping.y_scale, mapping.origin_y_real}, kMaxTickPixelsY);
+}
+
+void DrawArrow(Canvas& canvas, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+  canvas.MoveTo(x1, y1);
+  canvas.LineTo(x2, y2);
+  if (x1 == x2 && y1 == y2) return;
+  double alpha;
+  if (x2 == x1) {
+    alpha = y2 < y1 ? -kPi / 2 : kPi / 2;
+  } else {
+    alpha = kPi - std::atan((static_cast<double>(y2) - y1) / (static_cast<double>(x2) - x1));
+  }
+  Point head[3];
+  head[1] = {x2, y2};
+  int slot = 0;
+  for (double delta : {-kArrowHalfAngle, kArrowHalfAngle}) {
+    std::int32_t dx = RoundHalfEven(kArrowSide * std::cos(alpha + delta));
+    std::int32_t dy = RoundHalfEven(kArrowSide * std::sin(alpha + delta));
+    if (x2 < x1) {
+      dx = -dx;
+      dy = -dy;
+    }
+    head[slot] = {x2 + dx, y2 - dy};
+    slot = 2;
+  }
+  canvas.SetBrushStyle(BrushStyle::Solid);
+  canvas.SetBrushColor(canvas.PenColor());
+  canvas.Polygon(head);
+  canvas.SetBrushStyle(BrushStyle::Clear);
+}
+
+void Koordinatensystem(Canvas& canvas, const ScreenMapping& mapping, const PlotView& view,
+                       const Controls& controls) {
+  CoordinateSystem(canvas, mapping, view, controls).Draw();
+}
+
+}  // namespace plotwerk::plot

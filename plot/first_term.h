@@ -1,0 +1,63 @@
+// The steps of zeichnen that belong to the first term of the term list (searches and marks,
+// area and integral, antiderivative, constructions at A and B, result lines, value table),
+// called by zeichnen at their places in the walk, all sharing one context.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "plot/canvas.h"
+#include "plot/controls.h"
+#include "plot/graphs.h"
+#include "plot/point_tables.h"
+#include "plot/result_list.h"
+#include "plot/view.h"
+
+namespace plotwerk::plot {
+
+struct FirstTermContext {
+  Canvas& canvas;
+  const ScreenMapping& mapping;
+  const PlotView& view;
+  Controls& controls;  // the labels Label10, Label11, Label13, Label15 are written back here
+  ResultList& results;
+  PointTables& points;
+  CurvePlotter& curves;  // curve number, colours, PlotTerm for straight lines
+  // Draws the coordinate system again on the canvas (after the area fill).
+  std::function<void()> redraw_coordinate_system;
+
+  std::string term;  // the first term of the term list
+  std::string first_derivative;
+  std::string second_derivative;
+  std::string second_area_term;
+  double xA = 0;
+  double xB = 0;
+  std::int32_t text_row_count = 0;
+};
+
+// Order in zeichnen: for every term AddTermResultLine; for the first term then
+// AddDerivativeLines, DrawIntegralArea (with c_integral), its graph, AnalyseFirstTerm, the
+// derived curves and family, DrawAntiderivative (with c_stammfunktion, after a SetCurveStyle),
+// the inverse curve and combinations, DrawConstructions, AddValueTable (with c_wertetabelle);
+// after the walk AdjustResultMemo (with c_ergebnisliste). Seams without a guard check their
+// own controls.
+
+// The result line of a term of the list; curve_number is the term's number in this run.
+void AddTermResultLine(FirstTermContext& ctx, const std::string& term, std::int32_t curve_number);
+// Forms first_derivative and second_derivative of ctx.term and adds their lines.
+void AddDerivativeLines(FirstTermContext& ctx);
+// Hatches the area between A and B, redraws the coordinate system, computes the integral.
+void DrawIntegralArea(FirstTermContext& ctx);
+// Zeros, extrema, inflection points and tangents, intersections with f2: marks and texts.
+void AnalyseFirstTerm(FirstTermContext& ctx);
+// The antiderivative curve in the style just set.
+void DrawAntiderivative(FirstTermContext& ctx);
+// Point A, tangent and normal at A, point B, secant AB.
+void DrawConstructions(FirstTermContext& ctx);
+// The value table lines.
+void AddValueTable(FirstTermContext& ctx);
+// Adjusts the result memo once the walk is done.
+void AdjustResultMemo(FirstTermContext& ctx);
+
+}  // namespace plotwerk::plot

@@ -1,0 +1,347 @@
+// The curve routines of zeichnen: one evaluation per pixel column (per row for the inverse
+// curve), polylines broken at poles, undefined stretches and points far outside the area.
+#include "plot/graphs.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "fktint/fktint.h"
+
+namespace plotwerk::plot {
+
+namespace {
+
+// Curves are joined only between rows within this margin around the area.
+constexpr std::int32_t kJoinMargin = 200;
+// The start searches give up this many columns right of the area: nothing further is drawn.
+constexpr std::int32_t kStartSearchOverrun = 10;
+// PlotTerm samples up to this many columns right of the area, derived transformations ten.
+constexpr std::int32_t kGraphOverrun = 5;
+constexpr std::int32_t kDerivedOverrun = 10;
+// First column of the derivative start search, left of the area.
+constexpr std::int32_t kDerivativeFirstColumn = -9;
+// The inverse curve samples the rows of the area and this many below it.
+constexpr std::int32_t kInverseOverrun = 10;
+constexpr double kMinFamilyStep = 0.1;
+
+// Rows at which the pen is parked for a value far beyond an edge: so far off on the opposite
+// side that the jump test breaks the curve for any returning point, whatever the height.
+std::int32_t ParkBelow(std::int32_t height) {
+  const std::int64_t row = 2 * static_cast<std::int64_t>(height) + 2 * kJoinMargin;
+  return static_cast<std::int32_t>(std::min<std::int64_t>(std::max<std::int64_t>(row, 1000), kFarOutsidePixel));
+}
+std::int32_t ParkAbove(std::int32_t height) {
+  const std::int64_t row = -static_cast<std::int64_t>(height) - 2 * kJoinMargin;
+  return static_cast<std::int32_t>(std::max<std::int64_t>(row, -kFarOutsidePixel));
+}
+
+bool IsFailure(std::uint8_t error) { return error == 1 || error == 2; }
+
+}  // namespace
+
+Rgb CurveColour(std::int32_t n) {
+  switch (n) {
+    case 1: return kCurveBlue;
+    case 2: return kCurveRed;
+    case 3: return kCurveGreen;
+    case 4: return kCurveFuchsia;
+    case 5: return kCurveNavy;
+    case 6: return kCurveLime;
+    case 7: return kCurveBlack;
+    default: return n >= 8 ? kCurveMaroon : kCurveBlue;
+  }
+}
+
+std::string_view DerivedLabel(DerivedKind kind) {
+  switch (kind) {
+    case DerivedKind::FirstDerivative: return "1st derivation";
+    case DerivedKind::SecondDerivative: return "2nd derivation";
+    case DerivedKind::MirrorX: return "f(-x)";
+    case DerivedKind::Negate: return "-f(x)";
+    case DerivedKind::MirrorOrigin: return "-f(-x)";
+    case DerivedKind::SelfCompose: return "f(f(x))";
+    case DerivedKind::ShiftX: return "f(x+p)";
+    case DerivedKind::StretchX: return "f(p*x)";
+    case DerivedKind::ShiftY: return "f(x)+p";
+    case DerivedKind::StretchY: return "p*f(x)";
+  }
+  return "";
+}
+
+CurvePlotter::CurvePlotter(Canvas& canvas, const ScreenMapping& mapping, const Controls& controls,
+                           bool colour_switch)
+    : label_switch(controls.m_terme),
+      canvas_(canvas),
+      mapping_(mapping),
+      controls_(controls),
+      colour_switch_(colour_switch) {}
+
+void CurvePlotter::SetCurveStyle() {
+  if (curve_number < INT32_MAX) ++curve_number;
+  curve_colour = colour_switch_ ? CurveColour(curve_number) : kCurveBlack;
+  canvas_.SetPenColor(curve_colour);
+  canvas_.SetFontColor(curve_colour);
+  canvas_.SetPenWidth(std::clamp(controls_.UpDown1, kMinCurveWidth, kMaxCurveWidth));
+}
+
+void CurvePlotter::WriteLabel(std::string_view text) {
+  if (!label_switch) return;
+  const std::int64_t row = 16 * static_cast<std::int64_t>(curve_number);
+  canvas_.TextOut(16, static_cast<std::int32_t>(std::min<std::int64_t>(row, kFarOutsidePixel)), text);
+}
+
+template <typename Evaluate>
+std::int32_t CurvePlotter::StartColumn(std::int32_t first, std::int32_t last, Evaluate evaluate) {
+  for (std::int32_t i = first; i <= last; ++i) {
+    const std::uint8_t error = evaluate(i);
+    if (IsFailure(error)) continue;
+    if (WorldX(i) <= x_from) continue;
+    return i;
+  }
+  return last + 1;
+}
+
+void CurvePlotter::PlotTerm(const std::string& term) {
+  SetCurveStyle();
+  const std::int32_t width = mapping_.width;
+  const std::int32_t height = mapping_.height;
+  const double jump_rows = height / 2.0 - 10;
+  const std::int32_t park_below = ParkBelow(height);
+  const std::int32_t park_above = ParkAbove(height);
+
+  double row = 0;
+  auto evaluate = [&](std::int32_t i) {
+    row = mapping_.WorldToPixelY(fktint::EvaluateTerm(term, WorldX(i)));
+    return fktint::EvalError;
+  };
+
+  std::int32_t i = StartColumn(-1, width + kStartSearchOverrun, evaluate);
+  if (i <= width + kStartSearchOverrun) {
+    std::int32_t prev;
+    if (InPixelRange(row)) {
+      prev = RoundHalfEven(row);
+    } else if (row <= 2147483647.0) {
+      prev = park_below;  // far above the area
+    } else {
+      prev = park_above;  // far below, or undefined
+    }
+    canvas_.MoveTo(i, prev);
+    ++i;
+
+    // A substitute value (code 2 from the evaluator) is no point of the graph: the next real
+    // point starts a new stretch instead of being joined to it.
+    bool stretch_broken = false;
+    do {
+      std::uint8_t error = evaluate(i);
+      std::int32_t cur;
+      if (InPixelRange(row)) {
+        cur = RoundHalfEven(row);
+        const bool substitute = error == 2;
+        if (std::abs(static_cast<double>(prev) - cur) > jump_rows) error = 2;
+        if (cur >= -kJoinMargin && cur <= height + kJoinMargin && error <= 1) {
+          if (stretch_broken) {
+            canvas_.MoveTo(i, cur);
+          } else {
+            canvas_.LineTo(i, cur);
+          }
+          stretch_broken = false;
+        } else if (error >= 3) {
+          canvas_.SetPixel(i, cur, canvas_.PenColor());
+        } else {
+          canvas_.MoveTo(i, cur);
+          stretch_broken = substitute;
+        }
+      } else {
+        cur = row <= 2147483647.0 ? park_below : park_above;
+        canvas_.MoveTo(i, cur);
+      }
+      ++i;
+      prev = cur;
+    } while (i <= width + kGraphOverrun && !(WorldX(i) > x_to));
+  }
+  if (term != " ") WriteLabel("Y = " + term);
+}
+
+void CurvePlotter::DerivedPoint(std::int32_t column, double row, std::uint8_t error) {
+  if (!InPixelRange(row)) return;
+  const std::int32_t c = RoundHalfEven(row);
+  if (c < -kJoinMargin || c > mapping_.height + kJoinMargin || error > 1) {
+    if (error == 3) {
+      canvas_.SetPixel(column, c, curve_colour);
+    } else {
+      canvas_.MoveTo(column, c);
+    }
+  } else if (controls_.M_winkel || controls_.M_bogen) {
+    canvas_.SetPixel(column, c, curve_colour);
+  } else {
+    canvas_.LineTo(column, c);
+  }
+}
+
+void CurvePlotter::DerivativeCurve(const std::string& term, DerivedKind kind) {
+  const std::int32_t width = mapping_.width;
+  const double xs = mapping_.x_scale;
+  const double oy = mapping_.origin_y_real;
+  const double ys = mapping_.y_scale;
+  auto f = [&](std::int32_t column) { return fktint::EvaluateTerm(term, WorldX(column)); };
+
+  double fi = 0;
+  std::int32_t i = StartColumn(kDerivativeFirstColumn, width + kStartSearchOverrun, [&](std::int32_t c) {
+    fi = f(c);
+    return fktint::EvalError;
+  });
+  if (i > width + kStartSearchOverrun) return;
+
+  double f_next = 0;  // f at i + 1, reused as the next column's f_i by the first derivative
+  auto row_at = [&](std::int32_t column) {
+    double slope;
+    if (kind == DerivedKind::FirstDerivative) {
+      f_next = f(column + 1);
+      slope = (f_next - fi) * xs;
+    } else {
+      fi = f(column);
+      const double f2 = f(column + 2);
+      const double f1 = f(column + 1);
+      slope = (f2 - 2 * f1 + fi) * xs * xs;
+    }
+    return oy - slope * ys;
+  };
+
+  const double start_row = row_at(i);
+  if (InPixelRange(start_row)) canvas_.MoveTo(i, RoundHalfEven(start_row));
+  ++i;
+  do {
+    if (kind == DerivedKind::FirstDerivative) fi = f_next;
+    const double row = row_at(i);
+    DerivedPoint(i, row, fktint::EvalError);
+    ++i;
+  } while (i <= width && !(WorldX(i) > x_to));
+}
+
+void CurvePlotter::TransformedCurve(const std::string& term, DerivedKind kind) {
+  const std::int32_t width = mapping_.width;
+  const std::int32_t height = mapping_.height;
+  const double p = fktint::ParamP;
+  auto f = [&](double x) { return fktint::EvaluateTerm(term, x); };
+
+  double row = 0;
+  auto evaluate = [&](std::int32_t column) -> std::uint8_t {
+    const double x = WorldX(column);
+    double v = 0;
+    switch (kind) {
+      case DerivedKind::MirrorX: v = f(-x); break;
+      case DerivedKind::Negate: v = -f(x); break;
+      case DerivedKind::MirrorOrigin: v = -f(-x); break;
+      case DerivedKind::SelfCompose: {
+        // f(f(x)) is undefined where the inner value is: keep the worse of the two codes, so
+        // the substitute of a failed inner evaluation is not drawn as a point.
+        const double inner = f(x);
+        const std::uint8_t inner_error = fktint::EvalError;
+        v = f(inner);
+        if (IsFailure(inner_error) && !IsFailure(fktint::EvalError)) fktint::EvalError = inner_error;
+        break;
+      }
+      case DerivedKind::ShiftX: v = f(x + p); break;
+      case DerivedKind::StretchX: v = f(p * x); break;
+      case DerivedKind::ShiftY: v = f(x) + p; break;
+      case DerivedKind::StretchY: v = p * f(x); break;
+      default: break;
+    }
+    row = mapping_.WorldToPixelY(v);
+    return fktint::EvalError;
+  };
+
+  std::int32_t i = StartColumn(-1, width + kStartSearchOverrun, evaluate);
+  if (i > width + kStartSearchOverrun) return;
+  if (InPixelRange(row)) {
+    canvas_.MoveTo(i, RoundHalfEven(row));
+  } else {
+    canvas_.MoveTo(i, row <= 2147483647.0 ? ParkBelow(height) : ParkAbove(height));
+  }
+  ++i;
+  do {
+    const std::uint8_t error = evaluate(i);
+    if (InPixelRange(row)) {
+      DerivedPoint(i, row, error);
+    } else {
+      canvas_.MoveTo(i, row <= 2147483647.0 ? ParkBelow(height) : ParkAbove(height));
+    }
+    ++i;
+  } while (i <= width + kDerivedOverrun && !(WorldX(i) > x_to));
+}
+
+void CurvePlotter::PlotDerivedCurve(const std::string& term, DerivedKind kind) {
+  SetCurveStyle();
+  if (kind == DerivedKind::FirstDerivative || kind == DerivedKind::SecondDerivative) {
+    DerivativeCurve(term, kind);
+  } else {
+    TransformedCurve(term, kind);
+  }
+  WriteLabel(DerivedLabel(kind));
+}
+
+void CurvePlotter::PlotFamily(const std::string& term) {
+  label_switch = false;
+  SetCurveStyle();
+  const double remembered_p = fktint::ParamP;
+  double d = std::fabs(fktint::ReadNumberField(controls_.ed_schardiff));
+  if (!(d >= kMinFamilyStep) || !std::isfinite(d)) d = kMinFamilyStep;
+  const double q = fktint::ReadNumberField(controls_.ed_q);
+  fktint::ParamQ = q;
+
+  family_members = 0;
+  family_truncated = false;
+  for (double p = remembered_p; p <= q; p += d) {
+    if (family_members == kMaxFamilyMembers) {
+      family_truncated = true;
+      break;
+    }
+    fktint::ParamP = p;
+    --curve_number;
+    PlotTerm(term);
+    ++family_members;
+  }
+  fktint::ParamP = remembered_p;
+  label_switch = controls_.m_terme;
+}
+
+void CurvePlotter::PlotInverse(const std::string& term) {
+  const std::int32_t width = mapping_.width;
+  const std::int32_t last_row = mapping_.height + kInverseOverrun;
+  double column = 0;
+  auto evaluate = [&](std::int32_t j) {
+    const double y = (mapping_.origin_y_real - j) / mapping_.y_scale;
+    column = mapping_.WorldToPixelX(fktint::EvaluateTerm(term, y));
+    return fktint::EvalError;
+  };
+
+  std::int32_t j = 0;
+  std::uint8_t error;
+  do {
+    error = evaluate(j);
+    if (InPixelRange(column)) canvas_.MoveTo(RoundHalfEven(column), j);
+    ++j;
+  } while (error != 0 && j <= last_row);
+
+  do {
+    error = evaluate(j);
+    if (InPixelRange(column)) {
+      const std::int32_t c = RoundHalfEven(column);
+      if (c < -kJoinMargin || c > width + kJoinMargin || error > 1) {
+        if (error == 3) {
+          canvas_.SetPixel(c, j, canvas_.PenColor());
+        } else {
+          canvas_.MoveTo(c, j);
+        }
+      } else if (error == 1) {
+        canvas_.MoveTo(c, j);
+      } else {
+        canvas_.LineTo(c, j);
+      }
+    }
+    ++j;
+  } while (j <= last_row);
+  WriteLabel("Inverse function");
+}
+
+}  // namespace plotwerk::plot

@@ -1,0 +1,143 @@
+// Redraw, the Draw command's term list, and zeichnen: the walk over the term list that draws
+// every graph and runs the first-term steps in their order.
+#include "plot/plotter.h"
+
+#include <algorithm>
+#include <string>
+
+#include "fktint/fktint.h"
+#include "plot/coordinate_system.h"
+#include "plot/first_term.h"
+#include "plot/graphs.h"
+
+namespace plotwerk::plot {
+
+namespace {
+
+// Derived kinds 3 to 10 and the menu item that enables each, in drawing order.
+struct TransformItem {
+  bool Controls::*item;
+  DerivedKind kind;
+};
+constexpr TransformItem kTransformItems[] = {
+    {&Controls::spiegelungxachse, DerivedKind::MirrorX},
+    {&Controls::spiegelungyachse, DerivedKind::Negate},
+    {&Controls::spiegelungursprung, DerivedKind::MirrorOrigin},
+    {&Controls::nacheinanderausfuehrung, DerivedKind::SelfCompose},
+    {&Controls::verschiebungxachse, DerivedKind::ShiftX},
+    {&Controls::streckungxachse, DerivedKind::StretchX},
+    {&Controls::verschiebungyachse, DerivedKind::ShiftY},
+    {&Controls::streckungyachse, DerivedKind::StretchY},
+};
+
+void FirstTermBlock(FirstTermContext& ctx, CurvePlotter& curves) {
+  const Controls& c = ctx.controls;
+  const std::string& f1 = ctx.term;
+  AnalyseFirstTerm(ctx);
+
+  if (c.c_1ableitung) curves.PlotDerivedCurve(f1, DerivedKind::FirstDerivative);
+  if (c.c_2ableitung) curves.PlotDerivedCurve(f1, DerivedKind::SecondDerivative);
+  for (const TransformItem& t : kTransformItems) {
+    if (c.*t.item) curves.PlotDerivedCurve(f1, t.kind);
+  }
+
+  if (c.c_schar) {
+    curves.PlotFamily(f1);
+    if (curves.family_truncated) {
+      ctx.results.Add("Array of functions: only the first " + std::to_string(kMaxFamilyMembers) +
+                      " curves drawn");
+    }
+  }
+  if (c.c_stammfunktion) {
+    curves.SetCurveStyle();
+    DrawAntiderivative(ctx);
+  }
+  if (c.Umkehrkurvezuf1x1) {
+    curves.SetCurveStyle();
+    curves.PlotInverse(f1);
+  }
+
+  const std::string& f2 = c.ed_f2;
+  if (!f2.empty()) {
+    if (c.funktionsaddition) curves.PlotTerm(f1 + "+(" + f2 + ")");
+    if (c.funktionssubtraktion1) curves.PlotTerm(f1 + "-(" + f2 + ")");
+    if (c.funktionsmultiplikation) curves.PlotTerm("(" + f1 + ")*(" + f2 + ")");
+    if (c.funktionsdivision1 && f2 != "0") curves.PlotTerm("(" + f1 + ")/(" + f2 + ")");
+  }
+
+  DrawConstructions(ctx);
+  if (c.c_wertetabelle) AddValueTable(ctx);
+}
+
+}  // namespace
+
+void Plotter::UpdateMapping(int width, int height) {
+  width = std::max(width, 1);
+  height = std::max(height, 1);
+  if (!IsValidView(view_)) view_ = BasicSetting(width, height);
+  mapping_ = ScreenMapping::Compute(view_, width, height);
+}
+
+void Plotter::DrawCommand(const Controls& controls) {
+  terms_.Clear();
+  const std::pair<const std::string*, bool> fields[] = {
+      {&controls.ed_f1, controls.c_f1},
+      {&controls.ed_f2, controls.c_f2},
+      {&controls.ed_f3, controls.c_f3},
+      {&controls.ed_f4, controls.c_f4},
+  };
+  for (const auto& [text, checked] : fields) {
+    if (!text->empty() && checked) terms_.Add(*text);
+  }
+  if (!controls.ed_parameter.empty()) fktint::ParamP = fktint::ReadNumberField(controls.ed_parameter);
+}
+
+void Plotter::Redraw(Canvas& canvas, int width, int height, Controls& controls) {
+  colour_switch_ = controls.m_farbe;
+  UpdateMapping(width, height);
+  canvas.SetFontName("Verdana");
+  canvas.SetFontSize(9);
+  canvas.SetTransparentTextBackground();
+  Koordinatensystem(canvas, controls);
+  Zeichnen(canvas, controls);
+}
+
+void Plotter::Koordinatensystem(Canvas& canvas, const Controls& controls) const {
+  plot::Koordinatensystem(canvas, mapping_, view_, controls);
+}
+
+void Plotter::Zeichnen(Canvas& canvas, Controls& controls) {
+  results_.Clear();
+  CurvePlotter curves(canvas, mapping_, controls, colour_switch_);
+  x_from_ = fktint::ReadNumberField(controls.ed_xvon);
+  x_to_ = fktint::ReadNumberField(controls.ed_xbis);
+  curves.x_from = x_from_;
+  curves.x_to = x_to_;
+  FirstTermContext ctx{canvas, mapping_, view_, controls, results_, points_, curves,
+                       [this, &canvas, &controls] { Koordinatensystem(canvas, controls); },
+                       {}, {}, {}, {}, 0, 0, 0};
+  ctx.xA = fktint::ReadNumberField(controls.ed_A);
+  ctx.xB = fktint::ReadNumberField(controls.ed_B);
+  curves.label_switch = controls.m_terme;
+  curves.curve_number = 0;
+  ctx.text_row_count = 0;
+  if (terms_.Size() == 0) return;
+
+  terms_.Rewind();
+  while (!terms_.AtEnd()) {
+    const std::string term = terms_.Next();
+    ++curves.curve_number;
+    AddTermResultLine(ctx, term, curves.curve_number);
+    if (curves.curve_number == 1) {
+      ctx.term = term;
+      AddDerivativeLines(ctx);
+      if (controls.c_integral) DrawIntegralArea(ctx);
+    }
+    --curves.curve_number;
+    curves.PlotTerm(term);
+    if (curves.curve_number == 1) FirstTermBlock(ctx, curves);
+  }
+  if (controls.c_ergebnisliste) AdjustResultMemo(ctx);
+}
+
+}  // namespace plotwerk::plot

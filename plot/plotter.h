@@ -1,0 +1,58 @@
+// The plot core of the main window: view, mapping, term list, result list and point tables,
+// and the redraw that renders the coordinate system and every graph onto a canvas.
+#pragma once
+
+#include "plot/canvas.h"
+#include "plot/controls.h"
+#include "plot/point_tables.h"
+#include "plot/result_list.h"
+#include "plot/term_list.h"
+#include "plot/view.h"
+
+namespace plotwerk::plot {
+
+class Plotter {
+ public:
+  const PlotView& View() const { return view_; }
+  void SetView(const PlotView& view) { view_ = view; }
+  // x from -6 to 6 with equal scales on width x height pixels.
+  void ApplyBasicSetting(int width, int height) { view_ = BasicSetting(width, height); }
+
+  const ScreenMapping& Mapping() const { return mapping_; }
+  // Recomputes the mapping for the current view and area without drawing.
+  void UpdateMapping(int width, int height);
+  const ResultList& Results() const { return results_; }
+  ResultList& Results() { return results_; }
+  TermList& Terms() { return terms_; }
+  const TermList& Terms() const { return terms_; }
+  PointTables& Points() { return points_; }
+  bool ColourSwitch() const { return colour_switch_; }
+  // The domain of the graphs, as the last zeichnen read it from ed_xvon and ed_xbis.
+  double XFrom() const { return x_from_; }
+  double XTo() const { return x_to_; }
+
+  // The Draw command's part without the repaint: fills the term list from the four fields and
+  // sets ParamP from ed_parameter unless that field is empty.
+  void DrawCommand(const Controls& controls);
+
+  // Computes the mapping for width x height and runs koordinatensystem then zeichnen on a
+  // fresh white canvas of that size. Sizes below 1 are taken as 1; a view without positive
+  // finite spans is replaced by the basic setting.
+  void Redraw(Canvas& canvas, int width, int height, Controls& controls);
+
+  // The two drawing steps on their own (also for vector exports), using the current mapping.
+  void Koordinatensystem(Canvas& canvas, const Controls& controls) const;
+  void Zeichnen(Canvas& canvas, Controls& controls);
+
+ private:
+  PlotView view_;
+  ScreenMapping mapping_;
+  TermList terms_;
+  ResultList results_;
+  PointTables points_;
+  bool colour_switch_ = false;
+  double x_from_ = -1000;
+  double x_to_ = 1000;
+};
+
+}  // namespace plotwerk::plot

@@ -1,0 +1,23 @@
+// The four point tables of the first-term searches: x-values found, left to right.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace plotwerk::plot {
+
+inline constexpr int kMaxTablePoints = 24;
+
+struct PointTable {
+  std::int32_t count = 0;
+  std::array<double, kMaxTablePoints> x{};
+};
+
+struct PointTables {
+  PointTable zeros;
+  PointTable extrema;
+  PointTable inflections;
+  PointTable intersections;
+};
+
+}  // namespace plotwerk::plot
