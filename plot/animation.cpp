@@ -1,0 +1,64 @@
+// The animation step rule and the parameter steppers.
+#include "plot/animation.h"
+
+#include <cmath>
+
+#include "fktint/fktint.h"
+
+namespace plotwerk::plot {
+
+bool anim_upward = true;
+
+namespace {
+
+// Field width and decimals of every value the animation and the steppers write back; two
+// decimals, so A and B move on the values the drawing reads back from their fields.
+constexpr unsigned kFieldWidth = 1;
+constexpr unsigned kFieldDecimals = 2;
+
+double FiniteOrZero(double v) { return std::isfinite(v) ? v : 0.0; }
+
+double ReadField(std::string_view text) { return FiniteOrZero(fktint::ReadNumberField(text)); }
+
+}  // namespace
+
+double AnimationStep(double value, double step, double lower, double upper, bool& upward) {
+  lower = FiniteOrZero(lower);
+  upper = FiniteOrZero(upper);
+  // A negative step would walk away from the bound that turns it, for ever.
+  step = std::fabs(FiniteOrZero(step));
+  value = FiniteOrZero(value);
+  double next = upward ? value + step : value - step;
+  if (!std::isfinite(next)) next = value;
+  if (!(upper >= next)) upward = false;
+  if (lower > next) upward = true;
+  return next;
+}
+
+void AnimationTick(AnimatedValue which, AnimationFields& fields) {
+  const double step = ReadField(fields.ed_delta);
+  const double lower = ReadField(fields.ed_von);
+  const double upper = ReadField(fields.ed_bis);
+  switch (which) {
+    case AnimatedValue::kPointA:
+    case AnimatedValue::kPointB: {
+      std::string& text = which == AnimatedValue::kPointA ? fields.ed_A : fields.ed_B;
+      const double a = AnimationStep(ReadField(text), step, lower, upper, anim_upward);
+      text = fktint::FormatNumber(kFieldWidth, kFieldDecimals, a);
+      break;
+    }
+    case AnimatedValue::kParameter:
+      fktint::ParamP = AnimationStep(fktint::ParamP, step, lower, upper, anim_upward);
+      fields.ed_parameter = fktint::FormatNumber(kFieldWidth, kFieldDecimals, fktint::ParamP);
+      break;
+  }
+}
+
+std::string StepFieldText(std::string_view field_text, StepDirection direction, double& value) {
+  double v = ReadField(field_text);
+  v = direction == StepDirection::kUp ? v + kStepperIncrement : v - kStepperIncrement;
+  value = v;
+  return fktint::FormatNumber(kFieldWidth, kFieldDecimals, v);
+}
+
+}  // namespace plotwerk::plot

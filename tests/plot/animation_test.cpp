@@ -1,0 +1,142 @@
+// The animation's step rule over many ticks, its guards, and the parameter steppers.
+#include "plot/animation.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "fktint/fktint.h"
+
+namespace plotwerk::plot {
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+class Animation : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    anim_upward = true;
+    fktint::ParamP = 1;
+    fields_ = {"-6", "6", "0,08", "1", "0", "1"};
+  }
+  void Ticks(AnimatedValue which, int n) {
+    for (int i = 0; i < n; ++i) AnimationTick(which, fields_);
+  }
+  AnimationFields fields_;
+};
+
+TEST_F(Animation, ParameterBouncesAtTheUpperBound) {
+  Ticks(AnimatedValue::kParameter, 1);
+  EXPECT_NEAR(fktint::ParamP, 1.08, 1e-12);
+  EXPECT_EQ(fields_.ed_parameter, "1,08");
+  Ticks(AnimatedValue::kParameter, 62);
+  EXPECT_NEAR(fktint::ParamP, 6.04, 1e-9);
+  EXPECT_EQ(fields_.ed_parameter, "6,04");
+  EXPECT_FALSE(anim_upward);
+  Ticks(AnimatedValue::kParameter, 1);
+  EXPECT_NEAR(fktint::ParamP, 5.96, 1e-9);
+}
+
+TEST_F(Animation, PointBouncesAtBothBoundsOnTwoDecimalValues) {
+  Ticks(AnimatedValue::kPointA, 1);
+  EXPECT_EQ(fields_.ed_A, "1,08");
+  double lowest = 1, highest = 1;
+  for (int i = 0; i < 1000; ++i) {
+    Ticks(AnimatedValue::kPointA, 1);
+    const double a = fktint::ReadNumberField(fields_.ed_A);
+    lowest = std::min(lowest, a);
+    highest = std::max(highest, a);
+  }
+  EXPECT_NEAR(highest, 6.04, 1e-9);
+  EXPECT_NEAR(lowest, -6.04, 1e-9);
+  EXPECT_EQ(fields_.ed_B, "0");  // only the chosen value moves
+}
+
+TEST_F(Animation, DirectionIsSharedAcrossTheAnimatedValues) {
+  anim_upward = false;
+  Ticks(AnimatedValue::kPointB, 1);
+  EXPECT_EQ(fields_.ed_B, "-0,08");
+  Ticks(AnimatedValue::kPointA, 1);
+  EXPECT_EQ(fields_.ed_A, "0,92");
+}
+
+TEST_F(Animation, ReversedIntervalSwingsAroundTheLowerBound) {
+  fields_.ed_von = "5";
+  fields_.ed_bis = "3";
+  fields_.ed_A = "1";
+  Ticks(AnimatedValue::kPointA, 100);  // climbs from 1 to 5
+  for (int i = 0; i < 500; ++i) {
+    Ticks(AnimatedValue::kPointA, 1);
+    const double a = fktint::ReadNumberField(fields_.ed_A);
+    ASSERT_GE(a, 5 - 0.08 - 1e-9);
+    ASSERT_LE(a, 5 + 0.08 + 1e-9);
+    if (std::fabs(a - 5) > 1e-9) {
+      EXPECT_EQ(anim_upward, a < 5);
+    }
+  }
+}
+
+TEST(AnimationStep, UnsoundInputsDoNotRunAway) {
+  struct Case {
+    const char* what;
+    double step, lower, upper;
+  };
+  const Case cases[] = {
+      {"NaN lower bound", 0.5, kNaN, 6},   {"NaN upper bound", 0.5, -6, kNaN},
+      {"infinite bound", 0.5, -kInf, kInf}, {"negative step", -0.5, -6, 6},
+      {"NaN step", kNaN, -6, 6},            {"reversed interval", 0.5, 6, -6},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    bool upward = true;
+    double v = 1;
+    for (int i = 0; i < 10000; ++i) {
+      v = AnimationStep(v, c.step, c.lower, c.upper, upward);
+      ASSERT_TRUE(std::isfinite(v));
+      ASSERT_LE(std::fabs(v), 7);
+    }
+  }
+  // A non-finite bound acts as 0, like a field that cannot be read.
+  bool upward = true;
+  double v = 0;
+  for (int i = 0; i < 100; ++i) v = AnimationStep(v, 0.5, -6, kNaN, upward);
+  EXPECT_LE(v, 0.5);
+}
+
+TEST(AnimationStep, AStepThatWouldOverflowLeavesTheValueFinite) {
+  bool upward = true;
+  const double big = std::numeric_limits<double>::max();
+  double v = AnimationStep(big, big, -big, big, upward);
+  EXPECT_EQ(v, big);
+  EXPECT_TRUE(upward);
+  v = AnimationStep(kNaN, 0.5, -6, 6, upward);  // a lost value restarts at 0 + step
+  EXPECT_DOUBLE_EQ(v, 0.5);
+}
+
+TEST_F(Animation, UnreadableFieldsReadAsZero) {
+  fields_.ed_delta = "";
+  Ticks(AnimatedValue::kPointA, 3);  // step 0: the value stays
+  EXPECT_EQ(fields_.ed_A, "1");
+  fields_.ed_delta = "0,5";
+  fields_.ed_bis = "(";
+  fields_.ed_A = "1";
+  Ticks(AnimatedValue::kPointA, 1);  // above the bound 0: the direction turns
+  EXPECT_EQ(fields_.ed_A, "1,5");
+  EXPECT_FALSE(anim_upward);
+}
+
+TEST(Steppers, StepTheFieldByOneHundredth) {
+  double value = 0;
+  EXPECT_EQ(StepFieldText("1", StepDirection::kUp, value), "1,01");
+  EXPECT_DOUBLE_EQ(value, 1.01);
+  EXPECT_EQ(StepFieldText("0", StepDirection::kDown, value), "-0,01");
+  EXPECT_DOUBLE_EQ(value, -0.01);
+  EXPECT_EQ(StepFieldText("2*PI", StepDirection::kUp, value), "6,29");
+  EXPECT_EQ(StepFieldText("junk(", StepDirection::kUp, value), "0,01");
+  EXPECT_EQ(StepFieldText("1,5", StepDirection::kNone, value), "1,49");
+}
+
+}  // namespace
+}  // namespace plotwerk::plot
