@@ -35,23 +35,18 @@ double AnimationStep(double value, double step, double lower, double upper, bool
   return next;
 }
 
-void AnimationTick(AnimatedValue which, AnimationFields& fields) {
-  const double step = ReadField(fields.ed_delta);
-  const double lower = ReadField(fields.ed_von);
-  const double upper = ReadField(fields.ed_bis);
-  switch (which) {
-    case AnimatedValue::kPointA:
-    case AnimatedValue::kPointB: {
-      std::string& text = which == AnimatedValue::kPointA ? fields.ed_A : fields.ed_B;
-      const double a = AnimationStep(ReadField(text), step, lower, upper, anim_upward);
-      text = fktint::FormatNumber(kFieldWidth, kFieldDecimals, a);
-      break;
-    }
-    case AnimatedValue::kParameter:
-      fktint::ParamP = AnimationStep(fktint::ParamP, step, lower, upper, anim_upward);
-      fields.ed_parameter = fktint::FormatNumber(kFieldWidth, kFieldDecimals, fktint::ParamP);
-      break;
+void AnimationTick(Controls& controls) {
+  const double step = ReadField(controls.ed_delta);
+  const double lower = ReadField(controls.ed_von);
+  const double upper = ReadField(controls.ed_bis);
+  if (controls.rb_punkta || controls.rb_punktB) {
+    std::string& text = controls.rb_punkta ? controls.ed_A : controls.ed_B;
+    const double a = AnimationStep(ReadField(text), step, lower, upper, anim_upward);
+    text = fktint::FormatNumber(kFieldWidth, kFieldDecimals, a);
+    return;
   }
+  fktint::ParamP = AnimationStep(fktint::ParamP, step, lower, upper, anim_upward);
+  controls.ed_parameter = fktint::FormatNumber(kFieldWidth, kFieldDecimals, fktint::ParamP);
 }
 
 std::string StepFieldText(std::string_view field_text, StepDirection direction, double& value) {

@@ -1,18 +1,17 @@
 // The animation's back-and-forth step rule and the 0.01 steppers of P, Q, A and B, on plain
-// numbers and field texts so the window, the command-line tool and the tests share one rule.
+// numbers and field texts, so the window, the benchmarks and the tests share one rule.
 #pragma once
 
 #include <string>
 #include <string_view>
+
+#include "plot/controls.h"
 
 namespace plotwerk::plot {
 
 // Direction of the animation, shared by P, A and B; upward at start and never reset, so it
 // survives stopping and restarting and a change of the animated value.
 extern bool anim_upward;
-
-// Which value the animation moves (the radio buttons rb_parameter, rb_punkta, rb_punktB).
-enum class AnimatedValue { kParameter, kPointA, kPointB };
 
 // One animation step: value ± step, then the direction turns at the bounds (upper test first,
 // so when both fire the direction ends upward). The value is not clamped; it passes a bound
@@ -21,19 +20,11 @@ enum class AnimatedValue { kParameter, kPointA, kPointB };
 // step by its magnitude, and a step that would leave the finite range leaves the value as is.
 double AnimationStep(double value, double step, double lower, double upper, bool& upward);
 
-// The texts the animation reads at every tick and the ones it writes back.
-struct AnimationFields {
-  std::string ed_von;        // lower bound
-  std::string ed_bis;        // upper bound
-  std::string ed_delta;      // step
-  std::string ed_A;          // x of point A
-  std::string ed_B;          // x of point B
-  std::string ed_parameter;  // P as shown
-};
-
-// Timer1Timer's step on the fields: moves A or B through the text of its field, or P
-// through fktint::ParamP (the current value, not the text) and writes P's text.
-void AnimationTick(AnimatedValue which, AnimationFields& fields);
+// Timer1Timer's step on the snapshot of the fields: the radio buttons choose the value;
+// A and B move through the text of their field, P through fktint::ParamP (its current
+// value, not the text), whose text ed_parameter is then rewritten. Bounds and step are read
+// from ed_von, ed_bis and ed_delta at every tick.
+void AnimationTick(Controls& controls);
 
 enum class StepDirection { kUp, kDown, kNone };
 

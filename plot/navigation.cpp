@@ -1,4 +1,4 @@
-// View navigation: shifts, zoom steps, basic setting, rubber band, wheel zoom and pan.
+// View navigation: shifts, zoom steps, rubber band, wheel zoom and pan.
 #include "plot/navigation.h"
 
 #include <cmath>
@@ -83,15 +83,6 @@ void ZoomOut(PlotView& view) {
   ZoomOutAxis(view.x_min, view.x_max, view.x_min - dx, view.x_max + dx);
   const double dy = (view.y_max - view.y_min) / kZoomDivisor;
   ZoomOutAxis(view.y_min, view.y_max, view.y_min - dy, view.y_max + dy);
-}
-
-void BasicSetting(PlotView& view, int width, int height) {
-  view.x_min = -kBasicHalfWidth;
-  view.x_max = kBasicHalfWidth;
-  // An empty drawing area has no aspect ratio; keep the y range square then.
-  const double aspect = width > 0 && height > 0 ? static_cast<double>(height) / width : 1.0;
-  view.y_min = -kBasicHalfWidth * aspect;
-  view.y_max = kBasicHalfWidth * aspect;
 }
 
 double BandPixelToWorldX(const PlotView& view, int width, int px) {

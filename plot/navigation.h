@@ -1,8 +1,8 @@
-// View navigation on the PlotView: the four shifts, zoom in and out, the basic setting, the
-// rubber-band zoom, and the wheel zoom and pan, all held inside the same limits.
+// View navigation on the PlotView: the four shifts, zoom in and out, the rubber-band zoom, and
+// the wheel zoom and pan, all held inside the same limits.
 #pragma once
 
-#include "plot/plot_view.h"
+#include "plot/view.h"
 
 namespace plotwerk::plot {
 
@@ -16,8 +16,6 @@ inline constexpr int kMinBandPixels = 10;
 // the way to overflowing (a span of 0.01 still has about 80 distinct doubles at 10^12).
 inline constexpr double kMaxSpan = 1e12;
 inline constexpr double kMaxCoordinate = 1e12;
-// Half extent of the x range in the basic setting.
-inline constexpr double kBasicHalfWidth = 6.0;
 
 // The picture moves in the direction of the arrow by a fifth of the span. A shift that would
 // carry a bound beyond kMaxCoordinate is not applied.
@@ -32,9 +30,6 @@ void ZoomIn(PlotView& view);
 // Zoom out: each bound moves outwards by a tenth of the span; not applied on an axis whose
 // span would exceed kMaxSpan or whose bounds would exceed kMaxCoordinate.
 void ZoomOut(PlotView& view);
-
-// x from -6 to 6 and y from -6·H/W to 6·H/W, so both axes have the same scale.
-void BasicSetting(PlotView& view, int width, int height);
 
 // World coordinates of a pixel, taken directly against the view (not through the origin of
 // the screen mapping): x = x_min + px/W·span, y = y_min + (H − py)/H·span.

@@ -14,17 +14,22 @@ namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
+enum class AnimatedValue { kParameter, kPointA, kPointB };
+
 class Animation : public ::testing::Test {
  protected:
   void SetUp() override {
     anim_upward = true;
     fktint::ParamP = 1;
-    fields_ = {"-6", "6", "0,08", "1", "0", "1"};
+    fields_ = Controls{};
   }
   void Ticks(AnimatedValue which, int n) {
-    for (int i = 0; i < n; ++i) AnimationTick(which, fields_);
+    fields_.rb_parameter = which == AnimatedValue::kParameter;
+    fields_.rb_punkta = which == AnimatedValue::kPointA;
+    fields_.rb_punktB = which == AnimatedValue::kPointB;
+    for (int i = 0; i < n; ++i) AnimationTick(fields_);
   }
-  AnimationFields fields_;
+  Controls fields_;
 };
 
 TEST_F(Animation, ParameterBouncesAtTheUpperBound) {

@@ -1,4 +1,4 @@
-// View navigation: shifts, zoom steps and their limits, basic setting, rubber band, wheel, pan.
+// View navigation: shifts, zoom steps and their limits, rubber band, wheel zoom, pan.
 #include "plot/navigation.h"
 
 #include <gtest/gtest.h>
@@ -96,18 +96,6 @@ TEST(Navigation, ShiftsStopAtTheCoordinateLimit) {
   }
   EXPECT_GT(v.x_max, v.x_min);
   EXPECT_LE(v.x_max, kMaxCoordinate);
-}
-
-TEST(Navigation, BasicSettingGivesBothAxesTheSameScale) {
-  PlotView v = View(1, 2, 3, 4);
-  BasicSetting(v, 606, 597);
-  ExpectView(v, -6, 6, -6.0 * 597 / 606, 6.0 * 597 / 606);
-  EXPECT_NEAR(v.y_max, 5.9109, 1e-4);
-  BasicSetting(v, 400, 800);
-  ExpectView(v, -6, 6, -12, 12);
-  BasicSetting(v, 0, 0);  // an empty area must not divide by zero
-  ASSERT_TRUE(Finite(v));
-  EXPECT_GT(v.y_max, v.y_min);
 }
 
 TEST(Navigation, RubberBandZoomsToTheRectangle) {
