@@ -9,6 +9,8 @@
 #include <limits>
 #include <stdexcept>
 
+#include "plot/clip.h"
+
 namespace plotwerk::platform {
 
 namespace {
@@ -36,6 +38,9 @@ constexpr std::size_t kLogFontPanoseTail = 320 - 92;  // full name, style, versi
 constexpr std::int32_t kPointsPerInch = 72;
 // Page units to 0.01 mm at 96 dpi, stored with each text record.
 constexpr float kTextScale = 2540.0f / kEmfReferenceDpi;
+// Lines, polygons and rectangles are cut to the picture plus this margin, so the file holds
+// only coordinates every player can handle while the visible picture stays the same.
+constexpr std::int32_t kClipMargin = 4096;
 constexpr std::size_t kMaxPolygonPoints = (std::numeric_limits<std::uint32_t>::max() - 64) / 8;
 
 std::int32_t ToHundredthMm(std::int64_t pixels) {
@@ -50,6 +55,12 @@ constexpr std::array<char16_t, 32> kCp1252High{
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+}  // namespace
+
+namespace {
+
+std::int32_t Round(double v) { return static_cast<std::int32_t>(std::lround(v)); }
 
 }  // namespace
 
@@ -240,8 +251,25 @@ void EmfCanvas::SyncText() {
   }
 }
 
+plot::ClipRect EmfCanvas::ClipArea() const {
+  return {-static_cast<double>(kClipMargin), -static_cast<double>(kClipMargin),
+          static_cast<double>(width_) + kClipMargin, static_cast<double>(height_) + kClipMargin};
+}
+
+bool EmfCanvas::InsideClipArea(plot::Point p) const {
+  const plot::ClipRect r = ClipArea();
+  return p.x >= r.left && p.x <= r.right && p.y >= r.top && p.y <= r.bottom;
+}
+
 void EmfCanvas::DrawLine(plot::Point from, plot::Point to) {
   CheckOpen();
+  if (!InsideClipArea(from) || !InsideClipArea(to)) {
+    plot::RealPoint a{static_cast<double>(from.x), static_cast<double>(from.y)};
+    plot::RealPoint b{static_cast<double>(to.x), static_cast<double>(to.y)};
+    if (!plot::ClipSegment(a, b, ClipArea())) return;
+    from = {Round(a.x), Round(a.y)};
+    to = {Round(b.x), Round(b.y)};
+  }
   SyncPen();
   SyncMode();
   if (position_ != from) {
@@ -302,11 +330,15 @@ void EmfCanvas::Rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std
   SyncPen();
   SyncBrush();
   SyncMode();
+  // Clamping keeps the visible part of a rectangle unchanged.
+  const plot::ClipRect r = ClipArea();
+  const auto cx = [&r](std::int32_t x) { return static_cast<std::int32_t>(std::clamp<double>(x, r.left, r.right)); };
+  const auto cy = [&r](std::int32_t y) { return static_cast<std::int32_t>(std::clamp<double>(y, r.top, r.bottom)); };
   BeginRecord(EmfRecordType::Rectangle);
-  I32(x1);
-  I32(y1);
-  I32(x2);
-  I32(y2);
+  I32(cx(x1));
+  I32(cy(y1));
+  I32(cx(x2));
+  I32(cy(y2));
   EndRecord();
 }
 
@@ -323,9 +355,19 @@ void EmfCanvas::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::
   EndRecord();
 }
 
-void EmfCanvas::Polygon(std::span<const plot::Point> points) {
+void EmfCanvas::Polygon(std::span<const plot::Point> input) {
   CheckOpen();
-  if (points.size() < 2 || points.size() > kMaxPolygonPoints) return;
+  if (input.size() < 2 || input.size() > kMaxPolygonPoints) return;
+  std::vector<plot::Point> clipped;
+  std::span<const plot::Point> points = input;
+  if (!std::all_of(input.begin(), input.end(), [this](plot::Point p) { return InsideClipArea(p); })) {
+    std::vector<plot::RealPoint> real;
+    real.reserve(input.size());
+    for (const plot::Point p : input) real.push_back({static_cast<double>(p.x), static_cast<double>(p.y)});
+    for (const plot::RealPoint p : plot::ClipPolygon(real, ClipArea())) clipped.push_back({Round(p.x), Round(p.y)});
+    if (clipped.size() < 2) return;
+    points = clipped;
+  }
   SyncPen();
   SyncBrush();
   SyncMode();

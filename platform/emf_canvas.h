@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "plot/canvas.h"
+#include "plot/clip.h"
 
 namespace plotwerk::platform {
 
@@ -105,6 +106,8 @@ class EmfCanvas final : public plot::Canvas {
   std::uint32_t NewHandle();
   void Replace(std::uint32_t& selected, std::uint32_t created);
   void CheckOpen() const;
+  plot::ClipRect ClipArea() const;
+  bool InsideClipArea(plot::Point p) const;
 
   int width_, height_;
   TextMeasurer& measurer_;

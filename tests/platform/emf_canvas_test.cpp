@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <iterator>
+#include <set>
+#include <sstream>
 
 #include "emf_reader.h"
 
@@ -50,7 +53,7 @@ TEST(EmfCanvas, RecordsEveryOperationWithItsState) {
   canvas.LineTo(50, 40);  // continues from the current position: no second MoveTo
   canvas.SetPenColor({255, 0, 0});
   canvas.SetPenWidth(2);
-  canvas.MoveTo(INT32_MIN, INT32_MAX);  // far outside: stored as given, clipped on playback
+  canvas.MoveTo(-50, 0);
   canvas.LineTo(0, 0);
   canvas.SetBrushColor({0, 0, 255});
   canvas.Ellipse(1, 2, 9, 10);
@@ -61,11 +64,35 @@ TEST(EmfCanvas, RecordsEveryOperationWithItsState) {
   canvas.SetPixel(3, 4, {1, 2, 3});
   const std::vector<std::string> expected = {
       "Pen 0 1 0", "BkMode 2", "BkColor ffffff", "Rop2 13", "MoveTo 10 20", "LineTo 30 40", "LineTo 50 40",
-      "Pen 0 2 ff", "MoveTo -2147483648 2147483647", "LineTo 0 0",
+      "Pen 0 2 ff", "MoveTo -50 0", "LineTo 0 0",
       "Brush 0 ff0000", "BkColor ff0000", "Ellipse 1 2 9 10",
       "Pen 5 2 ff", "Brush 1 ff0000", "BkMode 1", "Polygon 0,0 5,0 0,5",
       "Pixel 3 4 30201"};
   EXPECT_EQ(DrawingLines(ParseEmf(canvas.Finish())), expected);
+}
+
+TEST(EmfCanvas, FarCoordinatesAreCutToAMarginAroundThePicture) {
+  FixedMeasurer m;
+  EmfCanvas canvas(100, 80, m);
+  canvas.MoveTo(INT32_MIN, INT32_MAX);
+  canvas.LineTo(0, 0);                  // enters the margin on the diagonal
+  canvas.LineTo(INT32_MAX, 0);          // leaves it on the same row
+  canvas.MoveTo(INT32_MIN, INT32_MIN);
+  canvas.LineTo(INT32_MIN, INT32_MAX);  // never near the picture: nothing recorded
+  canvas.Rectangle(INT32_MIN, -10, INT32_MAX, 10);
+  const plot::Point wedge[] = {{50, 40}, {1 << 30, 40}, {1 << 30, 40 + (1 << 30)}};
+  canvas.Polygon(wedge);
+  const std::vector<std::string> expected = {
+      "Pen 0 1 0", "BkMode 2", "BkColor ffffff", "Rop2 13", "MoveTo -4096 4096", "LineTo 0 0", "LineTo 4196 0",
+      "Brush 0 ffffff", "Rectangle -4096 -10 4196 10", "Polygon"};
+  const std::vector<std::string> got = DrawingLines(ParseEmf(canvas.Finish()));
+  ASSERT_EQ(got.size(), expected.size());
+  for (std::size_t i = 0; i + 1 < got.size(); ++i) EXPECT_EQ(got[i], expected[i]);
+  // The cut wedge keeps its corner; its far edges run along the margin (the diagonal reaches
+  // the bottom margin at x = 50 + 4136).
+  std::istringstream vertices(got.back().substr(std::string("Polygon ").size()));
+  std::set<std::string> corners{std::istream_iterator<std::string>(vertices), {}};
+  EXPECT_EQ(corners, (std::set<std::string>{"50,40", "4196,40", "4196,4176", "4186,4176"})) << got.back();
 }
 
 TEST(EmfCanvas, ObjectsAreReplacedNotAccumulated) {
