@@ -1,0 +1,208 @@
+// plotwerk-cli render: draws the picture of a Controls snapshot (defaults plus --set pairs)
+// at a given size and view, writes it as an image file and prints the result list; and
+// plotwerk-cli fonts: the face the canvas text is drawn in.
+#include <QByteArray>
+#include <QImage>
+#include <QIODevice>
+#include <QString>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/cli_gui.h"
+#include "cli/commands.h"
+#include "platform/atomic_write.h"
+#include "platform/emf_canvas.h"
+#include "platform/export_error.h"
+#include "platform/qt_canvas.h"
+#include "plot/controls_names.h"
+#include "plot/plotter.h"
+
+namespace plotwerk::cli {
+
+namespace {
+
+constexpr int kDefaultWidth = 846;   // the drawing area when the window opens, memo hidden
+constexpr int kDefaultHeight = 597;
+constexpr int kMaxSide = 20000;
+constexpr long long kMaxPixels = 100'000'000;
+
+const char kRenderHelp[] =
+    "usage: plotwerk-cli render [--width W] [--height H] [--set NAME=VALUE ...]\n"
+    "                           [--view XMIN,XMAX,YMIN,YMAX] --out FILE.png\n"
+    "Draws the picture the main window shows for the given controls and writes it to FILE.\n"
+    "  --width W       width of the drawing area in pixels (default 846)\n"
+    "  --height H      height of the drawing area in pixels (default 597)\n"
+    "  --set NAME=VALUE  sets a control (repeatable): edit fields take text (ed_f1=X^2),\n"
+    "                  check boxes, radio buttons and menu items 0 or 1 (c_f2=1, m_raster=0),\n"
+    "                  UpDown1 the graph width\n"
+    "  --view XMIN,XMAX,YMIN,YMAX  the visible window of the plane instead of the basic\n"
+    "                  setting (x from -6 to 6, y with the same scale)\n"
+    "  --out FILE.png  the picture file, written completely or not at all\n"
+    "  --help          this text\n"
+    "The result list is printed to standard output, one line each.\n";
+
+// UTF-8 argument text to code page 1252 bytes: code points up to 255 become one byte, the
+// typographic characters of 0x80-0x9F their byte; anything else passes through unchanged.
+std::string ToCp1252(std::string_view utf8) {
+  std::string out;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto b0 = static_cast<unsigned char>(utf8[i]);
+    std::size_t len = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
+    bool valid = len > 0 && i + len <= utf8.size();
+    char32_t cp = len == 1 ? b0 : len == 2 ? (b0 & 0x1F) : len == 3 ? (b0 & 0x0F) : (b0 & 0x07);
+    for (std::size_t k = 1; valid && k < len; ++k) {
+      const auto b = static_cast<unsigned char>(utf8[i + k]);
+      valid = (b & 0xC0) == 0x80;
+      cp = (cp << 6) | (b & 0x3F);
+    }
+    if (!valid) {
+      out += utf8[i++];
+      continue;
+    }
+    int byte = cp <= 0xFF ? static_cast<int>(cp) : -1;
+    for (int c = 0x80; byte < 0 && c < 0xA0; ++c) {
+      if (platform::Cp1252ToUnicode(static_cast<unsigned char>(c)) == cp) byte = c;
+    }
+    if (byte >= 0) {
+      out += static_cast<char>(byte);
+    } else {
+      out.append(utf8.substr(i, len));
+    }
+    i += len;
+  }
+  return out;
+}
+
+// Edit fields upper-case what is typed (letters of code page 1252).
+std::string UpperCase(std::string text) {
+  for (char& ch : text) {
+    const auto b = static_cast<unsigned char>(ch);
+    if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7)) ch = static_cast<char>(b - 0x20);
+  }
+  return text;
+}
+
+std::string Cp1252ToUtf8(std::string_view text) {
+  QString s;
+  for (const char ch : text) s.append(QChar(platform::Cp1252ToUnicode(static_cast<unsigned char>(ch))));
+  return s.toUtf8().toStdString();
+}
+
+bool ParseSide(const std::string& text, int* out) {
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), *out);
+  return ec == std::errc() && end == text.data() + text.size() && *out >= 1 && *out <= kMaxSide;
+}
+
+bool ParseView(const std::string& text, plot::PlotView* view) {
+  double v[4];
+  std::size_t start = 0;
+  for (int k = 0; k < 4; ++k) {
+    const std::size_t comma = text.find(',', start);
+    if ((k < 3) != (comma != std::string::npos)) return false;
+    const std::string part = text.substr(start, k < 3 ? comma - start : std::string::npos);
+    const auto [end, ec] = std::from_chars(part.data(), part.data() + part.size(), v[k]);
+    if (ec != std::errc() || end != part.data() + part.size() || part.empty()) return false;
+    start = comma + 1;
+  }
+  *view = {v[0], v[1], v[2], v[3]};
+  return true;
+}
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "plotwerk-cli render: %s\n", message.c_str());
+  return 2;
+}
+
+}  // namespace
+
+// Writes the rendered picture; the file name's extension chooses the format.
+static void WriteRenderedPicture(const QImage& image, const QString& path) {
+  platform::WriteFileAtomically(path, [&](QIODevice& device) {
+    if (!image.save(&device, "PNG")) throw platform::ExportError("the PNG encoder failed");
+  });
+}
+
+static int RunRender(const std::vector<std::string>& args) {
+  int width = kDefaultWidth;
+  int height = kDefaultHeight;
+  plot::Controls controls;
+  bool have_view = false;
+  plot::PlotView view;
+  std::string out;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--help") {
+      std::fputs(kRenderHelp, stdout);
+      return 0;
+    }
+    const bool takes_value = a == "--width" || a == "--height" || a == "--set" || a == "--view" || a == "--out";
+    if (!takes_value) return Fail("unknown option '" + a + "' (see --help)");
+    if (i + 1 >= args.size()) return Fail("option " + a + " needs a value");
+    const std::string& value = args[++i];
+    if (a == "--width" || a == "--height") {
+      if (!ParseSide(value, a == "--width" ? &width : &height)) {
+        return Fail(a + " takes a whole number from 1 to " + std::to_string(kMaxSide) + ", not '" + value + "'");
+      }
+    } else if (a == "--set") {
+      const std::size_t eq = value.find('=');
+      if (eq == std::string::npos) return Fail("--set takes NAME=VALUE, not '" + value + "'");
+      const std::string name = value.substr(0, eq);
+      std::string text = ToCp1252(value.substr(eq + 1));
+      if (name.rfind("ed_", 0) == 0) text = UpperCase(text);
+      std::string error;
+      if (!plot::SetControl(controls, name, text, &error)) return Fail(error);
+    } else if (a == "--view") {
+      if (!ParseView(value, &view) || !plot::IsValidView(view)) {
+        return Fail("--view takes XMIN,XMAX,YMIN,YMAX with XMIN < XMAX and YMIN < YMAX, not '" + value + "'");
+      }
+      have_view = true;
+    } else {
+      out = value;
+    }
+  }
+  if (out.empty()) return Fail("--out FILE.png is required (see --help)");
+  if (static_cast<long long>(width) * height > kMaxPixels) return Fail("the picture is too large");
+
+  EnsureGuiApplication();
+  plot::Plotter plotter;
+  if (have_view) {
+    plotter.SetView(view);
+  } else {
+    plotter.ApplyBasicSetting(width, height);
+  }
+  plotter.DrawCommand(controls);
+  QImage image(width, height, QImage::Format_RGB32);
+  if (image.isNull()) return Fail("cannot allocate the picture");
+  image.fill(Qt::white);
+  {
+    platform::QtCanvas canvas(image);
+    plotter.Redraw(canvas, width, height, controls);
+  }
+  try {
+    WriteRenderedPicture(image, QString::fromLocal8Bit(out.c_str()));
+  } catch (const platform::ExportError& e) {
+    std::fprintf(stderr, "plotwerk-cli render: cannot write %s: %s\n", out.c_str(), e.what());
+    return 1;
+  }
+  for (const std::string& line : plotter.Results().Lines()) std::printf("%s\n", Cp1252ToUtf8(line).c_str());
+  return 0;
+}
+
+static int RunFonts(const std::vector<std::string>& args) {
+  if (!args.empty()) return UsageError("fonts");
+  EnsureGuiApplication();
+  std::printf("%s\n", platform::ChosenFontFamily().toStdString().c_str());
+  return 0;
+}
+
+static const CommandRegistration kRender{
+    {"render",
+     "plotwerk-cli render [--width W] [--height H] [--set NAME=VALUE ...] [--view XMIN,XMAX,YMIN,YMAX] "
+     "--out FILE.png",
+     RunRender}};
+static const CommandRegistration kFonts{{"fonts", "plotwerk-cli fonts", RunFonts}};
+
+}  // namespace plotwerk::cli

@@ -1,0 +1,36 @@
+// The controls of the drawing by name: setting a Controls member from text (the command
+// line's --set NAME=VALUE) and listing the names.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "plot/controls.h"
+
+namespace plotwerk::plot {
+
+enum class ControlKind { Text, Check, Number };
+
+struct ControlInfo {
+  std::string name;
+  ControlKind kind;
+};
+
+// Every settable control, in the order of the Controls struct.
+const std::vector<ControlInfo>& ControlTable();
+
+// Sets the control `name` from `value`: edit fields take the text as given (code page 1252
+// bytes), check boxes, radio buttons and menu items 0 or 1, UpDown1 an integer. Setting
+// ed_breite also moves its stepper UpDown1 (within 1 to 6) when the text is a whole number,
+// and checking a radio button unchecks the others of its group. Returns false and describes
+// the problem in *error for an unknown name or a bad value.
+bool SetControl(Controls& controls, std::string_view name, std::string_view value, std::string* error);
+
+// The current value of a control as text ("0"/"1" for check marks); false for an unknown name.
+bool GetControl(const Controls& controls, std::string_view name, std::string* value);
+
+// All names, comma separated, for error messages and help texts.
+std::string ControlNamesList();
+
+}  // namespace plotwerk::plot
