@@ -1,0 +1,155 @@
+// The differentiation rules: sum, product, quotient and power rules and the chain rule for every
+// function, applied node by node without simplification.
+#include <cmath>
+
+#include "uableitung/term_tree.h"
+
+namespace plotwerk::uableitung {
+
+namespace {
+
+// 1/ln 10 and 1/ln 2, computed in extended precision.
+const double kInverseLn10 = static_cast<double>(1.0L / std::log(10.0L));
+const double kInverseLn2 = static_cast<double>(1.0L / std::log(2.0L));
+
+TermNode* Num(double value) { return g_pool.NewNumber(value); }
+
+TermNode* Binary(int kind, TermNode* left, TermNode* right) {
+  TermNode* node = g_pool.NewNode(kind);
+  node->left = left;
+  node->right = right;
+  return node;
+}
+TermNode* Add(TermNode* l, TermNode* r) { return Binary(kSum, l, r); }
+TermNode* Sub(TermNode* l, TermNode* r) { return Binary(kDifference, l, r); }
+TermNode* Mul(TermNode* l, TermNode* r) { return Binary(kProduct, l, r); }
+TermNode* Div(TermNode* l, TermNode* r) { return Binary(kQuotient, l, r); }
+TermNode* Pow(TermNode* l, TermNode* r) { return Binary(kPower, l, r); }
+
+TermNode* Function(int kind, TermNode* argument) {
+  TermNode* node = g_pool.NewNode(kind);
+  node->argument = argument;
+  return node;
+}
+
+TermNode* Copy(const TermNode* node, int depth) {
+  if (depth > kMaxTreeDepth) throw DerivationTooLarge{};
+  TermNode* copy = g_pool.NewNode(node->kind);
+  copy->value = node->value;
+  if (IsBinaryKind(node->kind)) {
+    copy->left = Copy(node->left, depth + 1);
+    copy->right = Copy(node->right, depth + 1);
+  } else if (IsFunctionKind(node->kind)) {
+    copy->argument = Copy(node->argument, depth + 1);
+  }
+  return copy;
+}
+
+TermNode* Derive(const TermNode* f, int depth);
+
+// The factor of the chain rule for a function node f with argument u.
+TermNode* ChainFactor(const TermNode* f, int depth) {
+  const TermNode* u = f->argument;
+  auto cu = [&] { return Copy(u, depth + 1); };
+  auto cf = [&] { return Copy(f, depth + 1); };
+  auto u_squared = [&] { return Pow(cu(), Num(2)); };
+  switch (f->kind) {
+    case kSqrt: return Div(Num(1), Mul(Num(2), cf()));
+    case kLn: return Div(Num(1), cu());
+    case kLg: return Div(Num(kInverseLn10), cu());
+    case kLd: return Div(Num(kInverseLn2), cu());
+    case kExp: return cf();
+    // The logarithm to base P: 1/LN(P) * 1/u, built from ordinary nodes so that it prints as a
+    // factor wherever it stands.
+    case kLogP: return Mul(Div(Num(1), Function(kLn, g_pool.NewNode(kParameterP))), Div(Num(1), cu()));
+    case kAbs: return Function(kSgn, cu());
+    case kSin: return Function(kCos, cu());
+    case kCos: return Mul(Num(-1), Function(kSin, cu()));
+    case kTan: return Add(Num(1), Pow(cf(), Num(2)));
+    case kCot: return Sub(Num(-1), Pow(cf(), Num(2)));
+    case kSinh: return Function(kCosh, cu());
+    case kCosh: return Function(kSinh, cu());
+    case kTanh:
+    case kCoth: return Sub(Num(1), Pow(cf(), Num(2)));
+    case kArcsin: return Div(Num(1), Function(kSqrt, Sub(Num(1), u_squared())));
+    case kArccos: return Div(Num(-1), Function(kSqrt, Sub(Num(1), u_squared())));
+    case kArctan: return Div(Num(1), Add(Num(1), u_squared()));
+    case kArccot: return Div(Num(-1), Add(Num(1), u_squared()));
+    case kArsinh: return Div(Num(1), Function(kSqrt, Add(Num(1), u_squared())));
+    case kArcosh: return Div(Num(1), Function(kSqrt, Add(Num(-1), u_squared())));
+    case kArtanh:
+    case kArcoth: return Div(Num(1), Sub(Num(1), u_squared()));
+    default: throw DerivationTooLarge{};  // the parser yields no other function kinds
+  }
+}
+
+TermNode* Derive(const TermNode* f, int depth) {
+  if (depth > kMaxTreeDepth) throw DerivationTooLarge{};
+  const int next = depth + 1;
+  const TermNode* u = f->left;
+  const TermNode* v = f->right;
+  auto copy = [&](const TermNode* n) { return Copy(n, next); };
+  auto derive = [&](const TermNode* n) { return Derive(n, next); };
+  switch (f->kind) {
+    case kNumber:
+    case kParameterP:
+    case kParameterQ:
+    case kPi:
+    case kSymbolY:
+      return Num(0);
+    case kVariableX:
+      return Num(1);
+    case kSum:
+      return Add(derive(u), derive(v));
+    case kDifference:
+      return Sub(derive(u), derive(v));
+    case kProduct:
+      switch (ConstancyCode(f)) {
+        case 3: return Mul(copy(u), derive(v));
+        case 4: return Mul(copy(v), derive(u));
+        case 5: return Num(0);
+        default: return Add(Mul(derive(u), copy(v)), Mul(copy(u), derive(v)));
+      }
+    case kQuotient:
+      switch (ConstancyCode(f)) {
+        case 3: return Mul(Num(-u->value), Div(derive(v), Pow(copy(v), Num(2))));
+        case 4: return Div(derive(u), copy(v));
+        case 5: return Num(0);
+        default:
+          return Div(Sub(Mul(derive(u), copy(v)), Mul(copy(u), derive(v))), Pow(copy(v), Num(2)));
+      }
+    case kPower:
+      switch (ConstancyCode(f)) {
+        case 3: return Mul(Mul(copy(f), Function(kLn, Num(u->value))), derive(v));
+        case 4: return Mul(Mul(Num(v->value), Pow(copy(u), Num(v->value - 1))), derive(u));
+        case 5: return Num(0);
+        default:
+          return Mul(copy(f), Add(Mul(derive(v), Function(kLn, copy(u))),
+                                  Mul(derive(u), Div(copy(v), copy(u)))));
+      }
+    case kSgn:
+    case kInt:
+      return Num(0);
+    default: {
+      TermNode* inner = derive(f->argument);
+      return Mul(inner, ChainFactor(f, depth));
+    }
+  }
+}
+
+}  // namespace
+
+int ConstancyCode(const TermNode* node) {
+  const bool left = node->left->kind == kNumber;
+  const bool right = node->right->kind == kNumber;
+  if (left && right) return 5;
+  if (left) return 3;
+  if (right) return 4;
+  return 0;
+}
+
+TermNode* CopyTree(const TermNode* node) { return Copy(node, 0); }
+
+TermNode* DeriveTree(const TermNode* node) { return Derive(node, 0); }
+
+}  // namespace plotwerk::uableitung

@@ -1,0 +1,106 @@
+// The rewrite table: loading the embedded stream, applying the pairs, and DeriveTerm.
+#include <zlib.h>
+
+#include "resources/embedded_resources.h"
+#include "uableitung/rule_table_check.h"
+#include "uableitung/term_tree.h"
+#include "uableitung/uableitung.h"
+
+namespace plotwerk::uableitung {
+
+namespace {
+
+constexpr std::size_t kInflateChunk = 16384;
+// A text may grow to this multiple of its length (plus a little) while the table is applied.
+constexpr std::size_t kMaxGrowthFactor = 4;
+constexpr std::size_t kGrowthAllowance = 256;
+
+std::string InflateWhole(std::span<const unsigned char> packed) {
+  z_stream stream{};
+  if (inflateInit(&stream) != Z_OK) throw RuleTableError();
+  stream.next_in = const_cast<Bytef*>(packed.data());
+  stream.avail_in = static_cast<uInt>(packed.size());
+  std::string text;
+  int status = Z_OK;
+  while (status == Z_OK) {
+    const std::size_t old_size = text.size();
+    text.resize(old_size + kInflateChunk);
+    stream.next_out = reinterpret_cast<Bytef*>(text.data() + old_size);
+    stream.avail_out = static_cast<uInt>(kInflateChunk);
+    status = inflate(&stream, Z_FINISH);
+    if (status == Z_BUF_ERROR && stream.avail_out == 0) status = Z_OK;  // the chunk was full
+    text.resize(text.size() - stream.avail_out);
+  }
+  inflateEnd(&stream);
+  if (status != Z_STREAM_END) throw RuleTableError();
+  return text;
+}
+
+bool IsDigitOrPoint(char c) { return (c >= '0' && c <= '9') || c == '.'; }
+bool IsLetter(char c) { return c >= 'A' && c <= 'Z'; }
+bool IsOperandChar(char c) { return IsDigitOrPoint(c) || IsLetter(c); }
+
+// Whether the occurrence of a pattern at `at` stands on its own in the text: it does not start
+// or end inside a number or a name, a leading operand is not the exponent of a power, a leading
+// sign is not the sign of a factor, and a trailing operand is not the base of a power.
+bool StandsAlone(const std::string& s, std::size_t at, std::string_view pattern) {
+  const char first = pattern.front();
+  const char last = pattern.back();
+  if (at > 0) {
+    const char before = s[at - 1];
+    if (IsDigitOrPoint(first) && IsDigitOrPoint(before)) return false;
+    if (IsLetter(first) && IsLetter(before)) return false;
+    if (before == '^' && (IsOperandChar(first) || first == '+' || first == '-')) return false;
+    if ((before == '*' || before == '/') && (first == '+' || first == '-')) return false;
+  }
+  const std::size_t after = at + pattern.size();
+  if (after < s.size()) {
+    const char next = s[after];
+    if (IsDigitOrPoint(last) && IsDigitOrPoint(next)) return false;
+    if (IsLetter(last) && IsLetter(next)) return false;
+    if (IsOperandChar(last) && next == '^') return false;
+  }
+  return true;
+}
+
+// Replaces the leftmost standing occurrence of the pattern until none is left, at most as many
+// times as the text has characters and never beyond the growth limit: a replacement together
+// with its surroundings may rebuild its pattern.
+void ApplyPair(std::string& s, std::string_view pattern, std::string_view replacement, std::size_t max_length) {
+  std::size_t from = 0;
+  for (std::size_t rounds = s.size(); rounds > 0 && s.size() > 1; --rounds) {
+    std::size_t at = s.find(pattern, from);
+    while (at != std::string::npos && !StandsAlone(s, at, pattern)) at = s.find(pattern, at + 1);
+    if (at == std::string::npos) return;
+    if (s.size() - pattern.size() + replacement.size() > max_length) return;
+    s.replace(at, pattern.size(), replacement);
+    from = at >= pattern.size() ? at - pattern.size() + 1 : 0;
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> LoadRewriteRules() {
+  const std::span<const unsigned char> packed = resources::FindResource("wverein");
+  if (packed.empty()) return {};
+  return SplitRuleLines(InflateWhole(packed));
+}
+
+std::string ApplyRewriteRules(std::string_view text) {
+  if (text.size() <= 1) return std::string(text);
+  std::string s = "<" + std::string(text) + ">";
+  const std::size_t max_length = kMaxGrowthFactor * s.size() + kGrowthAllowance;
+  const std::vector<std::string> rules = LoadRewriteRules();
+  for (int pass = 0; pass < 2; ++pass) {
+    for (std::size_t i = 0; i + 1 < rules.size(); i += 2) {
+      if (rules[i].empty()) continue;
+      ApplyPair(s, rules[i], rules[i + 1], max_length);
+    }
+  }
+  s = s.size() >= 2 ? s.substr(1, s.size() - 2) : std::string();
+  return MakeEvaluatorSafe(std::move(s));
+}
+
+std::string DeriveTerm(std::string_view term) { return ApplyRewriteRules(DifferentiateTerm(term)); }
+
+}  // namespace plotwerk::uableitung

@@ -1,0 +1,139 @@
+// The term tree of the differentiator: nodes, the per-derivation node pool, the reader, the
+// differentiation rules and the printer.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plotwerk::uableitung {
+
+// Kind codes. The printer derives operator characters and function names from them; for codes
+// 31 to 64 the units digit names the member (1 SIN, 2 COS, 3 TAN, 4 COT) and the tens digit the
+// family (3 plain, 4 hyperbolic, 5 arcus, 6 area).
+enum Kind : std::uint8_t {
+  kNumber = 0,
+  kVariableX = 1,
+  kParameterP = 2,
+  kSymbolY = 7,
+  kParameterQ = 8,
+  kPi = 9,
+  kSum = 11,
+  kDifference = 12,
+  kProduct = 13,
+  kQuotient = 14,
+  kPower = 15,
+  kSqrt = 21,
+  kLn = 22,
+  kLg = 23,
+  kExp = 24,
+  kAbs = 25,
+  kSgn = 26,
+  kInt = 27,
+  kLd = 28,
+  kLogP = 29,
+  kSin = 31,
+  kCos = 32,
+  kTan = 33,
+  kCot = 34,
+  kSinh = 41,
+  kCosh = 42,
+  kTanh = 43,
+  kCoth = 44,
+  kArcsin = 51,
+  kArccos = 52,
+  kArctan = 53,
+  kArccot = 54,
+  kArsinh = 61,
+  kArcosh = 62,
+  kArtanh = 63,
+  kArcoth = 64,
+};
+
+inline bool IsBinaryKind(int kind) { return kind >= kSum && kind <= kPower; }
+inline bool IsFunctionKind(int kind) { return kind >= kSqrt; }
+
+struct TermNode {
+  std::uint8_t kind = kNumber;
+  double value = 0.0;
+  TermNode* left = nullptr;
+  TermNode* right = nullptr;
+  TermNode* argument = nullptr;
+};
+
+// Limits that keep any typed text from exhausting time, memory or the stack.
+inline constexpr std::size_t kMaxPoolNodes = 2'000'000;
+inline constexpr int kMaxParseDepth = 1000;       // nested subterms read by ParseTermTree
+inline constexpr int kMaxTreeDepth = 4000;        // recursion of the rules, copies and printer
+inline constexpr std::size_t kMaxPrintedLength = 12'000;
+inline constexpr std::size_t kMaxPrintWork = 4'000'000;  // characters printed over all nodes
+
+// Raised inside one derivation when a limit above is reached; DifferentiateTerm turns it into
+// the empty derivative.
+struct DerivationTooLarge {};
+
+// Owns every node of one derivation. Nodes live in fixed blocks so that their addresses stay
+// valid; Release drops them all at once.
+class NodePool {
+ public:
+  TermNode* NewNode(int kind);
+  TermNode* NewNumber(double value);
+  void Release();
+  std::size_t LiveNodes() const { return live_; }
+
+ private:
+  static constexpr std::size_t kBlockNodes = 1024;
+  std::vector<std::unique_ptr<TermNode[]>> blocks_;
+  std::size_t used_in_block_ = kBlockNodes;
+  std::size_t live_ = 0;
+};
+
+// The pool of the running derivation and the reader's failure flag.
+extern NodePool g_pool;
+extern bool ParseFailed;
+
+// Releases the pool when a derivation ends, on every path.
+class PoolScope {
+ public:
+  PoolScope() { g_pool.Release(); }
+  ~PoolScope() { g_pool.Release(); }
+  PoolScope(const PoolScope&) = delete;
+  PoolScope& operator=(const PoolScope&) = delete;
+};
+
+// The differentiator's reading of the text normalised as the evaluator does; nullptr with
+// ParseFailed set when the text cannot be read.
+TermNode* ParseTermTree(std::string_view text);
+
+// Rewrites a term as the evaluator normalises it before reading: "," to ".", blanks removed,
+// a leading sign turned into a subtraction from 0, and "(-X^" into "(0-X^".
+std::string NormaliseTermText(std::string_view text);
+
+// The function kind for a name as read by the parser; units digit 0 means unknown.
+int FunctionKindForName(std::string_view name);
+
+// The derivative tree; copies what it needs, never shares nodes with the input.
+TermNode* DeriveTree(const TermNode* node);
+TermNode* CopyTree(const TermNode* node);
+int ConstancyCode(const TermNode* node);
+
+struct PrintedTerm {
+  std::string text;
+  int op;  // the operator reported to the parent: the node's kind or the one printing chose
+};
+PrintedTerm PrintTree(const TermNode* node);
+
+// Inserts "0" after each "(" whose minus the evaluator would bind to one factor raised to a
+// power, so that the evaluator reads the text as the parser does.
+std::string MakeEvaluatorSafe(std::string text);
+
+// The final removal of exponents 1 that DifferentiateTerm applies to its result.
+std::string RemoveExponentsOne(std::string text);
+
+// The number in fixed-point notation with ten decimals, trailing zeros removed.
+std::string FormatTermNumber(double value);
+
+}  // namespace plotwerk::uableitung
