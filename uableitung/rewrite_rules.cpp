@@ -42,8 +42,9 @@ bool IsOperandChar(char c) { return IsDigitOrPoint(c) || IsLetter(c); }
 
 // Whether the occurrence of a pattern at `at` stands on its own in the text: it does not start
 // or end inside a number or a name, a leading operand is not the exponent of a power, a leading
-// sign is not the sign of a factor, and a trailing operand is not the base of a power.
-bool StandsAlone(const std::string& s, std::size_t at, std::string_view pattern) {
+// sign is not the sign of a factor, a leading operand is not a divisor, a leading bracket that
+// opens a function's argument stays, and a trailing operand or bracket is not the base of a power.
+bool StandsAlone(const std::string& s, std::size_t at, std::string_view pattern, std::string_view replacement) {
   const char first = pattern.front();
   const char last = pattern.back();
   if (at > 0) {
@@ -52,13 +53,15 @@ bool StandsAlone(const std::string& s, std::size_t at, std::string_view pattern)
     if (IsLetter(first) && IsLetter(before)) return false;
     if (before == '^' && (IsOperandChar(first) || first == '+' || first == '-')) return false;
     if ((before == '*' || before == '/') && (first == '+' || first == '-')) return false;
+    if (before == '/' && IsOperandChar(first)) return false;
+    if (first == '(' && IsLetter(before) && replacement.front() != '(') return false;  // a call's bracket
   }
   const std::size_t after = at + pattern.size();
   if (after < s.size()) {
     const char next = s[after];
     if (IsDigitOrPoint(last) && IsDigitOrPoint(next)) return false;
     if (IsLetter(last) && IsLetter(next)) return false;
-    if (IsOperandChar(last) && next == '^') return false;
+    if ((IsOperandChar(last) || last == ')') && next == '^') return false;
   }
   return true;
 }
@@ -70,7 +73,7 @@ void ApplyPair(std::string& s, std::string_view pattern, std::string_view replac
   std::size_t from = 0;
   for (std::size_t rounds = s.size(); rounds > 0 && s.size() > 1; --rounds) {
     std::size_t at = s.find(pattern, from);
-    while (at != std::string::npos && !StandsAlone(s, at, pattern)) at = s.find(pattern, at + 1);
+    while (at != std::string::npos && !StandsAlone(s, at, pattern, replacement)) at = s.find(pattern, at + 1);
     if (at == std::string::npos) return;
     if (s.size() - pattern.size() + replacement.size() > max_length) return;
     s.replace(at, pattern.size(), replacement);
