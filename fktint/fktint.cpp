@@ -1,6 +1,7 @@
 // The term evaluator: normalises the term text and reads and evaluates it in a single pass.
 #include "fktint/fktint.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -131,7 +132,8 @@ double ConvertNumber(const char* token, std::size_t length) {
   const std::size_t end = i;
   if (exact && mantissa <= kLargestExactMantissa && fraction_digits <= 22) {
     // Both operands are exact doubles, so the one division rounds correctly.
-    return static_cast<double>(mantissa) / kExactPowersOfTen[fraction_digits];
+    const auto whole = static_cast<double>(mantissa);
+    return fraction_digits == 0 ? whole : whole / kExactPowersOfTen[fraction_digits];
   }
   double value = 0;
   const auto result = std::from_chars(token, token + end, value, std::chars_format::fixed);
@@ -295,15 +297,22 @@ class Reader {
     return ConvertNumber(text_ + start, pos_ - start);
   }
 
+  static constexpr std::size_t kShortScan = 64;  // below this a plain loop beats a memchr call
+
   // The first "(" at or after from, or length_ when there is none. The reading position only
   // moves forward, so the last answer is reused while it still lies ahead: a long term with many
   // names is scanned once, not once per name.
   std::size_t FindOpeningBracket(std::size_t from) {
     if (from >= open_searched_from_ && from <= open_found_at_) return open_found_at_;
-    const void* found = from < length_ ? std::memchr(text_ + from, '(', length_ - from) : nullptr;
+    std::size_t at = from;
+    if (length_ - std::min(from, length_) < kShortScan) {
+      while (at < length_ && text_[at] != '(') ++at;
+    } else {
+      const void* found = std::memchr(text_ + from, '(', length_ - from);
+      at = found ? static_cast<std::size_t>(static_cast<const char*>(found) - text_) : length_;
+    }
     open_searched_from_ = from;
-    open_found_at_ = found ? static_cast<std::size_t>(static_cast<const char*>(found) - text_)
-                           : length_;
+    open_found_at_ = std::min(at, length_);
     return open_found_at_;
   }
 

@@ -90,8 +90,10 @@ inline Function LookupFunction(std::string_view name) {
   std::size_t slot = HashName(name) & (kNameSlots - 1);
   while (kNameIndex[slot].length != 0) {
     const NameSlot& entry = kNameIndex[slot];
-    if (entry.length == name.size() && name == std::string_view(entry.text, entry.length)) {
-      return entry.function;
+    if (entry.length == name.size()) {
+      std::size_t k = 0;  // names are short: a plain loop beats a memcmp call
+      while (k < name.size() && entry.text[k] == name[k]) ++k;
+      if (k == name.size()) return entry.function;
     }
     slot = (slot + 1) & (kNameSlots - 1);
   }

@@ -1,0 +1,74 @@
+// Speed of EvaluateTerm per call, next to the same formulas compiled directly.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <string>
+
+#include "fktint/fktint.h"
+
+namespace {
+
+namespace fk = plotwerk::fktint;
+
+// x sweeps [-6, 6) in the steps of a 1000-pixel-wide graph, as the plotter calls it.
+constexpr int kColumns = 1000;
+constexpr double kXMin = -6;
+constexpr double kXStep = 12.0 / kColumns;
+
+// A polynomial of about 200 characters, as a user might type one.
+std::string LongPolynomial() {
+  std::string term;
+  for (int power = 1; term.size() < 190; ++power) {
+    term += (power % 2 ? "+" : "-") + std::to_string(power) + ",25*X^" + std::to_string(power);
+  }
+  return "0,5" + term;
+}
+
+void BenchTerm(benchmark::State& state, const std::string& term) {
+  fk::ParamP = 0.5;
+  int column = 0;
+  for (auto _ : state) {
+    const double x = kXMin + column * kXStep;
+    column = (column + 1) % kColumns;
+    benchmark::DoNotOptimize(fk::EvaluateTerm(term, x));
+  }
+  state.SetLabel(std::to_string(term.size()) + " chars");
+}
+
+void BM_Eval_XSinXPlusP(benchmark::State& state) { BenchTerm(state, "X*SIN(X+P)"); }
+void BM_Eval_Parabola(benchmark::State& state) { BenchTerm(state, "X^2/4-2"); }
+void BM_Eval_Polynomial200(benchmark::State& state) { BenchTerm(state, LongPolynomial()); }
+void BM_Eval_NestedFunctions(benchmark::State& state) {
+  BenchTerm(state, "SQRT(ABS(SIN(EXP(COS(LN(X^2+1))))))+ARCTAN(TANH(X/3))");
+}
+
+// The same first two formulas compiled directly; p goes through memory as the evaluator's does.
+void BM_Native_XSinXPlusP(benchmark::State& state) {
+  double p = 0.5;
+  benchmark::DoNotOptimize(p);
+  int column = 0;
+  for (auto _ : state) {
+    const double x = kXMin + column * kXStep;
+    column = (column + 1) % kColumns;
+    benchmark::DoNotOptimize(x * std::sin(x + p));
+  }
+}
+
+void BM_Native_Parabola(benchmark::State& state) {
+  int column = 0;
+  for (auto _ : state) {
+    double x = kXMin + column * kXStep;
+    column = (column + 1) % kColumns;
+    benchmark::DoNotOptimize(x);
+    benchmark::DoNotOptimize(x * x / 4 - 2);
+  }
+}
+
+BENCHMARK(BM_Eval_XSinXPlusP);
+BENCHMARK(BM_Native_XSinXPlusP);
+BENCHMARK(BM_Eval_Parabola);
+BENCHMARK(BM_Native_Parabola);
+BENCHMARK(BM_Eval_Polynomial200);
+BENCHMARK(BM_Eval_NestedFunctions);
+
+}  // namespace
