@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, testing and running Plotwerk need.
 # Idempotent and silent when everything is present; uses sudo only when not root.
+# With --fuzz, also what scripts/fuzz.sh needs.
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,11 @@ packages=(
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick
 )
+
+# scripts/fuzz.sh also needs clang with its libFuzzer runtime.
+if [[ ${1:-} == --fuzz ]]; then
+  packages+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,77 @@
+// Fuzz target for the evaluator and the number fields: the first bytes choose x and P, the rest
+// is the term. Any crash, sanitizer report or broken invariant (trap) is a finding.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <iterator>
+#include <limits>
+#include <string>
+#include <string_view>
+
+#include "fktint/fktint.h"
+
+namespace {
+
+namespace fk = plotwerk::fktint;
+
+constexpr double kInterestingX[] = {0, 1, -1, 0.5, 2, -2.5, 1e6, -1e6, 1e6 + 0.5, 1e-300,
+                                    std::numeric_limits<double>::quiet_NaN(),
+                                    std::numeric_limits<double>::infinity(),
+                                    -std::numeric_limits<double>::infinity(), 3.141592653589793,
+                                    -0.0, 43};
+constexpr unsigned kRawXMarker = 240;  // selector bytes from here on: x from 8 raw bytes
+
+void Check(bool condition) {
+  if (!condition) __builtin_trap();
+}
+
+bool Usable(double value) {
+  return !std::isnan(value) && value <= 1e10 && value > -std::numeric_limits<double>::infinity();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < 2) return 0;
+  const unsigned selector = data[0];
+  double x;
+  std::size_t used = 2;
+  if (selector < std::size(kInterestingX)) {
+    x = kInterestingX[selector];
+  } else if (selector >= kRawXMarker && size >= 10) {
+    std::memcpy(&x, data + 2, sizeof x);
+    used = 10;
+  } else {
+    x = (static_cast<double>(selector) - 128) / 16;
+  }
+  fk::ParamP = (static_cast<double>(data[1]) - 128) / 8;
+  fk::ParamQ = 0.25;
+  const std::string_view term(reinterpret_cast<const char*>(data + used), size - used);
+
+  const double value = fk::EvaluateTerm(term, x);
+  const unsigned code = fk::EvalError;
+  Check(code <= 4);
+  Check(Usable(value));
+
+  // Blanks anywhere change nothing.
+  std::string spaced(term);
+  spaced.insert(spaced.size() / 2, " ");
+  const double spaced_value = fk::EvaluateTerm(spaced, x);
+  Check(fk::EvalError == code);
+  Check(spaced_value == value);
+
+  const double field = fk::ReadNumberField(term);
+  Check(Usable(field));
+
+  // The display text of a value reads back to within its rounding.
+  const unsigned decimals = data[1] % 7;
+  const std::string text = fk::FormatNumber(data[1] % 5, decimals, value);
+  if (std::fabs(value) < 1e9) {
+    const double read = fk::ReadNumberField(text);
+    Check(fk::EvalError == 0);
+    Check(std::fabs(read - value) <= 0.5 * std::pow(10.0, -static_cast<double>(decimals)) *
+                                             (1 + 1e-9) + std::fabs(value) * 1e-15);
+  }
+  return 0;
+}
