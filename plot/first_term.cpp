@@ -1,39 +1,268 @@
-// The first-term steps of zeichnen; their bodies come with the curve analysis, the point
-// constructions and the result list.
+// The first-term steps of zeichnen: result lines, area and integral, the searches with their
+// marks and bottom texts, the antiderivative, the constructions at A and B and the value table.
 #include "plot/first_term.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string_view>
+
+#include "fktint/fktint.h"
+#include "plot/analysis.h"
+#include "plot/constructions.h"
+#include "plot/results.h"
+#include "uableitung/uableitung.h"
 
 namespace plotwerk::plot {
 
-void AddTermResultLine(FirstTermContext&, const std::string&, std::int32_t) {
-  // Filled by the result-list work.
+namespace {
+
+// Brush colours of the marks of the four searches.
+constexpr Rgb kZeroMarkColour{0, 255, 255};
+constexpr Rgb kExtremumMarkColour{255, 0, 255};
+constexpr Rgb kInflectionMarkColour{255, 128, 128};
+constexpr Rgb kIntersectionMarkColour{0, 0, 255};
+// The font colour of all texts after the inflection section.
+constexpr Rgb kAfterInflectionFontColour{255, 0, 0};
+
+// The bottom texts: the first stands this far above the lower edge, each further one a row higher.
+constexpr std::int64_t kBottomTextOffset = 30;
+constexpr std::int64_t kBottomTextRow = 16;
+constexpr std::int32_t kBottomTextLeft = 16;
+// Each point of a bottom list is followed by this separator; the last one is cut off.
+constexpr std::string_view kPointSeparator = " | ";
+
+// The value of a term at x as the evaluator returns it, also after a failure; a non-finite
+// value (which the evaluator does not give) counts as 0.
+double RawValue(std::string_view term, double x) {
+  const double v = fktint::EvaluateTerm(term, x);
+  return std::isfinite(v) ? v : 0;
 }
 
-void AddDerivativeLines(FirstTermContext&) {
-  // Filled by the result-list work.
+// yA or yB: 0 when the evaluation fails.
+double DefinedValueOrZero(std::string_view term, double x) {
+  const Sample s = TermFunction(std::string(term))(x);
+  return s.Defined() ? s.value : 0;
 }
 
-void DrawIntegralArea(FirstTermContext&) {
-  // Filled by the point-construction work.
+void FillTable(PointTable& table, const std::vector<FoundPoint>& points) {
+  table.count = 0;
+  for (const FoundPoint& p : points) {
+    if (table.count >= kMaxTablePoints) break;
+    table.x[table.count] = p.x;
+    table.minimum[table.count] = p.minimum;
+    ++table.count;
+  }
 }
 
-void AnalyseFirstTerm(FirstTermContext&) {
-  // Filled by the curve-analysis work.
+std::vector<FoundPoint> Search(SearchKind kind, const std::string& term, double from, double to) {
+  if (term.empty()) return {};
+  return ScanForPoints(kind, TermFunction(term), from, to);
 }
 
-void DrawAntiderivative(FirstTermContext&) {
-  // Filled by the point-construction work.
+void WriteBottomText(FirstTermContext& ctx, std::string_view label, std::string list) {
+  if (list.size() >= kPointSeparator.size()) list.resize(list.size() - kPointSeparator.size());
+  if (ctx.controls.c_pktanzeige) {
+    const std::int64_t row =
+        ctx.mapping.height - kBottomTextOffset - kBottomTextRow * std::int64_t{ctx.text_row_count};
+    ctx.canvas.TextOut(kBottomTextLeft,
+                       static_cast<std::int32_t>(std::clamp<std::int64_t>(row, -kFarOutsidePixel, kFarOutsidePixel)),
+                       std::string(label) + list);
+  }
+  if (ctx.text_row_count < INT32_MAX) ++ctx.text_row_count;
 }
 
-void DrawConstructions(FirstTermContext&) {
-  // Filled by the point-construction work.
+// Marks, result lines and bottom text of the zeros, extrema or intersections in the table.
+void ReportPoints(FirstTermContext& ctx, SearchKind kind, const PointTable& table) {
+  if (table.count == 0) return;
+  Canvas& canvas = ctx.canvas;
+  const bool zeros = kind == SearchKind::Zeros;
+  const Rgb mark = zeros ? kZeroMarkColour
+                   : kind == SearchKind::Extrema ? kExtremumMarkColour
+                                                 : kIntersectionMarkColour;
+  canvas.SetPenColor(kBlack);
+  canvas.SetBrushColor(mark);
+  ctx.results.Add(std::string(zeros ? kZerosHeading
+                              : kind == SearchKind::Extrema ? kExtremumHeading
+                                                            : kIntersectionHeading));
+  std::string list;
+  for (int i = 0; i < table.count; ++i) {
+    const double x = table.x[i];
+    const double y = zeros ? 0 : RawValue(ctx.term, x);
+    const double row = zeros ? ctx.mapping.origin_y_real : ctx.mapping.WorldToPixelY(y);
+    DrawMarker(canvas, ctx.mapping.WorldToPixelX(x), row);
+    if (zeros) {
+      list += N(x);
+      ctx.results.Add(ZeroLine(x));
+    } else {
+      list += "(" + N(x) + ";" + N(y) + ")";
+      ctx.results.Add(kind == SearchKind::Extrema ? ExtremumLine(x, y, table.minimum[i])
+                                                  : PointLine(x, y));
+    }
+    list += kPointSeparator;
+  }
+  canvas.SetBrushColor(kWhite);
+  WriteBottomText(ctx,
+                  zeros ? "Zeros: "
+                  : kind == SearchKind::Extrema ? "Extreme points: "
+                                                : "Intersections: ",
+                  std::move(list));
 }
 
-void AddValueTable(FirstTermContext&) {
-  // Filled by the result-list work.
+// The inflection section: tangents (c_wendetangente), marks, lines and text (c_wendepunkte).
+void ReportInflections(FirstTermContext& ctx, const PointTable& table) {
+  if (table.count == 0) return;
+  const Controls& c = ctx.controls;
+  Canvas& canvas = ctx.canvas;
+  ctx.results.Add(std::string(kInflectionHeading));
+  std::string list;
+  for (int i = 0; i < table.count; ++i) {
+    const double x = table.x[i];
+    const double y = RawValue(ctx.term, x);
+    if (c.c_wendetangente) {
+      canvas.SetBrushColor(kWhite);
+      const double m = (RawValue(ctx.term, x + kSlopeStep) - y) / kSlopeStep;
+      const std::string tangent = LineTerm(m, y - x * m, 4, 4);
+      if (!tangent.empty()) ctx.curves.PlotTerm(tangent);
+    }
+    if (c.c_wendepunkte) {
+      canvas.SetPenColor(kBlack);
+      canvas.SetBrushColor(kInflectionMarkColour);
+      DrawMarker(canvas, ctx.mapping.WorldToPixelX(x), ctx.mapping.WorldToPixelY(y));
+      list += "(" + N(x) + ";" + N(y) + ")";
+      list += kPointSeparator;
+      ctx.results.Add(PointLine(x, y));
+    }
+  }
+  canvas.SetBrushColor(kWhite);
+  canvas.SetFontColor(kAfterInflectionFontColour);
+  if (c.c_wendepunkte) WriteBottomText(ctx, "Turning Points: ", std::move(list));
+}
+
+}  // namespace
+
+void AddTermResultLine(FirstTermContext& ctx, const std::string& term, std::int32_t) {
+  ctx.results.Add(TermLine(term));
+}
+
+void AddDerivativeLines(FirstTermContext& ctx) {
+  ctx.first_derivative = uableitung::DeriveTerm(ctx.term);
+  ctx.second_derivative =
+      ctx.first_derivative.empty() ? std::string() : uableitung::DeriveTerm(ctx.first_derivative);
+  AddDerivativeResultLines(ctx.results, ctx.controls.ed_von, ctx.controls.ed_bis,
+                           ctx.first_derivative, ctx.second_derivative);
+}
+
+void DrawIntegralArea(FirstTermContext& ctx) {
+  const Controls& c = ctx.controls;
+  ctx.second_area_term = c.c_f2 && !c.ed_f2.empty() ? c.ed_f2 : std::string("0");
+  const SampleFunction f = TermFunction(ctx.term);
+  const SampleFunction g = TermFunction(ctx.second_area_term);
+  HatchArea(ctx.canvas, ctx.mapping, f, g, ctx.xA, ctx.xB);
+  if (ctx.redraw_coordinate_system) ctx.redraw_coordinate_system();
+
+  const std::optional<IntegralResult> integral = IntegrateBetween(f, g, ctx.xA, ctx.xB);
+  if (!integral) return;
+  ctx.controls.Label13 = "= " + N(integral->integral);
+  ctx.controls.Label15 = "= " + N(integral->area);
+  AddIntegralLines(ctx.results, *integral, ctx.second_area_term);
+}
+
+void AnalyseFirstTerm(FirstTermContext& ctx) {
+  const Controls& c = ctx.controls;
+  const bool inflections = c.c_wendepunkte || c.c_wendetangente;
+  if (!c.c_nullstellen && !c.c_extrema && !inflections && !c.c_schnittpunkte) return;
+  // The interval is read once for all searches; P stays as the Draw command set it, so a
+  // parameter text that refers to P cannot make it creep from search to search.
+  const double from = fktint::ReadNumberField(c.ed_von);
+  const double to = fktint::ReadNumberField(c.ed_bis);
+
+  if (c.c_nullstellen) {
+    FillTable(ctx.points.zeros, Search(SearchKind::Zeros, c.ed_f1, from, to));
+    ReportPoints(ctx, SearchKind::Zeros, ctx.points.zeros);
+  }
+  if (c.c_extrema) {
+    FillTable(ctx.points.extrema, Search(SearchKind::Extrema, c.ed_f1, from, to));
+    ReportPoints(ctx, SearchKind::Extrema, ctx.points.extrema);
+  }
+  if (inflections) {
+    FillTable(ctx.points.inflections,
+              Search(SearchKind::Inflections, ctx.second_derivative, from, to));
+    ReportInflections(ctx, ctx.points.inflections);
+  }
+  if (c.c_schnittpunkte) {
+    AddIntersectionHeadings(ctx.results, c.ed_f2);
+    const std::string g = SearchTerm(SearchKind::Intersections, c.ed_f1, c.ed_f2, {});
+    FillTable(ctx.points.intersections, Search(SearchKind::Intersections, g, from, to));
+    ReportPoints(ctx, SearchKind::Intersections, ctx.points.intersections);
+  }
+}
+
+void DrawAntiderivative(FirstTermContext& ctx) { PlotAntiderivative(ctx.curves, ctx.term); }
+
+void DrawConstructions(FirstTermContext& ctx) {
+  const Controls& c = ctx.controls;
+  Canvas& canvas = ctx.canvas;
+  const ScreenMapping& map = ctx.mapping;
+  const double xA = ctx.xA;
+  const double xB = ctx.xB;
+  double yA = 0;
+  double yB = 0;
+
+  if (c.c_punktA || c.c_tangente || c.c_normale || c.c_sekante) {
+    yA = DefinedValueOrZero(ctx.term, xA);
+    ctx.controls.Label11 = "; " + fktint::FormatNumber(1, 2, yA) + " )";
+    const double slope = (RawValue(ctx.term, xA + kSlopeStep) - RawValue(ctx.term, xA)) / kSlopeStep;
+    if (c.c_tangente) {
+      canvas.SetBrushColor(kWhite);
+      const std::string line = LineTerm(slope, yA - xA * slope, 3, 3);
+      if (!line.empty()) ctx.curves.PlotTerm(line);
+    }
+    if (c.c_normale) {
+      canvas.SetBrushColor(kWhite);
+      // A slope of 0 would make the normal vertical: no normal then.
+      if (slope != 0) {
+        const double m = -1 / slope;
+        const std::string line = LineTerm(m, yA - xA * m, 3, 3);
+        if (!line.empty()) ctx.curves.PlotTerm(line);
+      }
+    }
+    canvas.SetPenColor(kBlack);
+    canvas.SetBrushColor(kMarkerAColour);
+    if (c.c_punktA) DrawMarker(canvas, map.WorldToPixelX(xA), map.WorldToPixelY(yA));
+    canvas.SetBrushColor(kWhite);
+  }
+
+  if (c.c_punktB || c.c_sekante) {
+    yB = DefinedValueOrZero(ctx.term, xB);
+    ctx.controls.Label10 = "; " + fktint::FormatNumber(1, 2, yB) + " )";
+    canvas.SetPenColor(kBlack);
+    canvas.SetBrushColor(kMarkerBColour);
+    if (c.c_punktB) DrawMarker(canvas, map.WorldToPixelX(xB), map.WorldToPixelY(yB));
+    canvas.SetBrushColor(kWhite);
+  }
+
+  if (c.c_sekante) {
+    canvas.SetBrushColor(kWhite);
+    if (xB - xA != 0) {
+      const double m = (yB - yA) / (xB - xA);
+      const std::string line = LineTerm(m, yA - xA * m, 4, 3);
+      if (!line.empty()) ctx.curves.PlotTerm(line);
+    }
+  }
+}
+
+void AddValueTable(FirstTermContext& ctx) {
+  const Controls& c = ctx.controls;
+  // The table goes into the memo only; while the memo is hidden it is not built.
+  if (!c.c_wertetabelle || !c.Mergebnis_visible) return;
+  AddValueTableLines(ctx.results, ctx.term, ctx.first_derivative,
+                     fktint::ReadNumberField(c.ed_von), fktint::ReadNumberField(c.ed_bis),
+                     fktint::ReadNumberField(c.ed_delta));
 }
 
 void AdjustResultMemo(FirstTermContext&) {
-  // Filled by the result-list work.
+  // Only the window knows the memo's client height; it decides the scroll bar with
+  // ResultMemoNeedsScrollBar (plot/results.h) after the redraw.
 }
 
 }  // namespace plotwerk::plot

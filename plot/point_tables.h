@@ -11,6 +11,8 @@ inline constexpr int kMaxTablePoints = 24;
 struct PointTable {
   std::int32_t count = 0;
   std::array<double, kMaxTablePoints> x{};
+  // Extrema only: whether the point is a minimum (the samples turned from falling to rising).
+  std::array<bool, kMaxTablePoints> minimum{};
 };
 
 struct PointTables {

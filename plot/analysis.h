@@ -1,0 +1,101 @@
+// Curve analysis of the first term: the grid searches for zeros, extrema, inflection points and
+// intersections, Brent's root finder, the turning-point refinement and the integral between A and B.
+// The solvers take a sampling function, not a term or a widget, so each runs headless in a test.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plotwerk::plot {
+
+// One evaluation: the value and the evaluator's code (0 success).
+struct Sample {
+  double value = 0;
+  std::uint8_t error = 0;
+  // A point counts only where the term is defined: code 0 and a finite value.
+  bool Defined() const;
+};
+
+using SampleFunction = std::function<Sample(double)>;
+
+// Samples the term with EvaluateTerm at the current parameters.
+SampleFunction TermFunction(std::string term);
+
+enum class SearchKind { Zeros, Extrema, Inflections, Intersections };
+
+// Widening of the search interval at both ends; also the acceptance bound |g| of zeros and
+// intersections.
+inline constexpr double kSearchWidening = 0.0001;
+inline constexpr double kZeroAcceptance = 0.0001;
+// Interval ends of larger magnitude are replaced by the standard ends below.
+inline constexpr double kLargestSearchEnd = 100;
+inline constexpr double kReplacementLo = -5.0001;
+inline constexpr double kReplacementHi = 5.0001;
+// Neighbouring samples whose product reaches this are taken as a pole or as too steep.
+inline constexpr double kNeighbourProductBound = 100;
+inline constexpr int kZeroCells = 1000;
+inline constexpr int kExtremumCells = 2500;
+inline constexpr int kZeroIterations = 50;
+inline constexpr int kExtremumIterations = 100;
+inline constexpr int kMaxPointsPerSearch = 24;
+// Candidates refined per search at most: an oscillating term (SIN(1/X)) offers a candidate at
+// nearly every cell, and most of them are rejected after refinement.
+inline constexpr int kMaxCandidatesPerSearch = 200;
+// Brent's tolerance factors: relative to |b| and to the cell's signed midpoint.
+inline constexpr double kRefineRelativeTolerance = 6e-6;
+inline constexpr double kRefineAbsoluteTolerance = 1e-6;
+
+// The interval [lo, hi] a search runs over, or nothing when it is empty.
+struct SearchInterval {
+  double lo = 0;
+  double hi = 0;
+};
+// from/to in either order; each end widened, a too large (or non-finite) end replaced.
+std::optional<SearchInterval> MakeSearchInterval(double from, double to);
+
+// Brent's method on g over the cell [a, b] in its classic form: no test that g changes sign, so
+// on a cell without a sign change it halves towards the end with the smaller |g|. Always returns
+// a number; failed evaluations are used with the value the evaluator returned.
+double RefineRoot(const SampleFunction& g, double a, double b, double tol, int iterations);
+
+// The extreme point of g inside the bracket a < m < c whose middle sample is the smallest
+// (minimum) or the largest (maximum) of the three: Brent's parabolic minimiser, so the result is
+// the turning point itself to about 1e-8 relative, not a point of the grid cell.
+double RefineTurningPoint(const SampleFunction& g, double a, double m, double c, bool minimum,
+                          int iterations);
+
+struct FoundPoint {
+  double x = 0;
+  bool minimum = false;  // extrema only: the samples turned from falling to rising
+};
+
+// One of the four searches on the search term g over the interval from..to: at most
+// kMaxPointsPerSearch points, left to right, each once, each where g is defined.
+std::vector<FoundPoint> ScanForPoints(SearchKind kind, const SampleFunction& g, double from,
+                                      double to);
+
+// The text a search works on: f1 for zeros and extrema, the second derivative for inflection
+// points, f1-(f2) for intersections. Empty when there is nothing to search.
+std::string SearchTerm(SearchKind kind, std::string_view f1, std::string_view f2,
+                       std::string_view second_derivative);
+
+// Subintervals of the integral between A and B.
+inline constexpr int kIntegralSubintervals = 50;
+
+struct IntegralResult {
+  double lo = 0;
+  double hi = 0;
+  double integral = 0;  // of f - g, signed
+  double area = 0;      // of |f - g|
+};
+
+// Chebyshev's five-point rule on each of kIntegralSubintervals pieces of [min(a,b), max(a,b)];
+// nothing when a = b. Failed evaluations count with the evaluator's value.
+std::optional<IntegralResult> IntegrateBetween(const SampleFunction& f, const SampleFunction& g,
+                                               double a, double b);
+
+}  // namespace plotwerk::plot

@@ -1,0 +1,159 @@
+// Markers, straight lines through A and B, the hatched area and the antiderivative curve.
+#include "plot/constructions.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "fktint/fktint.h"
+
+namespace plotwerk::plot {
+
+namespace {
+
+constexpr std::int32_t kMarkerRadius = 4;
+// Positions beyond this are skipped: they lie far outside any surface, and the marker box
+// around them must still fit into 32 bits.
+constexpr double kMarkerLimit = 1 << 30;
+constexpr double kHatchSpacing = 2;
+// The antiderivative only moves the pen for rows this far outside the area.
+constexpr std::int32_t kAntiderivativeMargin = 100;
+constexpr double kChebyshevT1 = 0.37454140955358106;
+constexpr double kChebyshevT2 = 0.8324974870009819;
+
+double ValueOrZero(double v) { return std::isfinite(v) ? v : 0; }
+
+// A hatch line end: rows above the area become -1, rows far below stay far below.
+std::int32_t HatchRow(double row) {
+  if (row < 0) return -1;
+  if (row >= kFarOutsidePixel) return kFarOutsidePixel;
+  return static_cast<std::int32_t>(std::trunc(row));
+}
+
+// The integral of f over [a, b] by Chebyshev's five-point rule on `pieces` pieces.
+double Quadrature(const SampleFunction& f, double a, double b, int pieces) {
+  const double h = (b - a) / pieces;
+  double sum = 0;
+  for (int i = 0; i < pieces; ++i) {
+    const double mid = a + (i + 0.5) * h;
+    const double nodes[] = {mid + kChebyshevT1 * h / 2, mid - kChebyshevT1 * h / 2,
+                            mid + kChebyshevT2 * h / 2, mid - kChebyshevT2 * h / 2, mid};
+    double piece = 0;
+    for (double node : nodes) piece += ValueOrZero(f(node).value);
+    sum += piece * h / 5;
+  }
+  return sum;
+}
+
+}  // namespace
+
+void DrawMarker(Canvas& canvas, double col, double row) {
+  if (!(std::fabs(col) < kMarkerLimit) || !(std::fabs(row) < kMarkerLimit)) return;
+  const std::int32_t x = RoundHalfEven(col);
+  const std::int32_t y = RoundHalfEven(row);
+  canvas.Ellipse(x - kMarkerRadius, y - kMarkerRadius, x + kMarkerRadius + 1, y + kMarkerRadius + 1);
+}
+
+std::string LineTerm(double m, double b, unsigned slope_decimals, unsigned intercept_decimals) {
+  if (!std::isfinite(m) || !std::isfinite(b)) return {};
+  std::string term = fktint::FormatNumber(1, slope_decimals, m) + "*X";
+  const std::string intercept = fktint::FormatNumber(1, intercept_decimals, b);
+  if (intercept == "0") return term;
+  if (b > 0) term += "+";
+  return term + intercept;
+}
+
+void HatchArea(Canvas& canvas, const ScreenMapping& mapping, const SampleFunction& f,
+               const SampleFunction& g, double xA, double xB) {
+  canvas.SetPenColor(kHatchColour);
+  const double a_column = mapping.WorldToPixelX(xA);
+  double c = mapping.WorldToPixelX(xB) + 1;
+  if (c < 0) c = -2;
+  const bool leftwards = xB >= xA;
+  auto hatch_line = [&](double column) {
+    if (!InPixelRange(column)) return;
+    const double t = (column - mapping.origin_x_real) / mapping.x_scale;
+    const double y1 = mapping.WorldToPixelY(f(t).value);
+    const double y2 = mapping.WorldToPixelY(g(t).value);
+    if (std::isnan(y1) || std::isnan(y2)) return;
+    const std::int32_t x = RoundHalfEven(column);
+    canvas.MoveTo(x, HatchRow(y1));
+    canvas.LineTo(x, HatchRow(y2));
+  };
+  hatch_line(c);
+  if (leftwards) {
+    // Lines right of the area cannot be seen: jump, in steps of two, to the first column that
+    // can, so the visible lines stand exactly where the walk from B would put them.
+    const double last_visible = mapping.width + kHatchSpacing;
+    if (c - kHatchSpacing > last_visible && std::isfinite(c)) {
+      const double steps = std::floor((c - last_visible) / kHatchSpacing);
+      c -= steps * kHatchSpacing;
+    }
+    for (c -= kHatchSpacing; c > a_column && c >= 0; c -= kHatchSpacing) hatch_line(c);
+  } else {
+    for (c += kHatchSpacing; c < a_column && c <= mapping.width; c += kHatchSpacing) hatch_line(c);
+  }
+}
+
+double AntiderivativeOffset(const SampleFunction& f, const ScreenMapping& mapping,
+                            std::int64_t start_column, std::int64_t max_walked) {
+  const double origin = mapping.origin_x_real;
+  if (origin < static_cast<double>(start_column)) return 0;
+  const double count = origin - static_cast<double>(start_column) + 1;
+  if (count <= static_cast<double>(max_walked)) {
+    double sum = 0;
+    for (std::int64_t k = start_column; static_cast<double>(k) <= origin; ++k) {
+      sum += ValueOrZero(f((static_cast<double>(k) - origin) / mapping.x_scale).value) / mapping.x_scale;
+    }
+    return -sum;
+  }
+  // Columns s..o sample f at x(s), ..., x(o) = 0 one pixel apart: their rectangle sum is the
+  // integral over [x(s) - h/2, h/2] (the midpoint rule), taken here by quadrature.
+  const double h = 1 / mapping.x_scale;
+  const double xs = (static_cast<double>(start_column) - origin) / mapping.x_scale;
+  return -Quadrature(f, xs - h / 2, h / 2, kOffsetQuadraturePieces);
+}
+
+void PlotAntiderivative(CurvePlotter& curves, const std::string& term, std::int64_t max_walked) {
+  Canvas& canvas = curves.canvas();
+  const ScreenMapping& mapping = curves.mapping();
+  const std::int32_t width = mapping.width;
+  if (!term.empty()) {
+    const SampleFunction f = TermFunction(term);
+    auto x_of = [&](std::int64_t k) { return (static_cast<double>(k) - mapping.origin_x_real) / mapping.x_scale; };
+    // Start column: the first k >= 1 with x(k) > x_from whose left neighbour evaluates, or any
+    // k beyond the right edge. Columns up to x_from are skipped in one jump.
+    std::int64_t k = 1;
+    const double first_beyond = std::floor(curves.x_from * mapping.x_scale + mapping.origin_x_real) + 1;
+    if (first_beyond > k) k = first_beyond > width + 1.0 ? width + 1 : static_cast<std::int64_t>(first_beyond);
+    while (k <= width + 1 && x_of(k) <= curves.x_from) ++k;
+    while (k <= width && !f(x_of(k - 1)).Defined()) ++k;
+    const std::int64_t s = k;
+    if (s <= width) {
+      const double f0 = AntiderivativeOffset(f, mapping, s, max_walked);
+      const double v = f0 + ValueOrZero(f(x_of(0)).value) / mapping.x_scale;
+      const double pen_row = mapping.WorldToPixelY(v);
+      if (InPixelRange(pen_row)) canvas.MoveTo(static_cast<std::int32_t>(s), RoundHalfEven(pen_row));
+      double F = f0;
+      for (std::int64_t col = s; col <= width; ++col) {
+        const Sample sample = f(x_of(col));
+        F += ValueOrZero(sample.value) / mapping.x_scale;
+        if (x_of(col) > curves.x_to) break;
+        const double row = mapping.WorldToPixelY(F);
+        const auto column = static_cast<std::int32_t>(col);
+        if (InPixelRange(row) && sample.error == 0) {
+          const std::int32_t c = RoundHalfEven(row);
+          if (c < -kAntiderivativeMargin || c > mapping.height + kAntiderivativeMargin) {
+            canvas.MoveTo(column, c);
+          } else {
+            canvas.LineTo(column, c);
+          }
+        } else {
+          canvas.MoveTo(column, mapping.origin_y);
+        }
+      }
+    }
+  }
+  curves.WriteLabel("Antiderivative f1");
+}
+
+}  // namespace plotwerk::plot

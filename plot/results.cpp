@@ -1,0 +1,105 @@
+// The result-list texts and the value table.
+#include "plot/results.h"
+
+#include <cmath>
+
+#include "fktint/fktint.h"
+
+namespace plotwerk::plot {
+
+namespace {
+
+constexpr char kTab = '\t';
+constexpr unsigned kResultWidth = 1;
+constexpr unsigned kResultDecimals = 2;
+// The memo shows a row per font size in points plus this many pixels.
+constexpr int kMemoRowExtraPixels = 5;
+
+// The value of a term at x, 0 when the evaluation fails.
+double ValueOrZero(std::string_view term, double x) {
+  const double value = fktint::EvaluateTerm(term, x);
+  return fktint::EvalError == 0 && std::isfinite(value) ? value : 0;
+}
+
+std::string Bounds(double lo, double hi) { return "(" + N(lo) + " | " + N(hi) + ")"; }
+
+}  // namespace
+
+std::string N(double value) { return fktint::FormatNumber(kResultWidth, kResultDecimals, value); }
+
+std::string TermLine(std::string_view term) { return "Function Y = " + std::string(term); }
+
+void AddDerivativeResultLines(ResultList& results, std::string_view ed_von, std::string_view ed_bis,
+                              std::string_view first_derivative,
+                              std::string_view second_derivative) {
+  results.Add("Domain (" + std::string(ed_von) + " | " + std::string(ed_bis) + ")");
+  results.Add("1st derivation");
+  results.Add("Y = " + std::string(first_derivative));
+  results.Add("2nd derivation");
+  results.Add("Y = " + std::string(second_derivative));
+}
+
+void AddIntegralLines(ResultList& results, const IntegralResult& integral,
+                      std::string_view second_area_term) {
+  const bool to_axis = second_area_term == "0";
+  const std::string bounds = Bounds(integral.lo, integral.hi);
+  results.Add((to_axis ? "Area under f1 between " : "Area between f1 and f2 between ") + bounds);
+  results.Add(kTab + N(integral.area));
+  results.Add((to_axis ? "Definite integral f1 between " : "Definite integral f1-f2 between ") +
+              bounds);
+  results.Add(kTab + N(integral.integral));
+}
+
+std::string ZeroLine(double x) { return kTab + N(x); }
+
+std::string ExtremumLine(double x, double y, bool minimum) {
+  return kTab + std::string(minimum ? "Minimum" : "Maximum") + kTab + "(" + N(x) + ";" + N(y) + ")";
+}
+
+std::string PointLine(double x, double y) { return kTab + std::string("(") + N(x) + ";" + N(y) + ")"; }
+
+void AddIntersectionHeadings(ResultList& results, std::string_view f2) {
+  results.Add("Intersection points between f1 and f2");
+  results.Add("Function f2: Y = " + std::string(f2));
+}
+
+void AddValueTableLines(ResultList& results, std::string_view term, std::string_view derivative,
+                        double from, double to, double step) {
+  if (!(step > 0)) step = kDefaultValueTableStep;
+  results.Add("");
+  results.Add("Value table");
+  results.Add(std::string("x") + kTab + "f(x)" + kTab + "f'(x)");
+  double x = from;
+  std::size_t rows = 0;
+  do {
+    if (rows == kMaxValueTableRows) {
+      // The rows the loop would still write, counted without evaluating them; with a step too
+      // small to move x the table would never end.
+      const double remaining = std::floor((to - x) / step) + 1;
+      const std::string total =
+          std::isfinite(remaining)
+              ? fktint::FormatNumber(1, 0, static_cast<double>(kMaxValueTableRows) + remaining)
+              : std::string("endless");
+      results.Add("Value table cut after " + std::to_string(kMaxValueTableRows) + " of " + total +
+                  " rows");
+      return;
+    }
+    const double y = ValueOrZero(term, x);
+    const double d = ValueOrZero(derivative, x);
+    results.Add(N(x) + kTab + N(y) + kTab + N(d));
+    ++rows;
+    x += step;
+  } while (!(x > to) && std::isfinite(x));
+}
+
+int ResultMemoRows(int client_height_pixels, int font_points) {
+  const int row_height = font_points + kMemoRowExtraPixels;
+  if (row_height <= 0 || client_height_pixels <= 0) return 0;
+  return client_height_pixels / row_height;
+}
+
+bool ResultMemoNeedsScrollBar(int client_height_pixels, int font_points, std::size_t lines) {
+  return static_cast<std::size_t>(ResultMemoRows(client_height_pixels, font_points)) < lines;
+}
+
+}  // namespace plotwerk::plot
