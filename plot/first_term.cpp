@@ -82,7 +82,7 @@ void ReportPoints(FirstTermContext& ctx, SearchKind kind, const PointTable& tabl
   canvas.SetPenColor(kBlack);
   canvas.SetBrushColor(mark);
   ctx.results.Add(std::string(zeros ? kZerosHeading
-                              : kind == SearchKind::Extrema ? kExtremumHeading
+                              : kind == SearchKind::Extrema ? kExtremaHeading
                                                             : kIntersectionHeading));
   std::string list;
   for (int i = 0; i < table.count; ++i) {
