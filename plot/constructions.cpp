@@ -85,8 +85,8 @@ void HatchArea(Canvas& canvas, const ScreenMapping& mapping, const SampleFunctio
     // can, so the visible lines stand exactly where the walk from B would put them.
     const double last_visible = mapping.width + kHatchSpacing;
     if (c - kHatchSpacing > last_visible && std::isfinite(c)) {
-      const double steps = std::floor((c - last_visible) / kHatchSpacing);
-      c -= steps * kHatchSpacing;
+      // fmod is exact, so the parity of the walk survives even where c - 2k would round.
+      c = last_visible + std::fmod(c - last_visible, kHatchSpacing) + kHatchSpacing;
     }
     for (c -= kHatchSpacing; c > a_column && c >= 0; c -= kHatchSpacing) hatch_line(c);
   } else {
