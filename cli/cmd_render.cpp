@@ -7,6 +7,7 @@
 #include <QString>
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "platform/atomic_write.h"
 #include "platform/emf_canvas.h"
 #include "platform/export_error.h"
+#include "platform/picture_export.h"
 #include "platform/qt_canvas.h"
 #include "plot/controls_names.h"
 #include "plot/plotter.h"
@@ -31,7 +33,7 @@ constexpr long long kMaxPixels = 100'000'000;
 
 const char kRenderHelp[] =
     "usage: plotwerk-cli render [--width W] [--height H] [--set NAME=VALUE ...]\n"
-    "                           [--view XMIN,XMAX,YMIN,YMAX] --out FILE.png\n"
+    "                           [--view XMIN,XMAX,YMIN,YMAX] [--bmp16] --out FILE\n"
     "Draws the picture the main window shows for the given controls and writes it to FILE.\n"
     "  --width W       width of the drawing area in pixels (default 846)\n"
     "  --height H      height of the drawing area in pixels (default 597)\n"
@@ -40,7 +42,10 @@ const char kRenderHelp[] =
     "                  UpDown1 the graph width\n"
     "  --view XMIN,XMAX,YMIN,YMAX  the visible window of the plane instead of the basic\n"
     "                  setting (x from -6 to 6, y with the same scale)\n"
-    "  --out FILE.png  the picture file, written completely or not at all\n"
+    "  --out FILE      the picture file, written completely or not at all; its extension\n"
+    "                  chooses the format: .bmp (screen colours), .gif (216 colours),\n"
+    "                  .wmf (Enhanced Metafile), .png, .svg, .pdf\n"
+    "  --bmp16         write a .bmp with 16 colours\n"
     "  --help          this text\n"
     "The result list is printed to standard output, one line each.\n";
 
@@ -118,11 +123,15 @@ int Fail(const std::string& message) {
 
 }  // namespace
 
-// Writes the rendered picture; the file name's extension chooses the format.
-static void WriteRenderedPicture(const QImage& image, const QString& path) {
-  platform::WriteFileAtomically(path, [&](QIODevice& device) {
-    if (!image.save(&device, "PNG")) throw platform::ExportError("the PNG encoder failed");
-  });
+// Writes the rendered picture in `format`: the raster formats from the image, the vector
+// formats by drawing the picture again on a vector canvas with the same mapping.
+static void WriteRenderedPicture(const QImage& image, const QString& path, platform::PictureFormat format,
+                                 plot::Plotter& plotter, plot::Controls& controls) {
+  const platform::PictureSource source{image, image.width(), image.height(), [&](plot::Canvas& canvas) {
+                                         plotter.Koordinatensystem(canvas, controls);
+                                         plotter.Zeichnen(canvas, controls);
+                                       }};
+  platform::SavePicture(path, format, source);
 }
 
 static int RunRender(const std::vector<std::string>& args) {
@@ -132,11 +141,16 @@ static int RunRender(const std::vector<std::string>& args) {
   bool have_view = false;
   plot::PlotView view;
   std::string out;
+  bool bmp16 = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     if (a == "--help") {
       std::fputs(kRenderHelp, stdout);
       return 0;
+    }
+    if (a == "--bmp16") {
+      bmp16 = true;
+      continue;
     }
     const bool takes_value = a == "--width" || a == "--height" || a == "--set" || a == "--view" || a == "--out";
     if (!takes_value) return Fail("unknown option '" + a + "' (see --help)");
@@ -163,7 +177,10 @@ static int RunRender(const std::vector<std::string>& args) {
       out = value;
     }
   }
-  if (out.empty()) return Fail("--out FILE.png is required (see --help)");
+  if (out.empty()) return Fail("--out FILE is required (see --help)");
+  const std::optional<platform::PictureFormat> format = platform::FormatForFileName(out, bmp16);
+  if (!format) return Fail("--out FILE must end in .bmp, .gif, .wmf, .png, .svg or .pdf, not '" + out + "'");
+  if (bmp16 && format != platform::PictureFormat::Bmp16) return Fail("--bmp16 needs a .bmp file");
   if (static_cast<long long>(width) * height > kMaxPixels) return Fail("the picture is too large");
 
   EnsureGuiApplication();
@@ -182,7 +199,7 @@ static int RunRender(const std::vector<std::string>& args) {
     plotter.Redraw(canvas, width, height, controls);
   }
   try {
-    WriteRenderedPicture(image, QString::fromLocal8Bit(out.c_str()));
+    WriteRenderedPicture(image, QString::fromLocal8Bit(out.c_str()), *format, plotter, controls);
   } catch (const platform::ExportError& e) {
     std::fprintf(stderr, "plotwerk-cli render: cannot write %s: %s\n", out.c_str(), e.what());
     return 1;
@@ -201,7 +218,7 @@ static int RunFonts(const std::vector<std::string>& args) {
 static const CommandRegistration kRender{
     {"render",
      "plotwerk-cli render [--width W] [--height H] [--set NAME=VALUE ...] [--view XMIN,XMAX,YMIN,YMAX] "
-     "--out FILE.png",
+     "[--bmp16] --out FILE",
      RunRender}};
 static const CommandRegistration kFonts{{"fonts", "plotwerk-cli fonts", RunFonts}};
 

@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick
+  emf2svg
 )
 
 # scripts/fuzz.sh also needs clang with its libFuzzer runtime.
