@@ -15,7 +15,9 @@ constexpr std::size_t kInflateChunk = 16384;
 constexpr std::size_t kMaxGrowthFactor = 4;
 constexpr std::size_t kGrowthAllowance = 256;
 
-std::string InflateWhole(std::span<const unsigned char> packed) {
+}  // namespace
+
+std::string InflateRuleStream(std::span<const unsigned char> packed) {
   z_stream stream{};
   if (inflateInit(&stream) != Z_OK) throw RuleTableError();
   stream.next_in = const_cast<Bytef*>(packed.data());
@@ -35,6 +37,8 @@ std::string InflateWhole(std::span<const unsigned char> packed) {
   if (status != Z_STREAM_END) throw RuleTableError();
   return text;
 }
+
+namespace {
 
 bool IsDigitOrPoint(char c) { return (c >= '0' && c <= '9') || c == '.'; }
 bool IsLetter(char c) { return c >= 'A' && c <= 'Z'; }
@@ -69,13 +73,19 @@ bool StandsAlone(const std::string& s, std::size_t at, std::string_view pattern,
 // Replaces the leftmost standing occurrence of the pattern until none is left, at most as many
 // times as the text has characters and never beyond the growth limit: a replacement together
 // with its surroundings may rebuild its pattern.
-void ApplyPair(std::string& s, std::string_view pattern, std::string_view replacement, std::size_t max_length) {
+void ApplyPair(std::string& s, std::string_view pattern, std::string_view replacement, std::size_t max_length,
+               std::size_t pair, const ReplacementTrace* trace) {
   std::size_t from = 0;
   for (std::size_t rounds = s.size(); rounds > 0 && s.size() > 1; --rounds) {
     std::size_t at = s.find(pattern, from);
     while (at != std::string::npos && !StandsAlone(s, at, pattern, replacement)) at = s.find(pattern, at + 1);
     if (at == std::string::npos) return;
     if (s.size() - pattern.size() + replacement.size() > max_length) return;
+    if (trace != nullptr) {
+      std::string after = s;
+      after.replace(at, pattern.size(), replacement);
+      (*trace)(pair, s, after);
+    }
     s.replace(at, pattern.size(), replacement);
     from = at >= pattern.size() ? at - pattern.size() + 1 : 0;
   }
@@ -83,25 +93,31 @@ void ApplyPair(std::string& s, std::string_view pattern, std::string_view replac
 
 }  // namespace
 
-std::vector<std::string> LoadRewriteRules() {
+std::string LoadRuleTableText() {
   const std::span<const unsigned char> packed = resources::FindResource("wverein");
-  if (packed.empty()) return {};
-  return SplitRuleLines(InflateWhole(packed));
+  if (packed.empty()) return std::string();
+  return InflateRuleStream(packed);
 }
 
-std::string ApplyRewriteRules(std::string_view text) {
+std::vector<std::string> LoadRewriteRules() { return SplitRuleLines(LoadRuleTableText()); }
+
+std::string ApplyRuleList(std::string_view text, const std::vector<std::string>& lines, const ReplacementTrace* trace) {
   if (text.size() <= 1) return std::string(text);
   std::string s = "<" + std::string(text) + ">";
   const std::size_t max_length = kMaxGrowthFactor * s.size() + kGrowthAllowance;
-  const std::vector<std::string> rules = LoadRewriteRules();
   for (int pass = 0; pass < 2; ++pass) {
-    for (std::size_t i = 0; i + 1 < rules.size(); i += 2) {
-      if (rules[i].empty()) continue;
-      ApplyPair(s, rules[i], rules[i + 1], max_length);
+    for (std::size_t i = 0; i + 1 < lines.size(); i += 2) {
+      if (lines[i].empty()) continue;
+      ApplyPair(s, lines[i], lines[i + 1], max_length, i / 2 + 1, trace);
     }
   }
   s = s.size() >= 2 ? s.substr(1, s.size() - 2) : std::string();
   return MakeEvaluatorSafe(std::move(s));
+}
+
+std::string ApplyRewriteRules(std::string_view text) {
+  if (text.size() <= 1) return std::string(text);
+  return ApplyRuleList(text, LoadRewriteRules());
 }
 
 std::string DeriveTerm(std::string_view term) { return ApplyRewriteRules(DifferentiateTerm(term)); }

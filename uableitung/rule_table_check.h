@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +30,21 @@ inline constexpr std::string_view kDuplicatedPattern = "(3*2*";
 
 // The lines of the table text split at CR LF, without the terminators.
 std::vector<std::string> SplitRuleLines(std::string_view text);
+
+// The embedded table inflated to its text; RuleTableError when the stream does not inflate.
+std::string LoadRuleTableText();
+
+// One zlib stream inflated whole; RuleTableError when it does not inflate.
+std::string InflateRuleStream(std::span<const unsigned char> packed);
+
+// Hears of every replacement: the 1-based pair number and the text (with its markers) before
+// and after.
+using ReplacementTrace = std::function<void(std::size_t pair, const std::string& before, const std::string& after)>;
+
+// Applies the pattern and replacement lines to a text as ApplyRewriteRules does with the embedded
+// table: markers around the text, two passes in file order, markers removed.
+std::string ApplyRuleList(std::string_view text, const std::vector<std::string>& lines,
+                          const ReplacementTrace* trace = nullptr);
 
 // Every violation of the table's properties, one readable line each; empty for a sound table.
 std::vector<std::string> CheckRuleTable(std::string_view text);

@@ -1,0 +1,84 @@
+// plotwerk-cli commands derive and rules: symbolic derivatives and the rewrite table from a shell.
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/cli_text.h"
+#include "cli/commands.h"
+#include "uableitung/rule_table_check.h"
+#include "uableitung/uableitung.h"
+
+namespace plotwerk::cli {
+
+namespace {
+
+namespace ua = plotwerk::uableitung;
+
+std::string Derivative(std::string_view term, bool raw) {
+  const std::string text = ArgumentToTerm(term);
+  return raw ? ua::DifferentiateTerm(text) : ua::DeriveTerm(text);
+}
+
+// One derivative line per stdin line; an empty line where there is no derivative.
+int RunBatch(bool raw) {
+  char* line = nullptr;
+  std::size_t capacity = 0;
+  ssize_t length;
+  while ((length = getline(&line, &capacity, stdin)) >= 0) {
+    std::string_view text(line, static_cast<std::size_t>(length));
+    if (!text.empty() && text.back() == '\n') text.remove_suffix(1);
+    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+    const std::string derivative = Derivative(text, raw);
+    std::fwrite(derivative.data(), 1, derivative.size(), stdout);
+    std::fputc('\n', stdout);
+  }
+  std::free(line);
+  return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+int RunDerive(const std::vector<std::string>& args) {
+  bool raw = false;
+  bool batch = false;
+  std::vector<std::string> terms;
+  for (const std::string& arg : args) {
+    if (arg == "--raw") {
+      raw = true;
+    } else if (arg == "--batch") {
+      batch = true;
+    } else {
+      terms.push_back(arg);
+    }
+  }
+  try {
+    if (batch) return terms.empty() ? RunBatch(raw) : UsageError("derive");
+    if (terms.size() != 1) return UsageError("derive");
+    std::printf("%s\n", Derivative(terms[0], raw).c_str());
+  } catch (const ua::RuleTableError& error) {
+    std::fprintf(stderr, "plotwerk-cli derive: %s\n", error.what());
+    return 1;
+  }
+  return 0;
+}
+
+int RunRules(const std::vector<std::string>& args) {
+  if (args.size() != 1 || args[0] != "--check") return UsageError("rules");
+  std::string text;
+  try {
+    text = ua::LoadRuleTableText();
+  } catch (const ua::RuleTableError& error) {
+    std::fprintf(stderr, "plotwerk-cli rules: %s\n", error.what());
+    return 1;
+  }
+  const std::vector<std::string> problems = ua::CheckRuleTable(text);
+  for (const std::string& problem : problems) std::fprintf(stderr, "plotwerk-cli rules: %s\n", problem.c_str());
+  std::printf("%zu\n", ua::LoadRewriteRules().size() / 2);
+  return problems.empty() ? 0 : 1;
+}
+
+const CommandRegistration kDerive{{"derive", "plotwerk-cli derive [--raw] TERM | derive --batch [--raw]", RunDerive}};
+const CommandRegistration kRules{{"rules", "plotwerk-cli rules --check", RunRules}};
+
+}  // namespace
+
+}  // namespace plotwerk::cli

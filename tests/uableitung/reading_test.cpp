@@ -1,0 +1,97 @@
+// The differentiator's reading of terms: what it accepts, how it groups, and that it reads a term
+// as the evaluator does.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "uableitung/term_tree.h"
+#include "uableitung/uableitung.h"
+
+namespace plotwerk::uableitung {
+namespace {
+
+// The tree in prefix form: (+ X 1), (SIN X), numbers as printed.
+std::string Shape(const TermNode* node) {
+  if (node == nullptr) return "<none>";
+  switch (node->kind) {
+    case kNumber: return FormatTermNumber(node->value);
+    case kVariableX: return "X";
+    case kParameterP: return "P";
+    case kParameterQ: return "Q";
+    case kSymbolY: return "Y";
+    case kPi: return "PI";
+    default: break;
+  }
+  if (IsBinaryKind(node->kind)) {
+    return std::string("(") + "+-*/^"[node->kind - kSum] + " " + Shape(node->left) + " " + Shape(node->right) + ")";
+  }
+  return "(" + std::to_string(node->kind) + " " + Shape(node->argument) + ")";
+}
+
+std::string Read(const std::string& term) {
+  PoolScope pool;
+  const TermNode* root = ParseTermTree(NormaliseTermText(term));
+  return ParseFailed ? "<failed>" : Shape(root);
+}
+
+TEST(Reading, GroupsAsTheOperatorsBind) {
+  const struct { const char* term; const char* shape; } cases[] = {
+      {"X-2-3", "(- (- X 2) 3)"},         {"X/2/3", "(/ (/ X 2) 3)"},
+      {"X^2^3", "(^ (^ X 2) 3)"},         {"X+2-3", "(+ X (- 2 3))"},
+      {"X-2+3", "(+ (- X 2) 3)"},         {"X*2/3", "(* X (/ 2 3))"},
+      {"X/2*3", "(* (/ X 2) 3)"},         {"-X^2", "(- 0 (^ X 2))"},
+      {"((X))", "X"},                     {"-X", "(- 0 X)"},
+      {"+X", "(+ 0 X)"},                  {"(+X)", "(+ 0 X)"},
+      {"X^(-1)", "(^ X (- 0 1))"},        {"2*(-X)", "(* 2 (- 0 X))"},
+      {"0,5*X", "(* 0.5 X)"},             {"1E3*X", "(* 1000 X)"},
+      {"PI*P", "(* PI P)"},               {"SINH(X)+ARCSIN(X)", "(+ (41 X) (51 X))"},
+      {"ARCOTH(X)", "(64 X)"},            {"WURZEL(X)", "(21 X)"},
+      {"EXPON(X)", "(24 X)"},             {"LOG(X)", "(29 X)"},
+      {"YZ*X", "(* Y X)"},
+      // The evaluator reads PHI as the golden ratio; so does the differentiator.
+      {"PHI*X", "(* 1.6180339887 X)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.term);
+    EXPECT_EQ(Read(c.term), c.shape);
+  }
+}
+
+TEST(Reading, RejectsWhatItCannotRead) {
+  for (const char* term : {"", " ", "()", "X^-1", "2*-X", "(X+1", "X+1)", "2X", "SQR(X)", "ABC(X)", "SIN X", "R*X",
+                           "[X]", "|X|", "1E-5*X", "X+", "*X", "PX", "INF", "NAN", "0X10", "SI(X)", "F1(X)", "ARCSEC(X)"}) {
+    SCOPED_TRACE(term);
+    EXPECT_EQ(Read(term), "<failed>");
+    EXPECT_EQ(DifferentiateTerm(term), "");
+  }
+}
+
+TEST(Reading, ReadsALeadingMinusBeforeAPowerAsTheEvaluatorDoes) {
+  // Inside brackets the evaluator binds the minus to the next factor, before "^".
+  EXPECT_EQ(Read("(-2^2)"), "(^ (- 0 2) 2)");
+  EXPECT_EQ(Read("EXP(-SIN(X)^2)"), "(24 (^ (- 0 (31 X)) 2))");
+  EXPECT_EQ(Read("X+-X^2"), "(+ X (^ (- 0 X) 2))");
+  // "(-X^" and a minus at the start of the term are subtractions there.
+  EXPECT_EQ(Read("(-X^2)"), "(- 0 (^ X 2))");
+  EXPECT_EQ(Read("-SIN(X)^2"), "(- 0 (^ (31 X) 2))");
+  // The evaluator draws (-2^2)*X as 4*X.
+  EXPECT_EQ(DeriveTerm("(-2^2)*X"), "(-2)^2");
+}
+
+TEST(Reading, ReadsLongTermsWhole) {
+  std::string term = "X";
+  while (term.size() < 300) term += "+X^2";
+  const std::string derivative = DifferentiateTerm(term);
+  EXPECT_FALSE(derivative.empty());
+  EXPECT_EQ(derivative.substr(derivative.size() - 4), "+2*X");
+}
+
+TEST(NodePool, IsReleasedAfterEveryDerivation) {
+  for (const char* term : {"X*SIN(X+P)", "SQR(X)", "(X+1", "X^X^X^X"}) {
+    DifferentiateTerm(term);
+    EXPECT_EQ(g_pool.LiveNodes(), 0u) << term;
+  }
+}
+
+}  // namespace
+}  // namespace plotwerk::uableitung
