@@ -103,7 +103,9 @@ std::vector<std::string> LoadRewriteRules() { return SplitRuleLines(LoadRuleTabl
 
 std::string ApplyRuleList(std::string_view text, const std::vector<std::string>& lines, const ReplacementTrace* trace) {
   if (text.size() <= 1) return std::string(text);
-  std::string s = "<" + std::string(text) + ">";
+  std::string s(text);
+  s.insert(0, "<");
+  s += '>';
   const std::size_t max_length = kMaxGrowthFactor * s.size() + kGrowthAllowance;
   for (int pass = 0; pass < 2; ++pass) {
     for (std::size_t i = 0; i + 1 < lines.size(); i += 2) {

@@ -70,7 +70,14 @@ bool HasTopLevelSum(const std::string& s) {
   return false;
 }
 
-std::string Bracket(const std::string& text) { return "(" + text + ")"; }
+std::string Bracket(const std::string& text) {
+  std::string out;
+  out.reserve(text.size() + 2);
+  out += '(';
+  out += text;
+  out += ')';
+  return out;
+}
 
 void SimplifyMainBlock(std::string& s) {
   // 1
@@ -78,7 +85,7 @@ void SimplifyMainBlock(std::string& s) {
   if (s == "X/X") s = "1";
   if (s == "(1-1)") s = "(0)";
   // 2
-  if (StartsWith(s, "(-1)*")) s = "-" + s.substr(5);
+  if (StartsWith(s, "(-1)*")) s.replace(0, 5, "-");
   // 3
   ReplaceEach(s, " ", "");
   // 4
@@ -265,8 +272,8 @@ std::string FunctionName(int kind) {
   std::string name = kMembers[kind % 10];
   switch (kind / 10) {
     case 4: return name + "H";
-    case 5: return "ARC" + name;
-    case 6: return "AR" + name + "H";
+    case 5: return name.insert(0, "ARC");
+    case 6: return name.insert(0, "AR") + "H";
     default: return name;
   }
 }
@@ -295,7 +302,7 @@ struct Printer {
       const std::string argument = Print(node->argument, depth + 1).text;
       // The logarithm to base P prints as its value, a quotient of natural logarithms.
       if (node->kind == kLogP) {
-        return Finish(SimplifyTermText("LN" + Bracket(argument) + "/LN(P)"), kQuotient);
+        return Finish(SimplifyTermText(Bracket(argument).insert(0, "LN") + "/LN(P)"), kQuotient);
       }
       return Finish(SimplifyTermText(FunctionName(node->kind) + Bracket(argument)), node->kind);
     }

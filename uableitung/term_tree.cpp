@@ -90,7 +90,7 @@ std::string UnaryMinusAsSubtraction(std::string_view s) {
     out.append(s.substr(end));
     return out;
   }
-  return "0" + std::string(s);
+  return std::string(s).insert(0, "0");
 }
 
 TermNode* Parse(std::string_view text, int depth) {
@@ -285,6 +285,14 @@ std::string NormaliseTermText(std::string_view text) {
 
 TermNode* ParseTermTree(std::string_view text) {
   ParseFailed = false;
+  // The reader rescans a subterm at every level, so overlong or deeply nested texts are refused
+  // before they cost time.
+  if (text.size() > kMaxTermLength) return Fail();
+  int depth = 0;
+  for (char c : text) {
+    if (c == '(' && ++depth > kMaxBracketDepth) return Fail();
+    if (c == ')') --depth;
+  }
   TermNode* root = Parse(text, 0);
   return ParseFailed ? nullptr : root;
 }
@@ -306,6 +314,7 @@ std::string ToEvaluatorReading(std::string text) {
 }  // namespace
 
 std::string DifferentiateTerm(std::string_view term) {
+  if (term.size() > kMaxTypedLength) return std::string();
   const std::string text = NormaliseTermText(term);
   PoolScope pool;
   std::string result;

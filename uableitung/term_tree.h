@@ -68,8 +68,13 @@ struct TermNode {
 inline constexpr std::size_t kMaxPoolNodes = 2'000'000;
 inline constexpr int kMaxParseDepth = 1000;       // nested subterms read by ParseTermTree
 inline constexpr int kMaxTreeDepth = 4000;        // recursion of the rules, copies and printer
+inline constexpr std::size_t kMaxTermLength = 8192;  // longer terms are not read
+inline constexpr std::size_t kMaxTypedLength = 4 * kMaxTermLength;  // before blanks are removed
+inline constexpr int kMaxBracketDepth = 500;
 inline constexpr std::size_t kMaxPrintedLength = 12'000;
-inline constexpr std::size_t kMaxPrintWork = 4'000'000;  // characters printed over all nodes
+// Characters printed over all nodes of one derivation; each is simplified by the text passes,
+// so this bounds the time a derivation takes.
+inline constexpr std::size_t kMaxPrintWork = 250'000;
 
 // Raised inside one derivation when a limit above is reached; DifferentiateTerm turns it into
 // the empty derivative.

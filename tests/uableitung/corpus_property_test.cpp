@@ -75,6 +75,7 @@ TEST(CorpusProperty, DerivativesMatchCentralDifferences) {
   int compared = 0;
   int changed_by_table = 0;
   int derivatives = 0;
+  int no_second = 0;
   for (const std::string& term : corpus) {
     const std::string raw = DifferentiateTerm(term);
     if (raw.empty()) continue;
@@ -85,6 +86,7 @@ TEST(CorpusProperty, DerivativesMatchCentralDifferences) {
     const std::string raw_second = DifferentiateTerm(first);
     const std::string second = DeriveTerm(first);
     ++derivatives;
+    no_second += second.empty();
     changed_by_table += raw != first;
     if (!second.empty()) {
       ++derivatives;
@@ -95,6 +97,8 @@ TEST(CorpusProperty, DerivativesMatchCentralDifferences) {
   }
   EXPECT_GE(with_derivative, 400);
   EXPECT_GE(compared, 4 * with_derivative);
+  // Only first derivatives with a negative exponent such as X^-0.5 cannot be read again.
+  EXPECT_LE(no_second, 5);
   std::cout << "corpus: " << corpus.size() << " terms, " << with_derivative << " with a derivative; "
             << changed_by_table << " of " << derivatives << " derivatives changed by the table; " << compared
             << " points compared\n";
