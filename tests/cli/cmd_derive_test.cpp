@@ -1,0 +1,48 @@
+// The derive and rules commands: one derivative per line, and the table check.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/cli/cli_run.h"
+
+namespace plotwerk::cli {
+namespace {
+
+using testing::RunCli;
+using testing::ShellQuote;
+
+TEST(DeriveCommand, PrintsOneDerivativeLine) {
+  const auto first = RunCli("derive " + ShellQuote("x*sin(x+p)"));
+  EXPECT_EQ(first.exit_code, 0);
+  EXPECT_EQ(first.out, "SIN(X+P)+X*COS(X+P)\n");
+  EXPECT_EQ(RunCli("derive --raw " + ShellQuote("3*X^4-2*X^2+1")).out, "3*4*X^3-2*2*X\n");
+  EXPECT_EQ(RunCli("derive " + ShellQuote("3*X^4-2*X^2+1")).out, "12*X^3-4*X\n");
+  const auto none = RunCli("derive " + ShellQuote("SQR(X)"));
+  EXPECT_EQ(none.exit_code, 0);
+  EXPECT_EQ(none.out, "\n");
+}
+
+TEST(DeriveCommand, BatchAnswersEveryLine) {
+  const std::string input = "X^2\nSIN(X)^2\n\nSQR(X)\r\n(X^2+1)/(X-1)\n";
+  const auto tidy = RunCli("derive --batch", input);
+  EXPECT_EQ(tidy.exit_code, 0);
+  EXPECT_EQ(tidy.out, "2*X\nSIN(2*X)\n\n\n(X^2-2*X-1)/(X-1)^2\n");
+  EXPECT_EQ(RunCli("derive --batch --raw", "SIN(X)^2\n").out, "2*SIN(X)*COS(X)\n");
+}
+
+TEST(DeriveCommand, WrongUsage) {
+  EXPECT_EQ(RunCli("derive").exit_code, 2);
+  EXPECT_EQ(RunCli("derive X Y").exit_code, 2);
+  EXPECT_EQ(RunCli("derive --batch X").exit_code, 2);
+  EXPECT_EQ(RunCli("rules").exit_code, 2);
+}
+
+TEST(RulesCommand, ChecksTheEmbeddedTable) {
+  const auto check = RunCli("rules --check");
+  EXPECT_EQ(check.exit_code, 0);
+  EXPECT_EQ(check.out, "455\n");
+  EXPECT_EQ(check.err, "");
+}
+
+}  // namespace
+}  // namespace plotwerk::cli
