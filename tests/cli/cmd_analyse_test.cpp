@@ -1,0 +1,45 @@
+// plotwerk-cli analyse run as a child process: the result list only, and its option errors.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "cli_run.h"
+
+namespace plotwerk::cli {
+namespace {
+
+using testing::RunCli;
+using testing::ShellQuote;
+
+TEST(AnalyseCommand, PrintsTheResultListOfTheRedraw) {
+  const auto result = RunCli("analyse --set ed_f1=" + ShellQuote("x^3-3*x") +
+                             " --set c_nullstellen=1 --set c_extrema=1 --set c_integral=1 --set ed_B=2");
+  EXPECT_EQ(result.exit_code, 0) << result.err;
+  // Zeros -sqrt 3, 0, sqrt 3; extrema at -1 and 1; over [1, 2] the integral of x^3-3x is -3/4
+  // and its area, split at the zero sqrt 3, is 5/4.
+  const std::string expected =
+      "Function Y = X^3-3*X\n"
+      "Domain (-6 | 6)\n"
+      "1st derivation\n"
+      "Y = 3*X^2-3\n"
+      "2nd derivation\n"
+      "Y = 6*X\n"
+      "Area under f1 between (1 | 2)\n"
+      "\t1,25\n"
+      "Definite integral f1 between (1 | 2)\n"
+      "\t-0,75\n"
+      "Zeros\n\t-1,73\n\t0\n\t1,73\n"
+      "Extrema\n\tMaximum\t(-1;2)\n\tMinimum\t(1;-2)\n";
+  EXPECT_EQ(result.out, expected);
+}
+
+TEST(AnalyseCommand, RejectsBadOptions) {
+  EXPECT_EQ(RunCli("analyse --set nosuch=1").exit_code, 2);
+  EXPECT_EQ(RunCli("analyse --width 0").exit_code, 2);
+  EXPECT_EQ(RunCli("analyse --view 1,0,0,1").exit_code, 2);
+  EXPECT_EQ(RunCli("analyse --frobnicate").exit_code, 2);
+  EXPECT_EQ(RunCli("analyse --help").exit_code, 0);
+}
+
+}  // namespace
+}  // namespace plotwerk::cli
