@@ -66,11 +66,11 @@ struct TermNode {
 
 // Limits that keep any typed text from exhausting time, memory or the stack.
 inline constexpr std::size_t kMaxPoolNodes = 2'000'000;
-inline constexpr int kMaxParseDepth = 1000;       // nested subterms read by ParseTermTree
-inline constexpr int kMaxTreeDepth = 4000;        // recursion of the rules, copies and printer
+inline constexpr int kMaxParseDepth = 300;        // nested subterms read by ParseTermTree
+inline constexpr int kMaxTreeDepth = 1200;        // recursion of the rules, copies and printer
 inline constexpr std::size_t kMaxTermLength = 8192;  // longer terms are not read
 inline constexpr std::size_t kMaxTypedLength = 4 * kMaxTermLength;  // before blanks are removed
-inline constexpr int kMaxBracketDepth = 500;
+inline constexpr int kMaxBracketDepth = kMaxParseDepth;
 inline constexpr std::size_t kMaxPrintedLength = 12'000;
 // Characters printed over all nodes of one derivation; each is simplified by the text passes,
 // so this bounds the time a derivation takes.

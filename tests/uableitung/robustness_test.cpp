@@ -23,6 +23,9 @@ TEST(Robustness, DeepNestingGivesTheEmptyText) {
   EXPECT_EQ(DeriveTerm(Nested("(", "X", ")", 5000)), "");
   EXPECT_EQ(DeriveTerm(Nested("SIN(", "X", ")", 3000)), "");
   EXPECT_EQ(DeriveTerm(Nested("(", "X", ")", 100)), "1");
+  EXPECT_EQ(DeriveTerm(Nested("(", "X", ")", kMaxBracketDepth - 1)), "1");
+  EXPECT_EQ(DeriveTerm(Nested("SQRT(", "X", ")", kMaxBracketDepth - 1)), "");
+  EXPECT_EQ(DeriveTerm(Nested("X^(", "X", ")", kMaxBracketDepth - 1)), "");
   EXPECT_EQ(g_pool.LiveNodes(), 0u);
 }
 
@@ -37,6 +40,16 @@ TEST(Robustness, ExplodingDerivativesGiveTheEmptyText) {
   for (int i = 0; i < 40; ++i) product = "(" + product + ")*SIN(" + product.substr(0, 40) + ")";
   EXPECT_NO_THROW(DeriveTerm(product));
   EXPECT_EQ(g_pool.LiveNodes(), 0u);
+}
+
+TEST(Robustness, LongChainsOfOperatorsEndWithoutOverflow) {
+  for (const char* op : {"+", "*", "/", "^", "-"}) {
+    std::string chain = "X";
+    for (int i = 0; i < 290; ++i) chain += std::string(op) + "X";
+    EXPECT_NO_THROW(DeriveTerm(chain)) << op;
+    EXPECT_EQ(DeriveTerm(chain + chain), "") << op;  // beyond the reader's depth
+    EXPECT_EQ(g_pool.LiveNodes(), 0u);
+  }
 }
 
 TEST(Robustness, ModeratelyNestedTermsStillDerive) {
