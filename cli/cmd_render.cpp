@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cli/cli_gui.h"
+#include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "platform/atomic_write.h"
 #include "platform/emf_canvas.h"
@@ -48,47 +49,6 @@ const char kRenderHelp[] =
     "  --bmp16         write a .bmp with 16 colours\n"
     "  --help          this text\n"
     "The result list is printed to standard output, one line each.\n";
-
-// UTF-8 argument text to code page 1252 bytes: code points up to 255 become one byte, the
-// typographic characters of 0x80-0x9F their byte; anything else passes through unchanged.
-std::string ToCp1252(std::string_view utf8) {
-  std::string out;
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto b0 = static_cast<unsigned char>(utf8[i]);
-    std::size_t len = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
-    bool valid = len > 0 && i + len <= utf8.size();
-    char32_t cp = len == 1 ? b0 : len == 2 ? (b0 & 0x1F) : len == 3 ? (b0 & 0x0F) : (b0 & 0x07);
-    for (std::size_t k = 1; valid && k < len; ++k) {
-      const auto b = static_cast<unsigned char>(utf8[i + k]);
-      valid = (b & 0xC0) == 0x80;
-      cp = (cp << 6) | (b & 0x3F);
-    }
-    if (!valid) {
-      out += utf8[i++];
-      continue;
-    }
-    int byte = cp <= 0xFF ? static_cast<int>(cp) : -1;
-    for (int c = 0x80; byte < 0 && c < 0xA0; ++c) {
-      if (platform::Cp1252ToUnicode(static_cast<unsigned char>(c)) == cp) byte = c;
-    }
-    if (byte >= 0) {
-      out += static_cast<char>(byte);
-    } else {
-      out.append(utf8.substr(i, len));
-    }
-    i += len;
-  }
-  return out;
-}
-
-// Edit fields upper-case what is typed (letters of code page 1252).
-std::string UpperCase(std::string text) {
-  for (char& ch : text) {
-    const auto b = static_cast<unsigned char>(ch);
-    if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7)) ch = static_cast<char>(b - 0x20);
-  }
-  return text;
-}
 
 std::string Cp1252ToUtf8(std::string_view text) {
   QString s;
@@ -164,8 +124,9 @@ static int RunRender(const std::vector<std::string>& args) {
       const std::size_t eq = value.find('=');
       if (eq == std::string::npos) return Fail("--set takes NAME=VALUE, not '" + value + "'");
       const std::string name = value.substr(0, eq);
-      std::string text = ToCp1252(value.substr(eq + 1));
-      if (name.rfind("ed_", 0) == 0) text = UpperCase(text);
+      // Edit fields hold code page 1252 text in upper case, as the window's fields do.
+      std::string text = value.substr(eq + 1);
+      if (name.rfind("ed_", 0) == 0) text = ArgumentToTerm(text);
       std::string error;
       if (!plot::SetControl(controls, name, text, &error)) return Fail(error);
     } else if (a == "--view") {

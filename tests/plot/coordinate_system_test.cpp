@@ -1,0 +1,272 @@
+// koordinatensystem per option against the recording canvas: which lines, ticks and labels
+// are drawn at which pixels.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "plot/coordinate_system.h"
+#include "plot/testing/recording_canvas.h"
+
+namespace plotwerk::plot {
+namespace {
+
+using testing::CallKind;
+using testing::CanvasCall;
+using testing::RecordingCanvas;
+
+constexpr Rgb kGrid{208, 208, 208};
+constexpr Rgb kFine{240, 240, 240};
+
+struct Drawn {
+  RecordingCanvas canvas;
+  ScreenMapping mapping;
+};
+
+Drawn Draw(const PlotView& view, int w, int h, const Controls& c = {}) {
+  Drawn d;
+  d.mapping = ScreenMapping::Compute(view, w, h);
+  Koordinatensystem(d.canvas, d.mapping, view, c);
+  return d;
+}
+
+std::vector<std::string> TextsAtRow(const RecordingCanvas& canvas, int row) {
+  std::vector<std::string> out;
+  for (const CanvasCall& t : canvas.Texts()) {
+    if (t.a.y == row) out.push_back(t.text);
+  }
+  return out;
+}
+
+std::vector<CanvasCall> LinesIn(const RecordingCanvas& canvas, Rgb colour) {
+  std::vector<CanvasCall> out;
+  for (const CanvasCall& l : canvas.Lines()) {
+    if (l.state.pen_color == colour) out.push_back(l);
+  }
+  return out;
+}
+
+bool HasVerticalAxis(const RecordingCanvas& canvas, int x, int h) {
+  for (const CanvasCall& l : canvas.Lines()) {
+    if (l.a == Point{x, h - 10} && l.b == Point{x, 10} && l.state.pen_color == kBlack) return true;
+  }
+  return false;
+}
+
+TEST(CoordinateSystem, DefaultViewHasUnitTicksLabelledOnBothAxes) {
+  const Drawn d = Draw(BasicSetting(606, 597), 606, 597);
+  const int oy = d.mapping.origin_y;
+  ASSERT_EQ(oy, 298);
+  EXPECT_EQ(TextsAtRow(d.canvas, oy + 6),
+            (std::vector<std::string>{"0", "-1", "-2", "-3", "-4", "-5", "1", "2", "3", "4", "5"}));
+  // Tick of x = 1 at column round(353.5) = 354, label 10 pixels to its left.
+  const auto one = d.canvas.TextsEqual("1");
+  ASSERT_FALSE(one.empty());
+  EXPECT_EQ(one.front().a, (Point{344, 304}));
+  EXPECT_EQ(d.canvas.TextsEqual("0").size(), 1u);
+  // y labels end 6 pixels left of the axis (recording text is 7 pixels per character).
+  const auto minus_two = d.canvas.TextsEqual("-2");
+  ASSERT_EQ(minus_two.size(), 2u);  // x label and y label
+  EXPECT_EQ(minus_two[1].a.x, 303 - 6 - 14);
+  // A dotted grey grid line through every tick: 10 vertical and 10 horizontal.
+  const auto grid = LinesIn(d.canvas, kGrid);
+  EXPECT_EQ(grid.size(), 20u);
+  for (const CanvasCall& l : grid) EXPECT_EQ(l.state.pen_style, PenStyle::Dot);
+  EXPECT_TRUE(HasVerticalAxis(d.canvas, 303, 597));
+  EXPECT_EQ(d.canvas.TextsEqual("x").size(), 1u);
+  EXPECT_EQ(d.canvas.TextsEqual("y").size(), 1u);
+}
+
+TEST(CoordinateSystem, StepRuleDividesUntilOneStepFitsAndSkipsEightAndEighty) {
+  const struct {
+    double half_span;
+    double n, d;
+  } cases[] = {{6, 1, 1}, {1, 1, 4}, {0.1, 1, 40}, {50, 6, 1}, {0.01, 1, 400}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.half_span);
+    const ScreenMapping m = ScreenMapping::Compute({-c.half_span, c.half_span, -1, 1}, 606, 400);
+    const TickStep step = XTickStep(m);
+    EXPECT_EQ(step.n, c.n);
+    EXPECT_EQ(step.d, c.d);
+  }
+}
+
+TEST(CoordinateSystem, FractionalStepsAreLabelledWithDecimalCommas) {
+  const Drawn d = Draw({-1, 1, -1, 1}, 606, 400);
+  const auto labels = TextsAtRow(d.canvas, d.mapping.origin_y + 6);
+  EXPECT_EQ(labels, (std::vector<std::string>{"0", "-0,25", "-0,5", "-0,75", "0,25", "0,5", "0,75"}));
+  EXPECT_EQ(d.canvas.TextsEqual("0,5").front().a.x, 454 - 10);  // 454.5 rounds to 454
+}
+
+TEST(CoordinateSystem, DegreeAndRadianLabelling) {
+  Controls degrees;
+  degrees.M_winkel = true;
+  const Drawn d = Draw(BasicSetting(606, 597), 606, 597, degrees);
+  const auto labels = TextsAtRow(d.canvas, d.mapping.origin_y + 6);
+  ASSERT_GE(labels.size(), 5u);
+  EXPECT_EQ(labels[1], "-45\xB0");
+  EXPECT_NE(std::find(labels.begin(), labels.end(), "90\xB0"), labels.end());
+  // The tick of 45 degrees stands at x = pi/4.
+  EXPECT_EQ(d.canvas.TextsEqual("45\xB0").front().a.x, RoundHalfEven(d.mapping.WorldToPixelX(0.7853981633974483)) - 10);
+
+  Controls radians = degrees;
+  radians.M_bogen = true;  // wins over degrees
+  radians.M_rahmen = true;
+  const Drawn r = Draw(BasicSetting(606, 597), 606, 597, radians);
+  const auto quarter = r.canvas.TextsEqual("0,25");
+  ASSERT_EQ(quarter.size(), 2u);  // frame label and axis label
+  const auto pis = r.canvas.TextsEqual("p");
+  ASSERT_FALSE(pis.empty());
+  for (const CanvasCall& p : pis) {
+    EXPECT_EQ(p.state.font_name, "Symbol");
+    EXPECT_EQ(p.a.y, r.mapping.origin_y + 6);  // only after axis labels, never in the frame
+  }
+  EXPECT_EQ(r.canvas.Texts().back().state.font_name, "Verdana");
+}
+
+TEST(CoordinateSystem, AngleModeTurnsDivisorFourIntoThirds) {
+  Controls degrees;
+  degrees.M_winkel = true;
+  const Drawn d = Draw({-1, 1, -1, 1}, 606, 400, degrees);
+  EXPECT_FALSE(d.canvas.TextsEqual("15\xB0").empty());
+  EXPECT_FALSE(d.canvas.TextsEqual("30\xB0").empty());
+}
+
+TEST(CoordinateSystem, ViewRightOfTheYAxisHasNoYAxisButGridAndFrame) {
+  Controls c;
+  c.M_rahmen = true;
+  const Drawn d = Draw({1, 11, -5, 5}, 500, 500, c);
+  EXPECT_LT(d.mapping.origin_x, 0);
+  EXPECT_TRUE(d.canvas.TextsEqual("y").empty());
+  EXPECT_TRUE(d.canvas.TextsEqual("0").empty());
+  EXPECT_FALSE(d.canvas.TextsEqual("x").empty());
+  // Frame labels of y at x = 2, but no axis labels.
+  for (const CanvasCall& t : d.canvas.Texts()) {
+    if (t.text == "-2") {
+      EXPECT_TRUE(t.a.x == 2 || t.a.y == 6 || t.a.y == d.mapping.origin_y + 6);
+    }
+  }
+  EXPECT_FALSE(LinesIn(d.canvas, kGrid).empty());
+}
+
+TEST(CoordinateSystem, AxisAndItsTicksAreTestedSeparately) {
+  // Origin 8 pixels right of the area: no y-axis, but its ticks and labels are drawn.
+  const Drawn right = Draw({-10.16, -0.16, -5, 5}, 500, 500);
+  ASSERT_EQ(right.mapping.origin_x, 508);
+  EXPECT_FALSE(HasVerticalAxis(right.canvas, 508, 500));
+  EXPECT_EQ(right.canvas.TextsEqual("1").size(), 1u);
+  // Origin at column 10: the axis is drawn, its ticks and labels are not.
+  const Drawn left = Draw({-0.2, 9.8, -5, 5}, 500, 500);
+  ASSERT_EQ(left.mapping.origin_x, 10);
+  EXPECT_TRUE(HasVerticalAxis(left.canvas, 10, 500));
+  for (const CanvasCall& t : left.canvas.Texts()) EXPECT_NE(t.text, "-1");
+}
+
+TEST(CoordinateSystem, NoTicksNearTheArrowHeads) {
+  const Drawn d = Draw(BasicSetting(606, 597), 606, 597);
+  for (const CanvasCall& t : d.canvas.Texts()) {
+    if (t.a.y == d.mapping.origin_y + 6 && t.text != "0") {
+      EXPECT_LT(t.a.x + 10, 606 - 26);
+    }
+    if (t.a.x < 303 && t.text != "0" && t.text != "y" && t.a.y != d.mapping.origin_y + 6) {
+      EXPECT_GT(t.a.y, 26);
+    }
+  }
+}
+
+TEST(CoordinateSystem, ArrowHeadsAndHighlightedAxes) {
+  Controls c;
+  c.MAchsen21 = true;
+  const Drawn d = Draw(BasicSetting(606, 597), 606, 597, c);
+  const auto heads = d.canvas.Calls(CallKind::Polygon);
+  ASSERT_EQ(heads.size(), 2u);
+  const std::vector<Point> up = heads[0].points;
+  EXPECT_EQ(up, (std::vector<Point>{{303 - 4, 10 + 14}, {303, 10}, {303 + 4, 10 + 14}}));
+  const std::vector<Point> right = heads[1].points;
+  EXPECT_EQ(right, (std::vector<Point>{{596 - 14, 298 - 4}, {596, 298}, {596 - 14, 298 + 4}}));
+  EXPECT_EQ(heads[0].state.brush_color, kBlack);
+  EXPECT_EQ(heads[0].state.pen_width, 2);
+  for (const CanvasCall& l : d.canvas.Lines()) {
+    if (l.a == Point{10, 298} && l.b == Point{596, 298}) {
+      EXPECT_EQ(l.state.pen_width, 2);
+    }
+  }
+}
+
+TEST(CoordinateSystem, HiddenAxesDrawSubstituteLinesOrNothing) {
+  Controls c;
+  c.MAchsen1 = false;
+  const Drawn grid = Draw(BasicSetting(606, 597), 606, 597, c);
+  EXPECT_TRUE(grid.canvas.Calls(CallKind::Polygon).empty());
+  bool substitute = false;
+  for (const CanvasCall& l : LinesIn(grid.canvas, kGrid)) substitute |= l.a == Point{303, 587} && l.b == Point{303, 10};
+  EXPECT_TRUE(substitute);
+  EXPECT_TRUE(grid.canvas.Texts().empty());
+
+  c.m_raster = false;
+  c.M_rahmen = true;
+  const Drawn frame = Draw(BasicSetting(606, 597), 606, 597, c);
+  for (const CanvasCall& l : frame.canvas.Lines()) {
+    const bool short_tick = std::abs(l.a.x - l.b.x) + std::abs(l.a.y - l.b.y) <= 6;
+    EXPECT_TRUE(short_tick) << l.a.x << "," << l.a.y << " " << l.b.x << "," << l.b.y;
+  }
+  EXPECT_FALSE(frame.canvas.TextsEqual("1").empty());
+}
+
+TEST(CoordinateSystem, OriginRowOffTheAreaSuppressesXAxisTicks) {
+  // The x-axis row lies 10 pixels above the area.
+  const Drawn d = Draw({-5, 5, -10.2, -0.2}, 500, 500);
+  ASSERT_EQ(d.mapping.origin_y, -10);
+  EXPECT_TRUE(d.canvas.TextsEqual("0").empty());
+  for (const CanvasCall& t : d.canvas.Texts()) EXPECT_NE(t.a.y, -10 + 6);
+}
+
+TEST(CoordinateSystem, FineGridStartsAtTheFirstWholeStepOnlyForHorizontalLines) {
+  Controls c;
+  c.m_mmraster = true;
+  const Drawn d = Draw({-5, 5, 0.3, 10}, 500, 500, c);
+  std::vector<int> rows, columns;
+  for (const CanvasCall& l : LinesIn(d.canvas, kFine)) {
+    if (l.a.y == l.b.y) rows.push_back(l.a.y);
+    if (l.a.x == l.b.x) columns.push_back(l.a.x);
+  }
+  auto row_of = [&](double y) { return RoundHalfEven(d.mapping.WorldToPixelY(y)); };
+  auto has = [](const std::vector<int>& v, int x) { return std::find(v.begin(), v.end(), x) != v.end(); };
+  EXPECT_FALSE(has(rows, row_of(0.4)));
+  EXPECT_FALSE(has(rows, row_of(0.8)));
+  EXPECT_TRUE(has(rows, row_of(1.2)));
+  EXPECT_TRUE(has(rows, row_of(9.8)));
+  EXPECT_TRUE(has(columns, RoundHalfEven(d.mapping.WorldToPixelX(-4.8))));
+  EXPECT_TRUE(has(columns, RoundHalfEven(d.mapping.WorldToPixelX(0.2))));
+}
+
+TEST(CoordinateSystem, ViewFarFromTheOriginJumpsToTheVisibleTicks) {
+  // Stepping from the origin would take a billion steps; the labels show the visible ticks.
+  Controls c;
+  c.M_rahmen = true;
+  c.m_mmraster = true;
+  const Drawn d = Draw({1e9, 1e9 + 10, 1e9, 1e9 + 7}, 846, 597, c);
+  EXPECT_FALSE(d.canvas.TextsEqual("1000000001").empty());
+  EXPECT_FALSE(d.canvas.TextsEqual("1000000009").empty());
+  bool y_label = false;  // frame labels of y stand at x = 2
+  for (const CanvasCall& t : d.canvas.TextsEqual("1000000003")) y_label |= t.a.x == 2;
+  EXPECT_TRUE(y_label);
+  EXPECT_LT(d.canvas.Calls().size(), 400u);
+}
+
+TEST(CoordinateSystem, DegenerateAreasAndHugeSpansFinish) {
+  for (const PlotView& v : {PlotView{-6, 6, -5, 5}, PlotView{-1e300, 1e300, -1e-300, 1e-300},
+                            PlotView{1e15, 1e15 + 1, -1, 1}}) {
+    for (const auto& [w, h] : {std::pair{1, 1}, std::pair{4000, 3000}}) {
+      Controls c;
+      c.m_mmraster = c.M_rahmen = c.M_bogen = true;
+      const Drawn d = Draw(v, w, h, c);
+      EXPECT_LT(d.canvas.Calls().size(), 20000u);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace plotwerk::plot
