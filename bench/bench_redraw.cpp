@@ -1,0 +1,116 @@
+// Speed of one redraw: the default window and an adversarial scene, each onto QtCanvas over
+// the screen bitmap and onto a canvas that draws nothing (the evaluation share).
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+
+#include "platform/qt_canvas.h"
+#include "plot/canvas.h"
+#include "plot/controls.h"
+#include "plot/plotter.h"
+
+namespace {
+
+using namespace plotwerk;
+
+constexpr int kWidth = 846;
+constexpr int kHeight = 597;
+
+// Takes every call and draws nothing, so a redraw on it costs the evaluation and the logic.
+class NullCanvas final : public plot::Canvas {
+ public:
+  void TextOut(std::int32_t, std::int32_t, std::string_view) override {}
+  plot::TextSize TextExtent(std::string_view text) override { return {7 * static_cast<int>(text.size()), 14}; }
+  void Rectangle(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
+  void Ellipse(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
+  void Polygon(std::span<const plot::Point>) override {}
+  plot::Rgb Pixel(std::int32_t, std::int32_t) override { return plot::kWhite; }
+  void SetPixel(std::int32_t, std::int32_t, plot::Rgb) override {}
+
+ protected:
+  void DrawLine(plot::Point, plot::Point) override {}
+};
+
+struct Scene {
+  plot::Controls controls;
+  plot::PlotView view;
+  bool basic = true;
+};
+
+Scene DefaultScene() { return {}; }
+
+// Four terms, all ten derived kinds, family, inverse, every grid option, a view at x = 10^6
+// that is 10^-3 wide, and a domain starting at -10^12.
+Scene AdversarialScene() {
+  Scene s;
+  plot::Controls& c = s.controls;
+  c.c_f2 = true;
+  c.ed_f3 = "1/X";
+  c.ed_f4 = "TAN(X)*SQRT(X)";
+  c.ed_xvon = "-1000000000000";
+  c.c_1ableitung = c.c_2ableitung = c.c_schar = true;
+  c.spiegelungxachse = c.spiegelungyachse = c.spiegelungursprung = true;
+  c.nacheinanderausfuehrung = c.verschiebungxachse = c.streckungxachse = true;
+  c.verschiebungyachse = c.streckungyachse = c.Umkehrkurvezuf1x1 = true;
+  c.m_mmraster = c.M_rahmen = c.MAchsen21 = c.M_bogen = c.M_winkel = true;
+  s.view = {1e6, 1e6 + 1e-3, -1, 1};
+  s.basic = false;
+  return s;
+}
+
+// The same options on the default view, where every curve is visible and evaluated in full.
+Scene AllOptionsScene() {
+  Scene s = AdversarialScene();
+  s.basic = true;
+  s.controls.M_bogen = s.controls.M_winkel = false;
+  return s;
+}
+
+void Prepare(plot::Plotter& plotter, Scene& scene) {
+  if (scene.basic) {
+    plotter.ApplyBasicSetting(kWidth, kHeight);
+  } else {
+    plotter.SetView(scene.view);
+  }
+  plotter.DrawCommand(scene.controls);
+}
+
+void RunOnQtCanvas(benchmark::State& state, Scene scene) {
+  plot::Plotter plotter;
+  Prepare(plotter, scene);
+  QImage image(kWidth, kHeight, QImage::Format_RGB32);
+  for (auto _ : state) {
+    image.fill(Qt::white);
+    platform::QtCanvas canvas(image);
+    plotter.Redraw(canvas, kWidth, kHeight, scene.controls);
+    canvas.Finish();
+    benchmark::DoNotOptimize(image.constBits());
+  }
+}
+
+void RunOnNullCanvas(benchmark::State& state, Scene scene) {
+  plot::Plotter plotter;
+  Prepare(plotter, scene);
+  for (auto _ : state) {
+    NullCanvas canvas;
+    plotter.Redraw(canvas, kWidth, kHeight, scene.controls);
+    benchmark::ClobberMemory();
+  }
+}
+
+void BM_Redraw_Default(benchmark::State& state) { RunOnQtCanvas(state, DefaultScene()); }
+void BM_Redraw_DefaultEvaluationOnly(benchmark::State& state) { RunOnNullCanvas(state, DefaultScene()); }
+void BM_Redraw_Adversarial(benchmark::State& state) { RunOnQtCanvas(state, AdversarialScene()); }
+void BM_Redraw_AdversarialEvaluationOnly(benchmark::State& state) { RunOnNullCanvas(state, AdversarialScene()); }
+
+void BM_Redraw_AllOptions(benchmark::State& state) { RunOnQtCanvas(state, AllOptionsScene()); }
+void BM_Redraw_AllOptionsEvaluationOnly(benchmark::State& state) { RunOnNullCanvas(state, AllOptionsScene()); }
+
+BENCHMARK(BM_Redraw_Default)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Redraw_DefaultEvaluationOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Redraw_Adversarial)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Redraw_AdversarialEvaluationOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Redraw_AllOptions)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Redraw_AllOptionsEvaluationOnly)->Unit(benchmark::kMillisecond);
+
+}  // namespace
