@@ -1,0 +1,100 @@
+// The About window: layout, emblem, closing with Enter and Esc, and what closing it does to the
+// main window.
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QTimer>
+
+#include <functional>
+
+#include "tests/ui/window_fixture.h"
+#include "ui/info2/tf35.h"
+
+namespace plotwerk::ui {
+namespace {
+
+using testing::WindowTest;
+
+// Runs `inspect` on the modal About window as soon as it is up, then sends `key` to it.
+void WhenAboutIsShown(std::function<void(TF35&)> inspect, Qt::Key key) {
+  auto* poll = new QTimer;
+  poll->setInterval(10);
+  QObject::connect(poll, &QTimer::timeout, [poll, inspect, key] {
+    auto* about = qobject_cast<TF35*>(QApplication::activeModalWidget());
+    if (about == nullptr || !about->isVisible()) return;
+    poll->stop();
+    poll->deleteLater();
+    inspect(*about);
+    QTest::keyClick(about, key);
+  });
+  poll->start();
+}
+
+TEST(AboutWindow, HasTheDesignedLayoutAndTheEmblemAtHalfSize) {
+  TF35 about;
+  EXPECT_EQ(about.windowTitle(), "About ...");
+  EXPECT_EQ(about.size(), QSize(322, 190));
+  EXPECT_EQ(about.minimumSize(), about.maximumSize()) << "fixed size";
+  EXPECT_FALSE(about.windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(about.windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_EQ(about.L1->geometry(), QRect(157, 12, 140, 50));
+  EXPECT_EQ(about.L3->geometry(), QRect(134, 75, 163, 56));
+  EXPECT_EQ(about.I1->geometry(), QRect(36, 27, 69, 75));
+  EXPECT_EQ(about.Label1->geometry(), QRect(16, 144, 283, 28));
+  EXPECT_TRUE(about.L1->text().startsWith("Plotwerk\n"));
+  EXPECT_TRUE(about.L3->text().contains("the Plotwerk developers"));
+  EXPECT_EQ(about.L1->font().pixelSize(), 21);
+  EXPECT_TRUE(about.L1->font().bold() && about.L1->font().italic());
+  EXPECT_EQ(about.L3->font().pixelSize(), 12);
+
+  QFile file(":/plotwerk/emblem.gif");
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "the emblem is embedded";
+  const QByteArray gif = file.readAll();
+  ASSERT_GT(gif.size(), 13);
+  EXPECT_TRUE(gif.startsWith("GIF89a"));
+  // Logical screen: 138 x 150, a global colour table of 2^(7+1) = 256 entries.
+  EXPECT_EQ(quint8(gif[6]) | quint8(gif[7]) << 8, 138);
+  EXPECT_EQ(quint8(gif[8]) | quint8(gif[9]) << 8, 150);
+  EXPECT_EQ(quint8(gif[10]) & 0x87, 0x87);
+  const QImage emblem = QImage::fromData(gif, "GIF");
+  ASSERT_EQ(emblem.size(), QSize(138, 150));
+  EXPECT_EQ(emblem.pixelColor(0, 0).alpha(), 0) << "the corners are transparent";
+  EXPECT_EQ(emblem.pixelColor(69, 75).alpha(), 255);
+  ASSERT_FALSE(about.I1->pixmap().isNull());
+  EXPECT_EQ(about.I1->pixmap().deviceIndependentSize().toSize(), QSize(69, 75));
+}
+
+TEST_F(WindowTest, AboutClosesWithEnterAndWithEscapeEachTimeAsANewWindow) {
+  const TF35* first = nullptr;
+  bool seen = false;
+  WhenAboutIsShown(
+      [&](TF35& about) {
+        first = &about;
+        seen = about.isModal() && about.parentWidget() == window.get();
+        // Centred over the main window.
+        EXPECT_LE((about.frameGeometry().center() - window->frameGeometry().center()).manhattanLength(), 2);
+      },
+      Qt::Key_Return);
+  window->About1->trigger();  // returns when the window has closed
+  EXPECT_TRUE(seen);
+
+  bool second_seen = false;
+  WhenAboutIsShown([&](TF35&) { second_seen = true; }, Qt::Key_Escape);
+  window->About1Click();
+  EXPECT_TRUE(second_seen);
+  EXPECT_TRUE(window->findChildren<TF35*>().isEmpty()) << "each About window is released";
+  EXPECT_TRUE(window->isVisible()) << "Esc closed the About window, not the program";
+}
+
+TEST_F(WindowTest, ReturningFromAboutResetsTheViewAndRedraws) {
+  window->Plotter().SetView({1, 2, 3, 4});
+  WhenAboutIsShown([](TF35&) {}, Qt::Key_Escape);
+  window->About1Click();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window->Plotter().View().x_min == -6; }));
+  EXPECT_DOUBLE_EQ(window->Plotter().View().x_min, -6);
+  EXPECT_DOUBLE_EQ(window->Plotter().View().x_max, 6);
+  EXPECT_NEAR(window->Plotter().View().y_max, 6.0 * 597 / 846, 1e-12);
+}
+
+}  // namespace
+}  // namespace plotwerk::ui

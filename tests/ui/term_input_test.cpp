@@ -1,0 +1,91 @@
+// What the edit fields let through: upper case as typed, nothing that toLatin1() cannot hold,
+// and very long pasted terms.
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QGuiApplication>
+
+
+#include "tests/ui/window_fixture.h"
+#include "ui/widgets.h"
+
+namespace plotwerk::ui {
+namespace {
+
+using testing::WindowTest;
+
+// Types the text as key presses carrying each character, as a keyboard with those keys would.
+void Type(QWidget* widget, const QString& text) {
+  for (QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(widget, &release);
+  }
+}
+
+TEST(TermCharacters, UpperCaseStaysInsideLatin1) {
+  struct Case {
+    char16_t in, out;
+  };
+  const Case cases[] = {{u'a', u'A'}, {u'z', u'Z'}, {u'X', u'X'}, {u'1', u'1'}, {u'^', u'^'},
+                        {0xE9, 0xC9} /* é */,       {0xFE, 0xDE} /* þ */,
+                        {0xF7, 0xF7} /* ÷ stays */, {0xDF, 0xDF} /* ß has no single capital */,
+                        {0xFF, 0xFF} /* ÿ: its capital is beyond Latin-1 */,
+                        {0xB5, 0xB5} /* µ */,        {0xB7, 0xB7} /* · */};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(int(c.in));
+    EXPECT_EQ(UpperLatin1(QChar(c.in)).unicode(), c.out);
+  }
+  EXPECT_TRUE(IsTermCharacter(QChar(u' ')));
+  EXPECT_TRUE(IsTermCharacter(QChar(char16_t(0xFF))));
+  for (char16_t refused : {char16_t(0x00), char16_t(0x09), char16_t(0x0A), char16_t(0x7F),
+                           char16_t(0x80), char16_t(0x9F), char16_t(0x100), char16_t(0x20AC)}) {
+    SCOPED_TRACE(int(refused));
+    EXPECT_FALSE(IsTermCharacter(QChar(refused)));
+  }
+}
+
+TEST_F(WindowTest, FieldsRefuseWhatToLatin1CannotHold) {
+  TermEdit* f = window->ed_f1;
+  f->selectAll();
+  Type(f, QString::fromUtf8("x·é"));
+  EXPECT_EQ(f->text(), QString::fromUtf8("X·É"));
+  EXPECT_EQ(f->Latin1(), std::string("X\xB7\xC9"));
+
+  f->setText("X");
+  f->end(false);
+  Type(f, QString::fromUtf8("€"));
+  f->insert(QString::fromUtf8("+ΣX"));
+  f->insert(QString::fromUtf8("+1\n2"));
+  EXPECT_EQ(f->text(), "X") << "refused as typed, not turned into question marks";
+
+  // A paste with one bad character is refused whole; a clean one is upper-cased.
+  QGuiApplication::clipboard()->setText(QString::fromUtf8("+sin(x)€"));
+  f->paste();
+  EXPECT_EQ(f->text(), "X");
+  QGuiApplication::clipboard()->setText("+sin(x)");
+  f->paste();
+  EXPECT_EQ(f->text(), "X+SIN(X)");
+}
+
+TEST_F(WindowTest, AHugePastedTermNeitherCrashesNorHangs) {
+  QString huge;
+  while (huge.size() < 100000) huge += "X*SIN(X)+";
+  huge.truncate(100000);
+  for (TermEdit* field : {window->ed_f1, window->ed_f2}) {
+    field->selectAll();
+    field->insert(huge);
+    EXPECT_GT(field->text().size(), 10000);
+  }
+  window->c_f2->setChecked(true);
+  window->button_fstrich->click();
+  window->button_f2strich->click();
+  QTest::keyClick(window->ed_f1, Qt::Key_Return);
+  window->c_ergebnisliste->click();
+  EXPECT_FALSE(window->Plotter().Terms().Terms().empty());
+  EXPECT_TRUE(window->isVisible());
+}
+
+}  // namespace
+}  // namespace plotwerk::ui

@@ -1,0 +1,41 @@
+// A shown main window for the GUI tests, and pixel helpers on its drawing area.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QTest>
+
+#include <memory>
+
+#include "ui/tfgraf.h"
+
+namespace plotwerk::ui::testing {
+
+// Pixels of exactly this colour in the picture.
+inline int CountColour(const QImage& picture, QRgb colour) {
+  int n = 0;
+  const QRgb wanted = colour | 0xFF000000u;
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) n += (picture.pixel(x, y) | 0xFF000000u) == wanted;
+  }
+  return n;
+}
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window = std::make_unique<TFGraf>();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  }
+  void TearDown() override { window.reset(); }
+
+  QImage Picture() const { return window->PaintBox1->Screen().copy(); }
+
+  std::unique_ptr<TFGraf> window;
+};
+
+}  // namespace plotwerk::ui::testing
