@@ -240,3 +240,28 @@ TEST(ResultMemoTest, ScrollBarRule) {
 
 }  // namespace
 }  // namespace plotwerk::plot
+
+namespace plotwerk::plot {
+namespace {
+
+// No line of the list depends on the view, and views far off or tiny must draw every mark,
+// hatch line and curve without converting an out-of-range value to a pixel.
+TEST_F(ResultListTest, ListIsTheSameForAdversarialViews) {
+  for (bool* box : {&controls.c_nullstellen, &controls.c_extrema, &controls.c_wendepunkte,
+                    &controls.c_wendetangente, &controls.c_schnittpunkte, &controls.c_pktanzeige,
+                    &controls.c_integral, &controls.c_stammfunktion, &controls.c_punktA,
+                    &controls.c_punktB, &controls.c_tangente, &controls.c_normale, &controls.c_sekante}) {
+    *box = true;
+  }
+  controls.c_f2 = true;
+  const Lines reference = Draw();
+  for (const PlotView& view : {PlotView{-1e9, -1e9 + 1e-6, -1e-6, 1e-6}, PlotView{1e9, 2e9, -1, 1},
+                               PlotView{-1e-9, 1e-9, -1e9, 1e9}, PlotView{-6, 6, 1e300, 1.1e300}}) {
+    plotter.SetView(view);
+    plotter.Redraw(canvas, 606, 597, controls);
+    EXPECT_EQ(plotter.Results().Lines(), reference);
+  }
+}
+
+}  // namespace
+}  // namespace plotwerk::plot
