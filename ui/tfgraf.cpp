@@ -429,7 +429,8 @@ void TFGraf::BuildMenu() {
   Animation1 = MakeItem(M_ksystem, "Animation1", "Animation");
   Animation1->setShortcut(QKeySequence(Qt::Key_F2));
   Zeichnen1 = MakeItem(M_ksystem, "Zeichnen1", "Draw");
-  Zeichnen1->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+  // Listed first, Enter is the name the menu shows; Return is the same key on the main block.
+  Zeichnen1->setShortcuts({QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)});
 
   M2 = Named(bar->addMenu("Special functions"), "M2");
   M2->menuAction()->setObjectName("M2");
