@@ -165,6 +165,20 @@ TEST(QtCanvas, HugeCoordinatesAreClippedSilently) {
   EXPECT_EQ(c.Pixel(1, 1), kBlue);
 }
 
+TEST(QtCanvas, PixelsSetWhilePaintingLandInTheImage) {
+  QImage image = White(10, 10);
+  QtCanvas c(image);
+  c.SetPixel(3, 3, kRed);
+  EXPECT_EQ(c.Pixel(3, 3), kRed);
+  c.MoveTo(0, 5);
+  c.LineTo(10, 5);  // painting after the write still goes to the same image
+  c.SetPixel(4, 5, kBlue);
+  c.Finish();
+  EXPECT_EQ(image.pixel(3, 3) & 0xFFFFFF, 0xFF0000u);
+  EXPECT_EQ(image.pixel(4, 5) & 0xFFFFFF, 0x0000FFu);
+  EXPECT_EQ(image.pixel(6, 5) & 0xFFFFFF, 0x000000u);
+}
+
 TEST(QtCanvas, TextBackgroundFollowsTheBrushAfterItIsTouched) {
   QImage image = White(120, 30);
   QtCanvas c(image);

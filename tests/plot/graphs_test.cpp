@@ -524,6 +524,22 @@ TEST(Zeichnen, EveryOptionOnEveryAreaFinishes) {
   }
 }
 
+TEST(Zeichnen, NotANumberParameterDrawsNoTransformedPoints) {
+  Scene run;
+  run.controls = OnlyF1("X");
+  run.controls.ed_parameter = "";  // keeps the P set below
+  run.controls.verschiebungxachse = run.controls.streckungyachse = run.controls.c_schar = true;
+  run.controls.Umkehrkurvezuf1x1 = true;
+  fktint::ParamP = std::nan("");
+  Draw(run);
+  EXPECT_TRUE(run.Segments(kCurveRed).empty());    // f(x+p)
+  EXPECT_TRUE(run.Segments(kCurveGreen).empty());  // p*f(x)
+  EXPECT_EQ(FamilyMembers(run, kCurveFuchsia), 0);
+  EXPECT_FALSE(run.Segments(kCurveNavy).empty());  // the inverse curve does not use P
+  EXPECT_TRUE(std::isnan(fktint::ParamP));
+  fktint::ParamP = 1;
+}
+
 TEST(Zeichnen, RasterPictureHasTheCurveColoursExactly) {
   testing::RasterCanvas canvas(606, 597);
   Plotter plotter;
