@@ -100,7 +100,9 @@ bool TakeParameterOptions(const std::vector<std::string>& args, std::vector<std:
 }
 
 int RunEval(const std::vector<std::string>& args) {
-  if (args.size() == 1 && args[0] == "--batch") return RunBatch();
+  for (const std::string& arg : args) {
+    if (arg == "--batch") return args.size() == 1 ? RunBatch() : UsageError("eval");
+  }
   std::vector<std::string> rest;
   if (!TakeParameterOptions(args, rest) || rest.size() < 2) return UsageError("eval");
   std::vector<double> xs;

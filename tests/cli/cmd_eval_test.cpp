@@ -103,7 +103,7 @@ TEST(FormatCommand, PrintsTheDisplayText) {
 
 TEST(Commands, WrongUsageIsOneLineOnStderrAndExitTwo) {
   for (const char* args : {"eval", "eval X", "eval X abc", "eval X 1 --p", "eval X 1 --p q",
-                           "eval --batch X", "number", "number 1 2", "format 1 2",
+                           "eval --batch X", "eval X 1 --batch", "number", "number 1 2", "format 1 2",
                            "format -1 2 3", "format 1 256 3", "format 1 2 x"}) {
     SCOPED_TRACE(args);
     const auto result = RunCli(args);
