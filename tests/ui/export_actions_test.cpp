@@ -1,0 +1,234 @@
+// The "Edit" menu on a shown main window: save dialog SD1 and the file per filter, overwrite
+// question, failures, clipboard picture, printing to a PDF printer, copying the result list.
+#include "ui/export_actions.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "window_fixture.h"
+
+namespace plotwerk::ui {
+namespace {
+
+class ExportTest : public testing::WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    actions = window->findChild<ExportActions*>("ExportActions");
+    ASSERT_NE(actions, nullptr);
+    actions->show_error = [this](const QString& message) { errors << message; };
+  }
+
+  // Runs "Save vector graphic"; while SD1 is open, `in_dialog` acts on it. A dialog still
+  // open afterwards is a failure (and is closed, so the test goes on).
+  void Save(const std::function<void(QFileDialog&)>& in_dialog) {
+    QTimer::singleShot(0, actions->SD1, [this, in_dialog] {
+      in_dialog(*actions->SD1);
+      if (actions->SD1->isVisible()) {
+        ADD_FAILURE() << "SD1 did not close";
+        actions->SD1->reject();
+      }
+    });
+    window->Speichern1->trigger();
+  }
+
+  // Types a name into SD1's file name field, as the user does.
+  static void Type(QFileDialog& dialog, const QString& name) {
+    auto* edit = dialog.findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_NE(edit, nullptr);
+    edit->setText(name);
+  }
+
+  static void Accept(QFileDialog& dialog) { static_cast<QDialog&>(dialog).accept(); }  // the Save button
+
+  // Saves through SD1 with the filter of `index` (1-based) and the typed `name`.
+  void SaveAs(int index, const QString& path) {
+    Save([index, path](QFileDialog& dialog) {
+      dialog.selectNameFilter(SaveDialogFilters()[index - 1]);
+      Type(dialog, path);
+      Accept(dialog);
+    });
+  }
+
+  static QByteArray Read(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+
+  ExportActions* actions = nullptr;
+  QStringList errors;
+  QTemporaryDir dir;
+};
+
+TEST_F(ExportTest, SaveDialogAsDesigned) {
+  QFileDialog& sd1 = *actions->SD1;
+  EXPECT_EQ(sd1.windowTitle(), "Abbildung speichern");
+  EXPECT_EQ(sd1.acceptMode(), QFileDialog::AcceptSave);
+  EXPECT_FALSE(sd1.testOption(QFileDialog::DontConfirmOverwrite));
+  EXPECT_TRUE(sd1.isSizeGripEnabled());
+  EXPECT_EQ(sd1.nameFilters(),
+            (QStringList{"Abbildung (*.bmp)", "16 Farben-Abbildung (*.bmp)", "Abbildung (*.gif)",
+                         "Vektorgrafik (*.wmf)", "PNG-Abbildung (*.png)", "SVG-Vektorgrafik (*.svg)",
+                         "PDF-Dokument (*.pdf)"}));
+  EXPECT_EQ(sd1.defaultSuffix(), "gif");
+  EXPECT_EQ(window->Bearbeiten1->actions().size(), 5);  // three commands, separator, result list
+}
+
+TEST_F(ExportTest, DialogOpensOnTheGifEntryEveryTimeAndCancelDoesNothing) {
+  for (int round = 0; round < 2; ++round) {
+    QString seen_filter, seen_suffix;
+    Save([&](QFileDialog& dialog) {
+      seen_filter = dialog.selectedNameFilter();
+      seen_suffix = dialog.defaultSuffix();
+      dialog.selectNameFilter(SaveDialogFilters()[0]);  // the user picks another entry, then cancels
+      Type(dialog, dir.filePath("cancelled.bmp"));
+      dialog.reject();
+    });
+    EXPECT_EQ(seen_filter, "Abbildung (*.gif)") << "round " << round;
+    EXPECT_EQ(seen_suffix, "gif");
+  }
+  EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+  EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(ExportTest, TheSelectedEntryDecidesTheFormatNotTheTypedExtension) {
+  // Every file is named .gif; the content follows the entry.
+  const std::vector<std::pair<int, QByteArray>> magic = {
+      {1, "BM"}, {2, "BM"}, {3, "GIF8"}, {4, QByteArray("\x01\0\0\0", 4)}, {5, "\x89PNG"}, {6, "<?xml"},
+      {7, "%PDF-"}};
+  const int w = window->PaintWidth(), h = window->PaintHeight();
+  for (const auto& [index, start] : magic) {
+    SCOPED_TRACE(index);
+    const QString path = dir.filePath(QStringLiteral("picture%1.gif").arg(index));
+    SaveAs(index, path);
+    const QByteArray bytes = Read(path);
+    ASSERT_TRUE(bytes.startsWith(start)) << bytes.left(8).toHex().toStdString() << " files: "
+                                         << QDir(dir.path()).entryList().join(",").toStdString();
+    if (index <= 2) {
+      const QImage image = QImage::fromData(bytes, "BMP");
+      EXPECT_EQ(image.size(), QSize(w, h));
+      // Filter 1 keeps the screen's colours, filter 2 has at most 16.
+      if (index == 1) {
+        EXPECT_EQ(image.convertToFormat(QImage::Format_RGB32), window->RenderPicture(1.0));
+      } else {
+        EXPECT_LE(image.colorCount(), 16);
+      }
+    }
+  }
+  EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+}
+
+TEST_F(ExportTest, NameWithoutExtensionGetsTheEntrysExtension) {
+  SaveAs(1, dir.filePath("noext"));
+  SaveAs(3, dir.filePath("plain"));
+  EXPECT_TRUE(Read(dir.filePath("noext.bmp")).startsWith("BM")) << QDir(dir.path()).entryList().join(",").toStdString();
+  EXPECT_TRUE(Read(dir.filePath("plain.gif")).startsWith("GIF8"));
+}
+
+TEST_F(ExportTest, OverwritingAsksFirst) {
+  const QString path = dir.filePath("old.gif");
+  {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("old");
+  }
+  QString question;
+  Save([&](QFileDialog& dialog) {
+    Type(dialog, path);
+    // The question is modal: answer it from the event loop it runs.
+    QTimer::singleShot(0, &dialog, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      question = box->text();
+      box->button(QMessageBox::Yes)->click();
+    });
+    Accept(dialog);
+  });
+  EXPECT_FALSE(question.isEmpty());
+  EXPECT_TRUE(Read(path).startsWith("GIF8"));
+}
+
+TEST_F(ExportTest, FailedSaveShowsThePlatformMessageAndWritesNothing) {
+  const QString path = dir.filePath("gone/picture.gif");  // the folder does not exist
+  SaveAs(3, path);
+  ASSERT_EQ(errors.size(), 1);
+  EXPECT_TRUE(errors[0].contains(path)) << errors[0].toStdString();
+  EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+}
+
+TEST_F(ExportTest, CopyVectorGraphicPutsSvgAndPngOnTheClipboard) {
+  QGuiApplication::clipboard()->clear();
+  window->Vektorgrafikkopieren1->trigger();
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(data, nullptr);
+  ASSERT_TRUE(data->hasFormat("image/svg+xml"));
+  ASSERT_TRUE(data->hasFormat("image/png"));
+  const int w = window->PaintWidth(), h = window->PaintHeight();
+  const QByteArray svg = data->data("image/svg+xml");
+  QSvgRenderer renderer(svg);
+  ASSERT_TRUE(renderer.isValid());
+  EXPECT_EQ(renderer.viewBox(), QRect(0, 0, w, h));
+  // The background reaches (W + 2, H + 2): filled from -1 over W + 3 pixels.
+  EXPECT_TRUE(svg.contains(QStringLiteral("width=\"%1\" height=\"%2\"").arg(w + 3).arg(h + 3).toLatin1()));
+  const QImage png = QImage::fromData(data->data("image/png"), "PNG");
+  EXPECT_EQ(png.size(), QSize(w, h));
+  EXPECT_GT(testing::CountColour(png, qRgb(0, 0, 255)), 100);  // the curve of f1
+}
+
+TEST_F(ExportTest, PrintGoesToOnePageOfThePrinterTheDialogChose) {
+  const QString pdf = dir.filePath("print.pdf");
+  int dialogs = 0;
+  actions->run_print_dialog = [&](QPrinter& printer) {
+    ++dialogs;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    return true;
+  };
+  window->Vektorgrafikdrucken1->trigger();
+  EXPECT_EQ(dialogs, 1);
+  const QByteArray bytes = Read(pdf);
+  EXPECT_TRUE(bytes.startsWith("%PDF-"));
+  EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 1);
+  EXPECT_TRUE(errors.isEmpty());
+
+  // Cancelling the print dialog prints nothing.
+  QFile::remove(pdf);
+  actions->run_print_dialog = [&](QPrinter& printer) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    return false;
+  };
+  window->Vektorgrafikdrucken1->trigger();
+  EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(ExportTest, CopyResultListCopiesTheWholeText) {
+  window->c_ergebnisliste->click();
+  ASSERT_TRUE(window->M1->isEnabled());
+  const QString text = window->Mergebnis->toPlainText();
+  ASSERT_FALSE(text.isEmpty());
+  // A selection the user made before does not limit what is copied.
+  QTextCursor cursor = window->Mergebnis->textCursor();
+  cursor.setPosition(0);
+  cursor.setPosition(1, QTextCursor::KeepAnchor);
+  window->Mergebnis->setTextCursor(cursor);
+  QGuiApplication::clipboard()->clear();
+  window->M1->trigger();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
+}
+
+}  // namespace
+}  // namespace plotwerk::ui

@@ -1,0 +1,159 @@
+// Handlers of the "Edit" menu. Raster files copy the drawing area after a fresh redraw; the
+// vector outputs draw the picture again on a vector canvas; every file is written atomically
+// and every failure is shown with the platform's message.
+#include "ui/export_actions.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <array>
+#include <exception>
+#include <memory>
+
+#include "platform/export_error.h"
+#include "platform/print_picture.h"
+#include "ui/tfgraf.h"
+#include "ui/window_extension.h"
+
+namespace plotwerk::ui {
+
+namespace {
+
+struct FilterEntry {
+  const char* text;
+  const char* extension;
+  platform::PictureFormat format;
+};
+
+constexpr std::array<FilterEntry, 7> kFilters{{
+    {"Abbildung (*.bmp)", "bmp", platform::PictureFormat::Bmp},
+    {"16 Farben-Abbildung (*.bmp)", "bmp", platform::PictureFormat::Bmp16},
+    {"Abbildung (*.gif)", "gif", platform::PictureFormat::Gif},
+    {"Vektorgrafik (*.wmf)", "wmf", platform::PictureFormat::Emf},
+    {"PNG-Abbildung (*.png)", "png", platform::PictureFormat::Png},
+    {"SVG-Vektorgrafik (*.svg)", "svg", platform::PictureFormat::Svg},
+    {"PDF-Dokument (*.pdf)", "pdf", platform::PictureFormat::Pdf},
+}};
+
+int FilterIndexOf(const QString& filter) { return static_cast<int>(SaveDialogFilters().indexOf(filter)) + 1; }
+
+void InstallExportActions(TFGraf& window) {
+  auto* actions = new ExportActions(window);
+  QObject::connect(window.Vektorgrafikkopieren1, &QAction::triggered, actions,
+                   [actions] { actions->alsWMFkopieren1Click(); });
+  QObject::connect(window.Vektorgrafikdrucken1, &QAction::triggered, actions,
+                   [actions] { actions->GrafikdruckenClick(); });
+  QObject::connect(window.Speichern1, &QAction::triggered, actions, [actions] { actions->Speichern1Click(); });
+  QObject::connect(window.M1, &QAction::triggered, actions, [actions] { actions->ListekopierenClick(); });
+}
+
+const WindowExtensionRegistration kExportActions{&InstallExportActions};
+
+}  // namespace
+
+QStringList SaveDialogFilters() {
+  QStringList list;
+  for (const FilterEntry& entry : kFilters) list << QString::fromLatin1(entry.text);
+  return list;
+}
+
+platform::PictureFormat FormatForFilterIndex(int index) {
+  if (index < 1 || index > static_cast<int>(kFilters.size())) return kFilters[kDefaultFilterIndex - 1].format;
+  return kFilters[index - 1].format;
+}
+
+ExportActions::ExportActions(TFGraf& window) : QObject(&window), window_(window) {
+  setObjectName(QStringLiteral("ExportActions"));
+  SD1 = new QFileDialog(&window, QString::fromLatin1(kSaveDialogTitle));
+  SD1->setObjectName(QStringLiteral("SD1"));
+  SD1->setAcceptMode(QFileDialog::AcceptSave);
+  SD1->setFileMode(QFileDialog::AnyFile);
+  // Qt's own dialog: the same on every desktop, resizable, and it asks before overwriting.
+  SD1->setOption(QFileDialog::DontUseNativeDialog);
+  SD1->setOption(QFileDialog::DontConfirmOverwrite, false);
+  SD1->setSizeGripEnabled(true);
+  SD1->setNameFilters(SaveDialogFilters());
+  SD1->setDefaultSuffix(QString::fromLatin1(kDefaultExtension));
+  // A name typed without extension gets the extension of the entry selected. The entry list
+  // of Qt's dialog reports every change, also one made by selectNameFilter; filterSelected
+  // covers a dialog without that list.
+  const auto follow_filter = [this](const QString& filter) {
+    const int index = FilterIndexOf(filter);
+    if (index >= 1) SD1->setDefaultSuffix(QString::fromLatin1(kFilters[index - 1].extension));
+  };
+  if (auto* entries = SD1->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
+    connect(entries, &QComboBox::currentTextChanged, this, follow_filter);
+  } else {
+    connect(SD1, &QFileDialog::filterSelected, this, follow_filter);
+  }
+
+  run_print_dialog = [this](QPrinter& printer) {
+    QPrintDialog dialog(&printer, &window_);
+    return dialog.exec() == QDialog::Accepted;
+  };
+  show_error = [this](const QString& message) {
+    QMessageBox::critical(&window_, QString::fromLatin1(kMainWindowTitle), message);
+  };
+}
+
+platform::PictureDrawer ExportActions::Drawer() {
+  auto controls = std::make_shared<plot::Controls>(window_.SnapshotControls());
+  return [this, controls](plot::Canvas& canvas) {
+    window_.Plotter().Koordinatensystem(canvas, *controls);
+    window_.Plotter().Zeichnen(canvas, *controls);
+  };
+}
+
+void ExportActions::alsWMFkopieren1Click() {
+  try {
+    QMimeData* picture = platform::PictureMimeData(window_.PaintWidth(), window_.PaintHeight(), Drawer());
+    QGuiApplication::clipboard()->setMimeData(picture);  // the clipboard owns it
+  } catch (const std::exception& e) {
+    show_error(QString::fromLocal8Bit(e.what()));
+  }
+}
+
+void ExportActions::GrafikdruckenClick() {
+  QPrinter printer(QPrinter::HighResolution);
+  if (!run_print_dialog(printer)) return;
+  const int w = window_.PaintWidth(), h = window_.PaintHeight();
+  try {
+    // The printout recomputes the mapping for the drawing area, as a redraw does.
+    window_.Plotter().UpdateMapping(w, h);
+    platform::PrintPicture(printer, w, h, Drawer());
+  } catch (const std::exception& e) {
+    show_error(QString::fromLocal8Bit(e.what()));
+  }
+}
+
+void ExportActions::Speichern1Click() {
+  const QStringList filters = SaveDialogFilters();
+  SD1->selectNameFilter(filters[kDefaultFilterIndex - 1]);
+  SD1->setDefaultSuffix(QString::fromLatin1(kDefaultExtension));
+  SD1->selectFile(QString());
+  if (SD1->exec() != QDialog::Accepted || SD1->selectedFiles().isEmpty()) return;
+  const QString path = SD1->selectedFiles().constFirst();
+  const int index = FilterIndexOf(SD1->selectedNameFilter());
+  window_.Redraw();  // the drawing area shows the current picture
+  try {
+    const platform::PictureSource source{window_.RenderPicture(1.0), window_.PaintWidth(), window_.PaintHeight(),
+                                         Drawer()};
+    platform::SavePicture(path, FormatForFilterIndex(index), source);
+  } catch (const std::exception& e) {
+    show_error(QString::fromLocal8Bit(e.what()));
+  }
+}
+
+void ExportActions::ListekopierenClick() {
+  // The whole list, whatever the user had selected before.
+  window_.Mergebnis->selectAll();
+  window_.Mergebnis->copy();
+}
+
+}  // namespace plotwerk::ui

@@ -1,0 +1,54 @@
+// The "Edit" menu of the main window: copy the picture to the clipboard, print it, save it in
+// one of the picture formats through the dialog SD1, and copy the result list as text.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+#include "platform/picture_export.h"
+
+class QFileDialog;
+class QPrinter;
+
+namespace plotwerk::ui {
+
+class TFGraf;
+
+inline constexpr char kSaveDialogTitle[] = "Abbildung speichern";
+inline constexpr int kDefaultFilterIndex = 3;  // the GIF entry, counted from 1
+inline constexpr char kDefaultExtension[] = "gif";
+
+// The entries of SD1, in order: the four picture formats of the window, then PNG, SVG and PDF.
+QStringList SaveDialogFilters();
+// The format written for a filter index (1 to 7); the typed extension does not matter.
+platform::PictureFormat FormatForFilterIndex(int index);
+
+// Created once per main window as its child (objectName "ExportActions").
+class ExportActions : public QObject {
+  Q_OBJECT
+ public:
+  explicit ExportActions(TFGraf& window);
+
+  void alsWMFkopieren1Click();  // Copy vector graphic
+  void GrafikdruckenClick();    // Print vector graphic
+  void Speichern1Click();       // Save vector graphic
+  void ListekopierenClick();    // Copy result list
+
+  // The save dialog, kept for the life of the window.
+  QFileDialog* SD1;
+
+  // Seams for the tests: the print dialog (true: print) and the error display.
+  std::function<bool(QPrinter&)> run_print_dialog;
+  std::function<void(const QString&)> show_error;
+
+ private:
+  // koordinatensystem then zeichnen with the window's controls and the current mapping.
+  platform::PictureDrawer Drawer();
+
+  TFGraf& window_;
+};
+
+}  // namespace plotwerk::ui
