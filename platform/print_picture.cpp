@@ -1,30 +1,28 @@
-// Printing through a QPicture: the picture is recorded once in picture pixels and replayed
-// scaled onto the printer page, as a metafile is stretched into a rectangle.
+// Printing through an SVG recording: the picture is recorded once in picture pixels and
+// replayed scaled into the page rectangle, as a metafile is stretched into a rectangle. (A
+// QPicture would re-scale its fonts to the printer's resolution on replay.)
 #include "platform/print_picture.h"
 
 #include <QPainter>
-#include <QPicture>
 #include <QPrinter>
+#include <QSvgRenderer>
+
+#include <algorithm>
 
 #include "platform/export_error.h"
-#include "platform/qt_canvas.h"
+#include "platform/picture_export.h"
 
 namespace plotwerk::platform {
 
 void PaintPrintPage(QPainter& page, const PrintLayout& layout, int width, int height, const PictureDrawer& draw) {
   const int w = std::max(width, 1), h = std::max(height, 1);
-  QPicture picture;
-  {
-    QtCanvas canvas(picture, w, h);
-    PaintVectorPicture(canvas, w, h, kPrintBackgroundExtra, draw);
+  const QByteArray recording = RenderSvg(w, h, kPrintBackgroundExtra, [&](plot::Canvas& canvas) {
+    if (draw) draw(canvas);
     PaintMaskingBands(canvas, layout);
-    canvas.Finish();
-  }
-  page.save();
-  page.translate(layout.target.left, layout.target.top);
-  page.scale(static_cast<double>(layout.target.Width()) / w, static_cast<double>(layout.target.Height()) / h);
-  page.drawPicture(0, 0, picture);
-  page.restore();
+  });
+  QSvgRenderer player(recording);
+  if (!player.isValid()) throw ExportError("The picture could not be prepared for printing.");
+  player.render(&page, QRectF(layout.target.left, layout.target.top, layout.target.Width(), layout.target.Height()));
 }
 
 PrintLayout PrintPicture(QPrinter& printer, int width, int height, const PictureDrawer& draw) {
