@@ -54,6 +54,36 @@ TEST(PrintPicture, PictureFillsTheTargetAndTheBandsHideTheRest) {
   }
 }
 
+// Text keeps its size relative to the picture on a page of printer resolution (a replay that
+// re-scaled fonts to the device's dots per inch would blow it up twelvefold at 1200 dpi).
+TEST(PrintPicture, TextScalesWithThePictureAtPrinterResolution) {
+  constexpr int kDotsPerMetre1200Dpi = 47244;
+  const PrintLayout layout = ComputePrintLayout(kW, kH, 600, 900);
+  QImage page(600, 900, QImage::Format_RGB32);
+  page.setDotsPerMeterX(kDotsPerMetre1200Dpi);
+  page.setDotsPerMeterY(kDotsPerMetre1200Dpi);
+  page.fill(Qt::white);
+  {
+    QPainter painter(&page);
+    PaintPrintPage(painter, layout, kW, kH, [](plot::Canvas& c) {
+      c.SetFontColor(plot::kBlack);
+      c.TextOut(10, 10, "E");
+    });
+  }
+  // The letter's black pixels, away from the background's frame at the edges.
+  int top = page.height(), bottom = -1;
+  for (int y = 30; y < 340; ++y)
+    for (int x = 30; x < 570; ++x)
+      if (IsBlack(page, x, y)) {
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+      }
+  ASSERT_GE(bottom, top) << "no text printed";
+  // 10 points are 13 picture pixels at most; one picture pixel is 328 / 60 page pixels here.
+  EXPECT_LE(bottom - top + 1, 13 * 328 / 60);
+  EXPECT_GE(top, 20 + 10 * 328 / 60 - 1);  // starts at the text position, scaled
+}
+
 TEST(PrintPicture, OnePageOnAPdfPrinter) {
   QTemporaryDir dir;
   QPrinter printer(QPrinter::HighResolution);
