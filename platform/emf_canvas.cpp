@@ -27,7 +27,7 @@ constexpr std::int32_t kHundredthMmPerInch = 2540;
 
 constexpr std::uint32_t kMmText = 1;
 constexpr std::uint32_t kTransparent = 1, kOpaque = 2;
-constexpr std::uint32_t kR2Not = 6, kR2CopyPen = 13;
+constexpr std::uint32_t kR2Not = 6;
 constexpr std::uint32_t kTaTopLeftNoUpdate = 0;
 constexpr std::uint32_t kPsSolid = 0, kPsDot = 2, kPsNull = 5;
 constexpr std::uint32_t kBsSolid = 0, kBsNull = 1;

@@ -121,7 +121,11 @@ class EmfCanvas final : public plot::Canvas {
   std::optional<PenKey> pen_;
   std::optional<BrushKey> brush_;
   std::optional<FontKey> font_;
-  std::optional<std::uint32_t> bk_mode_, bk_colour_, text_colour_, rop2_;
+  std::optional<std::uint32_t> bk_mode_, bk_colour_, text_colour_;
+  // Every player starts with the copying raster operation, so it is written only when the
+  // picture inverts.
+  static constexpr std::uint32_t kR2CopyPen = 13;
+  std::uint32_t rop2_ = kR2CopyPen;
   std::optional<plot::Point> position_;
 };
 

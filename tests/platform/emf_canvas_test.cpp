@@ -63,7 +63,7 @@ TEST(EmfCanvas, RecordsEveryOperationWithItsState) {
   canvas.Polygon(triangle);
   canvas.SetPixel(3, 4, {1, 2, 3});
   const std::vector<std::string> expected = {
-      "Pen 0 1 0", "BkMode 2", "BkColor ffffff", "Rop2 13", "MoveTo 10 20", "LineTo 30 40", "LineTo 50 40",
+      "Pen 0 1 0", "BkMode 2", "BkColor ffffff", "MoveTo 10 20", "LineTo 30 40", "LineTo 50 40",
       "Pen 0 2 ff", "MoveTo -50 0", "LineTo 0 0",
       "Brush 0 ff0000", "BkColor ff0000", "Ellipse 1 2 9 10",
       "Pen 5 2 ff", "Brush 1 ff0000", "BkMode 1", "Polygon 0,0 5,0 0,5",
@@ -83,7 +83,7 @@ TEST(EmfCanvas, FarCoordinatesAreCutToAMarginAroundThePicture) {
   const plot::Point wedge[] = {{50, 40}, {1 << 30, 40}, {1 << 30, 40 + (1 << 30)}};
   canvas.Polygon(wedge);
   const std::vector<std::string> expected = {
-      "Pen 0 1 0", "BkMode 2", "BkColor ffffff", "Rop2 13", "MoveTo -4096 4096", "LineTo 0 0", "LineTo 4196 0",
+      "Pen 0 1 0", "BkMode 2", "BkColor ffffff", "MoveTo -4096 4096", "LineTo 0 0", "LineTo 4196 0",
       "Brush 0 ffffff", "Rectangle -4096 -10 4196 10", "Polygon"};
   const std::vector<std::string> got = DrawingLines(ParseEmf(canvas.Finish()));
   ASSERT_EQ(got.size(), expected.size());
@@ -123,7 +123,7 @@ TEST(EmfCanvas, TextCarriesFontColoursBackgroundAndAdvances) {
   canvas.TextOut(9, 9, "");  // nothing to draw, nothing recorded
   const EmfFile file = ParseEmf(canvas.Finish());
   const std::vector<std::string> expected = {
-      "Font Verdana -13", "BkMode 2", "BkColor ffff", "Rop2 13", "TextColor 8000", "Text 5 6 x<20ac><e4>",
+      "Font Verdana -13", "BkMode 2", "BkColor ffff", "TextColor 8000", "Text 5 6 x<20ac><e4>",
       "BkMode 1", "Text 7 8 ab"};
   EXPECT_EQ(DrawingLines(file), expected);
   const auto text = std::find_if(file.records.begin(), file.records.end(), [](const testing::EmfRecord& r) {
