@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrintDialog>
@@ -136,7 +137,9 @@ void ExportActions::Speichern1Click() {
   const QStringList filters = SaveDialogFilters();
   SD1->selectNameFilter(filters[kDefaultFilterIndex - 1]);
   SD1->setDefaultSuffix(QString::fromLatin1(kDefaultExtension));
+  // Clear the name typed last time (selectFile with an empty name leaves Qt's field alone).
   SD1->selectFile(QString());
+  if (auto* name = SD1->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->clear();
   if (SD1->exec() != QDialog::Accepted || SD1->selectedFiles().isEmpty()) return;
   const QString path = SD1->selectedFiles().constFirst();
   const int index = FilterIndexOf(SD1->selectedNameFilter());

@@ -89,16 +89,18 @@ TEST_F(ExportTest, SaveDialogAsDesigned) {
 
 TEST_F(ExportTest, DialogOpensOnTheGifEntryEveryTimeAndCancelDoesNothing) {
   for (int round = 0; round < 2; ++round) {
-    QString seen_filter, seen_suffix;
+    QString seen_filter, seen_suffix, seen_name = "unread";
     Save([&](QFileDialog& dialog) {
       seen_filter = dialog.selectedNameFilter();
       seen_suffix = dialog.defaultSuffix();
+      seen_name = dialog.findChild<QLineEdit*>("fileNameEdit")->text();
       dialog.selectNameFilter(SaveDialogFilters()[0]);  // the user picks another entry, then cancels
       Type(dialog, dir.filePath("cancelled.bmp"));
       dialog.reject();
     });
     EXPECT_EQ(seen_filter, "Abbildung (*.gif)") << "round " << round;
     EXPECT_EQ(seen_suffix, "gif");
+    EXPECT_EQ(seen_name, "") << "the name typed last time is cleared";
   }
   EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
   EXPECT_TRUE(errors.isEmpty());
