@@ -164,7 +164,7 @@ TFGraf::TFGraf(QWidget* parent) : QMainWindow(parent) {
   setObjectName("TFGraf");
   setWindowTitle(kMainWindowTitle);
   // System menu and maximise box, no minimise box.
-  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
   setFont(UiFont({"MS Sans Serif", "DejaVu Sans"}, 8));
 

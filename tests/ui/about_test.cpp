@@ -1,6 +1,7 @@
 // The About window: layout, emblem, closing with Enter and Esc, and what closing it does to the
 // main window.
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QTimer>
@@ -94,6 +95,28 @@ TEST_F(WindowTest, ReturningFromAboutResetsTheViewAndRedraws) {
   EXPECT_DOUBLE_EQ(window->Plotter().View().x_min, -6);
   EXPECT_DOUBLE_EQ(window->Plotter().View().x_max, 6);
   EXPECT_NEAR(window->Plotter().View().y_max, 6.0 * 597 / 846, 1e-12);
+}
+
+TEST_F(WindowTest, OtherDialogsDoNotCountAsAnotherFormOfTheProgram) {
+  // A message box or a file dialog is no form of the program: after it the view stays.
+  window->Plotter().SetView({1, 2, 3, 4});
+  int activations = 0;
+  QObject::connect(window.get(), &TFGraf::Activated, [&] { ++activations; });
+  QDialog plain(window.get());
+  QTimer::singleShot(0, &plain, [&] {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&plain));
+    plain.reject();
+  });
+  plain.exec();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  QApplication::processEvents();
+  EXPECT_EQ(activations, 0);
+  EXPECT_DOUBLE_EQ(window->Plotter().View().x_min, 1);
+
+  WhenAboutIsShown([](TF35&) {}, Qt::Key_Escape);
+  window->About1Click();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return activations == 1; }));
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 
 
+#include <vector>
+
 #include "tests/ui/window_fixture.h"
 #include "ui/widgets.h"
 
@@ -44,6 +46,37 @@ TEST(TermCharacters, UpperCaseStaysInsideLatin1) {
     SCOPED_TRACE(int(refused));
     EXPECT_FALSE(IsTermCharacter(QChar(refused)));
   }
+}
+
+TEST(Stepper, ReportsEveryClickAndMovesWithinItsRangeWithoutWrapping) {
+  UpDown stepper(-2, 2, 1, nullptr);
+  std::vector<UpDown::Direction> reported;
+  QObject::connect(&stepper, &UpDown::ChangingEx, [&](UpDown::Direction d) { reported.push_back(d); });
+  stepper.Click(UpDown::Direction::Up);
+  stepper.Click(UpDown::Direction::Up);
+  EXPECT_EQ(stepper.Position(), 2);
+  stepper.UpButton()->click();
+  EXPECT_EQ(stepper.Position(), 2);
+  stepper.DownButton()->click();
+  EXPECT_EQ(stepper.Position(), 1);
+  // Clicks at the end of the range are still reported, so a field stepped by the handler
+  // keeps moving after 10000 clicks in one direction.
+  EXPECT_EQ(reported, (std::vector<UpDown::Direction>{UpDown::Direction::Up, UpDown::Direction::Up,
+                                                      UpDown::Direction::Up, UpDown::Direction::Down}));
+}
+
+TEST(Stepper, BoundToAFieldReadsAndWritesItsNumber) {
+  QLineEdit field;
+  UpDown stepper(1, 6, 1, nullptr);
+  stepper.SetAssociate(&field);
+  EXPECT_EQ(field.text(), "1");
+  field.setText("4");
+  stepper.Click(UpDown::Direction::Up);
+  EXPECT_EQ(field.text(), "5");
+  QTest::keyClick(&field, Qt::Key_Down);
+  EXPECT_EQ(field.text(), "4") << "the arrow keys of the field step it";
+  field.setText("X");
+  EXPECT_EQ(stepper.Position(), 4);
 }
 
 TEST_F(WindowTest, FieldsRefuseWhatToLatin1CannotHold) {

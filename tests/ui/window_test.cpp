@@ -1,6 +1,7 @@
 // The main window: what it opens with, the Draw command, the option menus, the result list,
 // the derivative buttons, the y-resolution command, resizing and closing.
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
@@ -46,6 +47,9 @@ void ExpectBasicSetting(TFGraf& w) {
 TEST_F(WindowTest, OpensWithTheFirstDefaultTermDrawnInTheBasicSetting) {
   EXPECT_EQ(window->windowTitle(), "Graphical representation of a function");
   EXPECT_EQ(window->PaintBox1->size(), QSize(846, 597));
+  EXPECT_FALSE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_TRUE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_EQ(QApplication::focusWidget(), window->ed_f1) << "ready to type the first term";
   EXPECT_TRUE(window->Mergebnis->isHidden());
   EXPECT_FALSE(window->M1->isEnabled());
   EXPECT_FALSE(window->Timer1->isActive());
