@@ -1,0 +1,98 @@
+// The animation of P, A or B between the bounds ed_von and ed_bis, and the steppers.
+#include "ui/animation.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QTimer>
+
+#include "fktint/fktint.h"
+#include "plot/animation.h"
+#include "ui/tfgraf.h"
+#include "ui/window_extension.h"
+
+namespace plotwerk::ui {
+
+namespace {
+
+void InstallAnimation(TFGraf& window) { new AnimationControl(window); }
+const WindowExtensionRegistration kAnimation{&InstallAnimation};
+
+plot::StepDirection ToStep(UpDown::Direction d) {
+  switch (d) {
+    case UpDown::Direction::Up:
+      return plot::StepDirection::kUp;
+    case UpDown::Direction::Down:
+      return plot::StepDirection::kDown;
+    case UpDown::Direction::None:
+      break;
+  }
+  return plot::StepDirection::kNone;
+}
+
+// One stepper click on a field; returns the new value.
+double StepField(TermEdit* field, UpDown::Direction direction) {
+  double value = 0;
+  field->setText(
+      QString::fromLatin1(plot::StepFieldText(field->Latin1(), ToStep(direction), value)));
+  return value;
+}
+
+}  // namespace
+
+AnimationControl::AnimationControl(TFGraf& window) : QObject(&window), window_(window) {
+  setObjectName("AnimationControl");
+  connect(window.b_animation, &QPushButton::clicked, this, &AnimationControl::b_animationClick);
+  connect(window.Animation1, &QAction::triggered, this, &AnimationControl::b_animationClick);
+  connect(window.Timer1, &QTimer::timeout, this, &AnimationControl::Timer1Timer);
+  connect(window.UpDown2, &UpDown::ChangingEx, this, &AnimationControl::UpDown2ChangingEx);
+  connect(window.UpDown3, &UpDown::ChangingEx, this, &AnimationControl::UpDown3ChangingEx);
+  connect(window.UpDown4, &UpDown::ChangingEx, this, &AnimationControl::UpDown4ChangingEx);
+  connect(window.UpDown5, &UpDown::ChangingEx, this, &AnimationControl::UpDown5ChangingEx);
+}
+
+void AnimationControl::b_animationClick() {
+  QTimer* timer = window_.Timer1;
+  if (timer->isActive()) {
+    timer->stop();
+    window_.b_animation->setText("Animation");
+    window_.PaintBox1Paint();
+  } else {
+    timer->start();
+    window_.b_animation->setText("Stop");
+  }
+}
+
+void AnimationControl::Timer1Timer() {
+  plot::Controls controls = window_.SnapshotControls();
+  plot::AnimationTick(controls);
+  if (controls.rb_punkta) {
+    window_.ed_A->setText(QString::fromLatin1(controls.ed_A));
+  } else if (controls.rb_punktB) {
+    window_.ed_B->setText(QString::fromLatin1(controls.ed_B));
+  } else {
+    window_.ed_parameter->setText(QString::fromLatin1(controls.ed_parameter));
+  }
+  window_.PaintBox1Paint();
+}
+
+void AnimationControl::UpDown2ChangingEx(UpDown::Direction direction) {
+  fktint::ParamP = StepField(window_.ed_parameter, direction);
+  window_.PaintBox1Paint();
+}
+
+void AnimationControl::UpDown3ChangingEx(UpDown::Direction direction) {
+  StepField(window_.ed_A, direction);
+  window_.PaintBox1Paint();
+}
+
+void AnimationControl::UpDown4ChangingEx(UpDown::Direction direction) {
+  StepField(window_.ed_B, direction);
+  window_.PaintBox1Paint();
+}
+
+void AnimationControl::UpDown5ChangingEx(UpDown::Direction direction) {
+  fktint::ParamQ = StepField(window_.ed_q, direction);
+  window_.PaintBox1Paint();
+}
+
+}  // namespace plotwerk::ui

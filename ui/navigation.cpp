@@ -1,0 +1,227 @@
+// View navigation of the main window: buttons and menu items change the PlotView and redraw;
+// the mouse zooms to a rubber band, drags A and B, zooms with the wheel and pans.
+#include "ui/navigation.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QToolButton>
+#include <QWheelEvent>
+
+#include <cmath>
+#include <cstdlib>
+
+#include "fktint/fktint.h"
+#include "platform/qt_canvas.h"
+#include "plot/navigation.h"
+#include "ui/tfgraf.h"
+#include "ui/window_extension.h"
+
+namespace plotwerk::ui {
+
+namespace {
+
+constexpr plot::Rgb kBandPenColour{192, 192, 192};  // silver; no effect in invert mode
+// Wheel delta of one notch.
+constexpr int kWheelNotch = 120;
+// The value of a dragged point travels through its field with two decimals.
+constexpr unsigned kPointFieldWidth = 1;
+constexpr unsigned kPointFieldDecimals = 2;
+
+void InstallNavigation(TFGraf& window) { new ViewNavigation(window); }
+const WindowExtensionRegistration kNavigation{&InstallNavigation};
+
+}  // namespace
+
+void DrawBandFrame(QImage& screen, int x0, int y0, int x1, int y1) {
+  if (screen.isNull()) return;
+  platform::QtCanvas canvas(screen);
+  canvas.SetPenColor(kBandPenColour);
+  canvas.SetPenStyle(plot::PenStyle::Dot);
+  canvas.SetPenMode(plot::PenMode::Invert);
+  canvas.SetBrushStyle(plot::BrushStyle::Clear);
+  canvas.Rectangle(x0, y0, x1, y1);
+}
+
+ViewNavigation::ViewNavigation(TFGraf& window) : QObject(&window), window_(window) {
+  setObjectName("ViewNavigation");
+  connect(window.slinks, &QToolButton::clicked, this, &ViewNavigation::slinksClick);
+  connect(window.srechts, &QToolButton::clicked, this, &ViewNavigation::srechtsClick);
+  connect(window.shoch, &QToolButton::clicked, this, &ViewNavigation::shochClick);
+  connect(window.srunter, &QToolButton::clicked, this, &ViewNavigation::srunterClick);
+  connect(window.sgroesser, &QToolButton::clicked, this, &ViewNavigation::sgroesserClick);
+  connect(window.skleiner, &QToolButton::clicked, this, &ViewNavigation::SkleinerClick);
+  connect(window.sgrundeinstellung, &QToolButton::clicked, this, &ViewNavigation::SgrundClick);
+  connect(window.intervallverkleinern, &QAction::triggered, this,
+          &ViewNavigation::sgroesserClick);
+  connect(window.intervallvergroessern, &QAction::triggered, this,
+          &ViewNavigation::SkleinerClick);
+  connect(window.grundeinstellung, &QAction::triggered, this, &ViewNavigation::SgrundClick);
+
+  PaintBox* box = window.PaintBox1;
+  connect(box, &PaintBox::MouseDown, this,
+          [this](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
+            PaintBox1MouseDown(b, x, y);
+          });
+  connect(box, &PaintBox::MouseMove, this,
+          [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
+            PaintBox1MouseMove(x, y);
+          });
+  connect(box, &PaintBox::MouseUp, this,
+          [this](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
+            PaintBox1MouseUp(b, x, y);
+          });
+  box->installEventFilter(this);
+  connect(&window, &TFGraf::Activated, this, &ViewNavigation::ResetMouseState);
+}
+
+template <typename Op>
+void ViewNavigation::ChangeView(Op op) {
+  plot::PlotView view = window_.Plotter().View();
+  op(view);
+  window_.Plotter().SetView(view);
+  window_.Redraw();
+}
+
+void ViewNavigation::slinksClick() { ChangeView(plot::ShiftLeft); }
+void ViewNavigation::srechtsClick() { ChangeView(plot::ShiftRight); }
+void ViewNavigation::shochClick() { ChangeView(plot::ShiftUp); }
+void ViewNavigation::srunterClick() { ChangeView(plot::ShiftDown); }
+void ViewNavigation::sgroesserClick() { ChangeView(plot::ZoomIn); }
+void ViewNavigation::SkleinerClick() { ChangeView(plot::ZoomOut); }
+
+void ViewNavigation::SgrundClick() {
+  window_.Plotter().ApplyBasicSetting(window_.PaintWidth(), window_.PaintHeight());
+  window_.Redraw();
+}
+
+void ViewNavigation::ResetMouseState() {
+  drag_mode_ = 0;
+  rubber_band_ = false;
+  panning_ = false;
+  wheel_remainder_ = 0;
+  window_.PaintBox1->unsetCursor();
+}
+
+bool ViewNavigation::IsMarkerColour(int px, int py) const {
+  const QRgb c = window_.PaintBox1->ShownPixel(px, py);
+  return c == kMarkerAColour || c == kMarkerBColour;
+}
+
+void ViewNavigation::PaintBox1MouseDown(Qt::MouseButton button, int px, int py) {
+  if (panning_) return;
+  const QRgb c = window_.PaintBox1->ShownPixel(px, py);
+  if (c == kMarkerAColour) {
+    drag_mode_ = 1;
+  } else if (c == kMarkerBColour) {
+    drag_mode_ = 2;
+  } else if (button == Qt::LeftButton) {
+    band_x0_ = band_x1_ = px;
+    band_y0_ = band_y1_ = py;
+    band_picture_key_ = window_.PaintBox1->Screen().cacheKey();
+    rubber_band_ = true;
+  } else if (button == Qt::MiddleButton && !rubber_band_) {
+    // Beyond the left-button zoom: the middle button drags the picture.
+    panning_ = true;
+    pan_x_ = px;
+    pan_y_ = py;
+    window_.PaintBox1->setCursor(Qt::ClosedHandCursor);
+  }
+}
+
+void ViewNavigation::MovePoint(int px) {
+  const double x = window_.Plotter().Mapping().PixelToWorldX(px);
+  const QString text = QString::fromLatin1(
+      fktint::FormatNumber(kPointFieldWidth, kPointFieldDecimals, x));
+  (drag_mode_ == 1 ? window_.ed_A : window_.ed_B)->setText(text);
+  window_.PaintBox1Paint();
+}
+
+void ViewNavigation::PaintBox1MouseMove(int px, int py) {
+  if (panning_) {
+    const int dx = px - pan_x_, dy = py - pan_y_;
+    pan_x_ = px;
+    pan_y_ = py;
+    if (dx == 0 && dy == 0) return;
+    const int w = window_.PaintWidth(), h = window_.PaintHeight();
+    ChangeView([&](plot::PlotView& v) { plot::PanByPixels(v, w, h, dx, dy); });
+    return;
+  }
+  if (drag_mode_ != 0 || IsMarkerColour(px, py)) {
+    window_.PaintBox1->setCursor(Qt::PointingHandCursor);
+    if (drag_mode_ != 0) MovePoint(px);
+    return;
+  }
+  window_.PaintBox1->unsetCursor();
+  if (rubber_band_) {
+    EraseBandFrame();
+    QImage& screen = window_.PaintBox1->Screen();
+    DrawBandFrame(screen, band_x0_, band_y0_, px, py);
+    band_picture_key_ = screen.cacheKey();
+    band_x1_ = px;
+    band_y1_ = py;
+    window_.PaintBox1->update();
+  }
+}
+
+void ViewNavigation::EraseBandFrame() {
+  QImage& screen = window_.PaintBox1->Screen();
+  // A repaint in the meantime (an animation tick) has put up a picture without the frame;
+  // inverting there would leave a stray frame behind.
+  if (screen.cacheKey() != band_picture_key_) return;
+  DrawBandFrame(screen, band_x0_, band_y0_, band_x1_, band_y1_);
+}
+
+void ViewNavigation::PaintBox1MouseUp(Qt::MouseButton button, int px, int /*py*/) {
+  if (drag_mode_ != 0) {
+    MovePoint(px);
+    drag_mode_ = 0;
+    return;
+  }
+  if (panning_) {
+    if (button == Qt::MiddleButton) {
+      panning_ = false;
+      window_.PaintBox1->unsetCursor();
+    }
+    return;
+  }
+  if (!rubber_band_) return;
+  rubber_band_ = false;
+  const int w = window_.PaintWidth(), h = window_.PaintHeight();
+  plot::PlotView view = window_.Plotter().View();
+  if (plot::ZoomToBand(view, w, h, band_x0_, band_y0_, band_x1_, band_y1_)) {
+    window_.Plotter().SetView(view);
+    window_.Redraw();
+  } else {
+    // Too small to zoom: take the frame off the picture again.
+    EraseBandFrame();
+    window_.PaintBox1->update();
+  }
+}
+
+void ViewNavigation::PaintBox1Wheel(int angle_delta, int px, int py) {
+  if (rubber_band_ || panning_ || drag_mode_ != 0) return;
+  wheel_remainder_ += angle_delta;
+  const int notches = wheel_remainder_ / kWheelNotch;
+  if (notches == 0) return;
+  wheel_remainder_ -= notches * kWheelNotch;
+  const int w = window_.PaintWidth(), h = window_.PaintHeight();
+  ChangeView([&](plot::PlotView& v) {
+    // The world point under the pointer, converted like the rubber band's corners.
+    const double wx = plot::BandPixelToWorldX(v, w, px);
+    const double wy = plot::BandPixelToWorldY(v, h, py);
+    for (int i = 0; i < std::abs(notches); ++i) plot::ZoomAbout(v, wx, wy, notches > 0);
+  });
+}
+
+bool ViewNavigation::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == window_.PaintBox1 && event->type() == QEvent::Wheel) {
+    auto* wheel = static_cast<QWheelEvent*>(event);
+    const QPointF pos = wheel->position();
+    PaintBox1Wheel(wheel->angleDelta().y(), static_cast<int>(std::floor(pos.x())),
+                   static_cast<int>(std::floor(pos.y())));
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace plotwerk::ui
