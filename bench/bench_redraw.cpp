@@ -7,6 +7,7 @@
 #include "platform/qt_canvas.h"
 #include "plot/canvas.h"
 #include "plot/controls.h"
+#include "plot/null_canvas.h"
 #include "plot/plotter.h"
 
 namespace {
@@ -15,21 +16,6 @@ using namespace plotwerk;
 
 constexpr int kWidth = 846;
 constexpr int kHeight = 597;
-
-// Takes every call and draws nothing, so a redraw on it costs the evaluation and the logic.
-class NullCanvas final : public plot::Canvas {
- public:
-  void TextOut(std::int32_t, std::int32_t, std::string_view) override {}
-  plot::TextSize TextExtent(std::string_view text) override { return {7 * static_cast<int>(text.size()), 14}; }
-  void Rectangle(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
-  void Ellipse(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
-  void Polygon(std::span<const plot::Point>) override {}
-  plot::Rgb Pixel(std::int32_t, std::int32_t) override { return plot::kWhite; }
-  void SetPixel(std::int32_t, std::int32_t, plot::Rgb) override {}
-
- protected:
-  void DrawLine(plot::Point, plot::Point) override {}
-};
 
 struct Scene {
   plot::Controls controls;
@@ -92,7 +78,7 @@ void RunOnNullCanvas(benchmark::State& state, Scene scene) {
   plot::Plotter plotter;
   Prepare(plotter, scene);
   for (auto _ : state) {
-    NullCanvas canvas;
+    plot::NullCanvas canvas;
     plotter.Redraw(canvas, kWidth, kHeight, scene.controls);
     benchmark::ClobberMemory();
   }

@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QIODevice>
 #include <QString>
-#include <charconv>
 #include <cmath>
 #include <optional>
 #include <cstdio>
@@ -13,23 +12,19 @@
 #include <vector>
 
 #include "cli/cli_gui.h"
+#include "cli/cli_scene.h"
 #include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "platform/atomic_write.h"
-#include "platform/emf_canvas.h"
 #include "platform/export_error.h"
 #include "platform/picture_export.h"
 #include "platform/qt_canvas.h"
-#include "plot/controls_names.h"
 #include "plot/plotter.h"
 
 namespace plotwerk::cli {
 
 namespace {
 
-constexpr int kDefaultWidth = 846;   // the drawing area when the window opens, memo hidden
-constexpr int kDefaultHeight = 597;
-constexpr int kMaxSide = 20000;
 constexpr long long kMaxPixels = 100'000'000;
 
 const char kRenderHelp[] =
@@ -50,32 +45,6 @@ const char kRenderHelp[] =
     "  --help          this text\n"
     "The result list is printed to standard output, one line each.\n";
 
-std::string Cp1252ToUtf8(std::string_view text) {
-  QString s;
-  for (const char ch : text) s.append(QChar(platform::Cp1252ToUnicode(static_cast<unsigned char>(ch))));
-  return s.toUtf8().toStdString();
-}
-
-bool ParseSide(const std::string& text, int* out) {
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), *out);
-  return ec == std::errc() && end == text.data() + text.size() && *out >= 1 && *out <= kMaxSide;
-}
-
-bool ParseView(const std::string& text, plot::PlotView* view) {
-  double v[4];
-  std::size_t start = 0;
-  for (int k = 0; k < 4; ++k) {
-    const std::size_t comma = text.find(',', start);
-    if ((k < 3) != (comma != std::string::npos)) return false;
-    const std::string part = text.substr(start, k < 3 ? comma - start : std::string::npos);
-    const auto [end, ec] = std::from_chars(part.data(), part.data() + part.size(), v[k]);
-    if (ec != std::errc() || end != part.data() + part.size() || part.empty()) return false;
-    start = comma + 1;
-  }
-  *view = {v[0], v[1], v[2], v[3]};
-  return true;
-}
-
 int Fail(const std::string& message) {
   std::fprintf(stderr, "plotwerk-cli render: %s\n", message.c_str());
   return 2;
@@ -95,11 +64,7 @@ static void WriteRenderedPicture(const QImage& image, const QString& path, platf
 }
 
 static int RunRender(const std::vector<std::string>& args) {
-  int width = kDefaultWidth;
-  int height = kDefaultHeight;
-  plot::Controls controls;
-  bool have_view = false;
-  plot::PlotView view;
+  SceneOptions scene;
   std::string out;
   bool bmp16 = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -112,60 +77,44 @@ static int RunRender(const std::vector<std::string>& args) {
       bmp16 = true;
       continue;
     }
-    const bool takes_value = a == "--width" || a == "--height" || a == "--set" || a == "--view" || a == "--out";
-    if (!takes_value) return Fail("unknown option '" + a + "' (see --help)");
-    if (i + 1 >= args.size()) return Fail("option " + a + " needs a value");
-    const std::string& value = args[++i];
-    if (a == "--width" || a == "--height") {
-      if (!ParseSide(value, a == "--width" ? &width : &height)) {
-        return Fail(a + " takes a whole number from 1 to " + std::to_string(kMaxSide) + ", not '" + value + "'");
-      }
-    } else if (a == "--set") {
-      const std::size_t eq = value.find('=');
-      if (eq == std::string::npos) return Fail("--set takes NAME=VALUE, not '" + value + "'");
-      const std::string name = value.substr(0, eq);
-      // Edit fields hold code page 1252 text in upper case, as the window's fields do.
-      std::string text = value.substr(eq + 1);
-      if (name.rfind("ed_", 0) == 0) text = ArgumentToTerm(text);
-      std::string error;
-      if (!plot::SetControl(controls, name, text, &error)) return Fail(error);
-    } else if (a == "--view") {
-      if (!ParseView(value, &view) || !plot::IsValidView(view)) {
-        return Fail("--view takes XMIN,XMAX,YMIN,YMAX with XMIN < XMAX and YMIN < YMAX, not '" + value + "'");
-      }
-      have_view = true;
-    } else {
-      out = value;
+    std::string error;
+    switch (TakeSceneOption(args, i, scene, error)) {
+      case SceneOption::Taken:
+        continue;
+      case SceneOption::Invalid:
+        return Fail(error);
+      case SceneOption::NotMine:
+        break;
     }
+    if (a != "--out") return Fail("unknown option '" + a + "' (see --help)");
+    if (i + 1 >= args.size()) return Fail("option " + a + " needs a value");
+    out = args[++i];
   }
   if (out.empty()) return Fail("--out FILE is required (see --help)");
   const std::optional<platform::PictureFormat> format = platform::FormatForFileName(out, bmp16);
   if (!format) return Fail("--out FILE must end in .bmp, .gif, .wmf, .png, .svg or .pdf, not '" + out + "'");
   if (bmp16 && format != platform::PictureFormat::Bmp16) return Fail("--bmp16 needs a .bmp file");
-  if (static_cast<long long>(width) * height > kMaxPixels) return Fail("the picture is too large");
+  if (static_cast<long long>(scene.width) * scene.height > kMaxPixels) return Fail("the picture is too large");
 
   EnsureGuiApplication();
+  const int width = scene.width;
+  const int height = scene.height;
   plot::Plotter plotter;
-  if (have_view) {
-    plotter.SetView(view);
-  } else {
-    plotter.ApplyBasicSetting(width, height);
-  }
-  plotter.DrawCommand(controls);
+  PrepareScene(plotter, scene);
   QImage image(width, height, QImage::Format_RGB32);
   if (image.isNull()) return Fail("cannot allocate the picture");
   image.fill(Qt::white);
   {
     platform::QtCanvas canvas(image);
-    plotter.Redraw(canvas, width, height, controls);
+    plotter.Redraw(canvas, width, height, scene.controls);
   }
   try {
-    WriteRenderedPicture(image, QString::fromLocal8Bit(out.c_str()), *format, plotter, controls);
+    WriteRenderedPicture(image, QString::fromLocal8Bit(out.c_str()), *format, plotter, scene.controls);
   } catch (const platform::ExportError& e) {
     std::fprintf(stderr, "plotwerk-cli render: cannot write %s: %s\n", out.c_str(), e.what());
     return 1;
   }
-  for (const std::string& line : plotter.Results().Lines()) std::printf("%s\n", Cp1252ToUtf8(line).c_str());
+  PrintResultList(plotter);
   return 0;
 }
 

@@ -1,0 +1,104 @@
+// The options the drawing commands share, and the preparation and output they have in common.
+#include "cli/cli_scene.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "cli/cli_text.h"
+#include "platform/emf_canvas.h"
+#include "plot/controls_names.h"
+
+namespace plotwerk::cli {
+
+namespace {
+
+bool ParseAreaSide(const std::string& text, int* out) {
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), *out);
+  return ec == std::errc() && end == text.data() + text.size() && *out >= 1 && *out <= kMaxAreaSide;
+}
+
+bool ParseView(const std::string& text, plot::PlotView* view) {
+  double v[4];
+  std::size_t start = 0;
+  for (int k = 0; k < 4; ++k) {
+    const std::size_t comma = text.find(',', start);
+    if ((k < 3) != (comma != std::string::npos)) return false;
+    const std::string part = text.substr(start, k < 3 ? comma - start : std::string::npos);
+    if (!ParseDouble(part, v[k])) return false;
+    start = comma + 1;
+  }
+  *view = {v[0], v[1], v[2], v[3]};
+  return plot::IsValidView(*view);
+}
+
+// Code page 1252 bytes to UTF-8 for the terminal.
+std::string Cp1252ToUtf8(std::string_view text) {
+  std::string out;
+  for (const char ch : text) {
+    const char16_t cp = platform::Cp1252ToUnicode(static_cast<unsigned char>(ch));
+    if (cp < 0x80) {
+      out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+      out += static_cast<char>(0xC0 | (cp >> 6));
+      out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+      out += static_cast<char>(0xE0 | (cp >> 12));
+      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+SceneOption TakeSceneOption(const std::vector<std::string>& args, std::size_t& i, SceneOptions& scene,
+                            std::string& error) {
+  const std::string& a = args[i];
+  if (a != "--width" && a != "--height" && a != "--set" && a != "--view") return SceneOption::NotMine;
+  if (i + 1 >= args.size()) {
+    error = "option " + a + " needs a value";
+    return SceneOption::Invalid;
+  }
+  const std::string& value = args[++i];
+  if (a == "--width" || a == "--height") {
+    if (!ParseAreaSide(value, a == "--width" ? &scene.width : &scene.height)) {
+      error = a + " takes a whole number from 1 to " + std::to_string(kMaxAreaSide) + ", not '" + value + "'";
+      return SceneOption::Invalid;
+    }
+  } else if (a == "--set") {
+    const std::size_t eq = value.find('=');
+    if (eq == std::string::npos) {
+      error = "--set takes NAME=VALUE, not '" + value + "'";
+      return SceneOption::Invalid;
+    }
+    const std::string name = value.substr(0, eq);
+    // Edit fields hold code page 1252 text in upper case, as the window's fields do.
+    std::string text = value.substr(eq + 1);
+    if (name.rfind("ed_", 0) == 0) text = ArgumentToTerm(text);
+    if (!plot::SetControl(scene.controls, name, text, &error)) return SceneOption::Invalid;
+  } else {
+    plot::PlotView view;
+    if (!ParseView(value, &view)) {
+      error = "--view takes XMIN,XMAX,YMIN,YMAX with XMIN < XMAX and YMIN < YMAX, not '" + value + "'";
+      return SceneOption::Invalid;
+    }
+    scene.view = view;
+  }
+  return SceneOption::Taken;
+}
+
+void PrepareScene(plot::Plotter& plotter, SceneOptions& scene) {
+  if (scene.view) {
+    plotter.SetView(*scene.view);
+  } else {
+    plotter.ApplyBasicSetting(scene.width, scene.height);
+  }
+  plotter.DrawCommand(scene.controls);
+}
+
+void PrintResultList(const plot::Plotter& plotter) {
+  for (const std::string& line : plotter.Results().Lines()) std::printf("%s\n", Cp1252ToUtf8(line).c_str());
+}
+
+}  // namespace plotwerk::cli
