@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "fktint/fktint.h"
+#include "plot/texts.h"
 
 namespace plotwerk::plot {
 
@@ -153,7 +154,7 @@ void PlotAntiderivative(CurvePlotter& curves, const std::string& term, std::int6
       }
     }
   }
-  curves.WriteLabel("Antiderivative f1");
+  curves.WriteLabel(Localized("Antiderivative f1"));
 }
 
 }  // namespace plotwerk::plot

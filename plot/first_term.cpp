@@ -10,6 +10,7 @@
 #include "plot/analysis.h"
 #include "plot/constructions.h"
 #include "plot/results.h"
+#include "plot/texts.h"
 #include "uableitung/uableitung.h"
 
 namespace plotwerk::plot {
@@ -81,9 +82,9 @@ void ReportPoints(FirstTermContext& ctx, SearchKind kind, const PointTable& tabl
                                                  : kIntersectionMarkColour;
   canvas.SetPenColor(kBlack);
   canvas.SetBrushColor(mark);
-  ctx.results.Add(std::string(zeros ? kZerosHeading
-                              : kind == SearchKind::Extrema ? kExtremaHeading
-                                                            : kIntersectionHeading));
+  ctx.results.Add(Localized(zeros ? kZerosHeading
+                            : kind == SearchKind::Extrema ? kExtremaHeading
+                                                          : kIntersectionHeading));
   std::string list;
   for (int i = 0; i < table.count; ++i) {
     const double x = table.x[i];
@@ -102,9 +103,9 @@ void ReportPoints(FirstTermContext& ctx, SearchKind kind, const PointTable& tabl
   }
   canvas.SetBrushColor(kWhite);
   WriteBottomText(ctx,
-                  zeros ? "Zeros: "
-                  : kind == SearchKind::Extrema ? "Extreme points: "
-                                                : "Intersections: ",
+                  Localized(zeros ? "Zeros: "
+                            : kind == SearchKind::Extrema ? "Extreme points: "
+                                                          : "Intersections: "),
                   std::move(list));
 }
 
@@ -113,7 +114,7 @@ void ReportInflections(FirstTermContext& ctx, const PointTable& table) {
   if (table.count == 0) return;
   const Controls& c = ctx.controls;
   Canvas& canvas = ctx.canvas;
-  ctx.results.Add(std::string(kInflectionHeading));
+  ctx.results.Add(Localized(kInflectionHeading));
   std::string list;
   for (int i = 0; i < table.count; ++i) {
     const double x = table.x[i];
@@ -135,7 +136,7 @@ void ReportInflections(FirstTermContext& ctx, const PointTable& table) {
   }
   canvas.SetBrushColor(kWhite);
   canvas.SetFontColor(kAfterInflectionFontColour);
-  if (c.c_wendepunkte) WriteBottomText(ctx, "Turning Points: ", std::move(list));
+  if (c.c_wendepunkte) WriteBottomText(ctx, Localized("Turning Points: "), std::move(list));
 }
 
 }  // namespace

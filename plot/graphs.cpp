@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "fktint/fktint.h"
+#include "plot/texts.h"
 
 namespace plotwerk::plot {
 
@@ -277,7 +278,7 @@ void CurvePlotter::PlotDerivedCurve(const std::string& term, DerivedKind kind) {
   } else {
     TransformedCurve(term, kind);
   }
-  WriteLabel(DerivedLabel(kind));
+  WriteLabel(Localized(DerivedLabel(kind)));
 }
 
 void CurvePlotter::PlotFamily(const std::string& term) {
@@ -341,7 +342,7 @@ void CurvePlotter::PlotInverse(const std::string& term) {
     }
     ++j;
   } while (j <= last_row);
-  WriteLabel("Inverse function");
+  WriteLabel(Localized("Inverse function"));
 }
 
 }  // namespace plotwerk::plot

@@ -9,6 +9,7 @@
 #include "plot/coordinate_system.h"
 #include "plot/first_term.h"
 #include "plot/graphs.h"
+#include "plot/texts.h"
 
 namespace plotwerk::plot {
 
@@ -44,8 +45,8 @@ void FirstTermBlock(FirstTermContext& ctx, CurvePlotter& curves) {
   if (c.c_schar) {
     curves.PlotFamily(f1);
     if (curves.family_truncated) {
-      ctx.results.Add("Array of functions: only the first " + std::to_string(kMaxFamilyMembers) +
-                      " curves drawn");
+      ctx.results.Add(Localized("Array of functions: only the first %1 curves drawn",
+                                {std::to_string(kMaxFamilyMembers)}));
     }
   }
   if (c.c_stammfunktion) {

@@ -17,7 +17,7 @@ namespace plotwerk::ui {
 
 class TFGraf;
 
-inline constexpr char kSaveDialogTitle[] = "Abbildung speichern";
+inline constexpr char kSaveDialogTitle[] = QT_TRANSLATE_NOOP("plotwerk::ui::ExportActions", "Abbildung speichern");
 inline constexpr int kDefaultFilterIndex = 3;  // the GIF entry, counted from 1
 inline constexpr char kDefaultExtension[] = "gif";
 

@@ -21,7 +21,10 @@
 
 namespace plotwerk::ui {
 
-inline constexpr char kMainWindowTitle[] = "Graphical representation of a function";
+inline constexpr char kMainWindowTitle[] =
+    QT_TRANSLATE_NOOP("plotwerk::ui::TFGraf", "Graphical representation of a function");
+// The title in the language of the window.
+QString MainWindowTitle();
 
 // Every control is a public member named after the control, and carries that name as its
 // objectName, so the navigation, animation and export code can wire itself to them (see
