@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("plotwerk");
   QApplication::setApplicationVersion(PLOTWERK_VERSION);
-  QGuiApplication::setDesktopFileName("plotwerk");
+  QGuiApplication::setDesktopFileName("org.plotwerk.Plotwerk");
 
   QCommandLineParser parser;
   parser.setApplicationDescription("Plotwerk: a plotter for real functions of one real variable.");
