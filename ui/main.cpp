@@ -10,26 +10,56 @@
 #include "ui/language.h"
 #include "ui/tfgraf.h"
 
-int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName("plotwerk");
-  QApplication::setApplicationVersion(PLOTWERK_VERSION);
-  QGuiApplication::setDesktopFileName("org.plotwerk.Plotwerk");
+namespace {
 
-  QCommandLineParser parser;
+void SetApplicationNames() {
+  QCoreApplication::setApplicationName("plotwerk");
+  QCoreApplication::setApplicationVersion(PLOTWERK_VERSION);
+}
+
+struct Options {
+  QCommandLineOption help;
+  QCommandLineOption version;
+  QCommandLineOption lang{"lang", "Language of the window: en or de (default: from the system locale).",
+                          "language"};
+};
+
+Options AddOptions(QCommandLineParser& parser) {
   parser.setApplicationDescription("Plotwerk: a plotter for real functions of one real variable.");
-  parser.addHelpOption();
-  parser.addVersionOption();
-  const QCommandLineOption lang_option(
-      "lang", "Language of the window: en or de (default: from the system locale).", "language");
-  parser.addOption(lang_option);
+  Options options{parser.addHelpOption(), parser.addVersionOption()};
+  parser.addOption(options.lang);
   parser.addPositionalArgument("file", "A worksheet (.plotwerk) to open.", "[file]");
-  parser.process(app);  // --help and --version print and exit here
+  return options;
+}
 
-  const QString language = plotwerk::ui::ChooseLanguage(parser.value(lang_option), QLocale::system());
+// --help and --version answer before the window system is opened, so they work without a
+// display; Qt's own options (-platform, ...) are not known yet and are not errors here.
+void AnswerHelpOrVersion(int argc, char* argv[]) {
+  QCoreApplication probe(argc, argv);
+  SetApplicationNames();
+  QCommandLineParser parser;
+  const Options options = AddOptions(parser);
+  parser.parse(QCoreApplication::arguments());
+  if (parser.isSet(options.help)) parser.showHelp(0);
+  if (parser.isSet(options.version)) parser.showVersion();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  AnswerHelpOrVersion(argc, argv);
+
+  QApplication app(argc, argv);
+  SetApplicationNames();
+  QGuiApplication::setDesktopFileName("org.plotwerk.Plotwerk");
+  QCommandLineParser parser;
+  const Options options = AddOptions(parser);
+  parser.process(app);  // unknown options end the program with a message
+
+  const QString language = plotwerk::ui::ChooseLanguage(parser.value(options.lang), QLocale::system());
   if (language.isEmpty()) {
     std::fprintf(stderr, "plotwerk: unknown language '%s' (use %s)\n",
-                 qUtf8Printable(parser.value(lang_option)),
+                 qUtf8Printable(parser.value(options.lang)),
                  qUtf8Printable(plotwerk::ui::AvailableLanguages().join(" or ")));
     return 2;
   }
