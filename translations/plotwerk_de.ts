@@ -252,7 +252,7 @@ alle, die sie entwickeln und pflegen.</translation>
     </message>
     <message>
         <source>Inflection p.</source>
-        <translation>Wendepunkte</translation>
+        <translation>Wendepkt.</translation>
     </message>
     <message>
         <source>Infl. tangent</source>
@@ -264,11 +264,11 @@ alle, die sie entwickeln und pflegen.</translation>
     </message>
     <message>
         <source>Intersection</source>
-        <translation>Schnittpunkte</translation>
+        <translation>Schnittpkt.</translation>
     </message>
     <message>
         <source>Show points</source>
-        <translation>Punkte zeigen</translation>
+        <translation>Punktanzeige</translation>
     </message>
     <message>
         <source>Domain</source>
@@ -332,7 +332,7 @@ alle, die sie entwickeln und pflegen.</translation>
     </message>
     <message>
         <source>from          to</source>
-        <translation>von           bis</translation>
+        <translation>von             bis</translation>
     </message>
     <message>
         <source>Value table in list</source>

@@ -49,7 +49,7 @@ class GermanWindow : public ::testing::Test {
 TEST_F(GermanWindow, CaptionsMenusAndQtsOwnDialogsAreGerman) {
   EXPECT_EQ(window->windowTitle(), "Grafische Darstellung einer Funktion");
   EXPECT_EQ(window->c_nullstellen->text(), "Nullstellen");
-  EXPECT_EQ(window->c_wendepunkte->text(), "Wendepunkte");
+  EXPECT_EQ(window->c_extrema->text(), "Extrema");
   EXPECT_EQ(window->c_stammfunktion->text(), "Stammfunktion");
   EXPECT_EQ(window->c_schar->text(), "Kurvenschar d =");
   EXPECT_EQ(window->c_wertetabelle->text(), "Wertetabelle in Liste");
