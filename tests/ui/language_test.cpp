@@ -3,8 +3,16 @@
 
 #include <QCoreApplication>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTest>
+#include <QTranslator>
 
+#include <functional>
+#include <set>
+#include <string>
+
+#include "plot/null_canvas.h"
+#include "plot/plotter.h"
 #include "plot/texts.h"
 #include "ui/language.h"
 #include "ui/tfgraf.h"
@@ -78,6 +86,62 @@ TEST_F(GermanWindow, EnglishAgainRemovesTheCoreCatalogue) {
   InstallLanguage("en");
   EXPECT_EQ(plot::Localized("Zeros"), "Zeros");
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
+}
+
+std::set<std::string>& RecordedPhrases() {
+  static std::set<std::string> phrases;
+  return phrases;
+}
+std::string RecordPhrase(std::string_view english) {
+  RecordedPhrases().emplace(english);
+  return std::string(english);
+}
+
+// The core's phrases are listed by hand in ui/language.cpp for lupdate; a phrase added to the
+// core and not to that list would stay English. Draw with every option on and check that each
+// phrase the core asked for has a German entry.
+TEST(CoreTexts, EveryPhraseTheCoreWritesHasAGermanEntry) {
+  plot::Controls c;
+  c.ed_f1 = "X^3-3*X";
+  c.ed_f2 = "X";
+  for (bool* option :
+       {&c.c_1ableitung, &c.c_2ableitung, &c.c_nullstellen, &c.c_extrema, &c.c_wendepunkte,
+        &c.c_wendetangente, &c.c_stammfunktion, &c.c_schnittpunkte, &c.c_pktanzeige, &c.c_schar,
+        &c.c_punktA, &c.c_punktB, &c.c_tangente, &c.c_normale, &c.c_sekante, &c.c_integral,
+        &c.c_wertetabelle, &c.Mergebnis_visible, &c.spiegelungxachse, &c.spiegelungursprung,
+        &c.spiegelungyachse, &c.verschiebungxachse, &c.streckungxachse, &c.verschiebungyachse,
+        &c.streckungyachse, &c.nacheinanderausfuehrung, &c.funktionsaddition,
+        &c.funktionssubtraktion1, &c.funktionsmultiplikation, &c.funktionsdivision1,
+        &c.Umkehrkurvezuf1x1}) {
+    *option = true;
+  }
+  c.ed_q = "100";  // family members from P = 1 to 100: more than are drawn
+  c.ed_delta = "0,0001";  // the value table is cut
+  // The integral lines differ with and without f2.
+  plot::Controls with_f2 = c;
+  with_f2.c_f2 = true;
+  RecordedPhrases().clear();
+  plot::SetTextCatalogue(&RecordPhrase);
+  for (plot::Controls& controls : {std::ref(c), std::ref(with_f2)}) {
+    plot::Plotter plotter;
+    plot::NullCanvas canvas;
+    plotter.ApplyBasicSetting(400, 300);
+    plotter.DrawCommand(controls);
+    plotter.Redraw(canvas, 400, 300, controls);
+  }
+  plot::SetTextCatalogue(nullptr);
+
+  QTranslator german;
+  ASSERT_TRUE(german.load(":/i18n/plotwerk_de.qm"));
+  const QRegularExpression word("[A-Za-z]{2,}");  // formula labels such as "f(-x)" stay as they are
+  int words = 0;
+  for (const std::string& phrase : RecordedPhrases()) {
+    if (!QString::fromLatin1(phrase).contains(word)) continue;
+    ++words;
+    EXPECT_FALSE(german.translate("plotwerk::plot", phrase.c_str()).isEmpty())
+        << "no German for \"" << phrase << "\": add it to kCorePhrases in ui/language.cpp";
+  }
+  EXPECT_GE(words, 24) << "the drawing should have used most of the core's phrases";
 }
 
 }  // namespace
