@@ -5,6 +5,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 #include "platform/export_error.h"
 #include "platform/print_picture.h"
 #include "ui/tfgraf.h"
+#include "ui/save_format.h"
 #include "ui/window_extension.h"
 
 namespace plotwerk::ui {
@@ -71,7 +73,7 @@ platform::PictureFormat FormatForFilterIndex(int index) {
 
 ExportActions::ExportActions(TFGraf& window) : QObject(&window), window_(window) {
   setObjectName(QStringLiteral("ExportActions"));
-  SD1 = new QFileDialog(&window, QString::fromLatin1(kSaveDialogTitle));
+  SD1 = new QFileDialog(&window, QCoreApplication::translate("ExportActions", kSaveDialogTitle));
   SD1->setObjectName(QStringLiteral("SD1"));
   SD1->setAcceptMode(QFileDialog::AcceptSave);
   SD1->setFileMode(QFileDialog::AnyFile);
@@ -147,7 +149,7 @@ void ExportActions::Speichern1Click() {
   try {
     const platform::PictureSource source{window_.RenderPicture(1.0), window_.PaintWidth(), window_.PaintHeight(),
                                          Drawer()};
-    platform::SavePicture(path, FormatForFilterIndex(index), source);
+    platform::SavePicture(path, FormatForSavedName(path, index), source);
   } catch (const std::exception& e) {
     show_error(QString::fromLocal8Bit(e.what()));
   }
