@@ -82,6 +82,10 @@ MouseStatus::MouseStatus(TFGraf& window) : QObject(&window), window_(window) {
   connect(trace_item, &QAction::toggled, this, [this](bool on) {
     if (!on) overlay->HideCross();
   });
+  // A new picture (the animation, a changed term) moves f1 under a resting mouse.
+  connect(&window, &TFGraf::Repainted, this, [this] {
+    if (last_ && window_.PaintBox1->underMouse()) MouseAt(last_->x(), last_->y(), last_modifiers_);
+  });
   window.PaintBox1->installEventFilter(this);
 }
 
@@ -94,11 +98,14 @@ bool MouseStatus::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MouseStatus::MouseLeft() {
+  last_.reset();
   window_.status_line->SetPosition({});
   overlay->HideCross();
 }
 
 void MouseStatus::MouseAt(int px, int py, Qt::KeyboardModifiers modifiers) {
+  last_ = QPoint(px, py);
+  last_modifiers_ = modifiers;
   if (trace_item->isChecked() || modifiers.testFlag(kTraceModifier)) {
     Trace(px);
     return;

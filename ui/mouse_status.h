@@ -54,6 +54,8 @@ class MouseStatus : public QObject {
   void Trace(int px);
 
   TFGraf& window_;
+  std::optional<QPoint> last_;
+  Qt::KeyboardModifiers last_modifiers_;
 };
 
 }  // namespace plotwerk::ui

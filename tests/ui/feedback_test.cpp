@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include <cmath>
 
@@ -174,6 +176,29 @@ TEST_F(FeedbackTest, CaptionsOfAAndTheIntegralNeverStayStale) {
   window->c_punktA->setChecked(true);
   window->c_f1->setChecked(false);  // no first term: nothing to show
   EXPECT_EQ(window->Label11->text(), ";       )");
+}
+
+TEST_F(FeedbackTest, NumberFieldsShowTheirWholeText) {
+  for (auto [field, text] : {std::pair{window->ed_q, "100000"}, std::pair{window->ed_delta, "0,00001"},
+                             std::pair{window->ed_xvon, "-100000"}, std::pair{window->ed_A, "-12,34"}}) {
+    SCOPED_TRACE(text);
+    field->setText(text);
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.rect = field->rect();
+    option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+    const QRect contents = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+    constexpr int kInnerMargins = 2 * 2;  // the edit's own horizontal margins around the text
+    EXPECT_LE(field->fontMetrics().horizontalAdvance(text), contents.width() - kInnerMargins);
+    EXPECT_GE(field->font().pointSizeF(), 6);
+  }
+  window->ed_q->setText("2");
+  EXPECT_EQ(window->ed_q->font(), window->ed_parameter->font()) << "short text: the usual font";
+}
+
+TEST_F(FeedbackTest, ReflectionCaptionsNameTheRightAxis) {
+  EXPECT_EQ(window->spiegelungxachse->text(), "f1(-x) , Reflection on y-axis");
+  EXPECT_EQ(window->spiegelungyachse->text(), "-f1(x) , Reflection on x-axis");
 }
 
 TEST(SaveFormat, ATypedKnownExtensionDecides) {
