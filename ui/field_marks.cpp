@@ -118,24 +118,29 @@ void FieldMarks::Recheck(TermEdit* edit) {
 }
 
 void FieldMarks::ShowInStatusLine(const Field* changed) {
+  StatusLine& status = *window_.status_line;
+  // A derivative button's reason is about f1 as it was: a new f1 makes it stale.
+  const QString derivative = status.property("derivative_message").toString();
+  if (changed && changed->edit == window_.ed_f1 && !derivative.isEmpty()) {
+    if (status.Message() == derivative) status.SetMessage({});
+    status.setProperty("derivative_message", QString());
+  }
   // The field just edited first; when it reads, the first other field that does not.
   const Field* shown = changed && !changed->problem.isEmpty() ? changed : nullptr;
   for (const Field& f : fields_) {
     if (shown) break;
     if (!f.problem.isEmpty()) shown = &f;
   }
-  const QString previous = window_.status_line->property("field_message").toString();
+  const QString previous = status.property("field_message").toString();
   if (shown == nullptr) {
     // Clear only our own message, not a derivative button's.
-    if (!previous.isEmpty() && window_.status_line->Message() == previous) {
-      window_.status_line->SetMessage({});
-    }
-    window_.status_line->setProperty("field_message", QString());
+    if (!previous.isEmpty() && status.Message() == previous) status.SetMessage({});
+    status.setProperty("field_message", QString());
     return;
   }
   const QString message = Tr("%1: %2").arg(shown->name, shown->problem);
-  window_.status_line->setProperty("field_message", message);
-  window_.status_line->SetMessage(message);
+  status.setProperty("field_message", message);
+  status.SetMessage(message);
 }
 
 }  // namespace plotwerk::ui
