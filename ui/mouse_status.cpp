@@ -2,7 +2,9 @@
 #include "ui/mouse_status.h"
 
 #include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 
@@ -87,9 +89,18 @@ MouseStatus::MouseStatus(TFGraf& window) : QObject(&window), window_(window) {
     if (last_ && window_.PaintBox1->underMouse()) MouseAt(last_->x(), last_->y(), last_modifiers_);
   });
   window.PaintBox1->installEventFilter(this);
+  // Shift goes to the field with the focus, not to the drawing area: watch it application-wide.
+  qApp->installEventFilter(this);
 }
 
 bool MouseStatus::eventFilter(QObject* watched, QEvent* event) {
+  if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) && last_ &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Shift) {
+    const bool held = event->type() == QEvent::KeyPress;
+    const Qt::KeyboardModifiers modifiers =
+        held ? last_modifiers_ | kTraceModifier : last_modifiers_ & ~Qt::KeyboardModifiers(kTraceModifier);
+    if (modifiers != last_modifiers_) MouseAt(last_->x(), last_->y(), modifiers);
+  }
   if (watched == window_.PaintBox1) {
     if (event->type() == QEvent::Leave) MouseLeft();
     if (event->type() == QEvent::Resize) overlay->setGeometry(window_.PaintBox1->rect());

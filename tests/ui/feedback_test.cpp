@@ -1,6 +1,7 @@
 // What the window tells the user: field marks, the status line with the mouse position and the
 // trace, the derivative buttons' reasons, fresh captions, and the layout on small windows.
 #include <QAction>
+#include <QKeyEvent>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -156,6 +157,13 @@ TEST_F(FeedbackTest, TraceFollowsF1WithoutTouchingThePicture) {
   MoveMouse(px, 20);
   EXPECT_TRUE(Position().startsWith('('));
   EXPECT_FALSE(mouse->overlay->Cross().has_value());
+  // Pressing the key over a resting mouse starts the trace, releasing it ends it.
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
+  QApplication::sendEvent(window->ed_f1, &press);
+  EXPECT_EQ(Position(), "x = 2   f1(x) = 1");
+  QKeyEvent release(QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier);
+  QApplication::sendEvent(window->ed_f1, &release);
+  EXPECT_TRUE(Position().startsWith('('));
 
   // The menu item; where f1 has no value the status line says so.
   mouse->trace_item->setChecked(true);
