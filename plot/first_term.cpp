@@ -45,6 +45,16 @@ double DefinedValueOrZero(std::string_view term, double x) {
   return s.Defined() ? s.value : 0;
 }
 
+// The marker's centre as DrawMarker places it.
+MarkerSpot SpotAt(double col, double row) {
+  MarkerSpot spot;
+  if (!(std::fabs(col) < kFarOutsidePixel) || !(std::fabs(row) < kFarOutsidePixel)) return spot;
+  spot.shown = true;
+  spot.x = RoundHalfEven(col);
+  spot.y = RoundHalfEven(row);
+  return spot;
+}
+
 void FillTable(PointTable& table, const std::vector<FoundPoint>& points) {
   table.count = 0;
   for (const FoundPoint& p : points) {
@@ -136,7 +146,7 @@ void ReportInflections(FirstTermContext& ctx, const PointTable& table) {
   }
   canvas.SetBrushColor(kWhite);
   canvas.SetFontColor(kAfterInflectionFontColour);
-  if (c.c_wendepunkte) WriteBottomText(ctx, Localized("Turning Points: "), std::move(list));
+  if (c.c_wendepunkte) WriteBottomText(ctx, Localized("Inflection Points: "), std::move(list));
 }
 
 }  // namespace
@@ -229,7 +239,10 @@ void DrawConstructions(FirstTermContext& ctx) {
     }
     canvas.SetPenColor(kBlack);
     canvas.SetBrushColor(kMarkerAColour);
-    if (c.c_punktA) DrawMarker(canvas, map.WorldToPixelX(xA), map.WorldToPixelY(yA));
+    if (c.c_punktA) {
+      DrawMarker(canvas, map.WorldToPixelX(xA), map.WorldToPixelY(yA));
+      ctx.points.marker_a = SpotAt(map.WorldToPixelX(xA), map.WorldToPixelY(yA));
+    }
     canvas.SetBrushColor(kWhite);
   }
 
@@ -238,7 +251,10 @@ void DrawConstructions(FirstTermContext& ctx) {
     ctx.controls.Label10 = "; " + fktint::FormatNumber(1, 2, yB) + " )";
     canvas.SetPenColor(kBlack);
     canvas.SetBrushColor(kMarkerBColour);
-    if (c.c_punktB) DrawMarker(canvas, map.WorldToPixelX(xB), map.WorldToPixelY(yB));
+    if (c.c_punktB) {
+      DrawMarker(canvas, map.WorldToPixelX(xB), map.WorldToPixelY(yB));
+      ctx.points.marker_b = SpotAt(map.WorldToPixelX(xB), map.WorldToPixelY(yB));
+    }
     canvas.SetBrushColor(kWhite);
   }
 

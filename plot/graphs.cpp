@@ -7,6 +7,7 @@
 
 #include "fktint/fktint.h"
 #include "plot/texts.h"
+#include "fktint/term_check.h"
 
 namespace plotwerk::plot {
 
@@ -117,7 +118,8 @@ void CurvePlotter::PlotTerm(const std::string& term) {
   };
 
   std::int32_t i = StartColumn(-1, width + kStartSearchOverrun, evaluate);
-  if (i <= width + kStartSearchOverrun) {
+  const bool drew = i <= width + kStartSearchOverrun;
+  if (drew) {
     std::int32_t prev;
     if (InPixelRange(row)) {
       prev = RoundHalfEven(row);
@@ -160,7 +162,9 @@ void CurvePlotter::PlotTerm(const std::string& term) {
       prev = cur;
     } while (i <= width + kGraphOverrun && !(WorldX(i) > x_to));
   }
-  if (term != " ") WriteLabel("Y = " + term);
+  // A term that drew nothing because it cannot be read gets no label either: the field that
+  // holds it is marked in the window instead.
+  if (term != " " && (drew || fktint::CheckTerm(term).ok())) WriteLabel("Y = " + term);
 }
 
 void CurvePlotter::DerivedPoint(std::int32_t column, double row, std::uint8_t error) {

@@ -122,6 +122,8 @@ void Plotter::Zeichnen(Canvas& canvas, Controls& controls) {
   curves.label_switch = controls.m_terme;
   curves.curve_number = 0;
   ctx.text_row_count = 0;
+  points_.marker_a = {};
+  points_.marker_b = {};
   if (terms_.Size() == 0) return;
 
   terms_.Rewind();

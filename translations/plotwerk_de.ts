@@ -131,7 +131,7 @@
         <translation>Schnittpunkte: </translation>
     </message>
     <message>
-        <source>Turning Points: </source>
+        <source>Inflection Points: </source>
         <translation>Wendepunkte: </translation>
     </message>
     <message>
@@ -185,7 +185,7 @@
         <translation>PDF-Dokument (*.pdf)</translation>
     </message>
     <message>
-        <source>Abbildung speichern</source>
+        <source>Save picture</source>
         <translation>Abbildung speichern</translation>
     </message>
 </context>
@@ -219,16 +219,16 @@ alle, die sie entwickeln und pflegen.</translation>
         <translation>Koordinatensystem</translation>
     </message>
     <message>
-        <source>Intervall Zoom In</source>
+        <source>Zoom in</source>
         <translation>Hineinzoomen</translation>
     </message>
     <message>
-        <source>Intervall Zoom out</source>
+        <source>Zoom out</source>
         <translation>Herauszoomen</translation>
     </message>
     <message>
-        <source>Zurücksetzen</source>
-        <translation>Zurücksetzen</translation>
+        <source>Basic setting</source>
+        <translation>Grundeinstellung</translation>
     </message>
     <message>
         <source>Graph width</source>
@@ -427,7 +427,7 @@ alle, die sie entwickeln und pflegen.</translation>
         <translation>Spezielle Funktionen</translation>
     </message>
     <message>
-        <source>f1(-x) , Reflection on x-axis</source>
+        <source>f1(-x) , Reflection on y-axis</source>
         <translation>f1(-x) , Spiegelung an der y-Achse</translation>
     </message>
     <message>
@@ -435,7 +435,7 @@ alle, die sie entwickeln und pflegen.</translation>
         <translation>-f1(-x) , Spiegelung am Ursprung</translation>
     </message>
     <message>
-        <source>-f1(x) , Reflextion on y-axis</source>
+        <source>-f1(x) , Reflection on x-axis</source>
         <translation>-f1(x) , Spiegelung an der x-Achse</translation>
     </message>
     <message>

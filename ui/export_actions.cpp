@@ -5,6 +5,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -21,6 +22,7 @@
 #include "platform/print_picture.h"
 #include "ui/language.h"
 #include "ui/tfgraf.h"
+#include "ui/save_format.h"
 #include "ui/window_extension.h"
 
 namespace plotwerk::ui {
@@ -148,7 +150,7 @@ void ExportActions::Speichern1Click() {
   try {
     const platform::PictureSource source{window_.RenderPicture(1.0), window_.PaintWidth(), window_.PaintHeight(),
                                          Drawer()};
-    platform::SavePicture(path, FormatForFilterIndex(index), source);
+    platform::SavePicture(path, FormatForSavedName(path, index), source);
   } catch (const std::exception& e) {
     show_error(PlatformMessage(e.what()));
   }

@@ -43,7 +43,7 @@ constexpr char kPlatformContext[] = "plotwerk::platform";
     QT_TRANSLATE_NOOP("plotwerk::plot", "Zeros: "),
     QT_TRANSLATE_NOOP("plotwerk::plot", "Extreme points: "),
     QT_TRANSLATE_NOOP("plotwerk::plot", "Intersections: "),
-    QT_TRANSLATE_NOOP("plotwerk::plot", "Turning Points: "),
+    QT_TRANSLATE_NOOP("plotwerk::plot", "Inflection Points: "),
     QT_TRANSLATE_NOOP("plotwerk::plot", "Antiderivative f1"),
     QT_TRANSLATE_NOOP("plotwerk::plot", "Inverse function"),
 };

@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QScreen>
 #include <QTimer>
@@ -27,8 +28,10 @@
 #include "fktint/fktint.h"
 #include "platform/qt_canvas.h"
 #include "uableitung/uableitung.h"
+#include "ui/derivative_status.h"
 #include "ui/info2/tf35.h"
 #include "ui/window_extension.h"
+#include "ui/window_fit.h"
 
 namespace plotwerk::ui {
 
@@ -42,6 +45,8 @@ constexpr int kOptionColumnWidth = 196;
 constexpr int kNavigationPanelHeight = 70;
 constexpr int kTermPanelHeight = 89;
 constexpr int kMemoWidth = 240;
+// The term panel gets no narrower than this; its fields shrink down to it (see window_fit.h).
+constexpr int kTermPanelMinWidth = kTermPanelLeastWidth;
 // The option column needs this much height to show its last control.
 constexpr int kOptionColumnMinHeight = 600;
 // A drawing area never gets smaller than this, so the mapping never divides by zero.
@@ -177,11 +182,13 @@ TFGraf::TFGraf(QWidget* parent) : QMainWindow(parent) {
 
   Wire();
 
-  resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
-  }
+  // The design size where the screen has room; on a smaller screen the drawing area gives way
+  // and the option column scrolls.
+  const QSize wanted(kClientWidth,
+                     kClientHeight + status_line->height() + menuBar()->sizeHint().height());
+  QRect area(QPoint(0, 0), wanted);
+  if (QScreen* screen = QGuiApplication::primaryScreen()) area = screen->availableGeometry();
+  setGeometry(InitialGeometry(wanted, area));
 
   for (WindowExtension install : RegisteredWindowExtensions()) install(*this);
 }
@@ -203,6 +210,7 @@ void TFGraf::BuildPanels() {
   Panel4 = Panel(Panel5, "Panel4", Qt::white);
   Panel6 = Panel(Panel5, "Panel6", kPanelGrey);
   Panel6->setFixedWidth(kOptionColumnWidth);
+  Panel4->setMinimumWidth(kTermPanelMinWidth);
   panel5_layout->addWidget(Panel4, 1);
   panel5_layout->addWidget(Panel6);
 
@@ -213,8 +221,14 @@ void TFGraf::BuildPanels() {
   Panel8->setFixedHeight(kNavigationPanelHeight);
   Panel7 = Panel(Panel6, "Panel7", kPanelGrey);
   Panel7->setMinimumHeight(kOptionColumnMinHeight);
+  // On a low screen the option column scrolls instead of losing its lower controls.
+  auto* option_scroll = Named(new QScrollArea(Panel6), "Panel7Scroll");
+  option_scroll->setFrameShape(QFrame::NoFrame);
+  option_scroll->setWidgetResizable(true);
+  option_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  option_scroll->setWidget(Panel7);
   panel6_layout->addWidget(Panel8);
-  panel6_layout->addWidget(Panel7, 1);
+  panel6_layout->addWidget(option_scroll, 1);
 
   // The term panel runs along the whole bottom; the memo and the drawing area share the rest.
   auto* panel4_layout = new QVBoxLayout(Panel4);
@@ -240,7 +254,9 @@ void TFGraf::BuildPanels() {
   upper->addWidget(PaintBox1, 1);
   Panel9 = Panel(Panel4, "Panel9", kPanelGrey);
   Panel9->setFixedHeight(kTermPanelHeight);
+  status_line = new StatusLine(Panel4);
   panel4_layout->addLayout(upper, 1);
+  panel4_layout->addWidget(status_line);
   panel4_layout->addWidget(Panel9);
 
   BuildPanel8();
@@ -264,10 +280,9 @@ void TFGraf::BuildPanel8() {
   shoch = button("shoch", Glyph::ArrowUp, {}, 40, 24);
   srunter = button("srunter", Glyph::ArrowDown, {}, 40, 46);
   srechts = button("srechts", Glyph::ArrowRight, {}, 62, 33);
-  sgroesser = button("sgroesser", Glyph::ZoomIn, tr("Intervall Zoom In"), 96, 33);
-  skleiner = button("skleiner", Glyph::ZoomOut, tr("Intervall Zoom out"), 120, 33);
-  sgrundeinstellung =
-      button("sgrundeinstellung", Glyph::Reset, tr("Zurücksetzen"), 144, 33);
+  sgroesser = button("sgroesser", Glyph::ZoomIn, tr("Zoom in"), 96, 33);
+  skleiner = button("skleiner", Glyph::ZoomOut, tr("Zoom out"), 120, 33);
+  sgrundeinstellung = button("sgrundeinstellung", Glyph::Reset, tr("Basic setting"), 144, 33);
 }
 
 void TFGraf::BuildPanel7() {
@@ -437,9 +452,9 @@ void TFGraf::BuildMenu() {
 
   M2 = Named(bar->addMenu(tr("Special functions")), "M2");
   M2->menuAction()->setObjectName("M2");
-  spiegelungxachse = MakeItem(M2, "spiegelungxachse", tr("f1(-x) , Reflection on x-axis"), true);
+  spiegelungxachse = MakeItem(M2, "spiegelungxachse", tr("f1(-x) , Reflection on y-axis"), true);
   spiegelungursprung = MakeItem(M2, "spiegelungursprung", tr("-f1(-x) , Reflection on origin"), true);
-  spiegelungyachse = MakeItem(M2, "spiegelungyachse", tr("-f1(x) , Reflextion on y-axis"), true);
+  spiegelungyachse = MakeItem(M2, "spiegelungyachse", tr("-f1(x) , Reflection on x-axis"), true);
   MakeSeparator(M2, "N4");
   verschiebungxachse =
       MakeItem(M2, "verschiebungxachse", tr("f1(x+p) , Displacement along x-axis"), true);
@@ -602,6 +617,13 @@ plot::Controls TFGraf::SnapshotControls() const {
 
 QImage TFGraf::RenderPicture(qreal device_pixel_ratio) {
   plot::Controls controls = SnapshotControls();
+  // The drawing rewrites only the captions of what it draws; the others go back to their start
+  // texts, so no number of an earlier picture stays behind.
+  const plot::Controls start;
+  controls.Label10 = start.Label10;
+  controls.Label11 = start.Label11;
+  controls.Label13 = start.Label13;
+  controls.Label15 = start.Label15;
   const int w = std::max(1, PaintWidth());
   const int h = std::max(1, PaintHeight());
   QImage picture;
@@ -734,12 +756,26 @@ void TFGraf::About1Click() {
 namespace {
 
 // The derivative of a field's text for a derivative button; an unreadable embedded rule table
-// (a broken build) is reported and leaves the field as it was.
+// (a broken build) is reported and leaves the field as it was. When there is no derivative the
+// status line says why.
 bool DeriveInto(TFGraf& window, TermEdit& target, const std::string& term, int order) {
   try {
     std::string result = uableitung::DeriveTerm(term);
-    if (order == 2) result = uableitung::DeriveTerm(result);
+    QString failure;
+    if (result.empty()) failure = DerivativeFailure(term, "f1(x)");
+    if (order == 2 && failure.isEmpty()) {
+      const std::string first = result;
+      result = uableitung::DeriveTerm(first);
+      if (result.empty()) failure = DerivativeFailure(first, "f1'(x)");
+    }
     target.setText(QString::fromLatin1(result));
+    StatusLine& status = *window.status_line;
+    if (!failure.isEmpty()) {
+      status.SetMessage(failure);
+    } else if (status.Message() == status.property("derivative_message").toString()) {
+      status.SetMessage({});
+    }
+    status.setProperty("derivative_message", failure);
     return true;
   } catch (const std::exception& e) {
     QMessageBox::critical(&window, MainWindowTitle(), QString::fromLatin1(e.what()));

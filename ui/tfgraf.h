@@ -17,6 +17,7 @@
 
 #include "plot/controls.h"
 #include "plot/plotter.h"
+#include "ui/status_line.h"
 #include "ui/widgets.h"
 
 namespace plotwerk::ui {
@@ -74,6 +75,8 @@ class TFGraf : public QMainWindow {
   QWidget* Panel9;
   QPlainTextEdit* Mergebnis;
   PaintBox* PaintBox1;
+  // Under the drawing area: messages about the fields and the mouse position.
+  StatusLine* status_line;
 
   // Panel8: view navigation.
   QLabel* Label12;

@@ -274,7 +274,7 @@ TEST_F(WindowTest, ControlsAndMenuStartAsDesigned) {
   EXPECT_EQ(window->Label11->text(), ";       )");
   EXPECT_EQ(window->button_f2strich->text(), "f1\"(x)");
   EXPECT_EQ(window->Label16->text(), QString(QChar(0x0394)));
-  EXPECT_EQ(window->sgrundeinstellung->toolTip(), QString::fromUtf8("Zurücksetzen"));
+  EXPECT_EQ(window->sgrundeinstellung->toolTip(), "Basic setting");
 
   // The window's start values are the ones the drawing core assumes for a fresh snapshot.
   const plot::Controls fresh;
@@ -297,7 +297,7 @@ TEST_F(WindowTest, ControlsAndMenuStartAsDesigned) {
   EXPECT_EQ(window->Zeichnen1->shortcuts(),
             (QList<QKeySequence>{QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)}));
   EXPECT_EQ(window->M_ksystem->actions().size(), 18);  // 15 items and 3 separators
-  EXPECT_EQ(window->M2->actions().size(), 16);         // 13 items and 3 separators
+  EXPECT_EQ(window->M2->actions().size(), 18);         // 13 items, 3 separators, then Trace
 }
 
 TEST_F(WindowTest, TabMovesThroughTheTermsFirst) {
