@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace plotwerk::ui {
@@ -95,6 +96,8 @@ int UpDown::Position() const {
   }
   return position_;
 }
+
+void UpDown::SetPosition(int position) { position_ = std::clamp(position, min_, max_); }
 
 void UpDown::Click(Direction direction) {
   emit ChangingEx(direction);
