@@ -82,6 +82,8 @@ bool SetControl(Controls& controls, std::string_view name, std::string_view valu
     return fail("control '" + std::string(name) + "' takes a whole number, not '" + std::string(value) + "'");
   }
   controls.*number = v;
+  // The stepper writes its position into its field, as its arrows do in the window.
+  if (number == &Controls::UpDown1) controls.ed_breite = std::to_string(v);
   return true;
 }
 
