@@ -4,6 +4,7 @@
 
 #include "ui/info2/tf35.h"
 #include "ui/tfgraf.h"
+#include "ui/worksheet_actions.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -17,5 +18,7 @@ int main(int argc, char* argv[]) {
   // One About window exists from the start, unshown; the menu opens a fresh one each time.
   plotwerk::ui::TF35 about(&window);
   window.show();
+  // plotwerk FILE.plotwerk opens that worksheet.
+  plotwerk::ui::OpenWorksheetFromArguments(window, QApplication::arguments());
   return QApplication::exec();
 }
