@@ -15,18 +15,10 @@ constexpr unsigned char kFirstPrintable = 0x20;
 constexpr unsigned char kDelete = 0x7F;
 constexpr unsigned char kLastC1Control = 0x9F;
 constexpr unsigned char kNoBreakSpace = 0xA0;
+constexpr unsigned char kSmallAGrave = 0xE0;
+constexpr unsigned char kSmallThorn = 0xFE;
 constexpr unsigned char kDivisionSign = 0xF7;
 constexpr unsigned char kCaseOffset = 0x20;
-
-bool IsFieldByte(unsigned char c) { return c >= kFirstPrintable && !(c >= kDelete && c <= kLastC1Control); }
-
-// The capital the window's fields type for a Latin-1 letter; à..þ map to À..Þ except the
-// division sign, whose slot holds the multiplication sign above.
-unsigned char UpperByte(unsigned char c) {
-  if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - kCaseOffset);
-  if (c >= 0xE0 && c <= 0xFE && c != kDivisionSign) return static_cast<unsigned char>(c - kCaseOffset);
-  return c;
-}
 
 bool Fail(std::string* error, std::string message) {
   if (error != nullptr) *error = std::move(message);
@@ -41,6 +33,15 @@ std::string Number(double v) {
 
 }  // namespace
 
+bool IsFieldByte(unsigned char c) { return c >= kFirstPrintable && !(c >= kDelete && c <= kLastC1Control); }
+
+unsigned char UpperFieldByte(unsigned char c) {
+  if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - kCaseOffset);
+  // à..þ map to À..Þ, except the division sign, whose slot holds the multiplication sign above.
+  if (c >= kSmallAGrave && c <= kSmallThorn && c != kDivisionSign) return static_cast<unsigned char>(c - kCaseOffset);
+  return c;
+}
+
 bool AsTypedFieldText(std::string& text, std::string* error) {
   if (text.size() > kMaxFieldLength) {
     return Fail(error, std::to_string(text.size()) + " characters; a field takes at most " +
@@ -52,7 +53,7 @@ bool AsTypedFieldText(std::string& text, std::string* error) {
       return Fail(error, "character " + std::to_string(c) + " at position " + std::to_string(i + 1) +
                              " cannot be typed into a field");
     }
-    text[i] = static_cast<char>(UpperByte(c));
+    text[i] = static_cast<char>(UpperFieldByte(c));
   }
   return true;
 }

@@ -17,6 +17,12 @@ inline constexpr double kMaxReachableCoordinate = 1e15;
 // times the area's aspect on y).
 inline constexpr double kMinReachableSpan = 1e-6;
 
+// True for a Latin-1 byte an edit field takes: printable, no control character.
+bool IsFieldByte(unsigned char c);
+// The byte a field shows for a typed Latin-1 letter: its capital where Latin-1 has one (a-z,
+// à..þ except the division sign ÷); every other byte as it is.
+unsigned char UpperFieldByte(unsigned char c);
+
 // Turns text from outside into what typing it into an edit field gives: letters upper-cased as
 // the fields do (single Latin-1 bytes). False, with the reason in *error, for a character no
 // field takes (a control character) or a text longer than kMaxFieldLength.
