@@ -32,6 +32,7 @@ constexpr char kParamPKey[] = "P";
 constexpr char kParamQKey[] = "Q";
 constexpr const char* kViewKeys[] = {"x_min", "x_max", "y_min", "y_max"};
 constexpr char16_t kLastLatin1 = 0xFF;
+constexpr qsizetype kMaxWarnings = 20;
 
 [[noreturn]] void Refuse(const QString& message) { throw WorksheetError(message.toStdString()); }
 
@@ -95,7 +96,11 @@ void WarnUnknownKeys(const QJsonObject& object, const QString& prefix, const std
                      QStringList* warnings) {
   if (warnings == nullptr) return;
   for (auto it = object.begin(); it != object.end(); ++it) {
-    if (!known(it.key())) warnings->append(QStringLiteral("unknown key \"%1%2\" ignored").arg(prefix, it.key()));
+    if (known(it.key())) continue;
+    // A file full of unknown keys gets a short list, not one line each.
+    if (warnings->size() == kMaxWarnings) warnings->append(QStringLiteral("further unknown keys ignored"));
+    if (warnings->size() > kMaxWarnings) return;
+    warnings->append(QStringLiteral("unknown key \"%1%2\" ignored").arg(prefix, it.key()));
   }
 }
 
@@ -117,6 +122,9 @@ std::string FieldText(const QString& key, const QJsonValue& v) {
   return out;
 }
 
+// The animation's radio buttons, one group (prefix "rb_").
+bool IsRadioButton(const plot::ControlInfo& info) { return info.name.rfind("rb_", 0) == 0; }
+
 void ReadControls(const QJsonObject& section, plot::Controls& controls, QStringList* warnings) {
   bool radio_given_checked = false;
   bool memo_given = false;
@@ -129,7 +137,7 @@ void ReadControls(const QJsonObject& section, plot::Controls& controls, QStringL
     } else if (const auto* check = std::get_if<bool plot::Controls::*>(&info.member)) {
       if (!v.isBool()) RefuseType(key, "true or false", v);
       controls.*(*check) = v.toBool();
-      if (info.name.rfind("rb_", 0) == 0 && v.toBool()) radio_given_checked = true;
+      if (IsRadioButton(info) && v.toBool()) radio_given_checked = true;
       if (info.kind == plot::ControlKind::Shown) memo_given = true;
     } else {
       const double d = FiniteNumber(key, v);
@@ -142,9 +150,9 @@ void ReadControls(const QJsonObject& section, plot::Controls& controls, QStringL
   // A radio button given as checked unchecks the others the file leaves out, and a file that
   // leaves out the memo shows it as "Result List" says, as in the window.
   if (radio_given_checked) {
-    for (const char* name : {"rb_punkta", "rb_punktB", "rb_parameter"}) {
-      if (!section.contains(QLatin1String(name))) {
-        plot::SetControl(controls, name, "0", nullptr);
+    for (const plot::ControlInfo& info : plot::ControlTable()) {
+      if (IsRadioButton(info) && !section.contains(QString::fromStdString(info.name))) {
+        controls.*std::get<bool plot::Controls::*>(info.member) = false;
       }
     }
   }
@@ -297,7 +305,9 @@ Worksheet ReadWorksheet(const QString& path, QStringList* warnings) {
   // Devices and pipes could feed the reader without end.
   if (!info.isFile()) Refuse(QStringLiteral("not a regular file"));
   if (info.size() > kMaxWorksheetBytes) {
-    Refuse(QStringLiteral("%1 bytes is more than a worksheet holds (at most %2)").arg(info.size()).arg(kMaxWorksheetBytes));
+    Refuse(QStringLiteral("the file has %1 bytes, more than a worksheet can hold (%2 bytes)")
+               .arg(info.size())
+               .arg(kMaxWorksheetBytes));
   }
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) Refuse(file.errorString());

@@ -19,8 +19,9 @@ namespace plotwerk::platform {
 inline constexpr char kWorksheetFormat[] = "plotwerk-worksheet";
 inline constexpr int kWorksheetVersion = 1;
 inline constexpr char kWorksheetSuffix[] = "plotwerk";
-// A larger file is refused before it is read.
-inline constexpr qint64 kMaxWorksheetBytes = 64 * 1024 * 1024;
+// A larger file is refused before it is read: every field at its longest in two-byte
+// characters stays below 1 MiB, and parsing a hostile file of this size takes about a second.
+inline constexpr qint64 kMaxWorksheetBytes = 2 * 1024 * 1024;
 
 struct Worksheet {
   plot::Controls controls;
