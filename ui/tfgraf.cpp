@@ -29,6 +29,7 @@
 #include "platform/qt_canvas.h"
 #include "uableitung/uableitung.h"
 #include "ui/derivative_status.h"
+#include "ui/control_binding.h"
 #include "ui/info2/tf35.h"
 #include "ui/window_extension.h"
 #include "ui/window_fit.h"
@@ -148,11 +149,6 @@ QAction* MakeItem(QMenu* menu, const char* name, const QString& caption, bool ch
 }
 
 void MakeSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(name); }
-
-std::string Latin1(const QString& text) {
-  const QByteArray bytes = text.toLatin1();
-  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
 
 // True for the windows of the program whose closing counts as returning to the main window:
 // its own forms (the About window), not menus, tooltips or the platform's dialogs.
@@ -541,79 +537,6 @@ void TFGraf::Wire() {
 
 int TFGraf::PaintWidth() const { return PaintBox1->width(); }
 int TFGraf::PaintHeight() const { return PaintBox1->height(); }
-
-plot::Controls TFGraf::SnapshotControls() const {
-  plot::Controls c;
-  c.ed_f1 = ed_f1->Latin1();
-  c.ed_f2 = ed_f2->Latin1();
-  c.ed_f3 = ed_f3->Latin1();
-  c.ed_f4 = ed_f4->Latin1();
-  c.c_f1 = c_f1->isChecked();
-  c.c_f2 = c_f2->isChecked();
-  c.c_f3 = c_f3->isChecked();
-  c.c_f4 = c_f4->isChecked();
-  c.ed_breite = ed_breite->Latin1();
-  c.UpDown1 = UpDown1->Position();
-  c.c_1ableitung = c_1ableitung->isChecked();
-  c.c_2ableitung = c_2ableitung->isChecked();
-  c.c_nullstellen = c_nullstellen->isChecked();
-  c.c_extrema = c_extrema->isChecked();
-  c.c_wendepunkte = c_wendepunkte->isChecked();
-  c.c_wendetangente = c_wendetangente->isChecked();
-  c.c_stammfunktion = c_stammfunktion->isChecked();
-  c.c_schnittpunkte = c_schnittpunkte->isChecked();
-  c.c_pktanzeige = c_pktanzeige->isChecked();
-  c.ed_xvon = ed_xvon->Latin1();
-  c.ed_xbis = ed_xbis->Latin1();
-  c.ed_parameter = ed_parameter->Latin1();
-  c.ed_q = ed_q->Latin1();
-  c.c_schar = c_schar->isChecked();
-  c.ed_schardiff = ed_schardiff->Latin1();
-  c.c_punktA = c_punktA->isChecked();
-  c.ed_A = ed_A->Latin1();
-  c.c_punktB = c_punktB->isChecked();
-  c.ed_B = ed_B->Latin1();
-  c.c_tangente = c_tangente->isChecked();
-  c.c_normale = c_normale->isChecked();
-  c.c_sekante = c_sekante->isChecked();
-  c.c_integral = c_integral->isChecked();
-  c.Label10 = Latin1(Label10->text());
-  c.Label11 = Latin1(Label11->text());
-  c.Label13 = Latin1(Label13->text());
-  c.Label15 = Latin1(Label15->text());
-  c.rb_punkta = rb_punkta->isChecked();
-  c.rb_punktB = rb_punktB->isChecked();
-  c.rb_parameter = rb_parameter->isChecked();
-  c.ed_von = ed_von->Latin1();
-  c.ed_bis = ed_bis->Latin1();
-  c.ed_delta = ed_delta->Latin1();
-  c.c_wertetabelle = c_wertetabelle->isChecked();
-  c.c_ergebnisliste = c_ergebnisliste->isChecked();
-  c.Mergebnis_visible = !Mergebnis->isHidden();
-  c.MAchsen1 = MAchsen1->isChecked();
-  c.MAchsen21 = MAchsen21->isChecked();
-  c.M_rahmen = M_rahmen->isChecked();
-  c.M_winkel = M_winkel->isChecked();
-  c.M_bogen = M_bogen->isChecked();
-  c.m_raster = m_raster->isChecked();
-  c.m_mmraster = m_mmraster->isChecked();
-  c.m_terme = m_terme->isChecked();
-  c.m_farbe = m_farbe->isChecked();
-  c.spiegelungxachse = spiegelungxachse->isChecked();
-  c.spiegelungursprung = spiegelungursprung->isChecked();
-  c.spiegelungyachse = spiegelungyachse->isChecked();
-  c.verschiebungxachse = verschiebungxachse->isChecked();
-  c.streckungxachse = streckungxachse->isChecked();
-  c.verschiebungyachse = verschiebungyachse->isChecked();
-  c.streckungyachse = streckungyachse->isChecked();
-  c.nacheinanderausfuehrung = nacheinanderausfuehrung->isChecked();
-  c.funktionsaddition = funktionsaddition->isChecked();
-  c.funktionssubtraktion1 = funktionssubtraktion1->isChecked();
-  c.funktionsmultiplikation = funktionsmultiplikation->isChecked();
-  c.funktionsdivision1 = funktionsdivision1->isChecked();
-  c.Umkehrkurvezuf1x1 = Umkehrkurvezuf1x1->isChecked();
-  return c;
-}
 
 QImage TFGraf::RenderPicture(qreal device_pixel_ratio) {
   plot::Controls controls = SnapshotControls();

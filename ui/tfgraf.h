@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <memory>
 #include <string>
 
 #include "plot/controls.h"
@@ -21,6 +22,8 @@
 #include "ui/widgets.h"
 
 namespace plotwerk::ui {
+
+class ControlBinding;
 
 inline constexpr char kMainWindowTitle[] =
     QT_TRANSLATE_NOOP("plotwerk::ui::TFGraf", "Graphical representation of a function");
@@ -39,8 +42,12 @@ class TFGraf : public QMainWindow {
   // --- The plot core and the repaint path ---------------------------------------------------
   plot::Plotter& Plotter() { return plotter_; }
   const plot::Plotter& Plotter() const { return plotter_; }
-  // The current state of every control the drawing reads.
+  // The current state of every control the drawing reads (control_binding.cpp).
   plot::Controls SnapshotControls() const;
+  // Puts the settings of a snapshot into the controls (the captions aside) and lays the window
+  // out for the memo's visibility, without drawing: the caller sets the view and then runs the
+  // Draw command.
+  void ApplyControls(const plot::Controls& controls);
   // Renders the picture off-screen and shows it in one copy.
   void Redraw();
   // Runs the drawing on a fresh off-screen image of the drawing area's size at the given
@@ -221,6 +228,8 @@ class TFGraf : public QMainWindow {
   void MatchYToX();
 
   plot::Plotter plotter_;
+  // The controls of the list, found by name at the first snapshot.
+  mutable std::unique_ptr<ControlBinding> binding_;
   bool first_show_done_ = false;
   // Set while another window of the program (the About window, a dialog) is active, so that
   // returning to this window counts as an activation.
