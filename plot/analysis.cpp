@@ -287,7 +287,7 @@ bool SignChangeIsZero(const SampleFunction& g, double a, double b, double fa, do
 std::optional<double> ZeroInCell(const SampleFunction& g, double a, double b, double fa, double fb,
                                  int iterations) {
   if (!SignChangeIsZero(g, a, b, fa, fb)) return std::nullopt;
-  const double tol = kRefineAbsoluteTolerance * (a + b) / 2;
+  const double tol = kRefineAbsoluteTolerance * std::fabs(b - a);
   const double root = RefineRoot(g, a, b, tol, iterations);
   if (!(root >= a && root <= b) || !g(root).Defined()) return std::nullopt;
   return root;
@@ -356,7 +356,7 @@ std::vector<FoundPoint> ScanForPoints(SearchKind kind, const SampleFunction& g, 
         if (kind == SearchKind::Inflections) {
           // f'' changes sign (also through a jump or a pole of f''); an inflection point is
           // where the curve itself is defined and continuous.
-          const double tol = kRefineAbsoluteTolerance * (grid_x(k) + grid_x(right)) / 2;
+          const double tol = kRefineAbsoluteTolerance * (grid_x(right) - grid_x(k));
           const double x = RefineRoot(g, grid_x(k), grid_x(right), tol, settings.iterations);
           const bool on_curve =
               curve ? ContinuousAt(curve, x, h)
@@ -434,12 +434,9 @@ constexpr double kUsableIntegralError = 5e-4;
 // A piece narrower than this fraction of [a, b] is not split further: an integrand whose error
 // still sits in such a piece is unbounded there and its integral diverges.
 constexpr double kNarrowestPieceFraction = 1e-15;
-// A node where the integrand is undefined is a removable gap when the values this far away (and
-// a thousandth of it) on both sides agree to this relative spread; otherwise it is a pole or an
-// undefined stretch.
+// Distance (relative to |x|, at least absolute) of the neighbours that stand in for a node where
+// the integrand is undefined.
 constexpr double kGapProbe = 1e-9;
-constexpr double kGapProbeShrink = 1000;
-constexpr double kGapSpread = 1e-6;
 
 struct Piece {
   double a = 0;
@@ -454,22 +451,16 @@ class AdaptiveIntegral {
   AdaptiveIntegral(const SampleFunction& f, const SampleFunction& g, double width)
       : f_(f), g_(g), width_(width) {}
 
-  // f - g at x; nothing where it is undefined and is no removable gap.
+  // f - g at x. A single undefined point (SIN(X)/X at 0, a pole hit exactly) takes the mean
+  // of its close neighbours: a removable gap gets its limit, and at a pole the neighbours are
+  // huge, so the error estimate drives the pieces towards it until its divergence shows.
   std::optional<double> Difference(double x) const {
     if (const std::optional<double> d = DefinedDifference(x)) return d;
     const double probe = kGapProbe * std::max(1.0, std::fabs(x));
-    double lo = std::numeric_limits<double>::infinity();
-    double hi = -lo;
-    for (double d : {probe, probe / kGapProbeShrink}) {
-      for (double side : {-d, d}) {
-        const std::optional<double> v = DefinedDifference(x + side);
-        if (!v) return std::nullopt;
-        lo = std::min(lo, *v);
-        hi = std::max(hi, *v);
-      }
-    }
-    if (hi - lo > kGapSpread * (1 + std::fabs(lo) + std::fabs(hi))) return std::nullopt;
-    return (lo + hi) / 2;
+    const std::optional<double> left = DefinedDifference(x - probe);
+    const std::optional<double> right = DefinedDifference(x + probe);
+    if (!left || !right) return std::nullopt;
+    return (*left + *right) / 2;
   }
 
   std::optional<Piece> Rule(double a, double b) const {

@@ -37,9 +37,10 @@ inline constexpr int kMaxPointsPerSearch = 24;
 // Candidates refined per search at most: an oscillating term (SIN(1/X)) offers a candidate at
 // nearly every cell, and most of them are rejected after refinement.
 inline constexpr int kMaxCandidatesPerSearch = 200;
-// Brent's tolerance factors: relative to |b| and to the cell's signed midpoint.
-inline constexpr double kRefineRelativeTolerance = 6e-6;
-inline constexpr double kRefineAbsoluteTolerance = 1e-6;
+// Brent's tolerance factors: relative to |b| (a few units in the last place) and to the width of
+// the cell, so that a root is found to far below the printed decimals at any scale.
+inline constexpr double kRefineRelativeTolerance = 1e-15;
+inline constexpr double kRefineAbsoluteTolerance = 1e-9;
 
 // The interval [lo, hi] a search runs over, or nothing when it is empty.
 struct SearchInterval {
