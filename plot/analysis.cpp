@@ -237,6 +237,9 @@ namespace {
 // 1e-12 of a cell apart, where a continuous function has all but vanished and a jump or a pole
 // has not.
 constexpr int kBracketHalvings = 40;
+// Halvings that take the end of a defined stretch down to neighbouring doubles (a cell has far
+// fewer than 2^120 doubles except around 0).
+constexpr int kEdgeHalvings = 120;
 // A zero is accepted when the values at the ends of the halved bracket have shrunk below this
 // fraction of the values at the cell's ends; at a jump they keep their size, at a pole they grow.
 constexpr double kShrinkRatio = 1e-3;
@@ -281,6 +284,39 @@ bool SignChangeIsZero(const SampleFunction& g, double a, double b, double fa, do
     }
   }
   return std::max(std::fabs(fa), std::fabs(fb)) <= kShrinkRatio * start;
+}
+
+// The end of the defined stretch between the undefined point u and the defined point d, when g
+// is defined there and vanishes (SQRT(X)*(X-3) at 0, SQRT(2-X^2) at 1.41...): the stretch is
+// halved down to neighbouring doubles, whose defined one is the end. Only near 0 are doubles too
+// dense for that; the end there is 0 itself, and it counts only where g is defined at 0 (not for
+// X*LN(X), which merely tends to 0).
+std::optional<double> ZeroAtDomainEdge(const SampleFunction& g, double u, double d, double fd) {
+  const double start = std::fabs(fd);
+  bool neighbours = false;
+  for (int i = 0; i < kEdgeHalvings; ++i) {
+    const double m = u + (d - u) / 2;
+    if (m == u || m == d) {
+      neighbours = true;
+      break;
+    }
+    const Sample s = g(m);
+    if (s.Defined()) {
+      d = m;
+      fd = s.value;
+    } else {
+      u = m;
+    }
+  }
+  if (!neighbours) {
+    if ((u < 0) == (d < 0) && u != 0) return std::nullopt;
+    d = 0;
+    const Sample at_zero = g(0);
+    if (!at_zero.Defined()) return std::nullopt;
+    fd = at_zero.value;
+  }
+  if (!(std::fabs(fd) <= kShrinkRatio * start)) return std::nullopt;
+  return d;
 }
 
 // The root of g at a sign change between two continuous points a and b, or nothing.
@@ -344,6 +380,16 @@ std::vector<FoundPoint> ScanForPoints(SearchKind kind, const SampleFunction& g, 
   for (int k = 0; k < n && !found.Full() && candidates < kMaxCandidatesPerSearch; ++k) {
     const Sample& y0 = y[k];
     const Sample& y1 = y[k + 1];
+    if (settings.needs_small_value && y0.Defined() != y1.Defined()) {
+      // The edge of a defined stretch inside the interval may be a zero.
+      ++candidates;
+      const bool entering = y1.Defined();
+      const std::optional<double> edge =
+          entering ? ZeroAtDomainEdge(g, grid_x(k), grid_x(k + 1), y1.value)
+                   : ZeroAtDomainEdge(g, grid_x(k + 1), grid_x(k), y0.value);
+      if (edge) found.Add({*edge, false});
+      continue;
+    }
     if (!y0.Defined() || !y1.Defined()) continue;
     if (settings.sign_test) {
       // A sample of exactly 0 between samples of opposite sign is a root the strict test
