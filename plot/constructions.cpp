@@ -54,15 +54,16 @@ void DrawMarker(Canvas& canvas, double col, double row) {
 }
 
 std::optional<double> SlopeAt(const std::string& term, const std::string& derivative, double x) {
+  const SampleFunction f = TermFunction(term);
+  if (!f(x).Defined()) return std::nullopt;  // no point of the curve, no tangent
   if (!derivative.empty()) {
     const Sample s = TermFunction(derivative)(x);
     if (s.Defined()) return s.value;
   }
-  const SampleFunction f = TermFunction(term);
   const double step = kSlopeStep * std::max(1.0, std::fabs(x));
   const Sample left = f(x - step);
   const Sample right = f(x + step);
-  if (!left.Defined() || !right.Defined() || !f(x).Defined()) return std::nullopt;
+  if (!left.Defined() || !right.Defined()) return std::nullopt;
   const double m = (right.value - left.value) / (2 * step);
   return std::isfinite(m) ? std::optional<double>(m) : std::nullopt;
 }

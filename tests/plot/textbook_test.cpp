@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fktint/fktint.h"
@@ -149,6 +150,17 @@ TEST_F(TextbookTest, TangentAndNormalFromTheDerivative) {
     Draw();
     EXPECT_TRUE(HasText(c.tangent));
     EXPECT_TRUE(HasText(c.normal));
+  }
+  // Inflection tangents, four decimals: X^3-3*X at 0, a horizontal one for X^3, and
+  // X^3-6*X^2+9*X at (2;2) with slope -3.
+  controls.c_tangente = controls.c_normale = false;
+  controls.c_wendetangente = true;
+  for (const auto& [term, tangent] : {std::pair{"X^3-3*X", "Y = -3*X"}, std::pair{"X^3", "Y = 0"},
+                                      std::pair{"X^3-6*X^2+9*X", "Y = -3*X+8"}}) {
+    SCOPED_TRACE(term);
+    controls.ed_f1 = term;
+    Draw();
+    EXPECT_TRUE(HasText(tangent));
   }
 }
 
