@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <utility>
 
@@ -15,7 +16,6 @@ namespace {
 // Two accepted points closer than this fraction of a grid cell are the same point, found from
 // two neighbouring cells or by both the sign and the direction test.
 constexpr double kSamePointCellFraction = 0.5;
-
 
 struct ScanSettings {
   int cells;
@@ -237,6 +237,8 @@ namespace {
 // 1e-12 of a cell apart, where a continuous function has all but vanished and a jump or a pole
 // has not.
 constexpr int kBracketHalvings = 40;
+// The evaluator's code for a value it clamped to its range.
+constexpr std::uint8_t kClampedCode = 4;
 // Halvings that take the end of a defined stretch down to neighbouring doubles (a cell has far
 // fewer than 2^120 doubles except around 0).
 constexpr int kEdgeHalvings = 120;
@@ -246,6 +248,8 @@ constexpr double kShrinkRatio = 1e-3;
 // A touching zero is the extremum of g whose value is this small against the values of the
 // samples around it (a double root found to about 1e-8 leaves about 1e-12 of them).
 constexpr double kTouchingZeroRatio = 1e-9;
+// A second difference of f below this many units in the last place of f is rounding noise.
+constexpr double kBendNoiseUlps = 64;
 // Neighbouring samples differing by less than this many units in the last place are rounding
 // noise, not a change of direction.
 constexpr double kNoiseUlps = 16;
@@ -292,6 +296,9 @@ bool SignChangeIsZero(const SampleFunction& g, double a, double b, double fa, do
 // dense for that; the end there is 0 itself, and it counts only where g is defined at 0 (not for
 // X*LN(X), which merely tends to 0).
 std::optional<double> ZeroAtDomainEdge(const SampleFunction& g, double u, double d, double fd) {
+  // A value the evaluator only clamped (EXP(1/X) below -0.02) lies outside its range, not
+  // outside the domain: no end of a stretch there.
+  if (g(u).error == kClampedCode) return std::nullopt;
   const double start = std::fabs(fd);
   bool neighbours = false;
   for (int i = 0; i < kEdgeHalvings; ++i) {
@@ -317,6 +324,27 @@ std::optional<double> ZeroAtDomainEdge(const SampleFunction& g, double u, double
   }
   if (!(std::fabs(fd) <= kShrinkRatio * start)) return std::nullopt;
   return d;
+}
+
+// Whether f bends opposite ways on the two sides of x, measured on f itself by second
+// differences two cells out, each clear of f's rounding noise: the sign change of a symbolic f''
+// can be noise (the f'' of (X^2-4)/(X-2) is noise about 0).
+bool BendsOppositeWays(const SampleFunction& f, double x, double h) {
+  auto bend = [&](double t) -> std::optional<double> {
+    const Sample l = f(t - h);
+    const Sample m = f(t);
+    const Sample r = f(t + h);
+    if (!l.Defined() || !m.Defined() || !r.Defined()) return std::nullopt;
+    const double scale = std::max({std::fabs(l.value), std::fabs(m.value), std::fabs(r.value)});
+    const double d = l.value - 2 * m.value + r.value;
+    if (std::fabs(d) <= kBendNoiseUlps * std::numeric_limits<double>::epsilon() * scale) {
+      return std::nullopt;
+    }
+    return d;
+  };
+  const std::optional<double> left = bend(x - 2 * h);
+  const std::optional<double> right = bend(x + 2 * h);
+  return left && right && (*left < 0) != (*right < 0);
 }
 
 // The root of g at a sign change between two continuous points a and b, or nothing.
@@ -401,11 +429,11 @@ std::vector<FoundPoint> ScanForPoints(SearchKind kind, const SampleFunction& g, 
         const int right = zero_sample ? k + 2 : k + 1;
         if (kind == SearchKind::Inflections) {
           // f'' changes sign (also through a jump or a pole of f''); an inflection point is
-          // where the curve itself is defined and continuous.
+          // where the curve itself is defined and continuous and bends opposite ways.
           const double tol = kRefineAbsoluteTolerance * (grid_x(right) - grid_x(k));
           const double x = RefineRoot(g, grid_x(k), grid_x(right), tol, settings.iterations);
           const bool on_curve =
-              curve ? ContinuousAt(curve, x, h)
+              curve ? ContinuousAt(curve, x, h) && BendsOppositeWays(curve, x, h)
                     : SignChangeIsZero(g, grid_x(k), grid_x(right), y0.value, y[right].value);
           if (x >= grid_x(k) && x <= grid_x(right) && on_curve) found.Add({x, false});
         } else if (const std::optional<double> root =
