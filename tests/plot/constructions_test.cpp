@@ -150,6 +150,12 @@ TEST_F(ConstructionsTest, HatchingRunsFromBTowardsA) {
   expected.clear();
   for (int c = 354; c >= 304; c -= 2) expected.push_back(c);
   EXPECT_EQ(HatchColumns(LinesIn(kHatchColour)), expected);
+
+  // Where the curve is undefined there is no area: SQRT(X) from -1 hatches only right of 0.
+  controls.ed_f1 = "SQRT(X)";
+  controls.ed_A = "-1";
+  Draw();
+  EXPECT_EQ(HatchColumns(LinesIn(kHatchColour)), expected);
 }
 
 TEST_F(ConstructionsTest, HatchingFarRightDrawsOnlyVisibleColumns) {
