@@ -73,8 +73,8 @@ struct FoundPoint {
 std::vector<FoundPoint> ScanForPoints(SearchKind kind, const SampleFunction& g, double from,
                                       double to, const SampleFunction& curve = {});
 
-// The text a search works on: f1 for zeros and extrema, the second derivative for inflection
-// points, f1-(f2) for intersections. Empty when there is nothing to search.
+// The text a search works on: the first term f for zeros and extrema, the second derivative for
+// inflection points, f-(f2) for intersections. Empty when there is nothing to search.
 std::string SearchTerm(SearchKind kind, std::string_view f1, std::string_view f2,
                        std::string_view second_derivative);
 
