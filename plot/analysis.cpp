@@ -246,7 +246,10 @@ constexpr int kEdgeHalvings = 120;
 // fraction of the values at the cell's ends; at a jump they keep their size, at a pole they grow.
 constexpr double kShrinkRatio = 1e-3;
 // A touching zero is the extremum of g whose value is this small against the values of the
-// samples around it (a double root found to about 1e-8 leaves about 1e-12 of them).
+// samples around it (a double root found to about 1e-8 leaves about 1e-12 of them), or, for a
+// kink that the minimiser places less closely (ABS(X^2-4)), whose values towards it shrink
+// towards 0: at a distance kContinuityShrink times smaller they are below kContinuityRatio of
+// those further out, and the value at the turning point is below kContinuityRatio of them again.
 constexpr double kTouchingZeroRatio = 1e-9;
 // A second difference of f below this many units in the last place of f is rounding noise.
 constexpr double kBendNoiseUlps = 64;
@@ -375,6 +378,16 @@ bool ContinuousAt(const SampleFunction& f, double t, double h) {
   return narrow <= kContinuityRatio * wide;
 }
 
+// Whether the values of g towards its turning point t shrink towards 0 (see kTouchingZeroRatio).
+bool TouchesZero(const SampleFunction& g, double t, double h) {
+  auto size = [&](double d) {
+    return std::max(std::fabs(g(t - d).value), std::fabs(g(t + d).value));
+  };
+  const double wide = size(kContinuityProbe * h);
+  const double narrow = size(kContinuityProbe * h / kContinuityShrink);
+  return narrow <= kContinuityRatio * wide && std::fabs(g(t).value) <= kContinuityRatio * narrow;
+}
+
 // Whether the refined turning point t of the samples y0, y1, y2 (one cell h apart) is an
 // extremum of a continuous g: its value in line with the samples, g continuous there.
 bool ContinuousTurningPoint(const SampleFunction& g, double t, double h, double y0, double y1,
@@ -456,7 +469,9 @@ std::vector<FoundPoint> ScanForPoints(SearchKind kind, const SampleFunction& g, 
           // A touching zero: the turning point lies on the axis, measured against the samples.
           const double scale = std::max({std::fabs(y0.value), std::fabs(y1.value),
                                          std::fabs(y2.value)});
-          if (!(std::fabs(g(x).value) <= kTouchingZeroRatio * scale)) continue;
+          if (!(std::fabs(g(x).value) <= kTouchingZeroRatio * scale) && !TouchesZero(g, x, h)) {
+            continue;
+          }
         }
         found.Add({x, minimum});
       }

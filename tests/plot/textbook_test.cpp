@@ -83,6 +83,7 @@ TEST_F(TextbookTest, CompleteListsOfPoints) {
       {"(X-1)^2", "1", "Min(1;0)", ""},
       {"X^4-8*X^2+16", "-2 2", "Min(-2;0) Max(0;16) Min(2;0)", "(-1,15;7,11) (1,15;7,11)"},
       {"X^4-4*X^3", "0 4", "Min(3;-27)", "(0;0) (2;-16)"},
+      {"ABS(X^2-4)", "-2 2", "Min(-2;0) Max(0;4) Min(2;0)", "(-2;0) (2;0)"},  // kinks touch 0
       {"X^5-5*X^3", "-2,24 0 2,24", "Max(-1,73;10,39) Min(1,73;-10,39)", "(-1,22;6,43) (0;0) (1,22;-6,43)"},
       // Poles and jumps: no zero, extremum or inflection point there.
       {"1/X", "", "", ""},
