@@ -187,7 +187,11 @@ void AnalyseFirstTerm(FirstTermContext& ctx) {
     ReportPoints(ctx, SearchKind::Zeros, ctx.points.zeros);
   }
   if (c.c_extrema) {
-    FillTable(ctx.points.extrema, Search(SearchKind::Extrema, ctx.term, from, to));
+    // A term whose derivative is 0 is constant (or a staircase of constants): it has no
+    // extremum, whatever turns the rounding noise of its samples takes (SIN(X)^2+COS(X)^2).
+    const bool constant = ctx.first_derivative == "0";
+    FillTable(ctx.points.extrema,
+              constant ? std::vector<FoundPoint>() : Search(SearchKind::Extrema, ctx.term, from, to));
     ReportPoints(ctx, SearchKind::Extrema, ctx.points.extrema);
   }
   if (inflections) {

@@ -133,6 +133,13 @@ TEST_F(TextbookTest, SearchesFollowTheFirstPlottedTerm) {
   EXPECT_EQ(Section("Extrema"), "Max(-4,71;1) Min(-1,57;-1) Max(1,57;1) Min(4,71;-1)");
 }
 
+TEST_F(TextbookTest, RoundingNoiseOfAConstantMakesNoExtremum) {
+  controls.c_extrema = true;
+  controls.ed_f1 = "SIN(X)^2+COS(X)^2-1";  // 0 up to a few units in the last place
+  Draw();
+  EXPECT_EQ(Section("Extrema"), "");
+}
+
 struct Lines {
   const char* term;
   const char* a;
