@@ -167,6 +167,17 @@ void CurvePlotter::PlotTerm(const std::string& term) {
   if (term != " " && (drew || fktint::CheckTerm(term).ok())) WriteLabel("Y = " + term);
 }
 
+void CurvePlotter::PlotVerticalLine(double x, unsigned decimals) {
+  SetCurveStyle();
+  const double column = mapping_.WorldToPixelX(x);
+  if (InPixelRange(column) && !(x < x_from) && !(x > x_to)) {
+    const std::int32_t c = RoundHalfEven(column);
+    canvas_.MoveTo(c, 0);
+    canvas_.LineTo(c, mapping_.height);
+  }
+  WriteLabel("X = " + fktint::FormatNumber(1, decimals, x));
+}
+
 void CurvePlotter::DerivedPoint(std::int32_t column, double row, std::uint8_t error) {
   if (!InPixelRange(row)) return;
   const std::int32_t c = RoundHalfEven(row);

@@ -40,15 +40,24 @@ void AddDerivativeResultLines(ResultList& results, std::string_view ed_von, std:
   results.Add("Y = " + std::string(second_derivative));
 }
 
+std::string IntegralValue(const IntegralResult& integral, double value) {
+  switch (integral.status) {
+    case IntegralStatus::Value: return N(value);
+    case IntegralStatus::DoesNotExist: return Localized(kNoIntegralText);
+    case IntegralStatus::Undetermined: return Localized(kUndeterminedIntegralText);
+  }
+  return Localized(kNoIntegralText);
+}
+
 void AddIntegralLines(ResultList& results, const IntegralResult& integral,
                       std::string_view second_area_term) {
   const bool to_axis = second_area_term == "0";
   const std::string bounds = Bounds(integral.lo, integral.hi);
   results.Add(Localized(to_axis ? "Area under f1 between " : "Area between f1 and f2 between ") + bounds);
-  results.Add(kTab + N(integral.area));
+  results.Add(kTab + IntegralValue(integral, integral.area));
   results.Add(Localized(to_axis ? "Definite integral f1 between " : "Definite integral f1-f2 between ") +
               bounds);
-  results.Add(kTab + N(integral.integral));
+  results.Add(kTab + IntegralValue(integral, integral.integral));
 }
 
 std::string ZeroLine(double x) { return kTab + N(x); }

@@ -20,6 +20,8 @@ constexpr char kPlatformContext[] = "plotwerk::platform";
 
 // The phrases the plot core hands to Localized(), listed here so that lupdate finds them.
 [[maybe_unused]] constexpr const char* kCorePhrases[] = {
+    QT_TRANSLATE_NOOP("plotwerk::plot", "does not exist"),
+    QT_TRANSLATE_NOOP("plotwerk::plot", "cannot be determined"),
     QT_TRANSLATE_NOOP("plotwerk::plot", "Function Y = "),
     QT_TRANSLATE_NOOP("plotwerk::plot", "Domain ("),
     QT_TRANSLATE_NOOP("plotwerk::plot", "1st derivation"),
