@@ -8,10 +8,19 @@
 
 namespace plotwerk::fktint {
 
-// Code of the last evaluation: 0 success, 1 unreadable or x below the allowed range,
-// 2 domain error or overflow guard, 3 valid value at a jump or x above the allowed range,
-// 4 clamped or substitute value.
+// Code of the last evaluation, one of the kEval codes below.
 extern std::uint8_t EvalError;
+
+// The codes of EvalError. They stay plain bytes: callers compare and store them as such.
+inline constexpr std::uint8_t kEvalOk = 0;
+inline constexpr std::uint8_t kEvalUnreadable = 1;  // unreadable term, or x below the allowed range
+inline constexpr std::uint8_t kEvalUndefined = 2;   // domain error or overflow guard
+inline constexpr std::uint8_t kEvalJump = 3;        // valid value at a jump, or x above the allowed range
+inline constexpr std::uint8_t kEvalClamped = 4;     // clamped or substitute value
+
+// True for the codes whose value is no point of a graph (unreadable or undefined); the values of
+// the other codes are usable.
+inline bool IsFailure(std::uint8_t code) { return code == kEvalUnreadable || code == kEvalUndefined; }
 
 // The values of the letters P, Q and R in a term.
 extern double ParamP;

@@ -35,8 +35,6 @@ std::int32_t ParkAbove(std::int32_t height) {
   return static_cast<std::int32_t>(std::max<std::int64_t>(row, -kFarOutsidePixel));
 }
 
-bool IsFailure(std::uint8_t error) { return error == 1 || error == 2; }
-
 }  // namespace
 
 Rgb CurveColour(std::int32_t n) {
@@ -94,7 +92,7 @@ template <typename Evaluate>
 std::int32_t CurvePlotter::StartColumn(std::int32_t first, std::int32_t last, Evaluate evaluate) {
   for (std::int32_t i = first; i <= last; ++i) {
     const std::uint8_t error = evaluate(i);
-    if (IsFailure(error)) continue;
+    if (fktint::IsFailure(error)) continue;
     if (WorldX(i) <= x_from) continue;
     return i;
   }
@@ -136,16 +134,16 @@ void CurvePlotter::PlotTerm(const std::string& term) {
       std::int32_t cur;
       if (InPixelRange(row)) {
         cur = RoundHalfEven(row);
-        const bool substitute = error == 2;
-        if (std::abs(static_cast<double>(prev) - cur) > jump_rows) error = 2;
-        if (cur >= -kJoinMargin && cur <= height + kJoinMargin && error <= 1) {
+        const bool substitute = error == fktint::kEvalUndefined;
+        if (std::abs(static_cast<double>(prev) - cur) > jump_rows) error = fktint::kEvalUndefined;
+        if (cur >= -kJoinMargin && cur <= height + kJoinMargin && error <= fktint::kEvalUnreadable) {
           if (stretch_broken) {
             canvas_.MoveTo(i, cur);
           } else {
             canvas_.LineTo(i, cur);
           }
           stretch_broken = false;
-        } else if (error >= 3) {
+        } else if (error >= fktint::kEvalJump) {
           canvas_.SetPixel(i, cur, canvas_.PenColor());
         } else {
           canvas_.MoveTo(i, cur);
@@ -165,8 +163,8 @@ void CurvePlotter::PlotTerm(const std::string& term) {
 void CurvePlotter::DerivedPoint(std::int32_t column, double row, std::uint8_t error) {
   if (!InPixelRange(row)) return;
   const std::int32_t c = RoundHalfEven(row);
-  if (c < -kJoinMargin || c > mapping_.height + kJoinMargin || error > 1) {
-    if (error == 3) {
+  if (c < -kJoinMargin || c > mapping_.height + kJoinMargin || error > fktint::kEvalUnreadable) {
+    if (error == fktint::kEvalJump) {
       canvas_.SetPixel(column, c, curve_colour);
     } else {
       canvas_.MoveTo(column, c);
@@ -238,7 +236,7 @@ void CurvePlotter::TransformedCurve(const std::string& term, DerivedKind kind) {
         const double inner = f(x);
         const std::uint8_t inner_error = fktint::EvalError;
         v = f(inner);
-        if (IsFailure(inner_error) && !IsFailure(fktint::EvalError)) fktint::EvalError = inner_error;
+        if (fktint::IsFailure(inner_error) && !fktint::IsFailure(fktint::EvalError)) fktint::EvalError = inner_error;
         break;
       }
       case DerivedKind::ShiftX: v = f(x + p); break;
@@ -321,19 +319,19 @@ void CurvePlotter::PlotInverse(const std::string& term) {
     error = evaluate(j);
     if (InPixelRange(column)) canvas_.MoveTo(RoundHalfEven(column), j);
     ++j;
-  } while (error != 0 && j <= last_row);
+  } while (error != fktint::kEvalOk && j <= last_row);
 
   do {
     error = evaluate(j);
     if (InPixelRange(column)) {
       const std::int32_t c = RoundHalfEven(column);
-      if (c < -kJoinMargin || c > width + kJoinMargin || error > 1) {
-        if (error == 3) {
+      if (c < -kJoinMargin || c > width + kJoinMargin || error > fktint::kEvalUnreadable) {
+        if (error == fktint::kEvalJump) {
           canvas_.SetPixel(c, j, canvas_.PenColor());
         } else {
           canvas_.MoveTo(c, j);
         }
-      } else if (error == 1) {
+      } else if (error == fktint::kEvalUnreadable) {
         canvas_.MoveTo(c, j);
       } else {
         canvas_.LineTo(c, j);
