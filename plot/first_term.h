@@ -27,10 +27,10 @@ struct FirstTermContext {
   // Draws the coordinate system again on the canvas (after the area fill).
   std::function<void()> redraw_coordinate_system;
 
-  std::string term;  // the first term of the term list
-  std::string first_derivative;
-  std::string second_derivative;
-  std::string second_area_term;
+  std::string term{};  // the first term of the term list
+  std::string first_derivative{};
+  std::string second_derivative{};
+  std::string second_area_term{};
   double xA = 0;
   double xB = 0;
   std::int32_t text_row_count = 0;
