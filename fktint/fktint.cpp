@@ -570,6 +570,11 @@ class Reader {
 
 }  // namespace
 
+std::string NormaliseTermText(std::string_view term) {
+  if (term.empty()) return std::string();
+  return std::string(Normalise(term));
+}
+
 double EvaluateTerm(std::string_view term, double x) {
   // x outside the allowed range, or not a number at all, is not evaluated.
   if (std::isnan(x) || x < -kLargestX) {

@@ -30,6 +30,11 @@ extern double ParamR;
 // Evaluates the upper-case term (code page 1252 bytes) at X = x and sets EvalError.
 double EvaluateTerm(std::string_view term, double x);
 
+// The term text as EvaluateTerm reads it, which the differentiator reads too: "," becomes ".",
+// blanks go (a term of blanks only keeps one), a leading "-" or "+" gets a "0" in front, and
+// "(-X^" becomes "(0-X^". The empty term stays empty.
+std::string NormaliseTermText(std::string_view term);
+
 // Reads a number field's text as a constant term at X = 1; 0 on any evaluation error.
 double ReadNumberField(std::string_view text);
 

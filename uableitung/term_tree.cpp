@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "fktint/fktint.h"
 #include "uableitung/uableitung.h"
 
 namespace plotwerk::uableitung {
@@ -263,26 +264,6 @@ int FunctionKindForName(std::string_view name) {
   }
 }
 
-std::string NormaliseTermText(std::string_view text) {
-  std::string s(text);
-  for (char& c : s) {
-    if (c == ',') c = '.';
-  }
-  std::string compact;
-  for (char c : s) {
-    if (c != ' ') compact += c;
-  }
-  if (compact.empty() && !s.empty()) compact = " ";
-  s = compact;
-  if (!s.empty() && s[0] == '-') s.insert(0, "0");
-  if (!s.empty() && s[0] == '+') s.insert(0, "0");
-  // The evaluator reads "(-X^" as a subtraction from 0; the parser reads it the same way.
-  for (std::size_t at = s.find("(-X^"); at != std::string::npos; at = s.find("(-X^", at)) {
-    s.insert(at + 1, "0");
-  }
-  return s;
-}
-
 TermNode* ParseTermTree(std::string_view text) {
   ParseFailed = false;
   // The reader rescans a subterm at every level, so overlong or deeply nested texts are refused
@@ -315,7 +296,7 @@ std::string ToEvaluatorReading(std::string text) {
 
 std::string DifferentiateTerm(std::string_view term) {
   if (term.size() > kMaxTypedLength) return std::string();
-  const std::string text = NormaliseTermText(term);
+  const std::string text = fktint::NormaliseTermText(term);
   PoolScope pool;
   std::string result;
   try {

@@ -109,13 +109,9 @@ class PoolScope {
   PoolScope& operator=(const PoolScope&) = delete;
 };
 
-// The differentiator's reading of the text normalised as the evaluator does; nullptr with
-// ParseFailed set when the text cannot be read.
+// The differentiator's reading of the text normalised as the evaluator does
+// (fktint::NormaliseTermText); nullptr with ParseFailed set when the text cannot be read.
 TermNode* ParseTermTree(std::string_view text);
-
-// Rewrites a term as the evaluator normalises it before reading: "," to ".", blanks removed,
-// a leading sign turned into a subtraction from 0, and "(-X^" into "(0-X^".
-std::string NormaliseTermText(std::string_view text);
 
 // The function kind for a name as read by the parser; units digit 0 means unknown.
 int FunctionKindForName(std::string_view name);

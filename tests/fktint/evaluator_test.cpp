@@ -297,5 +297,22 @@ TEST_F(Powers, HugeWholeExponentsFinish) {
   });
 }
 
+TEST(NormaliseTermText, IsTheTextTheEvaluatorReads) {
+  const struct { std::string term, normalised; } cases[] = {
+      {"", ""},
+      {"   ", " "},
+      {"1,5 * X", "1.5*X"},
+      {"-X^2", "0-X^2"},
+      {"+X", "0+X"},
+      {"( - X ^ 2)+(-X^3)", "(0-X^2)+(0-X^3)"},
+      {"(-3^2)", "(-3^2)"},
+      {"-" + std::string(5000, '1'), "0-" + std::string(5000, '1')},  // beyond the inline buffer
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE("term \"" + c.term.substr(0, 20) + "\"");
+    EXPECT_EQ(NormaliseTermText(c.term), c.normalised);
+  }
+}
+
 }  // namespace
 }  // namespace plotwerk::fktint::testing
