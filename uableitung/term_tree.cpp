@@ -157,7 +157,7 @@ TermNode* Parse(std::string_view text, int depth) {
       }
     }
     const int kind = FunctionKindForName(std::string_view(s).substr(0, open));
-    if (kind % 10 == 0) return Fail();
+    if (kind == kUnknownFunction) return Fail();
     TermNode* node = g_pool.NewNode(kind);
     node->argument = Parse(std::string_view(s).substr(open + 1, n - open - 2), depth + 1);
     if (ParseFailed) return nullptr;
@@ -230,7 +230,7 @@ int FunctionKindForName(std::string_view name) {
         if (name[1] == 'G') return kLg;
         if (name[1] == 'D') return kLd;
       }
-      return 20;
+      return kUnknownFunction;
     case 3:
       if (const int m = member(name)) return 30 + m;
       if (name == "EXP") return kExp;
@@ -238,29 +238,29 @@ int FunctionKindForName(std::string_view name) {
       if (name == "SGN") return kSgn;
       if (name == "INT") return kInt;
       if (name == "LOG") return kLogP;
-      return 30;
+      return kUnknownFunction;
     case 4:
       if (name[3] == 'H') {
         const int m = member(name.substr(0, 3));
-        return m ? 40 + m : 40;
+        return m ? 40 + m : kUnknownFunction;
       }
       if (name[3] == 'T') return kSqrt;
-      return 40;
+      return kUnknownFunction;
     case 5:
-      return name[0] == 'E' ? kExp : 50;
+      return name[0] == 'E' ? kExp : kUnknownFunction;
     case 6:
       if (name[0] == 'W') return kSqrt;
       if (name[5] == 'H') {
         const int m = name.substr(0, 2) == "AR" ? member(name.substr(2, 3)) : 0;
-        return m ? 60 + m : 60;
+        return m ? 60 + m : kUnknownFunction;
       }
       if (name.substr(0, 3) == "ARC") {
         const int m = member(name.substr(3, 3));
-        return m ? 50 + m : 50;
+        return m ? 50 + m : kUnknownFunction;
       }
-      return 60;
+      return kUnknownFunction;
     default:
-      return 20;
+      return kUnknownFunction;
   }
 }
 

@@ -51,6 +51,8 @@ enum Kind : std::uint8_t {
   kArcosh = 62,
   kArtanh = 63,
   kArcoth = 64,
+  // What FunctionKindForName answers for a name that is no function: units digit 0.
+  kUnknownFunction = 20,
 };
 
 inline bool IsBinaryKind(int kind) { return kind >= kSum && kind <= kPower; }
@@ -113,13 +115,22 @@ class PoolScope {
 // (fktint::NormaliseTermText); nullptr with ParseFailed set when the text cannot be read.
 TermNode* ParseTermTree(std::string_view text);
 
-// The function kind for a name as read by the parser; units digit 0 means unknown.
+// The function kind for a name as read by the parser; kUnknownFunction for any other name.
 int FunctionKindForName(std::string_view name);
 
 // The derivative tree; copies what it needs, never shares nodes with the input.
 TermNode* DeriveTree(const TermNode* node);
 TermNode* CopyTree(const TermNode* node);
-int ConstancyCode(const TermNode* node);
+
+// Which operands of a binary node are plain numbers; the derivative rules of products,
+// quotients and powers take a shorter form for each.
+enum class Constancy {
+  kNeither = 0,
+  kLeftNumber = 3,
+  kRightNumber = 4,
+  kBothNumbers = 5,
+};
+Constancy ConstancyCode(const TermNode* node);
 
 struct PrintedTerm {
   std::string text;
