@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <numbers>
 #include <string>
 
 #include "fktint/name_table.h"
@@ -35,8 +36,8 @@ constexpr double kLargestLoopExponent = 2147483647;
 // decided in closed form, so a huge exponent costs no more than a small one.
 constexpr double kLongestProduct = 64;
 
-constexpr double kPi = 3.141592653589793;
-constexpr double kHalfPi = 1.5707963267948966;
+constexpr double kPi = std::numbers::pi;
+constexpr double kHalfPi = std::numbers::pi / 2;
 constexpr double kGoldenRatio = 1.618033988749895;
 constexpr double kEuler = 2.718281828459045;
 constexpr double kLgFactor = 0.4342944819033;

@@ -10,6 +10,7 @@
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 #include "platform/emf_canvas.h"
@@ -24,7 +25,7 @@ constexpr double kGuardMargin = 64;
 constexpr int kMaxPenWidth = 64;
 // Segments of an ellipse that has to be clipped as a polygon.
 constexpr int kEllipseSegments = 256;
-constexpr double kPi = 3.14159265358979323846;
+constexpr double kPi = std::numbers::pi;
 // Text anchored further out than this is invisible and would overflow QPainter's fixed point.
 constexpr std::int64_t kMaxTextOffset = 1 << 22;
 // What the letters A-Z and a-z show in the font "Symbol".

@@ -6,6 +6,10 @@
 
 namespace plotwerk::plot {
 
+// The graph widths the stepper UpDown1 offers; the drawing clamps to the same range.
+inline constexpr int kMinGraphWidth = 1;
+inline constexpr int kMaxGraphWidth = 6;
+
 struct Controls {
   // Term fields and their check boxes.
   std::string ed_f1 = "X*SIN(X+P)";

@@ -47,8 +47,6 @@ const Entry kEntries[] = {
 
 #undef PLOTWERK_CONTROL
 
-constexpr int kMinGraphWidth = 1;
-constexpr int kMaxGraphWidth = 6;
 
 const Entry* Find(std::string_view name) {
   for (const Entry& e : kEntries) {

@@ -121,7 +121,7 @@ void CurvePlotter::ApplyCurveStyle() {
   curve_colour = colour_switch_ ? CurveColour(curve_number_) : kCurveBlack;
   canvas_.SetPenColor(curve_colour);
   canvas_.SetFontColor(curve_colour);
-  canvas_.SetPenWidth(std::clamp(controls_.UpDown1, kMinCurveWidth, kMaxCurveWidth));
+  canvas_.SetPenWidth(std::clamp(controls_.UpDown1, kMinGraphWidth, kMaxGraphWidth));
 }
 
 void CurvePlotter::WriteLabel(std::string_view text) {

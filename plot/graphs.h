@@ -24,10 +24,6 @@ inline constexpr Rgb kCurveMaroon{128, 0, 0};
 // Colour of curve number n (1-based) with the colour switch on.
 Rgb CurveColour(std::int32_t n);
 
-// Pen widths the graph width stepper allows; values outside are clamped.
-inline constexpr int kMinCurveWidth = 1;
-inline constexpr int kMaxCurveWidth = 6;
-
 // The family of curves draws at most this many members; when the step would give more, the
 // result list says how many were drawn.
 inline constexpr int kMaxFamilyMembers = 200;

@@ -143,7 +143,6 @@ void Plotter::Zeichnen(Canvas& canvas, Controls& controls) {
     curves.PlotTerm(term);
     if (curves.CurveNumber() == 1) FirstTermBlock(ctx, curves);
   }
-  if (controls.c_ergebnisliste) AdjustResultMemo(ctx);
 }
 
 }  // namespace plotwerk::plot

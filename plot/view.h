@@ -17,6 +17,10 @@ struct PlotView {
 // x from -6 to 6 and the y range that gives both axes the same scale on width x height pixels.
 PlotView BasicSetting(int width, int height);
 
+// The drawing area when the main window opens with the result memo hidden.
+inline constexpr int kDefaultAreaWidth = 846;
+inline constexpr int kDefaultAreaHeight = 597;
+
 // The view spans are positive and finite (what Redraw relies on).
 bool IsValidView(const PlotView& view);
 

@@ -1,10 +1,12 @@
 // The term syntax: precedence, unary minus, numbers, names, brackets, power rules, clamps, x range.
+#include <numbers>
+
 #include "tests/fktint/eval_cases.h"
 
 namespace plotwerk::fktint::testing {
 namespace {
 
-constexpr double kPi = 3.141592653589793;
+constexpr double kPi = std::numbers::pi;
 constexpr double kE = 2.718281828459045;
 
 using Precedence = EvaluatorTest;

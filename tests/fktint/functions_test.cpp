@@ -1,5 +1,6 @@
 // The function table: each family with its values, domain codes and guards.
 #include <cmath>
+#include <numbers>
 #include <string>
 
 #include "tests/fktint/eval_cases.h"
@@ -7,7 +8,7 @@
 namespace plotwerk::fktint::testing {
 namespace {
 
-constexpr double kPi = 3.141592653589793;
+constexpr double kPi = std::numbers::pi;
 constexpr double kEulerGamma = 0.5772156649015329;
 
 using Functions = EvaluatorTest;
