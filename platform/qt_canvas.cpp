@@ -40,6 +40,11 @@ constexpr char16_t kSymbolLower[26] = {0x03B1, 0x03B2, 0x03C7, 0x03B4, 0x03B5, 0
 
 QColor ToQColor(plot::Rgb c) { return QColor(c.r, c.g, c.b); }
 
+// The surface of width x height pixels widened by kGuardMargin on every side.
+plot::ClipRect GuardRect(int width, int height) {
+  return {-kGuardMargin, -kGuardMargin, width + kGuardMargin, height + kGuardMargin};
+}
+
 }  // namespace
 
 QString ChosenFontFamily() {
@@ -108,7 +113,8 @@ void QtCanvas::Finish() {
 }
 
 bool QtCanvas::InsideGuard(std::int64_t x, std::int64_t y) const {
-  return x >= -kGuardMargin && y >= -kGuardMargin && x <= width_ + kGuardMargin && y <= height_ + kGuardMargin;
+  const plot::ClipRect guard = GuardRect(width_, height_);
+  return x >= guard.left && y >= guard.top && x <= guard.right && y <= guard.bottom;
 }
 
 void QtCanvas::Sync() {
@@ -145,7 +151,7 @@ void QtCanvas::DrawLine(plot::Point from, plot::Point to) {
   }
   plot::RealPoint a{static_cast<double>(from.x), static_cast<double>(from.y)};
   plot::RealPoint b{static_cast<double>(to.x), static_cast<double>(to.y)};
-  const plot::ClipRect guard{-kGuardMargin, -kGuardMargin, width_ + kGuardMargin, height_ + kGuardMargin};
+  const plot::ClipRect guard = GuardRect(width_, height_);
   if (!plot::ClipSegment(a, b, guard)) return;
   painter_.drawLine(QLineF(a.x, a.y, b.x, b.y));
 }
@@ -222,7 +228,7 @@ void QtCanvas::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::i
     const double a = 2 * kPi * k / kEllipseSegments;
     outline.push_back({cx + rx * std::cos(a), cy + ry * std::sin(a)});
   }
-  const plot::ClipRect guard{-kGuardMargin, -kGuardMargin, width_ + kGuardMargin, height_ + kGuardMargin};
+  const plot::ClipRect guard = GuardRect(width_, height_);
   const auto clipped = plot::ClipPolygon(outline, guard);
   if (clipped.size() < 3) return;
   QPolygonF polygon;
@@ -243,7 +249,7 @@ void QtCanvas::Polygon(std::span<const plot::Point> points) {
   }
   std::vector<plot::RealPoint> real;
   for (const auto& p : points) real.push_back({static_cast<double>(p.x), static_cast<double>(p.y)});
-  const plot::ClipRect guard{-kGuardMargin, -kGuardMargin, width_ + kGuardMargin, height_ + kGuardMargin};
+  const plot::ClipRect guard = GuardRect(width_, height_);
   const auto clipped = plot::ClipPolygon(real, guard);
   if (clipped.size() < 2) return;
   QPolygonF polygon;
