@@ -10,7 +10,6 @@
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 #include "platform/emf_canvas.h"
@@ -23,9 +22,6 @@ namespace {
 // Geometry is clipped to the surface widened by this margin, wide enough for any pen.
 constexpr double kGuardMargin = 64;
 constexpr int kMaxPenWidth = 64;
-// Segments of an ellipse that has to be clipped as a polygon.
-constexpr int kEllipseSegments = 256;
-constexpr double kPi = std::numbers::pi;
 // Text anchored further out than this is invisible and would overflow QPainter's fixed point.
 constexpr std::int64_t kMaxTextOffset = 1 << 22;
 // What the letters A-Z and a-z show in the font "Symbol".
@@ -221,15 +217,7 @@ void QtCanvas::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::i
     return;
   }
   // A huge ellipse: its clipped outline as a polygon keeps QPainter within range.
-  const double cx = (left + right - 1) / 2, cy = (top + bottom - 1) / 2;
-  const double rx = (right - left - 1) / 2, ry = (bottom - top - 1) / 2;
-  std::vector<plot::RealPoint> outline;
-  for (int k = 0; k < kEllipseSegments; ++k) {
-    const double a = 2 * kPi * k / kEllipseSegments;
-    outline.push_back({cx + rx * std::cos(a), cy + ry * std::sin(a)});
-  }
-  const plot::ClipRect guard = GuardRect(width_, height_);
-  const auto clipped = plot::ClipPolygon(outline, guard);
+  const auto clipped = plot::ClipEllipse(left, top, right, bottom, GuardRect(width_, height_));
   if (clipped.size() < 3) return;
   QPolygonF polygon;
   for (const auto& p : clipped) polygon << QPointF(p.x, p.y);
