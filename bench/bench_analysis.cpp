@@ -15,8 +15,8 @@ namespace {
 
 using plotwerk::plot::Controls;
 
-constexpr int kPaintWidth = 846;
-constexpr int kPaintHeight = 597;
+constexpr int kPaintWidth = plotwerk::plot::kDefaultAreaWidth;
+constexpr int kPaintHeight = plotwerk::plot::kDefaultAreaHeight;
 
 // Every analysis and construction of the first term; f2 checked for the intersections and the
 // area between the curves.

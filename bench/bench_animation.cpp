@@ -16,8 +16,8 @@ namespace {
 using plotwerk::plot::Controls;
 
 // The drawing area of the window at its design size, result list hidden.
-constexpr int kPaintWidth = 846;
-constexpr int kPaintHeight = 597;
+constexpr int kPaintWidth = plotwerk::plot::kDefaultAreaWidth;
+constexpr int kPaintHeight = plotwerk::plot::kDefaultAreaHeight;
 
 Controls WithAllAnalyses() {
   Controls c;

@@ -13,8 +13,8 @@ namespace {
 
 using namespace plotwerk;
 
-constexpr int kWidth = 846;
-constexpr int kHeight = 597;
+constexpr int kWidth = plot::kDefaultAreaWidth;
+constexpr int kHeight = plot::kDefaultAreaHeight;
 
 struct Window {
   plot::Plotter plotter;

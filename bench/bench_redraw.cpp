@@ -14,8 +14,8 @@ namespace {
 
 using namespace plotwerk;
 
-constexpr int kWidth = 846;
-constexpr int kHeight = 597;
+constexpr int kWidth = plot::kDefaultAreaWidth;
+constexpr int kHeight = plot::kDefaultAreaHeight;
 
 struct Scene {
   plot::Controls controls;

@@ -123,6 +123,32 @@ bool ApplySceneWorksheet(SceneOptions& scene, const char* command) {
   scene.param_p = worksheet.param_p;
   scene.param_q = worksheet.param_q;
   return true;
+int FailCommand(const char* command, const std::string& message) {
+  std::fprintf(stderr, "plotwerk-cli %s: %s\n", command, message.c_str());
+  return 2;
+}
+
+std::optional<int> ReadDrawingOptions(const char* command, const char* help,
+                                      const std::vector<std::string>& args, SceneOptions& scene,
+                                      const OwnOption& own) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--help") {
+      std::fputs(help, stdout);
+      return 0;
+    }
+    std::string error;
+    SceneOption taken = TakeSceneOption(args, i, scene, error);
+    if (taken == SceneOption::NotMine && own) taken = own(args, i, error);
+    switch (taken) {
+      case SceneOption::Taken:
+        continue;
+      case SceneOption::Invalid:
+        return FailCommand(command, error);
+      case SceneOption::NotMine:
+        return FailCommand(command, "unknown option '" + args[i] + "' (see --help)");
+    }
+  }
+  return std::nullopt;
 }
 
 void PrepareScene(plot::Plotter& plotter, SceneOptions& scene) {

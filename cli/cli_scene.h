@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -14,14 +15,11 @@
 
 namespace plotwerk::cli {
 
-// The drawing area when the window opens with the memo hidden.
-inline constexpr int kDefaultAreaWidth = 846;
-inline constexpr int kDefaultAreaHeight = 597;
 inline constexpr int kMaxAreaSide = 20000;
 
 struct SceneOptions {
-  int width = kDefaultAreaWidth;
-  int height = kDefaultAreaHeight;
+  int width = plot::kDefaultAreaWidth;
+  int height = plot::kDefaultAreaHeight;
   plot::Controls controls;
   std::optional<plot::PlotView> view;  // the basic setting when empty
   // --worksheet FILE: read by ApplySceneWorksheet under the --set pairs (kept in `sets`) and
@@ -44,6 +42,19 @@ SceneOption TakeSceneOption(const std::vector<std::string>& args, std::size_t& i
 // top of it. Prints the reader's warnings to stderr; false, with the reason printed, when the
 // file cannot be read (the command then exits with 1).
 bool ApplySceneWorksheet(SceneOptions& scene, const char* command);
+// Prints "plotwerk-cli COMMAND: MESSAGE" to stderr and returns exit code 2.
+int FailCommand(const char* command, const std::string& message);
+
+// Reads one option of a single command in the way of TakeSceneOption.
+using OwnOption = std::function<SceneOption(const std::vector<std::string>& args, std::size_t& i,
+                                            std::string& error)>;
+
+// The option loop of the drawing commands: --help prints `help`, the shared options go to
+// TakeSceneOption and any other to `own`. Returns the exit code when the command ends here (0
+// after --help, 2 after an invalid or unknown option), nothing when every option was read.
+std::optional<int> ReadDrawingOptions(const char* command, const char* help,
+                                      const std::vector<std::string>& args, SceneOptions& scene,
+                                      const OwnOption& own = nullptr);
 
 // Sets the plotter's view (the given one or the basic setting) and runs the Draw command.
 void PrepareScene(plot::Plotter& plotter, SceneOptions& scene);

@@ -2,6 +2,7 @@
 // --set pairs) on a canvas that draws nothing and prints only the result list, so the analysis
 // of the first term can be checked without pixels.
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,28 +29,9 @@ const char kAnalyseHelp[] =
     "  --view XMIN,XMAX,YMIN,YMAX  the visible window instead of the basic setting\n"
     "  --help          this text\n";
 
-int Fail(const std::string& message) {
-  std::fprintf(stderr, "plotwerk-cli analyse: %s\n", message.c_str());
-  return 2;
-}
-
 int RunAnalyse(const std::vector<std::string>& args) {
   SceneOptions scene;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--help") {
-      std::fputs(kAnalyseHelp, stdout);
-      return 0;
-    }
-    std::string error;
-    switch (TakeSceneOption(args, i, scene, error)) {
-      case SceneOption::Taken:
-        continue;
-      case SceneOption::Invalid:
-        return Fail(error);
-      case SceneOption::NotMine:
-        return Fail("unknown option '" + args[i] + "' (see --help)");
-    }
-  }
+  if (const std::optional<int> done = ReadDrawingOptions("analyse", kAnalyseHelp, args, scene)) return *done;
   if (!ApplySceneWorksheet(scene, "analyse")) return 1;
   plot::Plotter plotter;
   PrepareScene(plotter, scene);

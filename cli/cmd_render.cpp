@@ -54,10 +54,7 @@ const char kRenderHelp[] =
     "  --help          this text\n"
     "The result list is printed to standard output, one line each.\n";
 
-int Fail(const std::string& message) {
-  std::fprintf(stderr, "plotwerk-cli render: %s\n", message.c_str());
-  return 2;
-}
+int Fail(const std::string& message) { return FailCommand("render", message); }
 
 }  // namespace
 
@@ -77,29 +74,21 @@ static int RunRender(const std::vector<std::string>& args) {
   std::string out;
   std::string save_worksheet;
   bool bmp16 = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--help") {
-      std::fputs(kRenderHelp, stdout);
-      return 0;
-    }
+  auto own = [&](const std::vector<std::string>& words, std::size_t& i, std::string& error) {
+    const std::string& a = words[i];
     if (a == "--bmp16") {
       bmp16 = true;
-      continue;
+      return SceneOption::Taken;
     }
-    std::string error;
-    switch (TakeSceneOption(args, i, scene, error)) {
-      case SceneOption::Taken:
-        continue;
-      case SceneOption::Invalid:
-        return Fail(error);
-      case SceneOption::NotMine:
-        break;
+    if (a != "--out" && a != "--save-worksheet") return SceneOption::NotMine;
+    if (i + 1 >= words.size()) {
+      error = "option " + a + " needs a value";
+      return SceneOption::Invalid;
     }
-    if (a != "--out" && a != "--save-worksheet") return Fail("unknown option '" + a + "' (see --help)");
-    if (i + 1 >= args.size()) return Fail("option " + a + " needs a value");
-    (a == "--out" ? out : save_worksheet) = args[++i];
-  }
+    (a == "--out" ? out : save_worksheet) = words[++i];
+    return SceneOption::Taken;
+  };
+  if (const std::optional<int> done = ReadDrawingOptions("render", kRenderHelp, args, scene, own)) return *done;
   if (out.empty()) return Fail("--out FILE is required (see --help)");
   const std::optional<platform::PictureFormat> format = platform::FormatForFileName(out, bmp16);
   if (!format) return Fail("--out FILE must end in .bmp, .gif, .wmf, .png, .svg or .pdf, not '" + out + "'");

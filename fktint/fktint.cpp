@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <numbers>
 #include <string>
 
 #include "fktint/name_table.h"
@@ -13,7 +14,7 @@
 
 namespace plotwerk::fktint {
 
-std::uint8_t EvalError = 0;
+std::uint8_t EvalError = kEvalOk;
 double ParamP = 0;
 double ParamQ = 0;
 double ParamR = 0;
@@ -35,8 +36,8 @@ constexpr double kLargestLoopExponent = 2147483647;
 // decided in closed form, so a huge exponent costs no more than a small one.
 constexpr double kLongestProduct = 64;
 
-constexpr double kPi = 3.141592653589793;
-constexpr double kHalfPi = 1.5707963267948966;
+constexpr double kPi = std::numbers::pi;
+constexpr double kHalfPi = std::numbers::pi / 2;
 constexpr double kGoldenRatio = 1.618033988749895;
 constexpr double kEuler = 2.718281828459045;
 constexpr double kLgFactor = 0.4342944819033;
@@ -186,7 +187,7 @@ class Reader {
         break;
       default:
         lookahead_prio_ = 0;
-        error_ = 1;
+        error_ = kEvalUnreadable;
     }
   }
 
@@ -220,7 +221,7 @@ class Reader {
 
   double ReadFactor() {
     if (pos_ >= length_) {
-      error_ = 1;
+      error_ = kEvalUnreadable;
       return 0;
     }
     const unsigned char c = static_cast<unsigned char>(text_[pos_]);
@@ -269,7 +270,7 @@ class Reader {
         c == 'W') {
       return CallFunction();
     }
-    error_ = 1;  // the character stays; ReadOperator consumes it
+    error_ = kEvalUnreadable;  // the character stays; ReadOperator consumes it
     return 0;
   }
 
@@ -319,14 +320,14 @@ class Reader {
   double CallFunction() {
     const std::size_t open = FindOpeningBracket(pos_ + 1);
     if (open >= length_) {
-      error_ = 1;
+      error_ = kEvalUnreadable;
       return 0;
     }
     const Function function = detail::LookupFunction(std::string_view(text_ + pos_, open - pos_));
     pos_ = open + 1;
     if (function == Function::kNone || function == Function::kF1 || function == Function::kF2 ||
         function == Function::kF3 || function == Function::kF4) {
-      error_ = 1;  // the argument is not read; reading goes on behind the "("
+      error_ = kEvalUnreadable;  // the argument is not read; reading goes on behind the "("
       return 0;
     }
     const double v = ReadNested();
@@ -335,7 +336,7 @@ class Reader {
   }
 
   double DomainError() {
-    error_ = 2;
+    error_ = kEvalUndefined;
     return 0;
   }
 
@@ -344,7 +345,7 @@ class Reader {
       case Function::kSqr:
         if (v == 0) return 0;
         if (std::fabs(v) >= kGuardValue) {
-          error_ = 2;
+          error_ = kEvalUndefined;
           return kGuardValue;
         }
         return v * v;
@@ -372,27 +373,32 @@ class Reader {
         return std::atan(v);
       case Function::kSinh:
         if (std::fabs(v) >= kHyperbolicLimit) {
-          error_ = 2;
+          error_ = kEvalUndefined;
           return kGuardValue;
         }
         return std::sinh(v);
       case Function::kCosh:
         if (std::fabs(v) >= kHyperbolicLimit) {
-          error_ = 2;
+          error_ = kEvalUndefined;
           return kGuardValue;
         }
         return std::cosh(v);
       case Function::kTanh:
+        // Unlike SINH and COSH, TANH has no overflow to guard: tanh is bounded by 1. Its guard
+        // marks the argument as one the term may not take (code 1), which, unlike code 2, does
+        // not block a following power: TANH(60)^0 is 1.
         if (std::fabs(v) >= kHyperbolicLimit) {
-          error_ = 1;
+          error_ = kEvalUnreadable;
           return kGuardValue;
         }
         return std::tanh(v);
       case Function::kInt:
-        error_ = 3;
+        error_ = kEvalJump;
         return IntegerPart(v);
       case Function::kSgn:
-        error_ = 0;
+        // SGN turns any value into a defined sign, so it discards the code raised so far (also
+        // inside its argument): SGN(LN(X)) at X = -1 is 0 with code 0, a point of the graph.
+        error_ = kEvalOk;
         return v == 0 ? 0 : v / std::fabs(v);
       case Function::kCot: {
         const double s = std::sin(v);
@@ -421,7 +427,7 @@ class Reader {
       case Function::kGamma: {
         bool pole = false;
         const double value = detail::GammaFunction(v, pole);
-        if (pole) error_ = 4;
+        if (pole) error_ = kEvalClamped;
         return value;
       }
       case Function::kGauss: {
@@ -431,7 +437,7 @@ class Reader {
       case Function::kDigamma: {
         bool pole = false;
         const double value = detail::DigammaFunction(v, pole);
-        if (pole) error_ = 4;
+        if (pole) error_ = kEvalClamped;
         return value;
       }
       case Function::kCsc: {
@@ -441,7 +447,7 @@ class Reader {
       case Function::kFrac:
         return std::fabs(v) < kFracLimit ? v - std::trunc(v) : DomainError();
       case Function::kHeaviside:
-        error_ = 3;
+        error_ = kEvalJump;
         return v == 0 ? 0.5 : (std::fabs(v) / v + 1) / 2;
       case Function::kArccot:
         return std::fabs(v) > kArccotSmallArgument ? std::atan(1 / v) : kHalfPi - std::atan(v);
@@ -457,11 +463,11 @@ class Reader {
 
   double ClampExpArgument(double v) {
     if (v > kExpArgumentLimit) {
-      error_ = 4;
+      error_ = kEvalClamped;
       return kExpArgumentLimit;
     }
     if (v < -kExpArgumentLimit) {
-      error_ = 4;
+      error_ = kEvalClamped;
       return -kExpArgumentLimit;
     }
     return v;
@@ -484,7 +490,7 @@ class Reader {
         return left - right;
       case '/':
         if (right == 0) {
-          error_ = 2;
+          error_ = kEvalUndefined;
           return kGuardValue;
         }
         return left / right;
@@ -492,7 +498,7 @@ class Reader {
         return Power(left, right);
       default:  // "*" and the middle dot
         if (std::fabs(left) >= kGuardValue || std::fabs(right) >= kGuardValue) {
-          error_ = 2;
+          error_ = kEvalUndefined;
           return kGuardValue;
         }
         return left * right;
@@ -500,7 +506,7 @@ class Reader {
   }
 
   double Power(double left, double right) {
-    if (error_ > 1) return DomainError();  // no power of a value already marked in this call
+    if (error_ > kEvalUnreadable) return DomainError();  // no power of a value already marked in this call
     if (right == 0) return 1;
     if (right == 1) return left;
     if (right == 2) return left * left;
@@ -530,7 +536,7 @@ class Reader {
       for (double counter = 2; counter <= n; ++counter) {
         product *= left;
         if (product > kGuardValue) {
-          error_ = 4;
+          error_ = kEvalClamped;
           return kGuardValue;
         }
       }
@@ -543,7 +549,7 @@ class Reader {
     const double largest_even = std::fmod(n, 2) == 0 ? n : n - 1;
     const double largest_positive = left > 0 ? std::pow(left, n) : std::pow(-left, largest_even);
     if (largest_positive > kGuardValue) {
-      error_ = 4;
+      error_ = kEvalClamped;
       return kGuardValue;
     }
     return std::pow(left, n);
@@ -556,7 +562,7 @@ class Reader {
   unsigned char lookahead_op_ = 0;
   std::uint8_t lookahead_prio_ = 0;
   std::uint8_t current_prio_ = 0;
-  std::uint8_t error_ = 0;
+  std::uint8_t error_ = kEvalOk;
   int depth_ = 0;
   bool too_deep_ = false;
   std::size_t open_searched_from_ = 1;
@@ -565,35 +571,40 @@ class Reader {
 
 }  // namespace
 
+std::string NormaliseTermText(std::string_view term) {
+  if (term.empty()) return std::string();
+  return std::string(Normalise(term));
+}
+
 double EvaluateTerm(std::string_view term, double x) {
   // x outside the allowed range, or not a number at all, is not evaluated.
   if (std::isnan(x) || x < -kLargestX) {
-    EvalError = 1;
+    EvalError = kEvalUnreadable;
     return 0;
   }
   if (x > kLargestX) {
-    EvalError = 3;
+    EvalError = kEvalJump;
     return 0;
   }
   if (term.empty()) {
-    EvalError = 1;
+    EvalError = kEvalUnreadable;
     return 0;
   }
   Reader reader(Normalise(term), x);
   const double value = reader.ReadExpression();
   if (reader.too_deep()) {
-    EvalError = 1;
+    EvalError = kEvalUnreadable;
     return 0;
   }
   EvalError = reader.error();
   if (value > kGuardValue) {  // also +infinity
-    EvalError = 4;
+    EvalError = kEvalClamped;
     return kGuardValue;
   }
   // A value that left the double range downwards or is not a number (from an infinite or NaN
   // parameter, or an unguarded overflow such as a sum of infinities) must never be used.
   if (std::isnan(value) || value == -std::numeric_limits<double>::infinity()) {
-    if (EvalError != 1) EvalError = 2;
+    if (EvalError != 1) EvalError = kEvalUndefined;
     return 0;
   }
   return value;

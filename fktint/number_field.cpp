@@ -103,9 +103,9 @@ double ReadNumberField(std::string_view text) {
     field = long_field.data();
   }
   for (std::size_t i = 0; i < text.size(); ++i) field[i] = ToFieldChar(text[i]);
-  EvalError = 0;
+  EvalError = kEvalOk;
   const double value = EvaluateTerm(std::string_view(field, text.size()), 1.0);
-  return EvalError == 0 ? value : 0.0;
+  return EvalError == kEvalOk ? value : 0.0;
 }
 
 // Huge values (magnitude 1e15 and more) are written as mantissa and exponent; NaN and the

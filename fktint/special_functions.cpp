@@ -3,13 +3,14 @@
 
 #include <cmath>
 #include <complex>
+#include <numbers>
 
 namespace plotwerk::fktint::detail {
 
 namespace {
 
-constexpr double kHalfPi = 1.5707963267948966;
-constexpr double kPi = 3.141592653589793;
+constexpr double kHalfPi = std::numbers::pi / 2;
+constexpr double kPi = std::numbers::pi;
 constexpr double kEulerGamma = 0.5772156649015329;
 
 // Below this the power series of Si converges with little cancellation (largest term about 3.6).

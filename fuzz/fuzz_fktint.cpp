@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text = fk::FormatNumber(data[1] % 5, decimals, value);
   if (std::fabs(value) < 1e9) {
     const double read = fk::ReadNumberField(text);
-    Check(fk::EvalError == 0);
+    Check(fk::EvalError == fk::kEvalOk);
     Check(std::fabs(read - value) <= 0.5 * std::pow(10.0, -static_cast<double>(decimals)) *
                                              (1 + 1e-9) + std::fabs(value) * 1e-15);
   }

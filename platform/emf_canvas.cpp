@@ -38,7 +38,7 @@ constexpr std::size_t kLogFontPanoseTail = 320 - 92;  // full name, style, versi
 constexpr std::int32_t kPointsPerInch = 72;
 // Page units to 0.01 mm at 96 dpi, stored with each text record.
 constexpr float kTextScale = 2540.0f / kEmfReferenceDpi;
-// Lines, polygons and rectangles are cut to the picture plus this margin, so the file holds
+// Lines, polygons, rectangles, ellipses and pixels are cut to the picture plus this margin, so the file holds
 // only coordinates every player can handle while the visible picture stays the same.
 constexpr std::int32_t kClipMargin = 4096;
 constexpr std::size_t kMaxPolygonPoints = (std::numeric_limits<std::uint32_t>::max() - 64) / 8;
@@ -344,6 +344,18 @@ void EmfCanvas::Rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std
 
 void EmfCanvas::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
   CheckOpen();
+  if (!InsideClipArea({x1, y1}) || !InsideClipArea({x2, y2})) {
+    // Too large for some players: the outline cut to the margin is written as a polygon.
+    const double left = std::min(x1, x2), right = std::max(x1, x2);
+    const double top = std::min(y1, y2), bottom = std::max(y1, y2);
+    if (right - left < 1 || bottom - top < 1) return;
+    std::vector<plot::Point> outline;
+    for (const plot::RealPoint p : plot::ClipEllipse(left, top, right, bottom, ClipArea())) {
+      outline.push_back({Round(p.x), Round(p.y)});
+    }
+    if (outline.size() >= 3) Polygon(outline);
+    return;
+  }
   SyncPen();
   SyncBrush();
   SyncMode();
@@ -395,6 +407,7 @@ plot::Rgb EmfCanvas::Pixel(std::int32_t, std::int32_t) { return plot::kWhite; }
 
 void EmfCanvas::SetPixel(std::int32_t x, std::int32_t y, plot::Rgb c) {
   CheckOpen();
+  if (!InsideClipArea({x, y})) return;
   BeginRecord(EmfRecordType::SetPixelV);
   I32(x);
   I32(y);

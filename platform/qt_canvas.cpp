@@ -22,9 +22,6 @@ namespace {
 // Geometry is clipped to the surface widened by this margin, wide enough for any pen.
 constexpr double kGuardMargin = 64;
 constexpr int kMaxPenWidth = 64;
-// Segments of an ellipse that has to be clipped as a polygon.
-constexpr int kEllipseSegments = 256;
-constexpr double kPi = 3.14159265358979323846;
 // Text anchored further out than this is invisible and would overflow QPainter's fixed point.
 constexpr std::int64_t kMaxTextOffset = 1 << 22;
 // What the letters A-Z and a-z show in the font "Symbol".
@@ -38,6 +35,11 @@ constexpr char16_t kSymbolLower[26] = {0x03B1, 0x03B2, 0x03C7, 0x03B4, 0x03B5, 0
                                        0x03D6, 0x03C9, 0x03BE, 0x03C8, 0x03B6};
 
 QColor ToQColor(plot::Rgb c) { return QColor(c.r, c.g, c.b); }
+
+// The surface of width x height pixels widened by kGuardMargin on every side.
+plot::ClipRect GuardRect(int width, int height) {
+  return {-kGuardMargin, -kGuardMargin, width + kGuardMargin, height + kGuardMargin};
+}
 
 }  // namespace
 
@@ -107,7 +109,8 @@ void QtCanvas::Finish() {
 }
 
 bool QtCanvas::InsideGuard(std::int64_t x, std::int64_t y) const {
-  return x >= -kGuardMargin && y >= -kGuardMargin && x <= width_ + kGuardMargin && y <= height_ + kGuardMargin;
+  const plot::ClipRect guard = GuardRect(width_, height_);
+  return x >= guard.left && y >= guard.top && x <= guard.right && y <= guard.bottom;
 }
 
 void QtCanvas::Sync() {
@@ -144,7 +147,7 @@ void QtCanvas::DrawLine(plot::Point from, plot::Point to) {
   }
   plot::RealPoint a{static_cast<double>(from.x), static_cast<double>(from.y)};
   plot::RealPoint b{static_cast<double>(to.x), static_cast<double>(to.y)};
-  const plot::ClipRect guard{-kGuardMargin, -kGuardMargin, width_ + kGuardMargin, height_ + kGuardMargin};
+  const plot::ClipRect guard = GuardRect(width_, height_);
   if (!plot::ClipSegment(a, b, guard)) return;
   painter_.drawLine(QLineF(a.x, a.y, b.x, b.y));
 }
@@ -214,15 +217,7 @@ void QtCanvas::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::i
     return;
   }
   // A huge ellipse: its clipped outline as a polygon keeps QPainter within range.
-  const double cx = (left + right - 1) / 2, cy = (top + bottom - 1) / 2;
-  const double rx = (right - left - 1) / 2, ry = (bottom - top - 1) / 2;
-  std::vector<plot::RealPoint> outline;
-  for (int k = 0; k < kEllipseSegments; ++k) {
-    const double a = 2 * kPi * k / kEllipseSegments;
-    outline.push_back({cx + rx * std::cos(a), cy + ry * std::sin(a)});
-  }
-  const plot::ClipRect guard{-kGuardMargin, -kGuardMargin, width_ + kGuardMargin, height_ + kGuardMargin};
-  const auto clipped = plot::ClipPolygon(outline, guard);
+  const auto clipped = plot::ClipEllipse(left, top, right, bottom, GuardRect(width_, height_));
   if (clipped.size() < 3) return;
   QPolygonF polygon;
   for (const auto& p : clipped) polygon << QPointF(p.x, p.y);
@@ -242,7 +237,7 @@ void QtCanvas::Polygon(std::span<const plot::Point> points) {
   }
   std::vector<plot::RealPoint> real;
   for (const auto& p : points) real.push_back({static_cast<double>(p.x), static_cast<double>(p.y)});
-  const plot::ClipRect guard{-kGuardMargin, -kGuardMargin, width_ + kGuardMargin, height_ + kGuardMargin};
+  const plot::ClipRect guard = GuardRect(width_, height_);
   const auto clipped = plot::ClipPolygon(real, guard);
   if (clipped.size() < 2) return;
   QPolygonF polygon;

@@ -65,9 +65,6 @@ class QtCanvas final : public plot::Canvas {
   int width_ = 0;
   int height_ = 0;
   bool dirty_ = true;
-  QFont font_;
-  QString font_key_;
-  int font_size_ = -1;
 };
 
 }  // namespace plotwerk::platform

@@ -1,6 +1,9 @@
 // Liang-Barsky segment clipping and Sutherland-Hodgman polygon clipping.
 #include "plot/clip.h"
 
+#include <cmath>
+#include <numbers>
+
 namespace plotwerk::plot {
 
 bool ClipSegment(RealPoint& a, RealPoint& b, const ClipRect& rect) {
@@ -71,6 +74,18 @@ std::vector<RealPoint> ClipPolygon(const std::vector<RealPoint>& polygon, const 
   out = ClipStage(out, [&](RealPoint p) { return p.y <= r.bottom; },
                   [&](RealPoint a, RealPoint b) { return AtY(a, b, r.bottom); });
   return out;
+}
+
+std::vector<RealPoint> ClipEllipse(double left, double top, double right, double bottom, const ClipRect& rect) {
+  const double cx = (left + right - 1) / 2, cy = (top + bottom - 1) / 2;
+  const double rx = (right - left - 1) / 2, ry = (bottom - top - 1) / 2;
+  std::vector<RealPoint> outline;
+  outline.reserve(kEllipseSegments);
+  for (int k = 0; k < kEllipseSegments; ++k) {
+    const double a = 2 * std::numbers::pi * k / kEllipseSegments;
+    outline.push_back({cx + rx * std::cos(a), cy + ry * std::sin(a)});
+  }
+  return ClipPolygon(outline, rect);
 }
 
 }  // namespace plotwerk::plot

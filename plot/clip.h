@@ -21,4 +21,10 @@ bool ClipSegment(RealPoint& a, RealPoint& b, const ClipRect& rect);
 // Cuts a closed polygon to the rectangle (Sutherland-Hodgman); empty when nothing is inside.
 std::vector<RealPoint> ClipPolygon(const std::vector<RealPoint>& polygon, const ClipRect& rect);
 
+// The ellipse of Canvas::Ellipse in the box left..right x top..bottom (right and bottom edges
+// left out) as a polygon of kEllipseSegments vertices cut to the rectangle: how a canvas draws
+// an ellipse too large for its rasteriser.
+inline constexpr int kEllipseSegments = 256;
+std::vector<RealPoint> ClipEllipse(double left, double top, double right, double bottom, const ClipRect& rect);
+
 }  // namespace plotwerk::plot

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstdint>
+#include <numbers>
 #include <string>
 
 #include "fktint/fktint.h"
@@ -23,7 +24,7 @@ constexpr double kFineIntervals = 5;
 constexpr double kArrowSide = 14;
 constexpr double kArrowHalfAngle = 0.264346095279206;
 constexpr double kAngleUnit = 0.7853981633974483;  // pi/4
-constexpr double kPi = 3.14159265358979323846;
+constexpr double kPi = std::numbers::pi;
 // The divisor doubles at most this often (it reaches infinity long before).
 constexpr int kMaxDivisorSteps = 2100;
 // Free pixels kept between two axis labels; a label that would come closer is left out.

@@ -290,9 +290,4 @@ void AddValueTable(FirstTermContext& ctx) {
                      fktint::ReadNumberField(c.ed_delta));
 }
 
-void AdjustResultMemo(FirstTermContext&) {
-  // Only the window knows the memo's client height; it decides the scroll bar with
-  // ResultMemoNeedsScrollBar (plot/results.h) after the redraw.
-}
-
 }  // namespace plotwerk::plot

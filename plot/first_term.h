@@ -27,10 +27,10 @@ struct FirstTermContext {
   // Draws the coordinate system again on the canvas (after the area fill).
   std::function<void()> redraw_coordinate_system;
 
-  std::string term;  // the first term of the term list
-  std::string first_derivative;
-  std::string second_derivative;
-  std::string second_area_term;
+  std::string term{};  // the first term of the term list
+  std::string first_derivative{};
+  std::string second_derivative{};
+  std::string second_area_term{};
   double xA = 0;
   double xB = 0;
   std::int32_t text_row_count = 0;
@@ -39,9 +39,9 @@ struct FirstTermContext {
 // Order in zeichnen: for every term AddTermResultLine; for the first term then
 // AddDerivativeLines, DrawIntegralArea (with c_integral), its graph, AnalyseFirstTerm, the
 // derived curves and family, DrawAntiderivative (with c_stammfunktion, after a SetCurveStyle),
-// the inverse curve and combinations, DrawConstructions, AddValueTable (with c_wertetabelle);
-// after the walk AdjustResultMemo (with c_ergebnisliste). Seams without a guard check their
-// own controls.
+// the inverse curve and combinations, DrawConstructions, AddValueTable (with c_wertetabelle).
+// Seams without a guard check their own controls. The result memo itself, its scroll bar
+// included, is the window's: only it knows the memo's height.
 
 // The result line of a term of the list; curve_number is the term's number in this run.
 void AddTermResultLine(FirstTermContext& ctx, const std::string& term, std::int32_t curve_number);
@@ -57,7 +57,5 @@ void DrawAntiderivative(FirstTermContext& ctx);
 void DrawConstructions(FirstTermContext& ctx);
 // The value table lines.
 void AddValueTable(FirstTermContext& ctx);
-// Adjusts the result memo once the walk is done.
-void AdjustResultMemo(FirstTermContext& ctx);
 
 }  // namespace plotwerk::plot

@@ -36,8 +36,44 @@ std::int32_t ParkAbove(std::int32_t height) {
   const std::int64_t row = -static_cast<std::int64_t>(height) - 2 * kJoinMargin;
   return static_cast<std::int32_t>(std::max<std::int64_t>(row, -kFarOutsidePixel));
 }
+// The parking row for a row that failed InPixelRange: far above the area parks below it, far
+// below or undefined parks above.
+std::int32_t ParkRow(double row, std::int32_t height) {
+  return row <= kPixelLimit ? ParkBelow(height) : ParkAbove(height);
+}
 
-bool IsFailure(std::uint8_t error) { return error == 1 || error == 2; }
+// How a sampled point continues its curve: joined to the previous point, drawn as a lone pixel,
+// or only moving the pen (a break).
+enum class PointStep { Join, Dot, Move };
+
+// What the curves differ in when they choose a step.
+struct PointRules {
+  bool dot_clamped;      // a clamped value (code 4) is a lone pixel, not a break
+  bool join_unreadable;  // code 1 within the margin is joined like code 0
+};
+constexpr PointRules kGraphRules{true, true};
+constexpr PointRules kDerivedRules{false, true};
+constexpr PointRules kInverseRules{false, false};
+
+// The step for a point at `pos` along the axis of the values (`extent` pixels long) whose
+// evaluation gave `error`: a usable point within the join margin is joined, a value at a jump
+// is a lone pixel, anything else breaks the curve.
+PointStep ChooseStep(std::int32_t pos, std::int32_t extent, std::uint8_t error, PointRules rules) {
+  const bool near_area = pos >= -kJoinMargin && pos <= extent + kJoinMargin;
+  if (near_area && (error == fktint::kEvalOk || (rules.join_unreadable && error == fktint::kEvalUnreadable))) {
+    return PointStep::Join;
+  }
+  if (error == fktint::kEvalJump || (rules.dot_clamped && error == fktint::kEvalClamped)) return PointStep::Dot;
+  return PointStep::Move;
+}
+
+void PlotPoint(Canvas& canvas, std::int32_t x, std::int32_t y, PointStep step, Rgb dot_colour) {
+  switch (step) {
+    case PointStep::Join: canvas.LineTo(x, y); break;
+    case PointStep::Dot: canvas.SetPixel(x, y, dot_colour); break;
+    case PointStep::Move: canvas.MoveTo(x, y); break;
+  }
+}
 
 }  // namespace
 
@@ -79,16 +115,20 @@ CurvePlotter::CurvePlotter(Canvas& canvas, const ScreenMapping& mapping, const C
       colour_switch_(colour_switch) {}
 
 void CurvePlotter::SetCurveStyle() {
-  if (curve_number < INT32_MAX) ++curve_number;
-  curve_colour = colour_switch_ ? CurveColour(curve_number) : kCurveBlack;
+  curve_number_ = NextCurveNumber();
+  ApplyCurveStyle();
+}
+
+void CurvePlotter::ApplyCurveStyle() {
+  curve_colour = colour_switch_ ? CurveColour(curve_number_) : kCurveBlack;
   canvas_.SetPenColor(curve_colour);
   canvas_.SetFontColor(curve_colour);
-  canvas_.SetPenWidth(std::clamp(controls_.UpDown1, kMinCurveWidth, kMaxCurveWidth));
+  canvas_.SetPenWidth(std::clamp(controls_.UpDown1, kMinGraphWidth, kMaxGraphWidth));
 }
 
 void CurvePlotter::WriteLabel(std::string_view text) {
   if (!label_switch) return;
-  const std::int64_t row = 16 * static_cast<std::int64_t>(curve_number);
+  const std::int64_t row = 16 * static_cast<std::int64_t>(curve_number_);
   canvas_.TextOut(16, static_cast<std::int32_t>(std::min<std::int64_t>(row, kFarOutsidePixel)), text);
 }
 
@@ -96,7 +136,7 @@ template <typename Evaluate>
 std::int32_t CurvePlotter::StartColumn(std::int32_t first, std::int32_t last, Evaluate evaluate) {
   for (std::int32_t i = first; i <= last; ++i) {
     const std::uint8_t error = evaluate(i);
-    if (IsFailure(error)) continue;
+    if (fktint::IsFailure(error)) continue;
     if (WorldX(i) <= x_from) continue;
     return i;
   }
@@ -105,11 +145,13 @@ std::int32_t CurvePlotter::StartColumn(std::int32_t first, std::int32_t last, Ev
 
 void CurvePlotter::PlotTerm(const std::string& term) {
   SetCurveStyle();
+  DrawGraph(term);
+}
+
+void CurvePlotter::DrawGraph(const std::string& term) {
   const std::int32_t width = mapping_.width;
   const std::int32_t height = mapping_.height;
   const double jump_rows = height / 2.0 - 10;
-  const std::int32_t park_below = ParkBelow(height);
-  const std::int32_t park_above = ParkAbove(height);
 
   double row = 0;
   auto evaluate = [&](std::int32_t i) {
@@ -120,14 +162,7 @@ void CurvePlotter::PlotTerm(const std::string& term) {
   std::int32_t i = StartColumn(-1, width + kStartSearchOverrun, evaluate);
   const bool drew = i <= width + kStartSearchOverrun;
   if (drew) {
-    std::int32_t prev;
-    if (InPixelRange(row)) {
-      prev = RoundHalfEven(row);
-    } else if (row <= 2147483647.0) {
-      prev = park_below;  // far above the area
-    } else {
-      prev = park_above;  // far below, or undefined
-    }
+    std::int32_t prev = InPixelRange(row) ? RoundHalfEven(row) : ParkRow(row, height);
     canvas_.MoveTo(i, prev);
     ++i;
 
@@ -139,23 +174,15 @@ void CurvePlotter::PlotTerm(const std::string& term) {
       std::int32_t cur;
       if (InPixelRange(row)) {
         cur = RoundHalfEven(row);
-        const bool substitute = error == 2;
-        if (std::abs(static_cast<double>(prev) - cur) > jump_rows) error = 2;
-        if (cur >= -kJoinMargin && cur <= height + kJoinMargin && error <= 1) {
-          if (stretch_broken) {
-            canvas_.MoveTo(i, cur);
-          } else {
-            canvas_.LineTo(i, cur);
-          }
-          stretch_broken = false;
-        } else if (error >= 3) {
-          canvas_.SetPixel(i, cur, canvas_.PenColor());
-        } else {
-          canvas_.MoveTo(i, cur);
-          stretch_broken = substitute;
-        }
+        const bool substitute = error == fktint::kEvalUndefined;
+        if (std::abs(static_cast<double>(prev) - cur) > jump_rows) error = fktint::kEvalUndefined;
+        const PointStep step = ChooseStep(cur, height, error, kGraphRules);
+        PlotPoint(canvas_, i, cur, step == PointStep::Join && stretch_broken ? PointStep::Move : step,
+                  canvas_.PenColor());
+        if (step == PointStep::Join) stretch_broken = false;
+        if (step == PointStep::Move) stretch_broken = substitute;
       } else {
-        cur = row <= 2147483647.0 ? park_below : park_above;
+        cur = ParkRow(row, height);
         canvas_.MoveTo(i, cur);
       }
       ++i;
@@ -181,17 +208,10 @@ void CurvePlotter::PlotVerticalLine(double x, unsigned decimals) {
 void CurvePlotter::DerivedPoint(std::int32_t column, double row, std::uint8_t error) {
   if (!InPixelRange(row)) return;
   const std::int32_t c = RoundHalfEven(row);
-  if (c < -kJoinMargin || c > mapping_.height + kJoinMargin || error > 1) {
-    if (error == 3) {
-      canvas_.SetPixel(column, c, curve_colour);
-    } else {
-      canvas_.MoveTo(column, c);
-    }
-  } else if (controls_.M_winkel || controls_.M_bogen) {
-    canvas_.SetPixel(column, c, curve_colour);
-  } else {
-    canvas_.LineTo(column, c);
-  }
+  PointStep step = ChooseStep(c, mapping_.height, error, kDerivedRules);
+  // With degrees or radians on the x-axis the derived curves are dotted, never joined.
+  if (step == PointStep::Join && (controls_.M_winkel || controls_.M_bogen)) step = PointStep::Dot;
+  PlotPoint(canvas_, column, c, step, curve_colour);
 }
 
 void CurvePlotter::DerivativeCurve(const std::string& term, DerivedKind kind) {
@@ -254,7 +274,7 @@ void CurvePlotter::TransformedCurve(const std::string& term, DerivedKind kind) {
         const double inner = f(x);
         const std::uint8_t inner_error = fktint::EvalError;
         v = f(inner);
-        if (IsFailure(inner_error) && !IsFailure(fktint::EvalError)) fktint::EvalError = inner_error;
+        if (fktint::IsFailure(inner_error) && !fktint::IsFailure(fktint::EvalError)) fktint::EvalError = inner_error;
         break;
       }
       case DerivedKind::ShiftX: v = f(x + p); break;
@@ -269,18 +289,14 @@ void CurvePlotter::TransformedCurve(const std::string& term, DerivedKind kind) {
 
   std::int32_t i = StartColumn(-1, width + kStartSearchOverrun, evaluate);
   if (i > width + kStartSearchOverrun) return;
-  if (InPixelRange(row)) {
-    canvas_.MoveTo(i, RoundHalfEven(row));
-  } else {
-    canvas_.MoveTo(i, row <= 2147483647.0 ? ParkBelow(height) : ParkAbove(height));
-  }
+  canvas_.MoveTo(i, InPixelRange(row) ? RoundHalfEven(row) : ParkRow(row, height));
   ++i;
   do {
     const std::uint8_t error = evaluate(i);
     if (InPixelRange(row)) {
       DerivedPoint(i, row, error);
     } else {
-      canvas_.MoveTo(i, row <= 2147483647.0 ? ParkBelow(height) : ParkAbove(height));
+      canvas_.MoveTo(i, ParkRow(row, height));
     }
     ++i;
   } while (i <= width + kDerivedOverrun && !(WorldX(i) > x_to));
@@ -313,8 +329,8 @@ void CurvePlotter::PlotFamily(const std::string& term) {
       break;
     }
     fktint::ParamP = p;
-    --curve_number;
-    PlotTerm(term);
+    ApplyCurveStyle();  // every member keeps the family's curve number
+    DrawGraph(term);
     ++family_members;
   }
   fktint::ParamP = remembered_p;
@@ -337,23 +353,13 @@ void CurvePlotter::PlotInverse(const std::string& term) {
     error = evaluate(j);
     if (InPixelRange(column)) canvas_.MoveTo(RoundHalfEven(column), j);
     ++j;
-  } while (error != 0 && j <= last_row);
+  } while (error != fktint::kEvalOk && j <= last_row);
 
   do {
     error = evaluate(j);
     if (InPixelRange(column)) {
       const std::int32_t c = RoundHalfEven(column);
-      if (c < -kJoinMargin || c > width + kJoinMargin || error > 1) {
-        if (error == 3) {
-          canvas_.SetPixel(c, j, canvas_.PenColor());
-        } else {
-          canvas_.MoveTo(c, j);
-        }
-      } else if (error == 1) {
-        canvas_.MoveTo(c, j);
-      } else {
-        canvas_.LineTo(c, j);
-      }
+      PlotPoint(canvas_, c, j, ChooseStep(c, width, error, kInverseRules), canvas_.PenColor());
     }
     ++j;
   } while (j <= last_row);

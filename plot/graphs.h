@@ -24,10 +24,6 @@ inline constexpr Rgb kCurveMaroon{128, 0, 0};
 // Colour of curve number n (1-based) with the colour switch on.
 Rgb CurveColour(std::int32_t n);
 
-// Pen widths the graph width stepper allows; values outside are clamped.
-inline constexpr int kMinCurveWidth = 1;
-inline constexpr int kMaxCurveWidth = 6;
-
 // The family of curves draws at most this many members; when the step would give more, the
 // result list says how many were drawn.
 inline constexpr int kMaxFamilyMembers = 200;
@@ -54,9 +50,15 @@ class CurvePlotter {
   CurvePlotter(Canvas& canvas, const ScreenMapping& mapping, const Controls& controls,
                bool colour_switch);
 
-  // Increments the curve number, chooses colour and width; the colour also becomes the font
-  // colour.
+  // Starts the next curve: raises the curve number and chooses its colour and width; the colour
+  // also becomes the font colour.
   void SetCurveStyle();
+  // The number of the curve drawn last in this run (0 before the first), and the number the
+  // next SetCurveStyle gives.
+  std::int32_t CurveNumber() const { return curve_number_; }
+  std::int32_t NextCurveNumber() const {
+    return curve_number_ < INT32_MAX ? curve_number_ + 1 : curve_number_;
+  }
   // Graph of a term over the domain [x_from, x_to], column by column, with its label.
   void PlotTerm(const std::string& term);
   // The vertical line through x over the whole height, styled like a curve and labelled
@@ -75,7 +77,6 @@ class CurvePlotter {
   const ScreenMapping& mapping() const { return mapping_; }
   const Controls& controls() const { return controls_; }
 
-  std::int32_t curve_number = 0;
   Rgb curve_colour = kCurveBlue;
   bool label_switch = true;
   double x_from = -1000;
@@ -93,7 +94,12 @@ class CurvePlotter {
   void DerivativeCurve(const std::string& term, DerivedKind kind);
   void TransformedCurve(const std::string& term, DerivedKind kind);
   void DerivedPoint(std::int32_t column, double row, std::uint8_t error);
+  // Chooses colour and width for the current curve number.
+  void ApplyCurveStyle();
+  // The graph of a term in the current style, with its label.
+  void DrawGraph(const std::string& term);
 
+  std::int32_t curve_number_ = 0;
   Canvas& canvas_;
   const ScreenMapping& mapping_;
   const Controls& controls_;

@@ -114,14 +114,19 @@ void Plotter::Zeichnen(Canvas& canvas, Controls& controls) {
   x_to_ = fktint::ReadNumberField(controls.ed_xbis);
   curves.x_from = x_from_;
   curves.x_to = x_to_;
-  FirstTermContext ctx{canvas, mapping_, view_, controls, results_, points_, curves,
-                       [this, &canvas, &controls] { Koordinatensystem(canvas, controls); },
-                       {}, {}, {}, {}, 0, 0, 0};
-  ctx.xA = fktint::ReadNumberField(controls.ed_A);
-  ctx.xB = fktint::ReadNumberField(controls.ed_B);
+  FirstTermContext ctx{
+      .canvas = canvas,
+      .mapping = mapping_,
+      .view = view_,
+      .controls = controls,
+      .results = results_,
+      .points = points_,
+      .curves = curves,
+      .redraw_coordinate_system = [this, &canvas, &controls] { Koordinatensystem(canvas, controls); },
+      .xA = fktint::ReadNumberField(controls.ed_A),
+      .xB = fktint::ReadNumberField(controls.ed_B),
+  };
   curves.label_switch = controls.m_terme;
-  curves.curve_number = 0;
-  ctx.text_row_count = 0;
   points_.marker_a = {};
   points_.marker_b = {};
   if (terms_.Size() == 0) return;
@@ -129,18 +134,18 @@ void Plotter::Zeichnen(Canvas& canvas, Controls& controls) {
   terms_.Rewind();
   while (!terms_.AtEnd()) {
     const std::string term = terms_.Next();
-    ++curves.curve_number;
-    AddTermResultLine(ctx, term, curves.curve_number);
-    if (curves.curve_number == 1) {
+    // The term's result line and the first term's area come before its graph, under the
+    // number its graph is about to get.
+    const std::int32_t number = curves.NextCurveNumber();
+    AddTermResultLine(ctx, term, number);
+    if (number == 1) {
       ctx.term = term;
       AddDerivativeLines(ctx);
       if (controls.c_integral) DrawIntegralArea(ctx);
     }
-    --curves.curve_number;
     curves.PlotTerm(term);
-    if (curves.curve_number == 1) FirstTermBlock(ctx, curves);
+    if (curves.CurveNumber() == 1) FirstTermBlock(ctx, curves);
   }
-  if (controls.c_ergebnisliste) AdjustResultMemo(ctx);
 }
 
 }  // namespace plotwerk::plot

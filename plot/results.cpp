@@ -19,7 +19,7 @@ constexpr int kMemoRowExtraPixels = 5;
 // The value of a term at x, 0 when the evaluation fails.
 double ValueOrZero(std::string_view term, double x) {
   const double value = fktint::EvaluateTerm(term, x);
-  return fktint::EvalError == 0 && std::isfinite(value) ? value : 0;
+  return fktint::EvalError == fktint::kEvalOk && std::isfinite(value) ? value : 0;
 }
 
 std::string Bounds(double lo, double hi) { return "(" + N(lo) + " | " + N(hi) + ")"; }

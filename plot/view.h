@@ -17,11 +17,18 @@ struct PlotView {
 // x from -6 to 6 and the y range that gives both axes the same scale on width x height pixels.
 PlotView BasicSetting(int width, int height);
 
+// The drawing area when the main window opens with the result memo hidden.
+inline constexpr int kDefaultAreaWidth = 846;
+inline constexpr int kDefaultAreaHeight = 597;
+
 // The view spans are positive and finite (what Redraw relies on).
 bool IsValidView(const PlotView& view);
 
-// True when |v| < 2147483647, strictly: only then may v be rounded to a 32-bit pixel.
-inline bool InPixelRange(double v) { return v < 2147483647.0 && v > -2147483647.0; }
+// The largest 32-bit pixel coordinate, as a double.
+inline constexpr double kPixelLimit = 2147483647.0;
+
+// True when |v| < kPixelLimit, strictly: only then may v be rounded to a 32-bit pixel.
+inline bool InPixelRange(double v) { return v < kPixelLimit && v > -kPixelLimit; }
 
 // Rounds half to even (2.5 -> 2, 3.5 -> 4), independent of the floating-point rounding mode.
 // The value must have passed InPixelRange.

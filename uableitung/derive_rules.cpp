@@ -105,24 +105,24 @@ TermNode* Derive(const TermNode* f, int depth) {
       return Sub(derive(u), derive(v));
     case kProduct:
       switch (ConstancyCode(f)) {
-        case 3: return Mul(copy(u), derive(v));
-        case 4: return Mul(copy(v), derive(u));
-        case 5: return Num(0);
+        case Constancy::kLeftNumber: return Mul(copy(u), derive(v));
+        case Constancy::kRightNumber: return Mul(copy(v), derive(u));
+        case Constancy::kBothNumbers: return Num(0);
         default: return Add(Mul(derive(u), copy(v)), Mul(copy(u), derive(v)));
       }
     case kQuotient:
       switch (ConstancyCode(f)) {
-        case 3: return Mul(Num(-u->value), Div(derive(v), Pow(copy(v), Num(2))));
-        case 4: return Div(derive(u), copy(v));
-        case 5: return Num(0);
+        case Constancy::kLeftNumber: return Mul(Num(-u->value), Div(derive(v), Pow(copy(v), Num(2))));
+        case Constancy::kRightNumber: return Div(derive(u), copy(v));
+        case Constancy::kBothNumbers: return Num(0);
         default:
           return Div(Sub(Mul(derive(u), copy(v)), Mul(copy(u), derive(v))), Pow(copy(v), Num(2)));
       }
     case kPower:
       switch (ConstancyCode(f)) {
-        case 3: return Mul(Mul(copy(f), Function(kLn, Num(u->value))), derive(v));
-        case 4: return Mul(Mul(Num(v->value), Pow(copy(u), Num(v->value - 1))), derive(u));
-        case 5: return Num(0);
+        case Constancy::kLeftNumber: return Mul(Mul(copy(f), Function(kLn, Num(u->value))), derive(v));
+        case Constancy::kRightNumber: return Mul(Mul(Num(v->value), Pow(copy(u), Num(v->value - 1))), derive(u));
+        case Constancy::kBothNumbers: return Num(0);
         default:
           return Mul(copy(f), Add(Mul(derive(v), Function(kLn, copy(u))),
                                   Mul(derive(u), Div(copy(v), copy(u)))));
@@ -139,13 +139,13 @@ TermNode* Derive(const TermNode* f, int depth) {
 
 }  // namespace
 
-int ConstancyCode(const TermNode* node) {
+Constancy ConstancyCode(const TermNode* node) {
   const bool left = node->left->kind == kNumber;
   const bool right = node->right->kind == kNumber;
-  if (left && right) return 5;
-  if (left) return 3;
-  if (right) return 4;
-  return 0;
+  if (left && right) return Constancy::kBothNumbers;
+  if (left) return Constancy::kLeftNumber;
+  if (right) return Constancy::kRightNumber;
+  return Constancy::kNeither;
 }
 
 TermNode* CopyTree(const TermNode* node) { return Copy(node, 0); }

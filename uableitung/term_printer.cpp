@@ -80,17 +80,17 @@ std::string Bracket(const std::string& text) {
 }
 
 void SimplifyMainBlock(std::string& s) {
-  // 1
+  // 1: whole terms that are 0 or 1.
   if (s == "(0)") s = "0";
   if (s == "X/X") s = "1";
   if (s == "(1-1)") s = "(0)";
-  // 2
+  // 2: a leading factor -1 becomes a sign.
   if (StartsWith(s, "(-1)*")) s.replace(0, 5, "-");
-  // 3
+  // 3: blanks go.
   ReplaceEach(s, " ", "");
-  // 4
+  // 4: a sign right before a closing bracket goes.
   ReplaceEach(s, "-)", ")");
-  // 5
+  // 5: factors 1 and summands 0 after a sign or opening bracket go, and so do exponents 1 of X.
   ReplaceEach(s, "+1*", "+");
   ReplaceEach(s, "(1*", "(");
   ReplaceEach(s, "-1*", "-");
@@ -98,7 +98,7 @@ void SimplifyMainBlock(std::string& s) {
   ReplaceEach(s, "X^1)", "X)");
   ReplaceEach(s, "X^1-", "X-");
   ReplaceEach(s, "X^1+", "X+");
-  // 6
+  // 6: summands 0 and factors 1 before a closing bracket or another operator go.
   ReplaceEach(s, "+0)", ")");
   ReplaceEach(s, "+0+", "+");
   ReplaceEach(s, "+0-", "-");
@@ -107,7 +107,7 @@ void SimplifyMainBlock(std::string& s) {
   ReplaceEach(s, "*1*", "*");
   ReplaceEach(s, "*1+", "+");
   ReplaceEach(s, "*1-", "-");
-  // 7
+  // 7: a factor -1 that opens a bracket becomes a sign.
   ReplaceEach(s, "(-1*", "(-");
   // 8: a product or quotient with the factor 0 in front is 0.
   if ((StartsWith(s, "0*") || StartsWith(s, "0/")) && !HasTopLevelSum(s)) s = "0";
@@ -120,22 +120,23 @@ void SimplifyMainBlock(std::string& s) {
       s.erase(at + 2, end - at - 2);  // the whole bracket was the product: it is 0
     }
   }
-  // 10 to 14
+  // 10 to 14: a sign after an opening bracket or after another sign merges with it.
   ReplaceEach(s, "(+", "(");
   ReplaceEach(s, "(0-", "(-");
   ReplaceEach(s, "+-", "-");
   ReplaceEach(s, "++", "+");
   ReplaceEach(s, "--", "+");
-  // 15, 16
+  // 15, 16: brackets around a lone X go.
   ReplaceEach(s, "/(X)", "/X");
   ReplaceEach(s, "-(X)", "-X");
   ReplaceEach(s, "+(X)", "+X");
   ReplaceEach(s, "*(X)", "*X");
   ReplaceEach(s, "((X)", "(X");
-  // 17, 18
+  // 17, 18: a factor 1 before a division goes; empty brackets are 0.
   ReplaceEach(s, "*1/", "/");
   ReplaceEach(s, "()", "0");
-  // 19 to 22
+  // 19 to 22: at the ends, a leading "+", a trailing summand 0 or factor 1, a leading
+  // summand 0 or factor 1 and a trailing "*" go.
   if (StartsWith(s, "+")) s.erase(0, 1);
   if (EndsWith(s, "+0") || EndsWith(s, "*1") || EndsWith(s, "-0")) s.erase(s.size() - 2);
   if (StartsWith(s, "0+") || StartsWith(s, "1*")) {
@@ -144,7 +145,7 @@ void SimplifyMainBlock(std::string& s) {
     s.erase(0, 1);
   }
   if (EndsWith(s, "*")) s.pop_back();
-  // 23, 24
+  // 23, 24: a few whole terms that are 1 or 0, and SIN(X) or COS(X) alone in brackets.
   if (s == "(1/X)*X" || s == "X/(X)") s = "1";
   if (s == "1-1") s = "0";
   if (s == "(SIN(X))") s = "SIN(X)";
@@ -180,12 +181,12 @@ void SimplifyClosingSteps(std::string& s) {
       s.erase(at + 1, 1);
     }
   }
-  // 2
+  // 2: brackets around a single character at the start.
   if (s.size() >= 3 && s[0] == '(' && s[2] == ')') {
     s.erase(2, 1);
     s.erase(0, 1);
   }
-  // 3
+  // 3: the brackets around COS(X) and SIN(X) after an operator or bracket.
   DropOuterBrackets(s, "(COS(X))");
   DropOuterBrackets(s, "(SIN(X))");
   // 4: a negated sine; never in front of a power, where the brackets keep the sign inside.
@@ -207,15 +208,17 @@ void SimplifyClosingSteps(std::string& s) {
       break;
     }
   }
-  // 5
+  // 5: the same for LN(X) and ABS(X).
   DropOuterBrackets(s, "(LN(X))");
   DropOuterBrackets(s, "(ABS(X))");
-  // 6, 7
+  // 6, 7: a "+" that opens a bracket goes; a subtracted X+1 is opened: "-(X+1))" becomes
+  // "-X-1)".
   if (std::size_t at = s.find("(+"); at != std::string::npos) s.erase(at + 1, 1);
   if (std::size_t at = s.find("-(X+1))"); at != std::string::npos && !SignIsUnaryAt(s, at)) {
     s.replace(at, 7, "-X-1)");
   }
-  // 8 to 10
+  // 8 to 10: the brackets around a leading -COS(X) or -1, or around -1 in a leading bracket,
+  // go unless a power follows.
   if (StartsWith(s, "(-COS(X))") && !PoweredAfter(s, 0, 9)) {
     s.erase(8, 1);
     s.erase(0, 1);
@@ -228,7 +231,8 @@ void SimplifyClosingSteps(std::string& s) {
     s.erase(4, 1);
     s.erase(1, 1);
   }
-  // 11
+  // 11: of a leading "((", the inner pair goes when its group is followed by ")", "+" or
+  // "-": "((A)+B)" becomes "(A+B)".
   if (StartsWith(s, "((")) {
     const std::size_t at = s.find_first_of("()", 2);
     if (at != std::string::npos && s[at] == ')' && at + 1 < s.size() &&

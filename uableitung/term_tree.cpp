@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "fktint/fktint.h"
 #include "uableitung/uableitung.h"
 
 namespace plotwerk::uableitung {
@@ -150,7 +151,7 @@ TermNode* Parse(std::string_view text, int depth) {
       }
     }
     const int kind = FunctionKindForName(std::string_view(s).substr(0, open));
-    if (kind % 10 == 0) return Fail();
+    if (kind == kUnknownFunction) return Fail();
     TermNode* node = g_pool.NewNode(kind);
     node->argument = Parse(std::string_view(s).substr(open + 1, n - open - 2), depth + 1);
     if (ParseFailed) return nullptr;
@@ -223,7 +224,7 @@ int FunctionKindForName(std::string_view name) {
         if (name[1] == 'G') return kLg;
         if (name[1] == 'D') return kLd;
       }
-      return 20;
+      return kUnknownFunction;
     case 3:
       if (const int m = member(name)) return 30 + m;
       if (name == "EXP") return kExp;
@@ -231,50 +232,30 @@ int FunctionKindForName(std::string_view name) {
       if (name == "SGN") return kSgn;
       if (name == "INT") return kInt;
       if (name == "LOG") return kLogP;
-      return 30;
+      return kUnknownFunction;
     case 4:
       if (name[3] == 'H') {
         const int m = member(name.substr(0, 3));
-        return m ? 40 + m : 40;
+        return m ? 40 + m : kUnknownFunction;
       }
       if (name[3] == 'T') return kSqrt;
-      return 40;
+      return kUnknownFunction;
     case 5:
-      return name[0] == 'E' ? kExp : 50;
+      return name[0] == 'E' ? kExp : kUnknownFunction;
     case 6:
       if (name[0] == 'W') return kSqrt;
       if (name[5] == 'H') {
         const int m = name.substr(0, 2) == "AR" ? member(name.substr(2, 3)) : 0;
-        return m ? 60 + m : 60;
+        return m ? 60 + m : kUnknownFunction;
       }
       if (name.substr(0, 3) == "ARC") {
         const int m = member(name.substr(3, 3));
-        return m ? 50 + m : 50;
+        return m ? 50 + m : kUnknownFunction;
       }
-      return 60;
+      return kUnknownFunction;
     default:
-      return 20;
+      return kUnknownFunction;
   }
-}
-
-std::string NormaliseTermText(std::string_view text) {
-  std::string s(text);
-  for (char& c : s) {
-    if (c == ',') c = '.';
-  }
-  std::string compact;
-  for (char c : s) {
-    if (c != ' ') compact += c;
-  }
-  if (compact.empty() && !s.empty()) compact = " ";
-  s = compact;
-  if (!s.empty() && s[0] == '-') s.insert(0, "0");
-  if (!s.empty() && s[0] == '+') s.insert(0, "0");
-  // The evaluator reads "(-X^" as a subtraction from 0; the parser reads it the same way.
-  for (std::size_t at = s.find("(-X^"); at != std::string::npos; at = s.find("(-X^", at)) {
-    s.insert(at + 1, "0");
-  }
-  return s;
 }
 
 TermNode* ParseTermTree(std::string_view text) {
@@ -309,7 +290,7 @@ std::string ToEvaluatorReading(std::string text) {
 
 std::string DifferentiateTerm(std::string_view term) {
   if (term.size() > kMaxTypedLength) return std::string();
-  const std::string text = NormaliseTermText(term);
+  const std::string text = fktint::NormaliseTermText(term);
   PoolScope pool;
   std::string result;
   try {

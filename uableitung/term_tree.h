@@ -51,6 +51,8 @@ enum Kind : std::uint8_t {
   kArcosh = 62,
   kArtanh = 63,
   kArcoth = 64,
+  // What FunctionKindForName answers for a name that is no function: units digit 0.
+  kUnknownFunction = 20,
 };
 
 inline bool IsBinaryKind(int kind) { return kind >= kSum && kind <= kPower; }
@@ -109,21 +111,26 @@ class PoolScope {
   PoolScope& operator=(const PoolScope&) = delete;
 };
 
-// The differentiator's reading of the text normalised as the evaluator does; nullptr with
-// ParseFailed set when the text cannot be read.
+// The differentiator's reading of the text normalised as the evaluator does
+// (fktint::NormaliseTermText); nullptr with ParseFailed set when the text cannot be read.
 TermNode* ParseTermTree(std::string_view text);
 
-// Rewrites a term as the evaluator normalises it before reading: "," to ".", blanks removed,
-// a leading sign turned into a subtraction from 0, and "(-X^" into "(0-X^".
-std::string NormaliseTermText(std::string_view text);
-
-// The function kind for a name as read by the parser; units digit 0 means unknown.
+// The function kind for a name as read by the parser; kUnknownFunction for any other name.
 int FunctionKindForName(std::string_view name);
 
 // The derivative tree; copies what it needs, never shares nodes with the input.
 TermNode* DeriveTree(const TermNode* node);
 TermNode* CopyTree(const TermNode* node);
-int ConstancyCode(const TermNode* node);
+
+// Which operands of a binary node are plain numbers; the derivative rules of products,
+// quotients and powers take a shorter form for each.
+enum class Constancy {
+  kNeither = 0,
+  kLeftNumber = 3,
+  kRightNumber = 4,
+  kBothNumbers = 5,
+};
+Constancy ConstancyCode(const TermNode* node);
 
 struct PrintedTerm {
   std::string text;

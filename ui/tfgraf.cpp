@@ -40,11 +40,11 @@ namespace {
 
 // Design size of the client area below the menu: the drawing area is 846 x 597 pixels with the
 // result memo hidden, the term panel 89 high below it and the option column 196 wide beside it.
-constexpr int kClientWidth = 1042;
-constexpr int kClientHeight = 686;
 constexpr int kOptionColumnWidth = 196;
 constexpr int kNavigationPanelHeight = 70;
 constexpr int kTermPanelHeight = 89;
+constexpr int kClientWidth = plot::kDefaultAreaWidth + kOptionColumnWidth;
+constexpr int kClientHeight = plot::kDefaultAreaHeight + kTermPanelHeight;
 constexpr int kMemoWidth = 240;
 // The term panel gets no narrower than this; its fields shrink down to it (see window_fit.h).
 constexpr int kTermPanelMinWidth = kTermPanelLeastWidth;
@@ -56,8 +56,6 @@ constexpr int kPaintBoxMinSize = 40;
 constexpr int kAnimationIntervalMs = 25;
 constexpr int kStepperMin = -10000;
 constexpr int kStepperMax = 10000;
-constexpr int kGraphWidthMin = 1;
-constexpr int kGraphWidthMax = 6;
 
 // Heights of the controls at the design size, as the toolkit of the layout draws them.
 constexpr int kCheckBoxHeight = 17;
@@ -295,7 +293,7 @@ void TFGraf::BuildPanel7() {
 
   Label2 = MakeLabel(p, "Label2", tr("Graph width"), 24, 16);
   ed_breite = MakeEdit(p, "ed_breite", "1", 98, 11, 36);
-  UpDown1 = MakeStepper(p, "UpDown1", 134, 11, kGraphWidthMin, kGraphWidthMax, 1, kEditHeight);
+  UpDown1 = MakeStepper(p, "UpDown1", 134, 11, plot::kMinGraphWidth, plot::kMaxGraphWidth, 1, kEditHeight);
   UpDown1->SetAssociate(ed_breite);
 
   c_1ableitung = MakeCheckBox(p, "c_1ableitung", tr("1st derivat."), kLeft, 41, kLeftWidth);
@@ -574,7 +572,20 @@ QImage TFGraf::RenderPicture(qreal device_pixel_ratio) {
   return picture;
 }
 
-void TFGraf::Redraw() { PaintBox1->Show(RenderPicture(PaintBox1->devicePixelRatioF())); }
+void TFGraf::Redraw() {
+  // The first term's derivatives need the embedded rule table. When it does not inflate (a
+  // broken build) the error is reported as the derivative buttons report it, once, and the area
+  // keeps its last picture. The message waits for the event loop: a repaint may be running.
+  try {
+    PaintBox1->Show(RenderPicture(PaintBox1->devicePixelRatioF()));
+  } catch (const uableitung::RuleTableError& e) {
+    static bool reported = false;
+    if (reported) return;
+    reported = true;
+    const QString text = QString::fromLatin1(e.what());
+    QTimer::singleShot(0, this, [this, text] { QMessageBox::critical(this, kMainWindowTitle, text); });
+  }
+}
 
 void TFGraf::PaintBox1Paint() {
   Redraw();

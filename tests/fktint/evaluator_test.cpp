@@ -1,57 +1,59 @@
 // The term syntax: precedence, unary minus, numbers, names, brackets, power rules, clamps, x range.
+#include <numbers>
+
 #include "tests/fktint/eval_cases.h"
 
 namespace plotwerk::fktint::testing {
 namespace {
 
-constexpr double kPi = 3.141592653589793;
+constexpr double kPi = std::numbers::pi;
 constexpr double kE = 2.718281828459045;
 
 using Precedence = EvaluatorTest;
 
 TEST_F(Precedence, ThreeLevelsAllLeftAssociative) {
   ExpectEvaluations({
-      {"2^3^2", 0, 64, 0},
-      {"2+3*4", 0, 14, 0},
-      {"2*3+4", 0, 10, 0},
-      {"8/4/2", 0, 1, 0},
-      {"10-4-3", 0, 3, 0},
-      {"2*3^2", 0, 18, 0},
-      {"2^3*2", 0, 16, 0},
-      {"1+2*3^2-4/2", 0, 17, 0},
-      {"2^(2^3*2)", 0, 65536, 0},
-      {"2*(1+3)", 0, 8, 0},
-      {"(1+2)*(3+4)", 0, 21, 0},
-      {"2\xB7" "3", 0, 6, 0},            // middle dot multiplies
-      {"1+2\xB7" "3^2", 0, 19, 0},
-      {"X*X-X", 3, 6, 0},
+      {"2^3^2", 0, 64, kEvalOk},
+      {"2+3*4", 0, 14, kEvalOk},
+      {"2*3+4", 0, 10, kEvalOk},
+      {"8/4/2", 0, 1, kEvalOk},
+      {"10-4-3", 0, 3, kEvalOk},
+      {"2*3^2", 0, 18, kEvalOk},
+      {"2^3*2", 0, 16, kEvalOk},
+      {"1+2*3^2-4/2", 0, 17, kEvalOk},
+      {"2^(2^3*2)", 0, 65536, kEvalOk},
+      {"2*(1+3)", 0, 8, kEvalOk},
+      {"(1+2)*(3+4)", 0, 21, kEvalOk},
+      {"2\xB7" "3", 0, 6, kEvalOk},            // middle dot multiplies
+      {"1+2\xB7" "3^2", 0, 19, kEvalOk},
+      {"X*X-X", 3, 6, kEvalOk},
   });
 }
 
 TEST_F(Precedence, MinusAtOperandStartNegatesOneFactor) {
   ExpectEvaluations({
-      {"-X^2", 3, -9, 0},      // leading minus becomes 0-X^2
-      {"(-X^2)", 3, -9, 0},    // (-X^ becomes (0-X^
-      {"( - X ^ 2 )", 3, -9, 0},
-      {"(-3^2)", 0, 9, 0},     // other minus signs bind tighter than ^
-      {"X*-X^2", 2, 8, 0},
-      {"2*-3", 0, -6, 0},
-      {"2--3", 0, 5, 0},
-      {"2^-1", 0, 0.5, 0},
-      {"+X", 4, 4, 0},         // a leading plus gets a 0 in front
-      {"-(X+1)*2", 1, -4, 0},
-      {"1+-X", 5, -4, 0},
-      {"(-X^2+1)", 2, -3, 0},
-      {"SIN(-X^2)", 1, -std::sin(1.0), 0},  // "(-X^" inside a call is rewritten too
+      {"-X^2", 3, -9, kEvalOk},      // leading minus becomes 0-X^2
+      {"(-X^2)", 3, -9, kEvalOk},    // (-X^ becomes (0-X^
+      {"( - X ^ 2 )", 3, -9, kEvalOk},
+      {"(-3^2)", 0, 9, kEvalOk},     // other minus signs bind tighter than ^
+      {"X*-X^2", 2, 8, kEvalOk},
+      {"2*-3", 0, -6, kEvalOk},
+      {"2--3", 0, 5, kEvalOk},
+      {"2^-1", 0, 0.5, kEvalOk},
+      {"+X", 4, 4, kEvalOk},         // a leading plus gets a 0 in front
+      {"-(X+1)*2", 1, -4, kEvalOk},
+      {"1+-X", 5, -4, kEvalOk},
+      {"(-X^2+1)", 2, -3, kEvalOk},
+      {"SIN(-X^2)", 1, -std::sin(1.0), kEvalOk},  // "(-X^" inside a call is rewritten too
   });
 }
 
 TEST_F(Precedence, UnaryPlusOrDoubleMinusInsideIsUnreadable) {
   ExpectEvaluations({
-      {"2*+3", 0, 3, 1},   // 2*0, then +3
-      {"2*--3", 0, -3, 1},  // 2*(-0), then -3
-      {"X+", 1, 1, 1},
-      {"X*", 2, 0, 1},
+      {"2*+3", 0, 3, kEvalUnreadable},   // 2*0, then +3
+      {"2*--3", 0, -3, kEvalUnreadable},  // 2*(-0), then -3
+      {"X+", 1, 1, kEvalUnreadable},
+      {"X*", 2, 0, kEvalUnreadable},
   });
 }
 
@@ -59,25 +61,25 @@ using Numbers = EvaluatorTest;
 
 TEST_F(Numbers, DecimalPointOrCommaAndBlanksAnywhere) {
   ExpectEvaluations({
-      {"1,5*X", 2, 3, 0},
-      {"1.5*X", 2, 3, 0},
-      {".5", 0, 0.5, 0},
-      {"5.", 0, 5, 0},
-      {"0.1", 0, 0.1, 0},
-      {"1 2 3", 0, 123, 0},
-      {"S I N ( X )", 1, std::sin(1.0), 0},
-      {"12345678901234567890", 0, 1e10, 4},
-      {"0.000000000000000000000000001", 0, 1e-27, 0},
-      {"3.14159265358979323846", 0, kPi, 0},
+      {"1,5*X", 2, 3, kEvalOk},
+      {"1.5*X", 2, 3, kEvalOk},
+      {".5", 0, 0.5, kEvalOk},
+      {"5.", 0, 5, kEvalOk},
+      {"0.1", 0, 0.1, kEvalOk},
+      {"1 2 3", 0, 123, kEvalOk},
+      {"S I N ( X )", 1, std::sin(1.0), kEvalOk},
+      {"12345678901234567890", 0, 1e10, kEvalClamped},
+      {"0.000000000000000000000000001", 0, 1e-27, kEvalOk},
+      {"3.14159265358979323846", 0, kPi, kEvalOk},
   });
 }
 
 TEST_F(Numbers, NoExponentNotationAndNoImplicitProduct) {
   ExpectEvaluations({
-      {"1E5", 0, 1, 1},   // 1 followed by the unexpected operator E
-      {"2X", 0, 2, 1},
-      {"2(X)", 0, 2, 1},
-      {"X X", 3, 3, 1},   // blanks go, "XX" is X followed by an unexpected X
+      {"1E5", 0, 1, kEvalUnreadable},   // 1 followed by the unexpected operator E
+      {"2X", 0, 2, kEvalUnreadable},
+      {"2(X)", 0, 2, kEvalUnreadable},
+      {"X X", 3, 3, kEvalUnreadable},   // blanks go, "XX" is X followed by an unexpected X
   });
 }
 
@@ -85,16 +87,16 @@ TEST_F(Numbers, ConstantsAndParameters) {
   ParamP = 2.5;
   ParamQ = -1.25;
   ExpectEvaluations({
-      {"PI", 0, kPi, 0},
-      {"PHI", 0, 1.618033988749895, 0},
-      {"\xC9", 0, kE, 0},  // É
-      {"R", 0, 0, 0},
-      {"P", 0, 2.5, 0},
-      {"P*2", 0, 5, 0},
-      {"Q+P", 0, 1.25, 0},
-      {"2*PI", 0, 2 * kPi, 0},
-      {"PH", 0, 2.5, 1},   // P, then the unexpected H
-      {"PIX", 0, kPi, 1},
+      {"PI", 0, kPi, kEvalOk},
+      {"PHI", 0, 1.618033988749895, kEvalOk},
+      {"\xC9", 0, kE, kEvalOk},  // É
+      {"R", 0, 0, kEvalOk},
+      {"P", 0, 2.5, kEvalOk},
+      {"P*2", 0, 5, kEvalOk},
+      {"Q+P", 0, 1.25, kEvalOk},
+      {"2*PI", 0, 2 * kPi, kEvalOk},
+      {"PH", 0, 2.5, kEvalUnreadable},   // P, then the unexpected H
+      {"PIX", 0, kPi, kEvalUnreadable},
   });
 }
 
@@ -102,49 +104,49 @@ using Names = EvaluatorTest;
 
 TEST_F(Names, ShortenedNamesSelectTheFirstEntryThatContainsThem) {
   ExpectEvaluations({
-      {"S(X)", 3, 9, 0},        // SQR
-      {"SQ(X)", 3, 9, 0},
-      {"SQRT(X)", 9, 3, 0},
-      {"E(1)", 0, kE, 0},       // EXP
-      {"EX(1)", 0, kE, 0},
-      {"A(-2)", 0, 2, 0},       // ABS
-      {"L(\xC9)", 0, 1, 0},     // LN
-      {"CO(0)", 0, 1, 0},       // COS
-      {"AR(1)", 0, 0, 0},       // ARCCOS
-      {"ARC(0)", 0, kPi / 2, 0},
-      {"ARCS(1)", 0, kPi / 2, 0},  // ARCSIN
-      {"SE(0)", 0, 1, 0},       // SEC
-      {"GA(5)", 0, 24, 0},      // GAMMA
-      {"SINH(0)", 0, 0, 0},
-      {"ARCCOT(1)", 0, kPi / 4, 0},
-      {"HEAVISIDE(2)", 0, 1, 3},
+      {"S(X)", 3, 9, kEvalOk},        // SQR
+      {"SQ(X)", 3, 9, kEvalOk},
+      {"SQRT(X)", 9, 3, kEvalOk},
+      {"E(1)", 0, kE, kEvalOk},       // EXP
+      {"EX(1)", 0, kE, kEvalOk},
+      {"A(-2)", 0, 2, kEvalOk},       // ABS
+      {"L(\xC9)", 0, 1, kEvalOk},     // LN
+      {"CO(0)", 0, 1, kEvalOk},       // COS
+      {"AR(1)", 0, 0, kEvalOk},       // ARCCOS
+      {"ARC(0)", 0, kPi / 2, kEvalOk},
+      {"ARCS(1)", 0, kPi / 2, kEvalOk},  // ARCSIN
+      {"SE(0)", 0, 1, kEvalOk},       // SEC
+      {"GA(5)", 0, 24, kEvalOk},      // GAMMA
+      {"SINH(0)", 0, 0, kEvalOk},
+      {"ARCCOT(1)", 0, kPi / 4, kEvalOk},
+      {"HEAVISIDE(2)", 0, 1, kEvalJump},
   });
 }
 
 TEST_F(Names, NamesInsideAnEntryOrReservedOrWithoutBracketFail) {
   ExpectEvaluations({
-      {"T(X)", 1, 0, 1},
-      {"G(X)", 1, 0, 1},
-      {"H(X)", 1, 0, 1},
-      {"IN(X)", 1, 0, 1},
-      {"CS(X)", 1, 0, 1},       // first found inside ARCSIN
-      {"F1(X)", 1, 0, 1},
-      {"F4(X)", 1, 0, 1},
-      {"SINX", 1, 0, 1},        // no "(" at all
-      {"E", 0, 0, 1},
-      {"K(1)", 0, 0, 1},        // K, U, Y, Z start no name
-      {"U(1)", 0, 0, 1},
-      {"sin(X)", 1, 0, 1},      // lower case is unexpected
-      {"SINUS(X)", 1, 0, 1},
-      {"X+T(1)+5", 1, 1, 1},    // failed call: 0, argument not read, its text ends the term
+      {"T(X)", 1, 0, kEvalUnreadable},
+      {"G(X)", 1, 0, kEvalUnreadable},
+      {"H(X)", 1, 0, kEvalUnreadable},
+      {"IN(X)", 1, 0, kEvalUnreadable},
+      {"CS(X)", 1, 0, kEvalUnreadable},       // first found inside ARCSIN
+      {"F1(X)", 1, 0, kEvalUnreadable},
+      {"F4(X)", 1, 0, kEvalUnreadable},
+      {"SINX", 1, 0, kEvalUnreadable},        // no "(" at all
+      {"E", 0, 0, kEvalUnreadable},
+      {"K(1)", 0, 0, kEvalUnreadable},        // K, U, Y, Z start no name
+      {"U(1)", 0, 0, kEvalUnreadable},
+      {"sin(X)", 1, 0, kEvalUnreadable},      // lower case is unexpected
+      {"SINUS(X)", 1, 0, kEvalUnreadable},
+      {"X+T(1)+5", 1, 1, kEvalUnreadable},    // failed call: 0, argument not read, its text ends the term
   });
 }
 
 TEST_F(Names, NameRunsUpToTheNextOpeningBracket) {
   // The name is everything up to the next "(", here "SIN)+", which is no function.
   ExpectEvaluations({
-      {"SIN)+(X)", 2, 0, 1},
-      {"2+SIN X+(X)", 1, 2, 1},
+      {"SIN)+(X)", 2, 0, kEvalUnreadable},
+      {"2+SIN X+(X)", 1, 2, kEvalUnreadable},
   });
 }
 
@@ -152,32 +154,32 @@ using Brackets = EvaluatorTest;
 
 TEST_F(Brackets, ClosersAreInterchangeableAndMayBeMissing) {
   ExpectEvaluations({
-      {"SIN(X", 1, std::sin(1.0), 0},
-      {"(X+1]*2", 1, 4, 0},
-      {"[X+1)*2", 1.5, 4, 0},
-      {"|X-3)", 1, 2, 0},
-      {"|X-3|+|X|", 1, 3, 0},
-      {"||X||", -2, 2, 0},
-      {"((((X", 7, 7, 0},
-      {"2*(3+(4", 0, 14, 0},
+      {"SIN(X", 1, std::sin(1.0), kEvalOk},
+      {"(X+1]*2", 1, 4, kEvalOk},
+      {"[X+1)*2", 1.5, 4, kEvalOk},
+      {"|X-3)", 1, 2, kEvalOk},
+      {"|X-3|+|X|", 1, 3, kEvalOk},
+      {"||X||", -2, 2, kEvalOk},
+      {"((((X", 7, 7, kEvalOk},
+      {"2*(3+(4", 0, 14, kEvalOk},
   });
 }
 
 TEST_F(Brackets, TopLevelCloserEndsTheTerm) {
   ExpectEvaluations({
-      {"X)*2", 5, 5, 0},
-      {"X]garbage(((", 5, 5, 0},
-      {"(1+1))", 0, 2, 0},
-      {")", 0, 0, 1},
+      {"X)*2", 5, 5, kEvalOk},
+      {"X]garbage(((", 5, 5, kEvalOk},
+      {"(1+1))", 0, 2, kEvalOk},
+      {")", 0, 0, kEvalUnreadable},
   });
 }
 
 TEST_F(Brackets, SquareBracketsFloorWithoutCode) {
   ExpectEvaluations({
-      {"[-2.5]", 0, -3, 0},
-      {"[2.7]", 0, 2, 0},
-      {"[X]", -2, -3, 0},  // like INT: negative values are truncated after subtracting 1
-      {"[0]", 0, 0, 0},
+      {"[-2.5]", 0, -3, kEvalOk},
+      {"[2.7]", 0, 2, kEvalOk},
+      {"[X]", -2, -3, kEvalOk},  // like INT: negative values are truncated after subtracting 1
+      {"[0]", 0, 0, kEvalOk},
   });
 }
 
@@ -185,30 +187,30 @@ using Errors = EvaluatorTest;
 
 TEST_F(Errors, UnreadableTerms) {
   ExpectEvaluations({
-      {"", 0, 0, 1},
-      {" ", 0, 0, 1},
-      {"   ", 0, 0, 1},
-      {"1+", 0, 1, 1},
-      {"(1+1))", 0, 2, 0},
-      {"2X", 0, 2, 1},
-      {"X$", 3, 3, 1},
-      {"$", 0, 0, 1},
-      {"Y", 0, 0, 1},
-      {"Z+1", 0, 0, 1},   // Z reads as 0, stays, and then ends the term as an operator
+      {"", 0, 0, kEvalUnreadable},
+      {" ", 0, 0, kEvalUnreadable},
+      {"   ", 0, 0, kEvalUnreadable},
+      {"1+", 0, 1, kEvalUnreadable},
+      {"(1+1))", 0, 2, kEvalOk},
+      {"2X", 0, 2, kEvalUnreadable},
+      {"X$", 3, 3, kEvalUnreadable},
+      {"$", 0, 0, kEvalUnreadable},
+      {"Y", 0, 0, kEvalUnreadable},
+      {"Z+1", 0, 0, kEvalUnreadable},   // Z reads as 0, stays, and then ends the term as an operator
   });
 }
 
 TEST_F(Errors, LastCodeWins) {
   ExpectEvaluations({
-      {"SGN(LN(X))", -1, 0, 0},      // SGN discards the domain error of its argument
-      {"SGN(-4)", 0, -1, 0},
-      {"INT(LN(0))", 0, 0, 3},       // INT replaces any earlier code
-      {"LN(0)+INT(1)", 0, 1, 3},
-      {"INT(1)+LN(0)", 0, 1, 2},
-      {"INT(X)^2", 0.5, 0, 2},       // a power after a code above 1 gives 0 and code 2
-      {"HEAVISIDE(1)^1", 0, 0, 2},
-      {"EXP(60)^0", 0, 0, 2},
-      {"TANH(60)^0", 0, 1, 1},       // code 1 does not block a power
+      {"SGN(LN(X))", -1, 0, kEvalOk},      // SGN discards the domain error of its argument
+      {"SGN(-4)", 0, -1, kEvalOk},
+      {"INT(LN(0))", 0, 0, kEvalJump},       // INT replaces any earlier code
+      {"LN(0)+INT(1)", 0, 1, kEvalJump},
+      {"INT(1)+LN(0)", 0, 1, kEvalUndefined},
+      {"INT(X)^2", 0.5, 0, kEvalUndefined},       // a power after a code above 1 gives 0 and code 2
+      {"HEAVISIDE(1)^1", 0, 0, kEvalUndefined},
+      {"EXP(60)^0", 0, 0, kEvalUndefined},
+      {"TANH(60)^0", 0, 1, kEvalUnreadable},       // code 1 does not block a power
   });
 }
 
@@ -216,26 +218,26 @@ using Guards = EvaluatorTest;
 
 TEST_F(Guards, DivisionMultiplicationAndFinalClamp) {
   ExpectEvaluations({
-      {"1/0", 0, 1e10, 2},
-      {"X/(X-1)", 1, 1e10, 2},
-      {"1E10", 0, 1, 1},
-      {"10000000000*0", 0, 1e10, 2},
-      {"9999999999*2", 0, 1e10, 4},
-      {"EXP(24)", 0, 1e10, 4},
-      {"-EXP(24)", 0, -std::exp(24.0), 0},   // no lower clamp
-      {"10^10", 0, 1e10, 0},
-      {"10000000000", 0, 1e10, 0},
-      {"10000000001", 0, 1e10, 4},
+      {"1/0", 0, 1e10, kEvalUndefined},
+      {"X/(X-1)", 1, 1e10, kEvalUndefined},
+      {"1E10", 0, 1, kEvalUnreadable},
+      {"10000000000*0", 0, 1e10, kEvalUndefined},
+      {"9999999999*2", 0, 1e10, kEvalClamped},
+      {"EXP(24)", 0, 1e10, kEvalClamped},
+      {"-EXP(24)", 0, -std::exp(24.0), kEvalOk},   // no lower clamp
+      {"10^10", 0, 1e10, kEvalOk},
+      {"10000000000", 0, 1e10, kEvalOk},
+      {"10000000001", 0, 1e10, kEvalClamped},
   });
 }
 
 TEST_F(Guards, XRange) {
   ExpectEvaluations({
-      {"X", 1000000, 1000000, 0},
-      {"X", -1000000, -1000000, 0},
-      {"X", 1000000.5, 0, 3},
-      {"X", -1000000.5, 0, 1},
-      {"", 2e6, 0, 3},  // the range is checked before the term
+      {"X", 1000000, 1000000, kEvalOk},
+      {"X", -1000000, -1000000, kEvalOk},
+      {"X", 1000000.5, 0, kEvalJump},
+      {"X", -1000000.5, 0, kEvalUnreadable},
+      {"", 2e6, 0, kEvalJump},  // the range is checked before the term
   });
 }
 
@@ -243,58 +245,75 @@ using Powers = EvaluatorTest;
 
 TEST_F(Powers, SmallAndWholeExponents) {
   ExpectEvaluations({
-      {"0^0", 0, 1, 0},
-      {"X^0", -7, 1, 0},
-      {"X^1", -7, -7, 0},
-      {"X^2", -7, 49, 0},
-      {"X^3", -2, -8, 0},
-      {"X^4", -2, 16, 0},
-      {"X^5", -2, -32, 0},
-      {"10^5", 0, 1e5, 0},
-      {"10^11", 0, 1e10, 4},
-      {"(-10)^11", 0, -1e11, 0},   // the positive products end at 10^10, not above
-      {"(-10)^13", 0, 1e10, 4},   // here 10^12 exceeds the guard
-      {"(-100)^5", 0, -1e10, 0},   // the negative side is never tested
-      {"(-200)^5", 0, -3.2e11, 0},
-      {"2^31", 0, 2147483648.0, 0},
-      {"0.5^40", 0, std::ldexp(1.0, -40), 0},
+      {"0^0", 0, 1, kEvalOk},
+      {"X^0", -7, 1, kEvalOk},
+      {"X^1", -7, -7, kEvalOk},
+      {"X^2", -7, 49, kEvalOk},
+      {"X^3", -2, -8, kEvalOk},
+      {"X^4", -2, 16, kEvalOk},
+      {"X^5", -2, -32, kEvalOk},
+      {"10^5", 0, 1e5, kEvalOk},
+      {"10^11", 0, 1e10, kEvalClamped},
+      {"(-10)^11", 0, -1e11, kEvalOk},   // the positive products end at 10^10, not above
+      {"(-10)^13", 0, 1e10, kEvalClamped},   // here 10^12 exceeds the guard
+      {"(-100)^5", 0, -1e10, kEvalOk},   // the negative side is never tested
+      {"(-200)^5", 0, -3.2e11, kEvalOk},
+      {"2^31", 0, 2147483648.0, kEvalOk},
+      {"0.5^40", 0, std::ldexp(1.0, -40), kEvalOk},
   });
 }
 
 TEST_F(Powers, GeneralExponents) {
   ExpectEvaluations({
-      {"0^(-1)", 0, 0, 0},
-      {"0^0.5", 0, 0, 0},
-      {"(-8)^(1/3)", 0, 0, 2},
-      {"(-2)^(-1)", 0, -0.5, 0},
-      {"(-2)^(-2)", 0, 0.25, 0},
-      {"2^(-30)", 0, 0, 2},
-      {"10^(-8)", 0, 0, 2},
-      {"10^(-6)", 0, 1e-6, 0},
-      {"2^0.5", 0, std::sqrt(2.0), 0},
-      {"X^(-1)", 4, 0.25, 0},
-      {"(-2)^(-22)", 0, 0, 2},      // 22 ln 2 = 15.2 passes the limit 16 but not 15
-      {"2^(-22)", 0, std::ldexp(1.0, -22), 0},
-      {"X^4.5", 2, std::pow(2.0, 4.5), 0},
+      {"0^(-1)", 0, 0, kEvalOk},
+      {"0^0.5", 0, 0, kEvalOk},
+      {"(-8)^(1/3)", 0, 0, kEvalUndefined},
+      {"(-2)^(-1)", 0, -0.5, kEvalOk},
+      {"(-2)^(-2)", 0, 0.25, kEvalOk},
+      {"2^(-30)", 0, 0, kEvalUndefined},
+      {"10^(-8)", 0, 0, kEvalUndefined},
+      {"10^(-6)", 0, 1e-6, kEvalOk},
+      {"2^0.5", 0, std::sqrt(2.0), kEvalOk},
+      {"X^(-1)", 4, 0.25, kEvalOk},
+      {"(-2)^(-22)", 0, 0, kEvalUndefined},      // 22 ln 2 = 15.2 passes the limit 16 but not 15
+      {"2^(-22)", 0, std::ldexp(1.0, -22), kEvalOk},
+      {"X^4.5", 2, std::pow(2.0, 4.5), kEvalOk},
   });
 }
 
 TEST_F(Powers, HugeWholeExponentsFinish) {
   // These ran the multiplication loop up to 2^31 times per call.
   ExpectEvaluations({
-      {"1^2147483646", 0, 1, 0},
-      {"(-1)^2147483645", 0, -1, 0},
-      {"(-1)^2147483646", 0, 1, 0},
-      {"0.5^2147483646", 0, 0, 0},
-      {"0.9999999^2000000000", 0, std::pow(0.9999999, 2e9), 0},
-      {"1.0000001^2000000000", 0, 1e10, 4},
-      {"(-1.0000001)^2000000001", 0, 1e10, 4},
-      {"1.00000001^1000", 0, std::pow(1.00000001, 1000), 0},
-      {"X^100", 1.2, std::pow(1.2, 100), 0},
-      {"X^65", -1.3, std::pow(-1.3, 65), 0},
-      {"X^65", -1.5, 1e10, 4},
-      {"1^2147483647", 0, 1, 0},    // at the loop limit: general rule, exp(0)
+      {"1^2147483646", 0, 1, kEvalOk},
+      {"(-1)^2147483645", 0, -1, kEvalOk},
+      {"(-1)^2147483646", 0, 1, kEvalOk},
+      {"0.5^2147483646", 0, 0, kEvalOk},
+      {"0.9999999^2000000000", 0, std::pow(0.9999999, 2e9), kEvalOk},
+      {"1.0000001^2000000000", 0, 1e10, kEvalClamped},
+      {"(-1.0000001)^2000000001", 0, 1e10, kEvalClamped},
+      {"1.00000001^1000", 0, std::pow(1.00000001, 1000), kEvalOk},
+      {"X^100", 1.2, std::pow(1.2, 100), kEvalOk},
+      {"X^65", -1.3, std::pow(-1.3, 65), kEvalOk},
+      {"X^65", -1.5, 1e10, kEvalClamped},
+      {"1^2147483647", 0, 1, kEvalOk},    // at the loop limit: general rule, exp(0)
   });
+}
+
+TEST(NormaliseTermText, IsTheTextTheEvaluatorReads) {
+  const struct { std::string term, normalised; } cases[] = {
+      {"", ""},
+      {"   ", " "},
+      {"1,5 * X", "1.5*X"},
+      {"-X^2", "0-X^2"},
+      {"+X", "0+X"},
+      {"( - X ^ 2)+(-X^3)", "(0-X^2)+(0-X^3)"},
+      {"(-3^2)", "(-3^2)"},
+      {"-" + std::string(5000, '1'), "0-" + std::string(5000, '1')},  // beyond the inline buffer
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE("term \"" + c.term.substr(0, 20) + "\"");
+    EXPECT_EQ(NormaliseTermText(c.term), c.normalised);
+  }
 }
 
 }  // namespace

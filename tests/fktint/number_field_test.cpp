@@ -38,9 +38,9 @@ TEST_F(NumberField, AnyCodeReadsAsZero) {
   for (const char* text : {"", "abc", "1E3", "INT(2.5)", "1/0", "EXP(60)", "LN(0)", "2X",
                            "HEAVISIDE(1)", "20000000000"}) {
     SCOPED_TRACE(text);
-    EvalError = 0;
+    EvalError = kEvalOk;
     EXPECT_EQ(ReadNumberField(text), 0.0);
-    EXPECT_NE(EvalError, 0);  // the code of the evaluation stays visible
+    EXPECT_NE(EvalError, kEvalOk);  // the code of the evaluation stays visible
   }
 }
 
@@ -146,7 +146,7 @@ TEST(FormatNumber, RoundTripsThroughNumberField) {
     const std::string text = FormatNumber(1, decimals, value);
     SCOPED_TRACE(text);
     const double read = ReadNumberField(text);
-    EXPECT_EQ(EvalError, 0);
+    EXPECT_EQ(EvalError, kEvalOk);
     EXPECT_LE(std::fabs(read - value), 0.5 * std::pow(10.0, -double(decimals)) * (1 + 1e-9) +
                                            std::fabs(value) * 1e-15);
   }

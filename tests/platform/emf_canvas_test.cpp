@@ -82,6 +82,8 @@ TEST(EmfCanvas, FarCoordinatesAreCutToAMarginAroundThePicture) {
   canvas.Rectangle(INT32_MIN, -10, INT32_MAX, 10);
   const plot::Point wedge[] = {{50, 40}, {1 << 30, 40}, {1 << 30, 40 + (1 << 30)}};
   canvas.Polygon(wedge);
+  canvas.SetPixel(INT32_MAX, 5, plot::kBlack);     // beyond the margin: nothing recorded
+  canvas.Ellipse(1 << 30, 0, (1 << 30) + 10, 10);  // likewise
   const std::vector<std::string> expected = {
       "Pen 0 1 0", "BkMode 2", "BkColor ffffff", "MoveTo -4096 4096", "LineTo 0 0", "LineTo 4196 0",
       "Brush 0 ffffff", "Rectangle -4096 -10 4196 10", "Polygon"};
@@ -93,6 +95,18 @@ TEST(EmfCanvas, FarCoordinatesAreCutToAMarginAroundThePicture) {
   std::istringstream vertices(got.back().substr(std::string("Polygon ").size()));
   std::set<std::string> corners{std::istream_iterator<std::string>(vertices), {}};
   EXPECT_EQ(corners, (std::set<std::string>{"50,40", "4196,40", "4196,4176", "4186,4176"})) << got.back();
+}
+
+TEST(EmfCanvas, AnEllipseAroundThePictureBecomesTheMarginAsAPolygon) {
+  FixedMeasurer m;
+  EmfCanvas canvas(100, 80, m);
+  canvas.Ellipse(-(1 << 30), -(1 << 30), 1 << 30, 1 << 30);
+  const std::vector<std::string> got = DrawingLines(ParseEmf(canvas.Finish()));
+  ASSERT_FALSE(got.empty());
+  ASSERT_EQ(got.back().rfind("Polygon ", 0), 0u) << got.back();
+  std::istringstream vertices(got.back().substr(std::string("Polygon ").size()));
+  std::set<std::string> corners{std::istream_iterator<std::string>(vertices), {}};
+  EXPECT_EQ(corners, (std::set<std::string>{"-4096,-4096", "4196,-4096", "4196,4176", "-4096,4176"})) << got.back();
 }
 
 TEST(EmfCanvas, ObjectsAreReplacedNotAccumulated) {

@@ -245,19 +245,21 @@ TEST(QtCanvas, VectorDeviceDrawsAndReadsWhite) {
 }
 
 TEST(QtCanvas, DefaultPictureHasTheGraphAndGridColours) {
-  QImage image = White(846, 597);
+  constexpr int kWidth = plot::kDefaultAreaWidth;
+  constexpr int kHeight = plot::kDefaultAreaHeight;
+  QImage image = White(kWidth, kHeight);
   {
     QtCanvas c(image);
     plot::Plotter plotter;
     plot::Controls controls;
     controls.c_f2 = true;
-    plotter.ApplyBasicSetting(846, 597);
+    plotter.ApplyBasicSetting(kWidth, kHeight);
     plotter.DrawCommand(controls);
-    plotter.Redraw(c, 846, 597, controls);
+    plotter.Redraw(c, kWidth, kHeight, controls);
   }
   int blue = 0, red = 0, grid = 0;
-  for (int y = 0; y < 597; ++y) {
-    for (int x = 0; x < 846; ++x) {
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) {
       const QRgb p = image.pixel(x, y) & 0xFFFFFF;
       blue += p == 0x0000FF;
       red += p == 0xFF0000;

@@ -42,7 +42,7 @@ bool Value(const std::string& term, double x, double& value, double largest = kL
   fk::ParamP = kParameterP;
   fk::ParamQ = kParameterQ;
   value = fk::EvaluateTerm(term, x);
-  return fk::EvalError == 0 && std::isfinite(value) && std::fabs(value) < largest;
+  return fk::EvalError == fk::kEvalOk && std::isfinite(value) && std::fabs(value) < largest;
 }
 
 bool Close(double a, double b, double tolerance) {

@@ -71,11 +71,11 @@ TEST(DeriveTree, CopiesInsteadOfSharingNodes) {
 
 TEST(DeriveTree, ConstancyCodeSeesOnlyNumbers) {
   PoolScope pool;
-  EXPECT_EQ(ConstancyCode(ParseTermTree("2*3")), 5);
-  EXPECT_EQ(ConstancyCode(ParseTermTree("2*X")), 3);
-  EXPECT_EQ(ConstancyCode(ParseTermTree("X*2")), 4);
-  EXPECT_EQ(ConstancyCode(ParseTermTree("P*X")), 0);
-  EXPECT_EQ(ConstancyCode(ParseTermTree("PI^2")), 4);
+  EXPECT_EQ(ConstancyCode(ParseTermTree("2*3")), Constancy::kBothNumbers);
+  EXPECT_EQ(ConstancyCode(ParseTermTree("2*X")), Constancy::kLeftNumber);
+  EXPECT_EQ(ConstancyCode(ParseTermTree("X*2")), Constancy::kRightNumber);
+  EXPECT_EQ(ConstancyCode(ParseTermTree("P*X")), Constancy::kNeither);
+  EXPECT_EQ(ConstancyCode(ParseTermTree("PI^2")), Constancy::kRightNumber);
 }
 
 // Builds small trees by hand for the printer.

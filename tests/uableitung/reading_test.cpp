@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "fktint/fktint.h"
 #include "uableitung/term_tree.h"
 #include "uableitung/uableitung.h"
 
@@ -30,7 +31,7 @@ std::string Shape(const TermNode* node) {
 
 std::string Read(const std::string& term) {
   PoolScope pool;
-  const TermNode* root = ParseTermTree(NormaliseTermText(term));
+  const TermNode* root = ParseTermTree(fktint::NormaliseTermText(term));
   return ParseFailed ? "<failed>" : Shape(root);
 }
 

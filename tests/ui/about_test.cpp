@@ -94,7 +94,7 @@ TEST_F(WindowTest, ReturningFromAboutResetsTheViewAndRedraws) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return window->Plotter().View().x_min == -6; }));
   EXPECT_DOUBLE_EQ(window->Plotter().View().x_min, -6);
   EXPECT_DOUBLE_EQ(window->Plotter().View().x_max, 6);
-  EXPECT_NEAR(window->Plotter().View().y_max, 6.0 * 597 / 846, 1e-12);
+  EXPECT_NEAR(window->Plotter().View().y_max, 6.0 * plot::kDefaultAreaHeight / plot::kDefaultAreaWidth, 1e-12);
 }
 
 TEST_F(WindowTest, OtherDialogsDoNotCountAsAnotherFormOfTheProgram) {
