@@ -604,7 +604,7 @@ double EvaluateTerm(std::string_view term, double x) {
   // A value that left the double range downwards or is not a number (from an infinite or NaN
   // parameter, or an unguarded overflow such as a sum of infinities) must never be used.
   if (std::isnan(value) || value == -std::numeric_limits<double>::infinity()) {
-    if (EvalError != 1) EvalError = kEvalUndefined;
+    if (EvalError != kEvalUnreadable) EvalError = kEvalUndefined;
     return 0;
   }
   return value;

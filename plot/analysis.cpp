@@ -65,7 +65,7 @@ class PointCollector {
 
 }  // namespace
 
-bool Sample::Defined() const { return error == 0 && std::isfinite(value); }
+bool Sample::Defined() const { return error == fktint::kEvalOk && std::isfinite(value); }
 
 SampleFunction TermFunction(std::string term) {
   return [term = std::move(term)](double x) {

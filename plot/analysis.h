@@ -10,12 +10,14 @@
 #include <string_view>
 #include <vector>
 
+#include "fktint/fktint.h"
+
 namespace plotwerk::plot {
 
 // One evaluation: the value and the evaluator's code (0 success).
 struct Sample {
   double value = 0;
-  std::uint8_t error = 0;
+  std::uint8_t error = fktint::kEvalOk;
   // A point counts only where the term is defined: code 0 and a finite value.
   bool Defined() const;
 };

@@ -162,7 +162,7 @@ void PlotAntiderivative(CurvePlotter& curves, const std::string& term, std::int6
         if (x_of(col) > curves.x_to) break;
         const double row = mapping.WorldToPixelY(F);
         const auto column = static_cast<std::int32_t>(col);
-        if (InPixelRange(row) && sample.error == 0) {
+        if (InPixelRange(row) && sample.error == fktint::kEvalOk) {
           const std::int32_t c = RoundHalfEven(row);
           if (c < -kAntiderivativeMargin || c > mapping.height + kAntiderivativeMargin) {
             canvas.MoveTo(column, c);

@@ -60,9 +60,9 @@ QString NumberFieldProblem(const std::string& text) {
   if (!problem.isEmpty()) return problem;
   // It reads, but a number field also needs a value without any code (INT, 1/0, LN(0)).
   const std::uint8_t saved = fktint::EvalError;
-  fktint::EvalError = 0;
+  fktint::EvalError = fktint::kEvalOk;
   fktint::EvaluateTerm(text, 1.0);
-  const bool failed = fktint::EvalError != 0;
+  const bool failed = fktint::EvalError != fktint::kEvalOk;
   fktint::EvalError = saved;
   return failed ? Tr("no value here, read as 0") : QString();
 }
