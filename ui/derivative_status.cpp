@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+#include "fktint/fktint.h"
 #include "fktint/term_check.h"
 #include "uableitung/term_tree.h"
 #include "ui/field_marks.h"
@@ -43,7 +44,7 @@ QString DerivativeFailure(const std::string& term, const QString& name) {
   if (term.size() > uableitung::kMaxTypedLength) {
     return Tr("%1 is too long to differentiate").arg(name);
   }
-  const std::string text = uableitung::NormaliseTermText(term);
+  const std::string text = fktint::NormaliseTermText(term);
   if (text.size() > uableitung::kMaxTermLength) return Tr("%1 is too long to differentiate").arg(name);
   bool readable = false;
   {
