@@ -123,6 +123,8 @@ bool ApplySceneWorksheet(SceneOptions& scene, const char* command) {
   scene.param_p = worksheet.param_p;
   scene.param_q = worksheet.param_q;
   return true;
+}
+
 int FailCommand(const char* command, const std::string& message) {
   std::fprintf(stderr, "plotwerk-cli %s: %s\n", command, message.c_str());
   return 2;

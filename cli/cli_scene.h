@@ -42,6 +42,7 @@ SceneOption TakeSceneOption(const std::vector<std::string>& args, std::size_t& i
 // top of it. Prints the reader's warnings to stderr; false, with the reason printed, when the
 // file cannot be read (the command then exits with 1).
 bool ApplySceneWorksheet(SceneOptions& scene, const char* command);
+
 // Prints "plotwerk-cli COMMAND: MESSAGE" to stderr and returns exit code 2.
 int FailCommand(const char* command, const std::string& message);
 
