@@ -50,6 +50,11 @@ class QtCanvas final : public plot::Canvas {
   // Ends painting (also done by the destructor); the canvas draws nothing afterwards.
   void Finish();
 
+  // Antialiased lines, shapes and text for a smooth picture (off by default: every colour
+  // exact). Strokes of odd width move by half a pixel, so they lie on the same pixels as
+  // without antialiasing instead of smearing over two.
+  void SetSmooth(bool smooth);
+
  protected:
   void DrawLine(plot::Point from, plot::Point to) override;
   void OnStateChanged() override { dirty_ = true; }
@@ -65,6 +70,7 @@ class QtCanvas final : public plot::Canvas {
   int width_ = 0;
   int height_ = 0;
   bool dirty_ = true;
+  bool smooth_ = false;
   QFont font_;
   QString font_key_;
   int font_size_ = -1;

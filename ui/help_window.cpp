@@ -55,7 +55,7 @@ QString FunctionTable(const FunctionBlock& block) {
 }
 
 void InstallHelp(TFGraf& window) {
-  auto* item = new QAction(HelpWindow::tr("Help"), &window);
+  auto* item = new QAction(TFGraf::tr("Help"), &window);
   item->setObjectName("Help1");
   item->setShortcut(QKeySequence(Qt::Key_F1));
   // Beside "About ...", where a user looks for it.

@@ -290,13 +290,13 @@ TEST_F(WindowTest, ControlsAndMenuStartAsDesigned) {
 
   QStringList top;
   for (QAction* a : window->menuBar()->actions()) top << a->text();
-  EXPECT_EQ(top, (QStringList{"Close", "Edit", "Coordinate system", "Special functions", "About ..."}));
+  EXPECT_EQ(top, (QStringList{"Close", "Edit", "Coordinate system", "Special functions", "Help", "About ..."}));
   EXPECT_EQ(window->M02->shortcut(), QKeySequence(Qt::Key_Escape));
   EXPECT_EQ(window->grundeinstellung->shortcut(), QKeySequence(Qt::Key_Space));
   EXPECT_EQ(window->Animation1->shortcut(), QKeySequence(Qt::Key_F2));
   EXPECT_EQ(window->Zeichnen1->shortcuts(),
             (QList<QKeySequence>{QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)}));
-  EXPECT_EQ(window->M_ksystem->actions().size(), 18);  // 15 items and 3 separators
+  EXPECT_EQ(window->M_ksystem->actions().size(), 19);  // 16 items and 3 separators
   EXPECT_EQ(window->M2->actions().size(), 16);         // 13 items and 3 separators
 }
 
