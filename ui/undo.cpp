@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalBlocker>
@@ -76,12 +77,24 @@ bool SameState(const WindowState& a, const WindowState& b) {
 
 UndoHistory::UndoHistory(TFGraf& window) : QObject(&window), window_(window), stack_(this) {
   setObjectName("UndoHistory");
-  Undo1 = stack_.createUndoAction(this, tr("Undo"));
+  Undo1 = new QAction(tr("Undo"), this);
   Undo1->setObjectName("Undo1");
   Undo1->setShortcut(QKeySequence::Undo);
-  Redo1 = stack_.createRedoAction(this, tr("Redo"));
+  Undo1->setEnabled(false);
+  connect(&stack_, &QUndoStack::canUndoChanged, Undo1, &QAction::setEnabled);
+  connect(Undo1, &QAction::triggered, this, [this] {
+    Settle();
+    stack_.undo();
+  });
+  Redo1 = new QAction(tr("Redo"), this);
   Redo1->setObjectName("Redo1");
   Redo1->setShortcut(kRedoKeys);
+  Redo1->setEnabled(false);
+  connect(&stack_, &QUndoStack::canRedoChanged, Redo1, &QAction::setEnabled);
+  connect(Redo1, &QAction::triggered, this, [this] {
+    Settle();
+    stack_.redo();
+  });
   // At the top of "Edit", where every program has them.
   QMenu* edit = window.Bearbeiten1;
   QAction* first = edit->actions().value(0);
@@ -129,6 +142,11 @@ void UndoHistory::Restore(const WindowState& state) {
   for (const std::string& term : state.terms) terms.Add(term);
   fktint::ParamP = state.param_p;
   fktint::ParamQ = state.param_q;
+  // The captions the drawing writes, as they stood: the drawing rewrites only those it uses.
+  const std::pair<QLabel*, const std::string*> captions[] = {
+      {window_.Label10, &state.controls.Label10}, {window_.Label11, &state.controls.Label11},
+      {window_.Label13, &state.controls.Label13}, {window_.Label15, &state.controls.Label15}};
+  for (const auto& [label, text] : captions) label->setText(QString::fromLatin1(*text));
   window_.PaintBox1Paint();
   recorded_ = Capture();
   restoring_ = false;
@@ -138,6 +156,12 @@ void UndoHistory::RecordLater() {
   if (pending_ || restoring_) return;
   pending_ = true;
   QTimer::singleShot(0, this, &UndoHistory::Record);
+}
+
+void UndoHistory::Settle() {
+  // A running animation ends here, and its run becomes a step before anything is undone.
+  if (window_.Timer1->isActive()) window_.b_animation->click();
+  Record();
 }
 
 bool UndoHistory::Busy() const {

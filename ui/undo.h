@@ -57,6 +57,8 @@ class UndoHistory : public QObject {
   // Runs Record once the events of the current change are handled.
   void RecordLater();
   void Record();
+  // Records the change in progress at once, so that undo starts from what the window shows.
+  void Settle();
   bool Busy() const;
   // True when a field's text is not what the last step recorded: the user is typing in it,
   // so Ctrl+Z belongs to the field.

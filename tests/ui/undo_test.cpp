@@ -88,6 +88,7 @@ TEST_F(UndoTest, MixedChangesComeBackExactlyStepByStep) {
   }
   EXPECT_FALSE(history->Stack().canUndo());
   EXPECT_EQ(window->ed_f1->text(), "X*SIN(X+P)");
+  EXPECT_EQ(window->Label11->text(), ";       )") << "the caption of A as it stood";
   for (std::size_t i = 1; i <= changes.size(); ++i) {
     SCOPED_TRACE(changes[i - 1].first);
     Redo();
@@ -142,13 +143,15 @@ TEST_F(UndoTest, AnAnimationRunAndAHeldStepperAreOneStepEach) {
     animation->Timer1Timer();
     Settle();
   }
-  window->b_animation->click();
-  Settle();
-  EXPECT_EQ(history->Stack().count(), 2);
+  EXPECT_EQ(history->Stack().count(), 1) << "no step per tick";
+  EXPECT_NE(window->ed_parameter->text(), "1,06");
 
+  // Undo while it runs: the animation stops, and its run is undone as a whole.
   Undo();
   Settle();
-  EXPECT_EQ(window->ed_parameter->text(), "1,06") << "the animation run as a whole";
+  EXPECT_FALSE(window->Timer1->isActive());
+  EXPECT_EQ(history->Stack().count(), 2);
+  EXPECT_EQ(window->ed_parameter->text(), "1,06");
   Undo();
   Settle();
   EXPECT_EQ(window->ed_parameter->text(), p);
