@@ -4,8 +4,13 @@
 #include <charconv>
 #include <cstdio>
 
+#include <QString>
+#include <QStringList>
+
 #include "cli/cli_text.h"
+#include "fktint/fktint.h"
 #include "platform/emf_canvas.h"
+#include "platform/worksheet.h"
 #include "plot/controls_names.h"
 
 namespace plotwerk::cli {
@@ -55,7 +60,9 @@ std::string Cp1252ToUtf8(std::string_view text) {
 SceneOption TakeSceneOption(const std::vector<std::string>& args, std::size_t& i, SceneOptions& scene,
                             std::string& error) {
   const std::string& a = args[i];
-  if (a != "--width" && a != "--height" && a != "--set" && a != "--view") return SceneOption::NotMine;
+  if (a != "--width" && a != "--height" && a != "--set" && a != "--view" && a != "--worksheet") {
+    return SceneOption::NotMine;
+  }
   if (i + 1 >= args.size()) {
     error = "option " + a + " needs a value";
     return SceneOption::Invalid;
@@ -77,6 +84,13 @@ SceneOption TakeSceneOption(const std::vector<std::string>& args, std::size_t& i
     std::string text = value.substr(eq + 1);
     if (name.rfind("ed_", 0) == 0) text = ArgumentToTerm(text);
     if (!plot::SetControl(scene.controls, name, text, &error)) return SceneOption::Invalid;
+    scene.sets.emplace_back(name, text);
+  } else if (a == "--worksheet") {
+    if (!scene.worksheet.empty()) {
+      error = "only one --worksheet";
+      return SceneOption::Invalid;
+    }
+    scene.worksheet = value;
   } else {
     plot::PlotView view;
     if (!ParseView(value, &view)) {
@@ -88,7 +102,32 @@ SceneOption TakeSceneOption(const std::vector<std::string>& args, std::size_t& i
   return SceneOption::Taken;
 }
 
+bool ApplySceneWorksheet(SceneOptions& scene, const char* command) {
+  if (scene.worksheet.empty()) return true;
+  QStringList warnings;
+  platform::Worksheet worksheet;
+  try {
+    worksheet = platform::ReadWorksheet(QString::fromLocal8Bit(scene.worksheet.c_str()), &warnings);
+  } catch (const platform::WorksheetError& e) {
+    std::fprintf(stderr, "plotwerk-cli %s: cannot open worksheet %s: %s\n", command, scene.worksheet.c_str(),
+                 e.what());
+    return false;
+  }
+  for (const QString& warning : warnings) {
+    std::fprintf(stderr, "plotwerk-cli %s: warning: %s: %s\n", command, scene.worksheet.c_str(),
+                 warning.toUtf8().constData());
+  }
+  scene.controls = worksheet.controls;
+  for (const auto& [name, value] : scene.sets) plot::SetControl(scene.controls, name, value, nullptr);
+  if (!scene.view) scene.view = worksheet.view;
+  scene.param_p = worksheet.param_p;
+  scene.param_q = worksheet.param_q;
+  return true;
+}
+
 void PrepareScene(plot::Plotter& plotter, SceneOptions& scene) {
+  if (scene.param_p) fktint::ParamP = *scene.param_p;
+  if (scene.param_q) fktint::ParamQ = *scene.param_q;
   if (scene.view) {
     plotter.SetView(*scene.view);
   } else {

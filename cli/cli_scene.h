@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "plot/controls.h"
@@ -23,14 +24,26 @@ struct SceneOptions {
   int height = kDefaultAreaHeight;
   plot::Controls controls;
   std::optional<plot::PlotView> view;  // the basic setting when empty
+  // --worksheet FILE: read by ApplySceneWorksheet under the --set pairs (kept in `sets`) and
+  // the --view, which go on top of it.
+  std::string worksheet;
+  std::vector<std::pair<std::string, std::string>> sets;
+  // P and Q from the worksheet; the evaluator's start values without one.
+  std::optional<double> param_p;
+  std::optional<double> param_q;
 };
 
 enum class SceneOption { Taken, NotMine, Invalid };
 
-// Reads args[i] when it is --width, --height, --set or --view, together with its value
-// (advancing i past it). Invalid comes with the reason in `error`.
+// Reads args[i] when it is --width, --height, --set, --view or --worksheet, together with its
+// value (advancing i past it). Invalid comes with the reason in `error`.
 SceneOption TakeSceneOption(const std::vector<std::string>& args, std::size_t& i, SceneOptions& scene,
                             std::string& error);
+
+// Reads the --worksheet file, when one was given, and puts the --set pairs and the --view on
+// top of it. Prints the reader's warnings to stderr; false, with the reason printed, when the
+// file cannot be read (the command then exits with 1).
+bool ApplySceneWorksheet(SceneOptions& scene, const char* command);
 
 // Sets the plotter's view (the given one or the basic setting) and runs the Draw command.
 void PrepareScene(plot::Plotter& plotter, SceneOptions& scene);

@@ -1,6 +1,6 @@
-// plotwerk-cli analyse: runs the redraw of a Controls snapshot (defaults plus --set pairs) on a
-// canvas that draws nothing and prints only the result list, so the analysis of the first
-// term can be checked without pixels.
+// plotwerk-cli analyse: runs the redraw of a Controls snapshot (defaults or a worksheet, plus
+// --set pairs) on a canvas that draws nothing and prints only the result list, so the analysis
+// of the first term can be checked without pixels.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -15,11 +15,13 @@ namespace plotwerk::cli {
 namespace {
 
 const char kAnalyseHelp[] =
-    "usage: plotwerk-cli analyse [--width W] [--height H] [--set NAME=VALUE ...]\n"
+    "usage: plotwerk-cli analyse [--width W] [--height H] [--worksheet FILE] [--set NAME=VALUE ...]\n"
     "                            [--view XMIN,XMAX,YMIN,YMAX]\n"
     "Runs the redraw the main window makes for the given controls without drawing pixels and\n"
     "prints the result list, one line each (TAB between columns, decimal commas).\n"
     "  --width W, --height H  the drawing area in pixels (default 846 x 597)\n"
+    "  --worksheet FILE  starts from the state saved in a worksheet (.plotwerk); --set and\n"
+    "                  --view go on top of it\n"
     "  --set NAME=VALUE  sets a control (repeatable), e.g. c_nullstellen=1 c_extrema=1\n"
     "                  c_wendepunkte=1 c_schnittpunkte=1 c_integral=1 ed_f1=X^2-2;\n"
     "                  the value table needs c_wertetabelle=1 and Mergebnis_visible=1\n"
@@ -48,6 +50,7 @@ int RunAnalyse(const std::vector<std::string>& args) {
         return Fail("unknown option '" + args[i] + "' (see --help)");
     }
   }
+  if (!ApplySceneWorksheet(scene, "analyse")) return 1;
   plot::Plotter plotter;
   PrepareScene(plotter, scene);
   plot::NullCanvas canvas;
@@ -58,7 +61,8 @@ int RunAnalyse(const std::vector<std::string>& args) {
 
 const CommandRegistration kAnalyse{
     {"analyse",
-     "plotwerk-cli analyse [--width W] [--height H] [--set NAME=VALUE ...] [--view XMIN,XMAX,YMIN,YMAX]",
+     "plotwerk-cli analyse [--width W] [--height H] [--worksheet FILE] [--set NAME=VALUE ...] "
+     "[--view XMIN,XMAX,YMIN,YMAX]",
      RunAnalyse}};
 
 }  // namespace

@@ -1,13 +1,14 @@
-// plotwerk-cli render: draws the picture of a Controls snapshot (defaults plus --set pairs)
-// at a given size and view, writes it as an image file and prints the result list; and
+// plotwerk-cli render: draws the picture of a Controls snapshot (defaults or a worksheet, plus
+// --set pairs) at a given size and view, optionally saves that state as a worksheet, writes it as an image file and prints the result list; and
 // plotwerk-cli fonts: the face the canvas text is drawn in.
 #include <QByteArray>
 #include <QImage>
 #include <QIODevice>
 #include <QString>
 #include <cmath>
-#include <optional>
 #include <cstdio>
+#include <exception>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,11 +16,14 @@
 #include "cli/cli_scene.h"
 #include "cli/cli_text.h"
 #include "cli/commands.h"
+#include "fktint/fktint.h"
 #include "platform/atomic_write.h"
 #include "platform/export_error.h"
 #include "platform/picture_export.h"
 #include "platform/qt_canvas.h"
+#include "platform/worksheet.h"
 #include "plot/plotter.h"
+#include "plot/reachable.h"
 
 namespace plotwerk::cli {
 
@@ -28,11 +32,14 @@ namespace {
 constexpr long long kMaxPixels = 100'000'000;
 
 const char kRenderHelp[] =
-    "usage: plotwerk-cli render [--width W] [--height H] [--set NAME=VALUE ...]\n"
-    "                           [--view XMIN,XMAX,YMIN,YMAX] [--bmp16] --out FILE\n"
+    "usage: plotwerk-cli render [--width W] [--height H] [--worksheet FILE] [--set NAME=VALUE ...]\n"
+    "                           [--view XMIN,XMAX,YMIN,YMAX] [--bmp16] [--save-worksheet FILE]\n"
+    "                           --out FILE\n"
     "Draws the picture the main window shows for the given controls and writes it to FILE.\n"
     "  --width W       width of the drawing area in pixels (default 846)\n"
     "  --height H      height of the drawing area in pixels (default 597)\n"
+    "  --worksheet FILE  starts from the state saved in a worksheet (.plotwerk); --set and\n"
+    "                  --view go on top of it\n"
     "  --set NAME=VALUE  sets a control (repeatable): edit fields take text (ed_f1=X^2),\n"
     "                  check boxes, radio buttons and menu items 0 or 1 (c_f2=1, m_raster=0),\n"
     "                  UpDown1 the graph width\n"
@@ -42,6 +49,8 @@ const char kRenderHelp[] =
     "                  chooses the format: .bmp (screen colours), .gif (216 colours),\n"
     "                  .wmf (Enhanced Metafile), .png, .svg, .pdf\n"
     "  --bmp16         write a .bmp with 16 colours\n"
+    "  --save-worksheet FILE  also saves the state drawn as a worksheet, written completely or\n"
+    "                  not at all\n"
     "  --help          this text\n"
     "The result list is printed to standard output, one line each.\n";
 
@@ -66,6 +75,7 @@ static void WriteRenderedPicture(const QImage& image, const QString& path, platf
 static int RunRender(const std::vector<std::string>& args) {
   SceneOptions scene;
   std::string out;
+  std::string save_worksheet;
   bool bmp16 = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -86,15 +96,25 @@ static int RunRender(const std::vector<std::string>& args) {
       case SceneOption::NotMine:
         break;
     }
-    if (a != "--out") return Fail("unknown option '" + a + "' (see --help)");
+    if (a != "--out" && a != "--save-worksheet") return Fail("unknown option '" + a + "' (see --help)");
     if (i + 1 >= args.size()) return Fail("option " + a + " needs a value");
-    out = args[++i];
+    (a == "--out" ? out : save_worksheet) = args[++i];
   }
   if (out.empty()) return Fail("--out FILE is required (see --help)");
   const std::optional<platform::PictureFormat> format = platform::FormatForFileName(out, bmp16);
   if (!format) return Fail("--out FILE must end in .bmp, .gif, .wmf, .png, .svg or .pdf, not '" + out + "'");
   if (bmp16 && format != platform::PictureFormat::Bmp16) return Fail("--bmp16 needs a .bmp file");
   if (static_cast<long long>(scene.width) * scene.height > kMaxPixels) return Fail("the picture is too large");
+
+  if (!ApplySceneWorksheet(scene, "render")) return 1;
+  if (!save_worksheet.empty()) {
+    // Refuse before drawing what could not be opened again.
+    std::string why;
+    if (!plot::IsReachable(scene.controls, &why)) return Fail("cannot save this state as a worksheet: " + why);
+    if (scene.view && !plot::IsReachableView(*scene.view, &why)) {
+      return Fail("cannot save this view in a worksheet: " + why);
+    }
+  }
 
   EnsureGuiApplication();
   const int width = scene.width;
@@ -114,6 +134,15 @@ static int RunRender(const std::vector<std::string>& args) {
     std::fprintf(stderr, "plotwerk-cli render: cannot write %s: %s\n", out.c_str(), e.what());
     return 1;
   }
+  if (!save_worksheet.empty()) {
+    const platform::Worksheet state{scene.controls, plotter.View(), fktint::ParamP, fktint::ParamQ};
+    try {
+      platform::WriteWorksheet(QString::fromLocal8Bit(save_worksheet.c_str()), state);
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "plotwerk-cli render: cannot save worksheet %s: %s\n", save_worksheet.c_str(), e.what());
+      return 1;
+    }
+  }
   PrintResultList(plotter);
   return 0;
 }
@@ -127,8 +156,8 @@ static int RunFonts(const std::vector<std::string>& args) {
 
 static const CommandRegistration kRender{
     {"render",
-     "plotwerk-cli render [--width W] [--height H] [--set NAME=VALUE ...] [--view XMIN,XMAX,YMIN,YMAX] "
-     "[--bmp16] --out FILE",
+     "plotwerk-cli render [--width W] [--height H] [--worksheet FILE] [--set NAME=VALUE ...] "
+     "[--view XMIN,XMAX,YMIN,YMAX] [--bmp16] [--save-worksheet FILE] --out FILE",
      RunRender}};
 static const CommandRegistration kFonts{{"fonts", "plotwerk-cli fonts", RunFonts}};
 

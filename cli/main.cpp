@@ -45,6 +45,10 @@ int main(int argc, char** argv) {
     PrintCommandList(stderr);
     return 2;
   }
+  if (std::strcmp(argv[1], "--version") == 0) {
+    std::printf("plotwerk-cli %s\n", PLOTWERK_VERSION);
+    return 0;
+  }
   if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "help") == 0) {
     PrintCommandList(stdout);
     return 0;

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "fktint/fktint.h"
+#include "fktint/term_check.h"
 
 namespace {
 
@@ -60,6 +61,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const double spaced_value = fk::EvaluateTerm(spaced, x);
   Check(fk::EvalError == code);
   Check(spaced_value == value);
+
+  // The checker stays inside the text, and a term it passes reads without code 1 (which only
+  // TANH or an x below the range sets otherwise).
+  const fk::TermCheck check = fk::CheckTerm(term);
+  Check(check.ok() ? check.position == 0 : check.position >= 1 && check.position <= term.size() + 1);
+  if (check.ok() && x >= -1e6 && term.find("TANH") == std::string_view::npos) Check(code != 1);
 
   const double field = fk::ReadNumberField(term);
   Check(Usable(field));

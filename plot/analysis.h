@@ -27,16 +27,8 @@ SampleFunction TermFunction(std::string term);
 
 enum class SearchKind { Zeros, Extrema, Inflections, Intersections };
 
-// Widening of the search interval at both ends; also the acceptance bound |g| of zeros and
-// intersections.
+// Widening of the search interval at both ends.
 inline constexpr double kSearchWidening = 0.0001;
-inline constexpr double kZeroAcceptance = 0.0001;
-// Interval ends of larger magnitude are replaced by the standard ends below.
-inline constexpr double kLargestSearchEnd = 100;
-inline constexpr double kReplacementLo = -5.0001;
-inline constexpr double kReplacementHi = 5.0001;
-// Neighbouring samples whose product reaches this are taken as a pole or as too steep.
-inline constexpr double kNeighbourProductBound = 100;
 inline constexpr int kZeroCells = 1000;
 inline constexpr int kExtremumCells = 2500;
 inline constexpr int kZeroIterations = 50;
@@ -45,16 +37,17 @@ inline constexpr int kMaxPointsPerSearch = 24;
 // Candidates refined per search at most: an oscillating term (SIN(1/X)) offers a candidate at
 // nearly every cell, and most of them are rejected after refinement.
 inline constexpr int kMaxCandidatesPerSearch = 200;
-// Brent's tolerance factors: relative to |b| and to the cell's signed midpoint.
-inline constexpr double kRefineRelativeTolerance = 6e-6;
-inline constexpr double kRefineAbsoluteTolerance = 1e-6;
+// Brent's tolerance factors: relative to |b| (a few units in the last place) and to the width of
+// the cell, so that a root is found to far below the printed decimals at any scale.
+inline constexpr double kRefineRelativeTolerance = 1e-15;
+inline constexpr double kRefineAbsoluteTolerance = 1e-9;
 
 // The interval [lo, hi] a search runs over, or nothing when it is empty.
 struct SearchInterval {
   double lo = 0;
   double hi = 0;
 };
-// from/to in either order; each end widened, a too large (or non-finite) end replaced.
+// from/to in either order, each end widened; nothing for non-finite ends.
 std::optional<SearchInterval> MakeSearchInterval(double from, double to);
 
 // Brent's method on g over the cell [a, b] in its classic form: no test that g changes sign, so
@@ -74,27 +67,36 @@ struct FoundPoint {
 };
 
 // One of the four searches on the search term g over the interval from..to: at most
-// kMaxPointsPerSearch points, left to right, each once, each where g is defined.
+// kMaxPointsPerSearch points, left to right, each once, each where g is defined and continuous
+// (a sign change at a jump or a pole is no zero, a turning point there no extremum). For
+// inflection points g is f'' and `curve` is f, which must be continuous at the point.
 std::vector<FoundPoint> ScanForPoints(SearchKind kind, const SampleFunction& g, double from,
-                                      double to);
+                                      double to, const SampleFunction& curve = {});
 
-// The text a search works on: f1 for zeros and extrema, the second derivative for inflection
-// points, f1-(f2) for intersections. Empty when there is nothing to search.
+// The text a search works on: the first term f for zeros and extrema, the second derivative for
+// inflection points, f-(f2) for intersections. Empty when there is nothing to search.
 std::string SearchTerm(SearchKind kind, std::string_view f1, std::string_view f2,
                        std::string_view second_derivative);
 
-// Subintervals of the integral between A and B.
-inline constexpr int kIntegralSubintervals = 50;
+enum class IntegralStatus {
+  Value,         // integral and area hold the values
+  DoesNotExist,  // f - g undefined somewhere in [lo, hi] (other than at a single removable
+                 // point) or unbounded there with a divergent integral
+  Undetermined,  // the adaptive rule ran out of pieces far from its tolerance
+};
 
 struct IntegralResult {
   double lo = 0;
   double hi = 0;
+  IntegralStatus status = IntegralStatus::Value;  // integral and area are 0 unless Value
   double integral = 0;  // of f - g, signed
   double area = 0;      // of |f - g|
 };
 
-// Chebyshev's five-point rule on each of kIntegralSubintervals pieces of [min(a,b), max(a,b)];
-// nothing when a = b. Failed evaluations count with the evaluator's value.
+// The integral and the area of f - g over [min(a,b), max(a,b)] by adaptive Gauss-Kronrod
+// quadrature (7-15 points, the piece with the largest error halved first), accurate to far
+// below two decimals; improper integrals at poles and undefined ends converge when they exist.
+// Nothing when a = b.
 std::optional<IntegralResult> IntegrateBetween(const SampleFunction& f, const SampleFunction& g,
                                                double a, double b);
 

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "fktint/fktint.h"
+#include "plot/texts.h"
 
 namespace plotwerk::plot {
 
@@ -53,10 +54,27 @@ void DrawMarker(Canvas& canvas, double col, double row) {
   canvas.Ellipse(x - kMarkerRadius, y - kMarkerRadius, x + kMarkerRadius + 1, y + kMarkerRadius + 1);
 }
 
+std::optional<double> SlopeAt(const std::string& term, const std::string& derivative, double x) {
+  const SampleFunction f = TermFunction(term);
+  if (!f(x).Defined()) return std::nullopt;  // no point of the curve, no tangent
+  if (!derivative.empty()) {
+    const Sample s = TermFunction(derivative)(x);
+    if (s.Defined()) return s.value;
+  }
+  const double step = kSlopeStep * std::max(1.0, std::fabs(x));
+  const Sample left = f(x - step);
+  const Sample right = f(x + step);
+  if (!left.Defined() || !right.Defined()) return std::nullopt;
+  const double m = (right.value - left.value) / (2 * step);
+  return std::isfinite(m) ? std::optional<double>(m) : std::nullopt;
+}
+
 std::string LineTerm(double m, double b, unsigned slope_decimals, unsigned intercept_decimals) {
   if (!std::isfinite(m) || !std::isfinite(b)) return {};
-  std::string term = fktint::FormatNumber(1, slope_decimals, m) + "*X";
   const std::string intercept = fktint::FormatNumber(1, intercept_decimals, b);
+  const std::string slope = fktint::FormatNumber(1, slope_decimals, m);
+  if (slope == "0") return intercept;
+  std::string term = slope + "*X";
   if (intercept == "0") return term;
   if (b > 0) term += "+";
   return term + intercept;
@@ -72,8 +90,12 @@ void HatchArea(Canvas& canvas, const ScreenMapping& mapping, const SampleFunctio
   auto hatch_line = [&](double column) {
     if (!InPixelRange(column)) return;
     const double t = (column - mapping.origin_x_real) / mapping.x_scale;
-    const double y1 = mapping.WorldToPixelY(f(t).value);
-    const double y2 = mapping.WorldToPixelY(g(t).value);
+    // Where either boundary is undefined there is no area: the hatching stops there.
+    const Sample ft = f(t);
+    const Sample gt = g(t);
+    if (!ft.Defined() || !gt.Defined()) return;
+    const double y1 = mapping.WorldToPixelY(ft.value);
+    const double y2 = mapping.WorldToPixelY(gt.value);
     if (std::isnan(y1) || std::isnan(y2)) return;
     const std::int32_t x = RoundHalfEven(column);
     canvas.MoveTo(x, HatchRow(y1));
@@ -153,7 +175,7 @@ void PlotAntiderivative(CurvePlotter& curves, const std::string& term, std::int6
       }
     }
   }
-  curves.WriteLabel("Antiderivative f1");
+  curves.WriteLabel(Localized("Antiderivative f1"));
 }
 
 }  // namespace plotwerk::plot

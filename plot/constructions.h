@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,8 +20,13 @@ inline constexpr Rgb kMarkerBColour{0, 255, 0};
 // One step away from the marker yellow, so that hatching is never taken for point A.
 inline constexpr Rgb kHatchColour{254, 255, 0};
 
-// Step of the forward difference for the slope at A and at an inflection point.
-inline constexpr double kSlopeStep = 0.001;
+// Relative step of the central difference that gives the slope where the symbolic derivative
+// cannot be formed or evaluated.
+inline constexpr double kSlopeStep = 1e-5;
+
+// The slope of the curve at x: the derivative term's value there, or else a central difference
+// of the term; nothing when neither is defined (a vertical tangent, an undefined point).
+std::optional<double> SlopeAt(const std::string& term, const std::string& derivative, double x);
 
 // A filled circle nine pixels across centred on the pixel (col, row) given as real positions;
 // nothing when the position is beyond the 32-bit pixel range (it could never be seen).
@@ -28,7 +34,8 @@ void DrawMarker(Canvas& canvas, double col, double row);
 
 // The straight line m*X+b as term text: the slope with `slope_decimals`, then the intercept with
 // `intercept_decimals` and its sign. An intercept that shows as 0 is left out, so the text
-// stays a readable term. Empty when m or b is not finite.
+// stays a readable term; a slope that shows as 0 leaves the constant line b alone. Empty when m
+// or b is not finite.
 std::string LineTerm(double m, double b, unsigned slope_decimals, unsigned intercept_decimals);
 
 // Hatches the area between f and g from B towards A with vertical lines two pixels apart, in the

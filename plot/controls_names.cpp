@@ -1,4 +1,4 @@
-// The name table of Controls: one entry per member, with the kind of value it takes.
+// The name table of Controls, made from the list of controls.
 #include "plot/controls_names.h"
 
 #include <algorithm>
@@ -9,49 +9,18 @@ namespace plotwerk::plot {
 
 namespace {
 
-using Member = std::variant<std::string Controls::*, bool Controls::*, int Controls::*>;
+// The settable controls of the list: everything but the captions.
+std::vector<ControlInfo> MakeTable() {
+  std::vector<ControlInfo> out;
+#define PLOTWERK_CONTROL_ENTRY(kind, name, start) \
+  if (ControlKind::kind != ControlKind::Caption) out.push_back({#name, ControlKind::kind, &Controls::name});
+  PLOTWERK_CONTROLS(PLOTWERK_CONTROL_ENTRY)
+#undef PLOTWERK_CONTROL_ENTRY
+  return out;
+}
 
-struct Entry {
-  const char* name;
-  Member member;
-};
-
-#define PLOTWERK_CONTROL(m) Entry{#m, &Controls::m}
-
-const Entry kEntries[] = {
-    PLOTWERK_CONTROL(ed_f1), PLOTWERK_CONTROL(ed_f2), PLOTWERK_CONTROL(ed_f3),
-    PLOTWERK_CONTROL(ed_f4), PLOTWERK_CONTROL(c_f1), PLOTWERK_CONTROL(c_f2),
-    PLOTWERK_CONTROL(c_f3), PLOTWERK_CONTROL(c_f4), PLOTWERK_CONTROL(ed_breite),
-    PLOTWERK_CONTROL(UpDown1), PLOTWERK_CONTROL(c_1ableitung), PLOTWERK_CONTROL(c_2ableitung),
-    PLOTWERK_CONTROL(c_nullstellen), PLOTWERK_CONTROL(c_extrema), PLOTWERK_CONTROL(c_wendepunkte),
-    PLOTWERK_CONTROL(c_wendetangente), PLOTWERK_CONTROL(c_stammfunktion),
-    PLOTWERK_CONTROL(c_schnittpunkte), PLOTWERK_CONTROL(c_pktanzeige), PLOTWERK_CONTROL(ed_xvon),
-    PLOTWERK_CONTROL(ed_xbis), PLOTWERK_CONTROL(ed_parameter), PLOTWERK_CONTROL(ed_q),
-    PLOTWERK_CONTROL(c_schar), PLOTWERK_CONTROL(ed_schardiff), PLOTWERK_CONTROL(c_punktA),
-    PLOTWERK_CONTROL(ed_A), PLOTWERK_CONTROL(c_punktB), PLOTWERK_CONTROL(ed_B),
-    PLOTWERK_CONTROL(c_tangente), PLOTWERK_CONTROL(c_normale), PLOTWERK_CONTROL(c_sekante),
-    PLOTWERK_CONTROL(c_integral), PLOTWERK_CONTROL(rb_punkta), PLOTWERK_CONTROL(rb_punktB),
-    PLOTWERK_CONTROL(rb_parameter), PLOTWERK_CONTROL(ed_von), PLOTWERK_CONTROL(ed_bis),
-    PLOTWERK_CONTROL(ed_delta), PLOTWERK_CONTROL(c_wertetabelle), PLOTWERK_CONTROL(c_ergebnisliste),
-    PLOTWERK_CONTROL(Mergebnis_visible), PLOTWERK_CONTROL(MAchsen1), PLOTWERK_CONTROL(MAchsen21),
-    PLOTWERK_CONTROL(M_rahmen), PLOTWERK_CONTROL(M_winkel), PLOTWERK_CONTROL(M_bogen),
-    PLOTWERK_CONTROL(m_raster), PLOTWERK_CONTROL(m_mmraster), PLOTWERK_CONTROL(m_terme),
-    PLOTWERK_CONTROL(m_farbe), PLOTWERK_CONTROL(spiegelungxachse),
-    PLOTWERK_CONTROL(spiegelungursprung), PLOTWERK_CONTROL(spiegelungyachse),
-    PLOTWERK_CONTROL(verschiebungxachse), PLOTWERK_CONTROL(streckungxachse),
-    PLOTWERK_CONTROL(verschiebungyachse), PLOTWERK_CONTROL(streckungyachse),
-    PLOTWERK_CONTROL(nacheinanderausfuehrung), PLOTWERK_CONTROL(funktionsaddition),
-    PLOTWERK_CONTROL(funktionssubtraktion1), PLOTWERK_CONTROL(funktionsmultiplikation),
-    PLOTWERK_CONTROL(funktionsdivision1), PLOTWERK_CONTROL(Umkehrkurvezuf1x1),
-};
-
-#undef PLOTWERK_CONTROL
-
-constexpr int kMinGraphWidth = 1;
-constexpr int kMaxGraphWidth = 6;
-
-const Entry* Find(std::string_view name) {
-  for (const Entry& e : kEntries) {
+const ControlInfo* Find(std::string_view name) {
+  for (const ControlInfo& e : ControlTable()) {
     if (name == e.name) return &e;
   }
   return nullptr;
@@ -66,22 +35,13 @@ bool ParseInt(std::string_view text, int* out) {
 }  // namespace
 
 const std::vector<ControlInfo>& ControlTable() {
-  static const std::vector<ControlInfo> table = [] {
-    std::vector<ControlInfo> out;
-    for (const Entry& e : kEntries) {
-      const ControlKind kind = std::holds_alternative<std::string Controls::*>(e.member) ? ControlKind::Text
-                               : std::holds_alternative<bool Controls::*>(e.member)      ? ControlKind::Check
-                                                                                         : ControlKind::Number;
-      out.push_back({e.name, kind});
-    }
-    return out;
-  }();
+  static const std::vector<ControlInfo> table = MakeTable();
   return table;
 }
 
 std::string ControlNamesList() {
   std::string out;
-  for (const Entry& e : kEntries) {
+  for (const ControlInfo& e : ControlTable()) {
     if (!out.empty()) out += ", ";
     out += e.name;
   }
@@ -89,7 +49,7 @@ std::string ControlNamesList() {
 }
 
 bool SetControl(Controls& controls, std::string_view name, std::string_view value, std::string* error) {
-  const Entry* entry = Find(name);
+  const ControlInfo* entry = Find(name);
   auto fail = [&](std::string message) {
     if (error != nullptr) *error = std::move(message);
     return false;
@@ -122,11 +82,13 @@ bool SetControl(Controls& controls, std::string_view name, std::string_view valu
     return fail("control '" + std::string(name) + "' takes a whole number, not '" + std::string(value) + "'");
   }
   controls.*number = v;
+  // The stepper writes its position into its field, as its arrows do in the window.
+  if (number == &Controls::UpDown1) controls.ed_breite = std::to_string(v);
   return true;
 }
 
 bool GetControl(const Controls& controls, std::string_view name, std::string* value) {
-  const Entry* entry = Find(name);
+  const ControlInfo* entry = Find(name);
   if (entry == nullptr) return false;
   if (const auto* text = std::get_if<std::string Controls::*>(&entry->member)) {
     *value = controls.*(*text);
@@ -134,6 +96,14 @@ bool GetControl(const Controls& controls, std::string_view name, std::string* va
     *value = controls.*(*check) ? "1" : "0";
   } else {
     *value = std::to_string(controls.*std::get<int Controls::*>(entry->member));
+  }
+  return true;
+}
+
+bool SameSettings(const Controls& a, const Controls& b) {
+  for (const ControlInfo& e : ControlTable()) {
+    const bool same = std::visit([&](auto member) { return a.*member == b.*member; }, e.member);
+    if (!same) return false;
   }
   return true;
 }

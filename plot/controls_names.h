@@ -1,30 +1,32 @@
 // The controls of the drawing by name: setting a Controls member from text (the command
-// line's --set NAME=VALUE) and listing the names.
+// line's --set NAME=VALUE), reading it back, listing the names. Made from PLOTWERK_CONTROLS.
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "plot/controls.h"
 
 namespace plotwerk::plot {
 
-enum class ControlKind { Text, Check, Number };
+using ControlMember = std::variant<std::string Controls::*, bool Controls::*, int Controls::*>;
 
 struct ControlInfo {
   std::string name;
   ControlKind kind;
+  ControlMember member;
 };
 
-// Every settable control, in the order of the Controls struct.
+// Every control that can be set (all but the captions the drawing rewrites), in list order.
 const std::vector<ControlInfo>& ControlTable();
 
 // Sets the control `name` from `value`: edit fields take the text as given (code page 1252
-// bytes), check boxes, radio buttons and menu items 0 or 1, UpDown1 an integer. Setting
-// ed_breite also moves its stepper UpDown1 (within 1 to 6) when the text is a whole number,
-// and checking a radio button unchecks the others of its group. Returns false and describes
-// the problem in *error for an unknown name or a bad value.
+// bytes), check boxes, radio buttons, menu items and Mergebnis_visible 0 or 1, UpDown1 an
+// integer. Setting ed_breite also moves its stepper UpDown1 (within 1 to 6) when the text is a
+// whole number, setting UpDown1 writes its position into ed_breite, and checking a radio button unchecks the others of its group. Returns false
+// and describes the problem in *error for an unknown name or a bad value.
 bool SetControl(Controls& controls, std::string_view name, std::string_view value, std::string* error);
 
 // The current value of a control as text ("0"/"1" for check marks); false for an unknown name.
@@ -32,5 +34,9 @@ bool GetControl(const Controls& controls, std::string_view name, std::string* va
 
 // All names, comma separated, for error messages and help texts.
 std::string ControlNamesList();
+
+// True when every settable control has the same value in both (the captions are not compared:
+// they are output of the drawing, not settings).
+bool SameSettings(const Controls& a, const Controls& b);
 
 }  // namespace plotwerk::plot

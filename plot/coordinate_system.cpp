@@ -2,7 +2,9 @@
 // along the frame. Tick passes jump straight to the first visible multiple of the step.
 #include "plot/coordinate_system.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstdint>
 #include <string>
 
@@ -24,6 +26,10 @@ constexpr double kAngleUnit = 0.7853981633974483;  // pi/4
 constexpr double kPi = 3.14159265358979323846;
 // The divisor doubles at most this often (it reaches infinity long before).
 constexpr int kMaxDivisorSteps = 2100;
+// Free pixels kept between two axis labels; a label that would come closer is left out.
+constexpr int kLabelGap = 2;
+// Labels go on every n-th tick at most this far apart.
+constexpr double kMaxLabelStride = 1e6;
 // Largest index the search for the first visible tick looks at.
 constexpr std::int64_t kMaxTickIndex = std::int64_t{1} << 62;
 
@@ -187,23 +193,70 @@ class CoordinateSystem {
     TickStep step = StepRule(mapping_.x_span, px_, kMaxTickPixelsX);
     const std::int32_t oy = mapping_.origin_y;
     const double p0 = px_(0);
+    zero_label_ = {};
     if (c_.MAchsen1 && -6 < oy && oy + 6 < h_ && 10 < p0 && p0 - 10 < w_) {
       canvas_.TextOut(ToPixel(p0) - 10, oy + 6, "0");
+      zero_label_ = {true, ToPixel(p0) - 10, std::int64_t{ToPixel(p0)} - 10 + canvas_.TextWidth("0")};
     }
     if (c_.M_winkel || c_.M_bogen) {
       step.d -= 1;
       if (step.d == 0) step.d = 1;
     }
     const double s = step.Step();
+    ChooseXLabelStride(s);
     auto tick = [&](double t, double col) { XTick(t, ToPixel(col)); };
+    last_label_ = {};
     TickPass(pxm_, -s, -s, [&](double col) { return col > w_; }, -s, [&](double col) { return col > 0; },
              tick);
+    last_label_ = {};
     TickPass(pxm_, s, s, [&](double col) { return col < 0; }, s, [&](double col) { return col < w_; },
              tick);
   }
 
+  // Far from the origin the labels grow wider than the tick spacing: then only every n-th tick
+  // is labelled (n from 1, 2, 4, 10, 20, 40, ...), n chosen from the wider of the labels at the
+  // two ends of the view.
+  void ChooseXLabelStride(double s) {
+    label_stride_ = 1;
+    label_step_ = s;
+    const double spacing = std::fabs(s * pxm_.slope);
+    if (!(spacing > 0) || !std::isfinite(spacing)) return;
+    int widest = 0;
+    for (double col : {0.0, static_cast<double>(w_)}) {
+      const double t = std::round((col - pxm_.offset) / pxm_.slope / s) * s;
+      int width = canvas_.TextWidth(XLabel(t));
+      if (c_.M_bogen) width += canvas_.TextWidth("p");
+      widest = std::max(widest, width);
+    }
+    const double needed = (widest + kLabelGap) / spacing;
+    constexpr double kStrides[] = {1, 2, 4};
+    for (double decade = 1; decade < kMaxLabelStride; decade *= 10) {
+      for (double stride : kStrides) {
+        if (stride * decade >= needed) {
+          label_stride_ = stride * decade;
+          return;
+        }
+      }
+    }
+    label_stride_ = kMaxLabelStride;
+  }
+
+  // Whether the tick at t, whose label covers [lo, hi] along its axis, gets its label: every
+  // stride-th tick, and only when the label keeps clear of the last one of the pass and of the
+  // origin's "0" (far from the origin, rounding may put ticks on nearly the same pixel).
+  bool LabelDue(double t, std::int64_t lo, std::int64_t hi) {
+    if (label_stride_ > 1 && std::fmod(std::round(t / label_step_), label_stride_) != 0) return false;
+    auto clear_of = [&](const LabelExtent& e) {
+      return !e.used || hi + kLabelGap <= e.lo || e.hi + kLabelGap <= lo;
+    };
+    if (!clear_of(last_label_) || !clear_of(zero_label_)) return false;
+    last_label_ = {true, lo, hi};
+    return true;
+  }
+
   void XTick(double t, std::int32_t col) {
     const std::string label = XLabel(t);
+    const bool labelled = LabelDue(t, std::int64_t{col} - 10, std::int64_t{col} - 10 + canvas_.TextWidth(label));
     if (c_.m_raster) {
       canvas_.SetPenColor(kGridGrey);
       canvas_.SetPenStyle(PenStyle::Dot);
@@ -214,11 +267,12 @@ class CoordinateSystem {
     if (c_.M_rahmen) {
       Line(canvas_, col, 0, col, 5);
       Line(canvas_, col, h_, col, h_ - 6);
-      canvas_.TextOut(col, 6, label);
+      if (labelled) canvas_.TextOut(col, 6, label);
     }
     const std::int32_t oy = mapping_.origin_y;
     if (c_.MAchsen1 && -6 < oy && oy + 6 < h_ && col < w_ - 26) {
       Line(canvas_, col, oy + 6, col, oy - 6);
+      if (!labelled) return;
       canvas_.TextOut(col - 10, oy + 6, label);
       if (c_.M_bogen) {
         const int label_width = canvas_.TextWidth(label);
@@ -231,13 +285,18 @@ class CoordinateSystem {
 
   void YTicks() {
     const double s = StepRule(mapping_.y_span, py_, kMaxTickPixelsY).Step();
+    label_stride_ = 1;
+    zero_label_ = {};
     auto tick = [&](double t, double row) { YTick(t, ToPixel(row)); };
+    last_label_ = {};
     TickPass(py_, -s, -s, [&](double r) { return r > h_; }, -s, [&](double r) { return r > 0; }, tick);
+    last_label_ = {};
     TickPass(py_, s, s, [&](double r) { return r < 0; }, s, [&](double r) { return r < h_; }, tick);
   }
 
   void YTick(double t, std::int32_t row) {
     const std::string label = fktint::FormatNumber(4, 3, -t);
+    const bool labelled = LabelDue(t, row, std::int64_t{row} + canvas_.TextExtent(label).height);
     if (c_.m_raster) {
       canvas_.SetPenColor(kGridGrey);
       canvas_.SetPenStyle(PenStyle::Dot);
@@ -246,13 +305,14 @@ class CoordinateSystem {
       canvas_.SetPenStyle(PenStyle::Solid);
     }
     if (c_.M_rahmen) {
-      canvas_.TextOut(2, row, label);
+      if (labelled) canvas_.TextOut(2, row, label);
       Line(canvas_, 0, row, 5, row);
       Line(canvas_, w_ - 6, row, w_, row);
     }
     const std::int32_t ox = mapping_.origin_x;
     if (c_.MAchsen1 && 16 < ox && ox - 16 < w_ && row > 26) {
       Line(canvas_, ox - 6, row, ox + 6, row);
+      if (!labelled) return;
       const int extent = canvas_.TextExtent(label).width;
       canvas_.TextOut(ox - 6 - extent, row, label);
     }
@@ -268,6 +328,15 @@ class CoordinateSystem {
   AxisPixels px_;
   AxisPixels py_;
   AxisPixels pxm_;
+  struct LabelExtent {
+    bool used = false;
+    std::int64_t lo = 0;
+    std::int64_t hi = 0;
+  };
+  double label_stride_ = 1;
+  double label_step_ = 1;
+  LabelExtent last_label_;
+  LabelExtent zero_label_;
 };
 
 }  // namespace

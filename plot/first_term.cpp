@@ -10,6 +10,7 @@
 #include "plot/analysis.h"
 #include "plot/constructions.h"
 #include "plot/results.h"
+#include "plot/texts.h"
 #include "uableitung/uableitung.h"
 
 namespace plotwerk::plot {
@@ -28,6 +29,8 @@ constexpr Rgb kAfterInflectionFontColour{255, 0, 0};
 constexpr std::int64_t kBottomTextOffset = 30;
 constexpr std::int64_t kBottomTextRow = 16;
 constexpr std::int32_t kBottomTextLeft = 16;
+// Decimals of the slope and intercept of the tangent and the normal at A.
+constexpr unsigned kLineDecimals = 3;
 // Each point of a bottom list is followed by this separator; the last one is cut off.
 constexpr std::string_view kPointSeparator = " | ";
 
@@ -44,6 +47,16 @@ double DefinedValueOrZero(std::string_view term, double x) {
   return s.Defined() ? s.value : 0;
 }
 
+// The marker's centre as DrawMarker places it.
+MarkerSpot SpotAt(double col, double row) {
+  MarkerSpot spot;
+  if (!(std::fabs(col) < kFarOutsidePixel) || !(std::fabs(row) < kFarOutsidePixel)) return spot;
+  spot.shown = true;
+  spot.x = RoundHalfEven(col);
+  spot.y = RoundHalfEven(row);
+  return spot;
+}
+
 void FillTable(PointTable& table, const std::vector<FoundPoint>& points) {
   table.count = 0;
   for (const FoundPoint& p : points) {
@@ -54,9 +67,11 @@ void FillTable(PointTable& table, const std::vector<FoundPoint>& points) {
   }
 }
 
-std::vector<FoundPoint> Search(SearchKind kind, const std::string& term, double from, double to) {
+std::vector<FoundPoint> Search(SearchKind kind, const std::string& term, double from, double to,
+                               const std::string& curve = {}) {
   if (term.empty()) return {};
-  return ScanForPoints(kind, TermFunction(term), from, to);
+  return ScanForPoints(kind, TermFunction(term), from, to,
+                       curve.empty() ? SampleFunction() : TermFunction(curve));
 }
 
 void WriteBottomText(FirstTermContext& ctx, std::string_view label, std::string list) {
@@ -81,9 +96,9 @@ void ReportPoints(FirstTermContext& ctx, SearchKind kind, const PointTable& tabl
                                                  : kIntersectionMarkColour;
   canvas.SetPenColor(kBlack);
   canvas.SetBrushColor(mark);
-  ctx.results.Add(std::string(zeros ? kZerosHeading
-                              : kind == SearchKind::Extrema ? kExtremaHeading
-                                                            : kIntersectionHeading));
+  ctx.results.Add(Localized(zeros ? kZerosHeading
+                            : kind == SearchKind::Extrema ? kExtremaHeading
+                                                          : kIntersectionHeading));
   std::string list;
   for (int i = 0; i < table.count; ++i) {
     const double x = table.x[i];
@@ -102,9 +117,9 @@ void ReportPoints(FirstTermContext& ctx, SearchKind kind, const PointTable& tabl
   }
   canvas.SetBrushColor(kWhite);
   WriteBottomText(ctx,
-                  zeros ? "Zeros: "
-                  : kind == SearchKind::Extrema ? "Extreme points: "
-                                                : "Intersections: ",
+                  Localized(zeros ? "Zeros: "
+                            : kind == SearchKind::Extrema ? "Extreme points: "
+                                                          : "Intersections: "),
                   std::move(list));
 }
 
@@ -113,15 +128,15 @@ void ReportInflections(FirstTermContext& ctx, const PointTable& table) {
   if (table.count == 0) return;
   const Controls& c = ctx.controls;
   Canvas& canvas = ctx.canvas;
-  ctx.results.Add(std::string(kInflectionHeading));
+  ctx.results.Add(Localized(kInflectionHeading));
   std::string list;
   for (int i = 0; i < table.count; ++i) {
     const double x = table.x[i];
     const double y = RawValue(ctx.term, x);
     if (c.c_wendetangente) {
       canvas.SetBrushColor(kWhite);
-      const double m = (RawValue(ctx.term, x + kSlopeStep) - y) / kSlopeStep;
-      const std::string tangent = LineTerm(m, y - x * m, 4, 4);
+      const std::optional<double> m = SlopeAt(ctx.term, ctx.first_derivative, x);
+      const std::string tangent = m ? LineTerm(*m, y - x * *m, 4, 4) : std::string();
       if (!tangent.empty()) ctx.curves.PlotTerm(tangent);
     }
     if (c.c_wendepunkte) {
@@ -135,7 +150,7 @@ void ReportInflections(FirstTermContext& ctx, const PointTable& table) {
   }
   canvas.SetBrushColor(kWhite);
   canvas.SetFontColor(kAfterInflectionFontColour);
-  if (c.c_wendepunkte) WriteBottomText(ctx, "Turning Points: ", std::move(list));
+  if (c.c_wendepunkte) WriteBottomText(ctx, Localized("Inflection Points: "), std::move(list));
 }
 
 }  // namespace
@@ -162,8 +177,8 @@ void DrawIntegralArea(FirstTermContext& ctx) {
 
   const std::optional<IntegralResult> integral = IntegrateBetween(f, g, ctx.xA, ctx.xB);
   if (!integral) return;
-  ctx.controls.Label13 = "= " + N(integral->integral);
-  ctx.controls.Label15 = "= " + N(integral->area);
+  ctx.controls.Label13 = "= " + IntegralValue(*integral, integral->integral);
+  ctx.controls.Label15 = "= " + IntegralValue(*integral, integral->area);
   AddIntegralLines(ctx.results, *integral, ctx.second_area_term);
 }
 
@@ -176,22 +191,28 @@ void AnalyseFirstTerm(FirstTermContext& ctx) {
   const double from = fktint::ReadNumberField(c.ed_von);
   const double to = fktint::ReadNumberField(c.ed_bis);
 
+  // Every search works on the first term of the list, the curve its marks lie on (f1, or the
+  // first checked term when f1 is not drawn).
   if (c.c_nullstellen) {
-    FillTable(ctx.points.zeros, Search(SearchKind::Zeros, c.ed_f1, from, to));
+    FillTable(ctx.points.zeros, Search(SearchKind::Zeros, ctx.term, from, to));
     ReportPoints(ctx, SearchKind::Zeros, ctx.points.zeros);
   }
   if (c.c_extrema) {
-    FillTable(ctx.points.extrema, Search(SearchKind::Extrema, c.ed_f1, from, to));
+    // A term whose derivative is 0 is constant (or a staircase of constants): it has no
+    // extremum, whatever turns the rounding noise of its samples takes (SIN(X)^2+COS(X)^2).
+    const bool constant = ctx.first_derivative == "0";
+    FillTable(ctx.points.extrema,
+              constant ? std::vector<FoundPoint>() : Search(SearchKind::Extrema, ctx.term, from, to));
     ReportPoints(ctx, SearchKind::Extrema, ctx.points.extrema);
   }
   if (inflections) {
     FillTable(ctx.points.inflections,
-              Search(SearchKind::Inflections, ctx.second_derivative, from, to));
+              Search(SearchKind::Inflections, ctx.second_derivative, from, to, ctx.term));
     ReportInflections(ctx, ctx.points.inflections);
   }
   if (c.c_schnittpunkte) {
     AddIntersectionHeadings(ctx.results, c.ed_f2);
-    const std::string g = SearchTerm(SearchKind::Intersections, c.ed_f1, c.ed_f2, {});
+    const std::string g = SearchTerm(SearchKind::Intersections, ctx.term, c.ed_f2, {});
     FillTable(ctx.points.intersections, Search(SearchKind::Intersections, g, from, to));
     ReportPoints(ctx, SearchKind::Intersections, ctx.points.intersections);
   }
@@ -211,24 +232,30 @@ void DrawConstructions(FirstTermContext& ctx) {
   if (c.c_punktA || c.c_tangente || c.c_normale || c.c_sekante) {
     yA = DefinedValueOrZero(ctx.term, xA);
     ctx.controls.Label11 = "; " + fktint::FormatNumber(1, 2, yA) + " )";
-    const double slope = (RawValue(ctx.term, xA + kSlopeStep) - RawValue(ctx.term, xA)) / kSlopeStep;
-    if (c.c_tangente) {
+    const std::optional<double> slope = SlopeAt(ctx.term, ctx.first_derivative, xA);
+    // A slope that prints as 0 is a horizontal tangent; the normal there is vertical.
+    const bool horizontal = slope && fktint::FormatNumber(1, kLineDecimals, *slope) == "0";
+    if (c.c_tangente && slope) {
       canvas.SetBrushColor(kWhite);
-      const std::string line = LineTerm(slope, yA - xA * slope, 3, 3);
+      const std::string line = LineTerm(*slope, yA - xA * *slope, kLineDecimals, kLineDecimals);
       if (!line.empty()) ctx.curves.PlotTerm(line);
     }
-    if (c.c_normale) {
+    if (c.c_normale && slope) {
       canvas.SetBrushColor(kWhite);
-      // A slope of 0 would make the normal vertical: no normal then.
-      if (slope != 0) {
-        const double m = -1 / slope;
-        const std::string line = LineTerm(m, yA - xA * m, 3, 3);
+      if (horizontal) {
+        ctx.curves.PlotVerticalLine(xA, kLineDecimals);
+      } else {
+        const double m = -1 / *slope;
+        const std::string line = LineTerm(m, yA - xA * m, kLineDecimals, kLineDecimals);
         if (!line.empty()) ctx.curves.PlotTerm(line);
       }
     }
     canvas.SetPenColor(kBlack);
     canvas.SetBrushColor(kMarkerAColour);
-    if (c.c_punktA) DrawMarker(canvas, map.WorldToPixelX(xA), map.WorldToPixelY(yA));
+    if (c.c_punktA) {
+      DrawMarker(canvas, map.WorldToPixelX(xA), map.WorldToPixelY(yA));
+      ctx.points.marker_a = SpotAt(map.WorldToPixelX(xA), map.WorldToPixelY(yA));
+    }
     canvas.SetBrushColor(kWhite);
   }
 
@@ -237,7 +264,10 @@ void DrawConstructions(FirstTermContext& ctx) {
     ctx.controls.Label10 = "; " + fktint::FormatNumber(1, 2, yB) + " )";
     canvas.SetPenColor(kBlack);
     canvas.SetBrushColor(kMarkerBColour);
-    if (c.c_punktB) DrawMarker(canvas, map.WorldToPixelX(xB), map.WorldToPixelY(yB));
+    if (c.c_punktB) {
+      DrawMarker(canvas, map.WorldToPixelX(xB), map.WorldToPixelY(yB));
+      ctx.points.marker_b = SpotAt(map.WorldToPixelX(xB), map.WorldToPixelY(yB));
+    }
     canvas.SetBrushColor(kWhite);
   }
 

@@ -6,6 +6,8 @@
 #include <cmath>
 
 #include "fktint/fktint.h"
+#include "plot/texts.h"
+#include "fktint/term_check.h"
 
 namespace plotwerk::plot {
 
@@ -116,7 +118,8 @@ void CurvePlotter::PlotTerm(const std::string& term) {
   };
 
   std::int32_t i = StartColumn(-1, width + kStartSearchOverrun, evaluate);
-  if (i <= width + kStartSearchOverrun) {
+  const bool drew = i <= width + kStartSearchOverrun;
+  if (drew) {
     std::int32_t prev;
     if (InPixelRange(row)) {
       prev = RoundHalfEven(row);
@@ -159,7 +162,20 @@ void CurvePlotter::PlotTerm(const std::string& term) {
       prev = cur;
     } while (i <= width + kGraphOverrun && !(WorldX(i) > x_to));
   }
-  if (term != " ") WriteLabel("Y = " + term);
+  // A term that drew nothing because it cannot be read gets no label either: the field that
+  // holds it is marked in the window instead.
+  if (term != " " && (drew || fktint::CheckTerm(term).ok())) WriteLabel("Y = " + term);
+}
+
+void CurvePlotter::PlotVerticalLine(double x, unsigned decimals) {
+  SetCurveStyle();
+  const double column = mapping_.WorldToPixelX(x);
+  if (InPixelRange(column) && !(x < x_from) && !(x > x_to)) {
+    const std::int32_t c = RoundHalfEven(column);
+    canvas_.MoveTo(c, 0);
+    canvas_.LineTo(c, mapping_.height);
+  }
+  WriteLabel("X = " + fktint::FormatNumber(1, decimals, x));
 }
 
 void CurvePlotter::DerivedPoint(std::int32_t column, double row, std::uint8_t error) {
@@ -277,7 +293,7 @@ void CurvePlotter::PlotDerivedCurve(const std::string& term, DerivedKind kind) {
   } else {
     TransformedCurve(term, kind);
   }
-  WriteLabel(DerivedLabel(kind));
+  WriteLabel(Localized(DerivedLabel(kind)));
 }
 
 void CurvePlotter::PlotFamily(const std::string& term) {
@@ -341,7 +357,7 @@ void CurvePlotter::PlotInverse(const std::string& term) {
     }
     ++j;
   } while (j <= last_row);
-  WriteLabel("Inverse function");
+  WriteLabel(Localized("Inverse function"));
 }
 
 }  // namespace plotwerk::plot

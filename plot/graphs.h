@@ -59,6 +59,9 @@ class CurvePlotter {
   void SetCurveStyle();
   // Graph of a term over the domain [x_from, x_to], column by column, with its label.
   void PlotTerm(const std::string& term);
+  // The vertical line through x over the whole height, styled like a curve and labelled
+  // "X = " with the abscissa to `decimals` places.
+  void PlotVerticalLine(double x, unsigned decimals);
   // One derived curve of the first term, styled and labelled.
   void PlotDerivedCurve(const std::string& term, DerivedKind kind);
   // The family of curves for P stepping from the current P to Q (c_schar).

@@ -9,6 +9,7 @@
 #include "plot/coordinate_system.h"
 #include "plot/first_term.h"
 #include "plot/graphs.h"
+#include "plot/texts.h"
 
 namespace plotwerk::plot {
 
@@ -44,8 +45,8 @@ void FirstTermBlock(FirstTermContext& ctx, CurvePlotter& curves) {
   if (c.c_schar) {
     curves.PlotFamily(f1);
     if (curves.family_truncated) {
-      ctx.results.Add("Array of functions: only the first " + std::to_string(kMaxFamilyMembers) +
-                      " curves drawn");
+      ctx.results.Add(Localized("Array of functions: only the first %1 curves drawn",
+                                {std::to_string(kMaxFamilyMembers)}));
     }
   }
   if (c.c_stammfunktion) {
@@ -121,6 +122,8 @@ void Plotter::Zeichnen(Canvas& canvas, Controls& controls) {
   curves.label_switch = controls.m_terme;
   curves.curve_number = 0;
   ctx.text_row_count = 0;
+  points_.marker_a = {};
+  points_.marker_b = {};
   if (terms_.Size() == 0) return;
 
   terms_.Rewind();

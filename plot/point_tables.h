@@ -1,4 +1,5 @@
-// The four point tables of the first-term searches: x-values found, left to right.
+// The four point tables of the first-term searches (x-values found, left to right) and where
+// the markers of A and B stand.
 #pragma once
 
 #include <array>
@@ -15,11 +16,21 @@ struct PointTable {
   std::array<bool, kMaxTablePoints> minimum{};
 };
 
+// Where a marker of point A or B was drawn in the last picture, in pixels of the picture.
+struct MarkerSpot {
+  bool shown = false;
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+};
+
 struct PointTables {
   PointTable zeros;
   PointTable extrema;
   PointTable inflections;
   PointTable intersections;
+  // The markers, so the mouse can find them by position rather than by colour.
+  MarkerSpot marker_a;
+  MarkerSpot marker_b;
 };
 
 }  // namespace plotwerk::plot

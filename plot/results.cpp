@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "fktint/fktint.h"
+#include "plot/texts.h"
 
 namespace plotwerk::plot {
 
@@ -27,47 +28,56 @@ std::string Bounds(double lo, double hi) { return "(" + N(lo) + " | " + N(hi) + 
 
 std::string N(double value) { return fktint::FormatNumber(kResultWidth, kResultDecimals, value); }
 
-std::string TermLine(std::string_view term) { return "Function Y = " + std::string(term); }
+std::string TermLine(std::string_view term) { return Localized("Function Y = ") + std::string(term); }
 
 void AddDerivativeResultLines(ResultList& results, std::string_view ed_von, std::string_view ed_bis,
                               std::string_view first_derivative,
                               std::string_view second_derivative) {
-  results.Add("Domain (" + std::string(ed_von) + " | " + std::string(ed_bis) + ")");
-  results.Add("1st derivation");
+  results.Add(Localized("Domain (") + std::string(ed_von) + " | " + std::string(ed_bis) + ")");
+  results.Add(Localized("1st derivation"));
   results.Add("Y = " + std::string(first_derivative));
-  results.Add("2nd derivation");
+  results.Add(Localized("2nd derivation"));
   results.Add("Y = " + std::string(second_derivative));
+}
+
+std::string IntegralValue(const IntegralResult& integral, double value) {
+  switch (integral.status) {
+    case IntegralStatus::Value: return N(value);
+    case IntegralStatus::DoesNotExist: return Localized(kNoIntegralText);
+    case IntegralStatus::Undetermined: return Localized(kUndeterminedIntegralText);
+  }
+  return Localized(kNoIntegralText);
 }
 
 void AddIntegralLines(ResultList& results, const IntegralResult& integral,
                       std::string_view second_area_term) {
   const bool to_axis = second_area_term == "0";
   const std::string bounds = Bounds(integral.lo, integral.hi);
-  results.Add((to_axis ? "Area under f1 between " : "Area between f1 and f2 between ") + bounds);
-  results.Add(kTab + N(integral.area));
-  results.Add((to_axis ? "Definite integral f1 between " : "Definite integral f1-f2 between ") +
+  results.Add(Localized(to_axis ? "Area under f1 between " : "Area between f1 and f2 between ") + bounds);
+  results.Add(kTab + IntegralValue(integral, integral.area));
+  results.Add(Localized(to_axis ? "Definite integral f1 between " : "Definite integral f1-f2 between ") +
               bounds);
-  results.Add(kTab + N(integral.integral));
+  results.Add(kTab + IntegralValue(integral, integral.integral));
 }
 
 std::string ZeroLine(double x) { return kTab + N(x); }
 
 std::string ExtremumLine(double x, double y, bool minimum) {
-  return kTab + std::string(minimum ? "Minimum" : "Maximum") + kTab + "(" + N(x) + ";" + N(y) + ")";
+  return kTab + Localized(minimum ? "Minimum" : "Maximum") + kTab + "(" + N(x) + ";" + N(y) + ")";
 }
 
 std::string PointLine(double x, double y) { return kTab + std::string("(") + N(x) + ";" + N(y) + ")"; }
 
 void AddIntersectionHeadings(ResultList& results, std::string_view f2) {
-  results.Add("Intersection points between f1 and f2");
-  results.Add("Function f2: Y = " + std::string(f2));
+  results.Add(Localized("Intersection points between f1 and f2"));
+  results.Add(Localized("Function f2: Y = ") + std::string(f2));
 }
 
 void AddValueTableLines(ResultList& results, std::string_view term, std::string_view derivative,
                         double from, double to, double step) {
   if (!(step > 0)) step = kDefaultValueTableStep;
   results.Add("");
-  results.Add("Value table");
+  results.Add(Localized("Value table"));
   results.Add(std::string("x") + kTab + "f(x)" + kTab + "f'(x)");
   double x = from;
   std::size_t rows = 0;
@@ -79,9 +89,9 @@ void AddValueTableLines(ResultList& results, std::string_view term, std::string_
       const std::string total =
           std::isfinite(remaining)
               ? fktint::FormatNumber(1, 0, static_cast<double>(kMaxValueTableRows) + remaining)
-              : std::string("endless");
-      results.Add("Value table cut after " + std::to_string(kMaxValueTableRows) + " of " + total +
-                  " rows");
+              : Localized("endless");
+      results.Add(Localized("Value table cut after %1 of %2 rows",
+                            {std::to_string(kMaxValueTableRows), total}));
       return;
     }
     const double y = ValueOrZero(term, x);

@@ -22,6 +22,13 @@ void AddDerivativeResultLines(ResultList& results, std::string_view ed_von, std:
                               std::string_view first_derivative,
                               std::string_view second_derivative);
 
+// Stand in the value lines and labels of an integral in place of a number: one that does not
+// exist, and one whose value the quadrature could not pin down.
+inline constexpr std::string_view kNoIntegralText = "does not exist";
+inline constexpr std::string_view kUndeterminedIntegralText = "cannot be determined";
+// The value of the integral or the area as the list and the labels show it.
+std::string IntegralValue(const IntegralResult& integral, double value);
+
 // The four lines of the area and the integral; the wording depends on whether the second
 // boundary is the x-axis (the text "0").
 void AddIntegralLines(ResultList& results, const IntegralResult& integral,

@@ -12,6 +12,8 @@ packages=(
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick
   emf2svg
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+  dpkg-dev file desktop-file-utils appstream shared-mime-info
 )
 
 # scripts/fuzz.sh also needs clang with its libFuzzer runtime.

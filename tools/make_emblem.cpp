@@ -1,11 +1,15 @@
 // Build tool: draws Plotwerk's emblem and writes it as a 138 x 150 GIF with a 256-colour palette
-// (for the About window) and as a square PNG (the desktop icon).
-//   make_emblem EMBLEM.gif ICON.png
+// (for the About window) and as a square PNG (the window icon); given an icon theme folder and an
+// icon name, also the desktop icons: PNGs in the sizes a menu asks for and a scalable SVG.
+//   make_emblem EMBLEM.gif ICON.png [THEME_DIR NAME]
 #include <QColor>
+#include <QDir>
+#include <QFont>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgGenerator>
 
 #include <gif_lib.h>
 
@@ -21,6 +25,8 @@ namespace {
 constexpr int kEmblemWidth = 138;
 constexpr int kEmblemHeight = 150;
 constexpr int kIconSize = 256;
+// The hicolor sizes desktops and menus look for.
+constexpr int kThemeIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 constexpr int kPaletteSize = 256;
 // The last palette entry is the transparent one; the picture gets the other 255.
 constexpr int kTransparentIndex = kPaletteSize - 1;
@@ -48,24 +54,33 @@ void DrawEmblem(QPainter& p, const QRectF& target) {
   QPainterPath tile_path;
   tile_path.addRoundedRect(tile, 16, 16);
   p.fillPath(tile_path, background);
-  p.setClipPath(tile_path);
+
+  // What lies on the tile is cut to it by geometry rather than by a clip region, so that the
+  // scalable icon (the SVG writer keeps no clipping) looks like the pixel ones.
+  auto stroke = [&](const QPainterPath& path, const QPen& pen) {
+    QPainterPathStroker stroker(pen);
+    p.fillPath(stroker.createStroke(path).intersected(tile_path), pen.color());
+  };
+  auto line = [&](QPointF a, QPointF b, const QPen& pen) {
+    QPainterPath path(a);
+    path.lineTo(b);
+    stroke(path, pen);
+  };
 
   // World: x from -5.5 to 5.5, y from -4 to 8, centred in the tile.
   const double unit = 11.0;
   const QPointF origin(tile.center().x(), tile.top() + 8.6 * unit);
   auto to_pixel = [&](double x, double y) { return QPointF(origin.x() + x * unit, origin.y() - y * unit); };
 
-  p.setPen(QPen(kGrid, 1));
   for (int i = -6; i <= 6; ++i) {
-    p.drawLine(to_pixel(i, -6), to_pixel(i, 10));
+    line(to_pixel(i, -6), to_pixel(i, 10), QPen(kGrid, 1));
   }
   for (int j = -5; j <= 9; ++j) {
-    p.drawLine(to_pixel(-7, j), to_pixel(7, j));
+    line(to_pixel(-7, j), to_pixel(7, j), QPen(kGrid, 1));
   }
 
-  p.setPen(QPen(kNavy, 1.6));
-  p.drawLine(to_pixel(-6, 0), to_pixel(5.6, 0));
-  p.drawLine(to_pixel(0, -6), to_pixel(0, 7.8));
+  line(to_pixel(-6, 0), to_pixel(5.6, 0), QPen(kNavy, 1.6));
+  line(to_pixel(0, -6), to_pixel(0, 7.8), QPen(kNavy, 1.6));
   p.setBrush(kNavy);
   p.setPen(Qt::NoPen);
   const QPointF x_tip = to_pixel(5.9, 0), y_tip = to_pixel(0, 8.1);
@@ -81,9 +96,7 @@ void DrawEmblem(QPainter& p, const QRectF& target) {
       if (i == 0) path.moveTo(pt);
       else path.lineTo(pt);
     }
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(colour, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPath(path);
+    stroke(path, QPen(colour, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   };
   curve([](double x) { return x * x / 4 - 2; }, kCurveTwo);
   curve([](double x) { return x * std::sin(x + 1); }, kCurveOne);
@@ -92,13 +105,12 @@ void DrawEmblem(QPainter& p, const QRectF& target) {
   const double a = -2.6;
   const double fa = a * std::sin(a + 1);
   const double slope = std::sin(a + 1) + a * std::cos(a + 1);
-  p.setPen(QPen(QColor(40, 40, 40), 1.6, Qt::DashLine, Qt::RoundCap));
-  p.drawLine(to_pixel(a - 2.4, fa - 2.4 * slope), to_pixel(a + 2.4, fa + 2.4 * slope));
+  line(to_pixel(a - 2.4, fa - 2.4 * slope), to_pixel(a + 2.4, fa + 2.4 * slope),
+       QPen(QColor(40, 40, 40), 1.6, Qt::DashLine, Qt::RoundCap));
   p.setPen(QPen(Qt::black, 1.4));
   p.setBrush(kPointA);
   p.drawEllipse(to_pixel(a, fa), 5, 5);
 
-  p.setClipping(false);
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(kNavy, 2.4));
   p.drawRoundedRect(tile, 16, 16);
@@ -217,11 +229,72 @@ bool WriteGif(const QImage& argb, const std::string& path) {
   return true;
 }
 
+// The emblem centred on a square of `size` units.
+void DrawIcon(QPainter& p, double size) {
+  const double scale = size / kEmblemHeight;
+  const double w = kEmblemWidth * scale;
+  DrawEmblem(p, QRectF((size - w) / 2, 0, w, size));
+}
+
+// Writes a file through a temporary name that replaces the target only when complete.
+template <typename Write>
+bool WriteReplacing(const std::string& path, Write write) {
+  const std::string temporary = path + ".part";
+  if (!write(temporary) || std::rename(temporary.c_str(), path.c_str()) != 0) {
+    std::remove(temporary.c_str());
+    std::fprintf(stderr, "make_emblem: cannot write %s\n", path.c_str());
+    return false;
+  }
+  return true;
+}
+
+bool WritePngIcon(int size, const std::string& path) {
+  QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
+  icon.fill(Qt::transparent);
+  {
+    QPainter p(&icon);
+    DrawIcon(p, size);
+  }
+  return WriteReplacing(path, [&](const std::string& temporary) {
+    return icon.save(QString::fromLocal8Bit(temporary.c_str()), "PNG");
+  });
+}
+
+bool WriteSvgIcon(const std::string& path) {
+  return WriteReplacing(path, [&](const std::string& temporary) {
+    QSvgGenerator svg;
+    svg.setFileName(QString::fromLocal8Bit(temporary.c_str()));
+    svg.setSize(QSize(kIconSize, kIconSize));
+    svg.setViewBox(QRect(0, 0, kIconSize, kIconSize));
+    svg.setTitle("Plotwerk");
+    QPainter p;
+    if (!p.begin(&svg)) return false;
+    // The emblem has no text, but the writer records the painter's font: give it a real size.
+    QFont font;
+    font.setPixelSize(12);
+    p.setFont(font);
+    DrawIcon(p, kIconSize);
+    return p.end();
+  });
+}
+
+bool MakeDirectories(const QString& path) { return QDir().mkpath(path); }
+
+// THEME_DIR/<n>x<n>/apps/NAME.png for every size and THEME_DIR/scalable/apps/NAME.svg.
+bool WriteThemeIcons(const QString& theme_dir, const QString& name) {
+  for (int size : kThemeIconSizes) {
+    const QString dir = QStringLiteral("%1/%2x%2/apps").arg(theme_dir).arg(size);
+    if (!MakeDirectories(dir) || !WritePngIcon(size, (dir + "/" + name + ".png").toStdString())) return false;
+  }
+  const QString dir = theme_dir + "/scalable/apps";
+  return MakeDirectories(dir) && WriteSvgIcon((dir + "/" + name + ".svg").toStdString());
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: make_emblem EMBLEM.gif ICON.png\n");
+  if (argc != 3 && argc != 5) {
+    std::fprintf(stderr, "usage: make_emblem EMBLEM.gif ICON.png [THEME_DIR NAME]\n");
     return 2;
   }
   QImage emblem(kEmblemWidth, kEmblemHeight, QImage::Format_ARGB32_Premultiplied);
@@ -235,20 +308,7 @@ int main(int argc, char* argv[]) {
     return 1;
   }
 
-  QImage icon(kIconSize, kIconSize, QImage::Format_ARGB32_Premultiplied);
-  icon.fill(Qt::transparent);
-  {
-    QPainter p(&icon);
-    const double scale = double(kIconSize) / kEmblemHeight;
-    const double w = kEmblemWidth * scale;
-    DrawEmblem(p, QRectF((kIconSize - w) / 2, 0, w, kIconSize));
-  }
-  const std::string icon_path = std::string(argv[2]) + ".part.png";
-  if (!icon.save(QString::fromLocal8Bit(icon_path.c_str()), "PNG") ||
-      std::rename(icon_path.c_str(), argv[2]) != 0) {
-    std::remove(icon_path.c_str());
-    std::fprintf(stderr, "make_emblem: cannot write %s\n", argv[2]);
-    return 1;
-  }
+  if (!WritePngIcon(kIconSize, argv[2])) return 1;
+  if (argc == 5 && !WriteThemeIcons(QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4]))) return 1;
   return 0;
 }

@@ -1,6 +1,9 @@
 // The rewrite table: loading the embedded stream, applying the pairs, and DeriveTerm.
 #include <zlib.h>
 
+#include <cmath>
+#include <cstdlib>
+
 #include "resources/embedded_resources.h"
 #include "uableitung/rule_table_check.h"
 #include "uableitung/term_tree.h"
@@ -122,6 +125,61 @@ std::string ApplyRewriteRules(std::string_view text) {
   return ApplyRuleList(text, LoadRewriteRules());
 }
 
-std::string DeriveTerm(std::string_view term) { return ApplyRewriteRules(DifferentiateTerm(term)); }
+namespace {
+
+// Longest run of digits and points read as one number when products are folded.
+constexpr std::size_t kMaxFoldedNumberLength = 40;
+
+bool IsNumberChar(char c) { return (c >= '0' && c <= '9') || c == '.'; }
+
+// The number that starts at `at` and its end, when it is a plain decimal number.
+bool NumberAt(const std::string& s, std::size_t at, double& value, std::size_t& end) {
+  end = at;
+  while (end < s.size() && IsNumberChar(s[end])) ++end;
+  if (end == at || end - at > kMaxFoldedNumberLength) return false;
+  if (end < s.size() && (s[end] >= 'A' && s[end] <= 'Z')) return false;
+  const std::string token = s.substr(at, end - at);
+  if (token.find('.') != token.rfind('.')) return false;
+  char* stop = nullptr;
+  value = std::strtod(token.c_str(), &stop);
+  return stop == token.c_str() + token.size() && std::isfinite(value);
+}
+
+// Folds products of two numbers that stand as factors of a product ("1000*999*X^998" becomes
+// "999000*X^998"): the first number must open its product (at the start, after "(", "+" or
+// "-") and the second must not be raised to a power.
+std::string FoldNumberProducts(std::string s) {
+  for (std::size_t at = 0; at < s.size(); ++at) {
+    if (!IsNumberChar(s[at])) continue;
+    const char before = at == 0 ? '(' : s[at - 1];
+    const bool opens = before == '(' || before == '+' || before == '-';
+    double a = 0;
+    std::size_t a_end = 0;
+    if (!opens || !NumberAt(s, at, a, a_end)) {
+      while (at + 1 < s.size() && IsNumberChar(s[at + 1])) ++at;
+      continue;
+    }
+    for (std::size_t rounds = s.size(); rounds > 0; --rounds) {
+      double b = 0;
+      std::size_t b_end = 0;
+      if (a_end + 1 >= s.size() || s[a_end] != '*' || !NumberAt(s, a_end + 1, b, b_end)) break;
+      if (b_end < s.size() && s[b_end] == '^') break;
+      const double product = a * b;
+      if (!std::isfinite(product)) break;
+      const std::string text = FormatTermNumber(product);
+      s.replace(at, b_end - at, text);
+      a = product;
+      a_end = at + text.size();
+    }
+    at = a_end - 1;
+  }
+  return s;
+}
+
+}  // namespace
+
+std::string DeriveTerm(std::string_view term) {
+  return FoldNumberProducts(ApplyRewriteRules(DifferentiateTerm(term)));
+}
 
 }  // namespace plotwerk::uableitung

@@ -325,7 +325,9 @@ struct Printer {
     // The passes may have dropped the brackets of a negated base ("(-SIN(X))" at the start of
     // its text); a power needs them back. A negated exponent other than a number is bracketed too.
     if (op == kPower && StartsWith(l, "-") && left.op != kNumber) l = Bracket(l);
-    if (op == kPower && StartsWith(r, "-") && right.op != kNumber) r = Bracket(r);
+    // A negative exponent is bracketed, numbers included: the differentiator reads X^(-0.5)
+    // but not X^-0.5.
+    if (op == kPower && StartsWith(r, "-")) r = Bracket(r);
     if (l == "-1") l = "(-1)";
     if (r == "0") {
       if (op == kSum || op == kDifference) return Finish(l, op);

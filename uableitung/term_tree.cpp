@@ -20,8 +20,9 @@ constexpr double kGoldenRatio = 1.618033988749895;
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
 
-// True when s is a decimal number: optional sign, digits with at most one point, optional
-// exponent introduced by E. Rejects what strtod would also take (INF, NAN, hex).
+// True when s is a decimal number: optional sign, digits with at most one point. Like the
+// evaluator it knows no exponent notation (1E3), so no derivative is formed of a term the
+// evaluator cannot read. Rejects what strtod would also take (INF, NAN, hex).
 bool ReadDecimal(std::string_view s, double& value) {
   std::size_t i = 0;
   while (i < s.size() && s[i] == ' ') ++i;
@@ -35,13 +36,6 @@ bool ReadDecimal(std::string_view s, double& value) {
     while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
   }
   if (digits == 0) return false;
-  if (i < s.size() && s[i] == 'E') {
-    ++i;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-    std::size_t exponent_digits = 0;
-    while (i < s.size() && IsDigit(s[i])) ++i, ++exponent_digits;
-    if (exponent_digits == 0) return false;
-  }
   if (i != s.size()) return false;
   std::string token(s.substr(start));
   if (token[0] == '.') token.insert(0, "0");

@@ -54,11 +54,11 @@ void AnimationControl::b_animationClick() {
   QTimer* timer = window_.Timer1;
   if (timer->isActive()) {
     timer->stop();
-    window_.b_animation->setText("Animation");
+    window_.b_animation->setText(tr("Animation"));
     window_.PaintBox1Paint();
   } else {
     timer->start();
-    window_.b_animation->setText("Stop");
+    window_.b_animation->setText(tr("Stop"));
   }
 }
 

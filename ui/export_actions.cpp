@@ -5,6 +5,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -19,7 +20,9 @@
 
 #include "platform/export_error.h"
 #include "platform/print_picture.h"
+#include "ui/language.h"
 #include "ui/tfgraf.h"
+#include "ui/save_format.h"
 #include "ui/window_extension.h"
 
 namespace plotwerk::ui {
@@ -33,13 +36,13 @@ struct FilterEntry {
 };
 
 constexpr std::array<FilterEntry, 7> kFilters{{
-    {"Abbildung (*.bmp)", "bmp", platform::PictureFormat::Bmp},
-    {"16 Farben-Abbildung (*.bmp)", "bmp", platform::PictureFormat::Bmp16},
-    {"Abbildung (*.gif)", "gif", platform::PictureFormat::Gif},
-    {"Vektorgrafik (*.wmf)", "wmf", platform::PictureFormat::Emf},
-    {"PNG-Abbildung (*.png)", "png", platform::PictureFormat::Png},
-    {"SVG-Vektorgrafik (*.svg)", "svg", platform::PictureFormat::Svg},
-    {"PDF-Dokument (*.pdf)", "pdf", platform::PictureFormat::Pdf},
+    {QT_TRANSLATE_NOOP("plotwerk::ui::ExportActions", "Abbildung (*.bmp)"), "bmp", platform::PictureFormat::Bmp},
+    {QT_TRANSLATE_NOOP("plotwerk::ui::ExportActions", "16 Farben-Abbildung (*.bmp)"), "bmp", platform::PictureFormat::Bmp16},
+    {QT_TRANSLATE_NOOP("plotwerk::ui::ExportActions", "Abbildung (*.gif)"), "gif", platform::PictureFormat::Gif},
+    {QT_TRANSLATE_NOOP("plotwerk::ui::ExportActions", "Vektorgrafik (*.wmf)"), "wmf", platform::PictureFormat::Emf},
+    {QT_TRANSLATE_NOOP("plotwerk::ui::ExportActions", "PNG-Abbildung (*.png)"), "png", platform::PictureFormat::Png},
+    {QT_TRANSLATE_NOOP("plotwerk::ui::ExportActions", "SVG-Vektorgrafik (*.svg)"), "svg", platform::PictureFormat::Svg},
+    {QT_TRANSLATE_NOOP("plotwerk::ui::ExportActions", "PDF-Dokument (*.pdf)"), "pdf", platform::PictureFormat::Pdf},
 }};
 
 int FilterIndexOf(const QString& filter) { return static_cast<int>(SaveDialogFilters().indexOf(filter)) + 1; }
@@ -60,7 +63,7 @@ const WindowExtensionRegistration kExportActions{&InstallExportActions};
 
 QStringList SaveDialogFilters() {
   QStringList list;
-  for (const FilterEntry& entry : kFilters) list << QString::fromLatin1(entry.text);
+  for (const FilterEntry& entry : kFilters) list << ExportActions::tr(entry.text);
   return list;
 }
 
@@ -71,7 +74,7 @@ platform::PictureFormat FormatForFilterIndex(int index) {
 
 ExportActions::ExportActions(TFGraf& window) : QObject(&window), window_(window) {
   setObjectName(QStringLiteral("ExportActions"));
-  SD1 = new QFileDialog(&window, QString::fromLatin1(kSaveDialogTitle));
+  SD1 = new QFileDialog(&window, tr(kSaveDialogTitle));
   SD1->setObjectName(QStringLiteral("SD1"));
   SD1->setAcceptMode(QFileDialog::AcceptSave);
   SD1->setFileMode(QFileDialog::AnyFile);
@@ -99,7 +102,7 @@ ExportActions::ExportActions(TFGraf& window) : QObject(&window), window_(window)
     return dialog.exec() == QDialog::Accepted;
   };
   show_error = [this](const QString& message) {
-    QMessageBox::critical(&window_, QString::fromLatin1(kMainWindowTitle), message);
+    QMessageBox::critical(&window_, MainWindowTitle(), message);
   };
 }
 
@@ -117,7 +120,7 @@ void ExportActions::alsWMFkopieren1Click() {
         platform::PictureMimeData(window_.PaintWidth(), window_.PaintHeight(), Drawer(), window_.SmoothLines());
     QGuiApplication::clipboard()->setMimeData(picture);  // the clipboard owns it
   } catch (const std::exception& e) {
-    show_error(QString::fromLocal8Bit(e.what()));
+    show_error(PlatformMessage(e.what()));
   }
 }
 
@@ -130,7 +133,7 @@ void ExportActions::GrafikdruckenClick() {
     window_.Plotter().UpdateMapping(w, h);
     platform::PrintPicture(printer, w, h, Drawer());
   } catch (const std::exception& e) {
-    show_error(QString::fromLocal8Bit(e.what()));
+    show_error(PlatformMessage(e.what()));
   }
 }
 
@@ -148,9 +151,9 @@ void ExportActions::Speichern1Click() {
   try {
     const platform::PictureSource source{window_.RenderPicture(1.0), window_.PaintWidth(), window_.PaintHeight(),
                                          Drawer()};
-    platform::SavePicture(path, FormatForFilterIndex(index), source);
+    platform::SavePicture(path, FormatForSavedName(path, index), source);
   } catch (const std::exception& e) {
-    show_error(QString::fromLocal8Bit(e.what()));
+    show_error(PlatformMessage(e.what()));
   }
 }
 

@@ -17,13 +17,13 @@ namespace plotwerk::ui {
 
 class TFGraf;
 
-inline constexpr char kSaveDialogTitle[] = "Abbildung speichern";
+inline constexpr char kSaveDialogTitle[] = QT_TRANSLATE_NOOP("plotwerk::ui::ExportActions", "Save picture");
 inline constexpr int kDefaultFilterIndex = 3;  // the GIF entry, counted from 1
 inline constexpr char kDefaultExtension[] = "gif";
 
 // The entries of SD1, in order: the four picture formats of the window, then PNG, SVG and PDF.
 QStringList SaveDialogFilters();
-// The format written for a filter index (1 to 7); the typed extension does not matter.
+// The format of a filter index (1 to 7); a typed extension may override it (save_format.h).
 platform::PictureFormat FormatForFilterIndex(int index);
 
 // Created once per main window as its child (objectName "ExportActions").

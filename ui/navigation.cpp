@@ -26,6 +26,8 @@ constexpr int kWheelNotch = 120;
 // The value of a dragged point travels through its field with two decimals.
 constexpr unsigned kPointFieldWidth = 1;
 constexpr unsigned kPointFieldDecimals = 2;
+// The mouse grabs a marker within this many pixels of its centre (the marker's radius is 4).
+constexpr long long kMarkerGrabRadius = 6;
 
 void InstallNavigation(TFGraf& window) { new ViewNavigation(window); }
 const WindowExtensionRegistration kNavigation{&InstallNavigation};
@@ -102,18 +104,32 @@ void ViewNavigation::ResetMouseState() {
   window_.PaintBox1->unsetCursor();
 }
 
-bool ViewNavigation::IsMarkerColour(int px, int py) const {
-  const QRgb c = window_.PaintBox1->ShownPixel(px, py);
-  return c == kMarkerAColour || c == kMarkerBColour;
+int ViewNavigation::MarkerAt(int px, int py) const {
+  // By position, not by the colour under the mouse: a curve may be drawn in a marker's colour,
+  // and a marker that is switched off must not be grabbed.
+  const plot::PointTables& points = window_.Plotter().Points();
+  int best = 0;
+  long long best_distance = 0;
+  const plot::MarkerSpot* spots[] = {&points.marker_a, &points.marker_b};
+  for (int i = 0; i < 2; ++i) {
+    if (!spots[i]->shown) continue;
+    const long long dx = static_cast<long long>(px) - spots[i]->x;
+    const long long dy = static_cast<long long>(py) - spots[i]->y;
+    const long long distance = dx * dx + dy * dy;
+    if (distance > kMarkerGrabRadius * kMarkerGrabRadius) continue;
+    if (best == 0 || distance < best_distance) {
+      best = i + 1;
+      best_distance = distance;
+    }
+  }
+  return best;
 }
 
 void ViewNavigation::PaintBox1MouseDown(Qt::MouseButton button, int px, int py) {
   if (panning_) return;
-  const QRgb c = window_.PaintBox1->ShownPixel(px, py);
-  if (c == kMarkerAColour) {
-    drag_mode_ = 1;
-  } else if (c == kMarkerBColour) {
-    drag_mode_ = 2;
+  const int marker = MarkerAt(px, py);
+  if (marker != 0) {
+    drag_mode_ = static_cast<std::uint8_t>(marker);
   } else if (button == Qt::LeftButton) {
     band_x0_ = band_x1_ = px;
     band_y0_ = band_y1_ = py;
@@ -146,7 +162,7 @@ void ViewNavigation::PaintBox1MouseMove(int px, int py) {
     ChangeView([&](plot::PlotView& v) { plot::PanByPixels(v, w, h, dx, dy); });
     return;
   }
-  if (drag_mode_ != 0 || IsMarkerColour(px, py)) {
+  if (drag_mode_ != 0 || MarkerAt(px, py) != 0) {
     window_.PaintBox1->setCursor(Qt::PointingHandCursor);
     if (drag_mode_ != 0) MovePoint(px);
     return;

@@ -15,7 +15,7 @@ namespace plotwerk::ui {
 
 class TFGraf;
 
-// Marker colours of A and B as drawn; the mouse grabs a point by the exact colour under it.
+// Marker colours of A and B as drawn (the mouse finds the markers by their position).
 inline constexpr QRgb kMarkerAColour = 0xFFFFFF00;  // yellow (255, 255, 0)
 inline constexpr QRgb kMarkerBColour = 0xFF00FF00;  // lime (0, 255, 0)
 
@@ -60,7 +60,8 @@ class ViewNavigation : public QObject {
   void MovePoint(int px);
   // Draws the last frame again, which removes it, when it is still on the shown picture.
   void EraseBandFrame();
-  bool IsMarkerColour(int px, int py) const;
+  // 1 for marker A, 2 for B, 0 for none: the shown marker nearest to (px, py) within reach.
+  int MarkerAt(int px, int py) const;
 
   TFGraf& window_;
   std::uint8_t drag_mode_ = 0;  // 0 none, 1 dragging A, 2 dragging B

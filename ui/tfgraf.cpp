@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QScreen>
 #include <QTimer>
@@ -27,8 +28,11 @@
 #include "fktint/fktint.h"
 #include "platform/qt_canvas.h"
 #include "uableitung/uableitung.h"
+#include "ui/derivative_status.h"
+#include "ui/control_binding.h"
 #include "ui/info2/tf35.h"
 #include "ui/window_extension.h"
+#include "ui/window_fit.h"
 
 namespace plotwerk::ui {
 
@@ -42,6 +46,8 @@ constexpr int kOptionColumnWidth = 196;
 constexpr int kNavigationPanelHeight = 70;
 constexpr int kTermPanelHeight = 89;
 constexpr int kMemoWidth = 240;
+// The term panel gets no narrower than this; its fields shrink down to it (see window_fit.h).
+constexpr int kTermPanelMinWidth = kTermPanelLeastWidth;
 // The option column needs this much height to show its last control.
 constexpr int kOptionColumnMinHeight = 600;
 // A drawing area never gets smaller than this, so the mapping never divides by zero.
@@ -144,11 +150,6 @@ QAction* MakeItem(QMenu* menu, const char* name, const QString& caption, bool ch
 
 void MakeSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(name); }
 
-std::string Latin1(const QString& text) {
-  const QByteArray bytes = text.toLatin1();
-  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
 // True for the windows of the program whose closing counts as returning to the main window:
 // its own forms (the About window), not menus, tooltips or the platform's dialogs.
 bool IsProgramForm(QWindow* window) {
@@ -162,7 +163,7 @@ bool IsProgramForm(QWindow* window) {
 
 TFGraf::TFGraf(QWidget* parent) : QMainWindow(parent) {
   setObjectName("TFGraf");
-  setWindowTitle(kMainWindowTitle);
+  setWindowTitle(MainWindowTitle());
   // System menu and maximise box, no minimise box.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
@@ -177,16 +178,20 @@ TFGraf::TFGraf(QWidget* parent) : QMainWindow(parent) {
 
   Wire();
 
-  resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
-  }
+  // The design size where the screen has room; on a smaller screen the drawing area gives way
+  // and the option column scrolls.
+  const QSize wanted(kClientWidth,
+                     kClientHeight + status_line->height() + menuBar()->sizeHint().height());
+  QRect area(QPoint(0, 0), wanted);
+  if (QScreen* screen = QGuiApplication::primaryScreen()) area = screen->availableGeometry();
+  setGeometry(InitialGeometry(wanted, area));
 
   for (WindowExtension install : RegisteredWindowExtensions()) install(*this);
 }
 
 TFGraf::~TFGraf() = default;
+
+QString MainWindowTitle() { return QCoreApplication::translate("plotwerk::ui::TFGraf", kMainWindowTitle); }
 
 // ---------------------------------------------------------------------------------------------
 // Layout
@@ -201,6 +206,7 @@ void TFGraf::BuildPanels() {
   Panel4 = Panel(Panel5, "Panel4", Qt::white);
   Panel6 = Panel(Panel5, "Panel6", kPanelGrey);
   Panel6->setFixedWidth(kOptionColumnWidth);
+  Panel4->setMinimumWidth(kTermPanelMinWidth);
   panel5_layout->addWidget(Panel4, 1);
   panel5_layout->addWidget(Panel6);
 
@@ -211,8 +217,14 @@ void TFGraf::BuildPanels() {
   Panel8->setFixedHeight(kNavigationPanelHeight);
   Panel7 = Panel(Panel6, "Panel7", kPanelGrey);
   Panel7->setMinimumHeight(kOptionColumnMinHeight);
+  // On a low screen the option column scrolls instead of losing its lower controls.
+  auto* option_scroll = Named(new QScrollArea(Panel6), "Panel7Scroll");
+  option_scroll->setFrameShape(QFrame::NoFrame);
+  option_scroll->setWidgetResizable(true);
+  option_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  option_scroll->setWidget(Panel7);
   panel6_layout->addWidget(Panel8);
-  panel6_layout->addWidget(Panel7, 1);
+  panel6_layout->addWidget(option_scroll, 1);
 
   // The term panel runs along the whole bottom; the memo and the drawing area share the rest.
   auto* panel4_layout = new QVBoxLayout(Panel4);
@@ -238,7 +250,9 @@ void TFGraf::BuildPanels() {
   upper->addWidget(PaintBox1, 1);
   Panel9 = Panel(Panel4, "Panel9", kPanelGrey);
   Panel9->setFixedHeight(kTermPanelHeight);
+  status_line = new StatusLine(Panel4);
   panel4_layout->addLayout(upper, 1);
+  panel4_layout->addWidget(status_line);
   panel4_layout->addWidget(Panel9);
 
   BuildPanel8();
@@ -252,7 +266,7 @@ void TFGraf::BuildPanel8() {
   palette.setColor(QPalette::WindowText, kNavy);
   Panel8->setPalette(palette);
 
-  Label12 = MakeLabel(Panel8, "Label12", "Coordinate system", 16, 8);
+  Label12 = MakeLabel(Panel8, "Label12", tr("Coordinate system"), 16, 8);
   auto button = [&](const char* name, Glyph glyph, const QString& hint, int x, int y) {
     auto* b = Named(new SpeedButton(glyph, hint, Panel8), name);
     b->setGeometry(x, y, kSpeedButtonSize, kSpeedButtonHeight);
@@ -262,10 +276,9 @@ void TFGraf::BuildPanel8() {
   shoch = button("shoch", Glyph::ArrowUp, {}, 40, 24);
   srunter = button("srunter", Glyph::ArrowDown, {}, 40, 46);
   srechts = button("srechts", Glyph::ArrowRight, {}, 62, 33);
-  sgroesser = button("sgroesser", Glyph::ZoomIn, "Intervall Zoom In", 96, 33);
-  skleiner = button("skleiner", Glyph::ZoomOut, "Intervall Zoom out", 120, 33);
-  sgrundeinstellung =
-      button("sgrundeinstellung", Glyph::Reset, QString::fromUtf8("Zurücksetzen"), 144, 33);
+  sgroesser = button("sgroesser", Glyph::ZoomIn, tr("Zoom in"), 96, 33);
+  skleiner = button("skleiner", Glyph::ZoomOut, tr("Zoom out"), 120, 33);
+  sgrundeinstellung = button("sgrundeinstellung", Glyph::Reset, tr("Basic setting"), 144, 33);
 }
 
 void TFGraf::BuildPanel7() {
@@ -280,72 +293,73 @@ void TFGraf::BuildPanel7() {
   constexpr int kLeft = 12, kRight = 100, kEdge = kOptionColumnWidth;
   constexpr int kLeftWidth = kRight - kLeft, kRightWidth = kEdge - kRight, kFullWidth = kEdge - kLeft;
 
-  Label2 = MakeLabel(p, "Label2", "Graph width", 24, 16);
+  Label2 = MakeLabel(p, "Label2", tr("Graph width"), 24, 16);
   ed_breite = MakeEdit(p, "ed_breite", "1", 98, 11, 36);
   UpDown1 = MakeStepper(p, "UpDown1", 134, 11, kGraphWidthMin, kGraphWidthMax, 1, kEditHeight);
   UpDown1->SetAssociate(ed_breite);
 
-  c_1ableitung = MakeCheckBox(p, "c_1ableitung", "1st derivat.", kLeft, 41, kLeftWidth);
-  c_2ableitung = MakeCheckBox(p, "c_2ableitung", "2nd derivat.", kRight, 41, kRightWidth);
-  c_nullstellen = MakeCheckBox(p, "c_nullstellen", "Zeros", kLeft, 59, kLeftWidth);
-  c_extrema = MakeCheckBox(p, "c_extrema", "Extrema", kRight, 59, kRightWidth);
-  c_wendepunkte = MakeCheckBox(p, "c_wendepunkte", "Inflection p.", kLeft, 77, kLeftWidth);
-  c_wendetangente = MakeCheckBox(p, "c_wendetangente", "Infl. tangent", kRight, 77, kRightWidth);
-  c_stammfunktion = MakeCheckBox(p, "c_stammfunktion", "Antiderivative", kLeft, 95, kFullWidth);
-  c_schnittpunkte = MakeCheckBox(p, "c_schnittpunkte", "Intersection", kLeft, 113, kLeftWidth);
-  c_pktanzeige = MakeCheckBox(p, "c_pktanzeige", "Show points", kRight, 113, kRightWidth);
+  c_1ableitung = MakeCheckBox(p, "c_1ableitung", tr("1st derivat."), kLeft, 41, kLeftWidth);
+  c_2ableitung = MakeCheckBox(p, "c_2ableitung", tr("2nd derivat."), kRight, 41, kRightWidth);
+  c_nullstellen = MakeCheckBox(p, "c_nullstellen", tr("Zeros"), kLeft, 59, kLeftWidth);
+  c_extrema = MakeCheckBox(p, "c_extrema", tr("Extrema"), kRight, 59, kRightWidth);
+  c_wendepunkte = MakeCheckBox(p, "c_wendepunkte", tr("Inflection p."), kLeft, 77, kLeftWidth);
+  c_wendetangente = MakeCheckBox(p, "c_wendetangente", tr("Infl. tangent"), kRight, 77, kRightWidth);
+  c_stammfunktion = MakeCheckBox(p, "c_stammfunktion", tr("Antiderivative"), kLeft, 95, kFullWidth);
+  c_schnittpunkte = MakeCheckBox(p, "c_schnittpunkte", tr("Intersection"), kLeft, 113, kLeftWidth);
+  c_pktanzeige = MakeCheckBox(p, "c_pktanzeige", tr("Show points"), kRight, 113, kRightWidth);
 
-  Label1 = MakeLabel(p, "Label1", "Domain", 8, 140);
+  Label1 = MakeLabel(p, "Label1", tr("Domain"), 8, 140);
   ed_xvon = MakeEdit(p, "ed_xvon", "-1000", 56, 136, 41);
   Label3 = MakeLabel(p, "Label3", "< x <", 104, 140);
   ed_xbis = MakeEdit(p, "ed_xbis", "1000", 144, 136, 41);
 
-  Label8 = MakeLabel(p, "Label8", "Parameter P = ", 16, 176);
+  Label8 = MakeLabel(p, "Label8", tr("Parameter P = "), 16, 176);
   ed_parameter = MakeEdit(p, "ed_parameter", "1", 106, 171, 41);
   UpDown2 = MakeStepper(p, "UpDown2", 148, 169, kStepperMin, kStepperMax, 0);
-  Label4 = MakeLabel(p, "Label4", "Parameter Q = ", 16, 200);
+  Label4 = MakeLabel(p, "Label4", tr("Parameter Q = "), 16, 200);
   ed_q = MakeEdit(p, "ed_q", "2", 106, 195, 41);
   UpDown5 = MakeStepper(p, "UpDown5", 148, 193, kStepperMin, kStepperMax, 0);
 
-  c_schar = MakeCheckBox(p, "c_schar", "Array of functions d =", kLeft, 222, 160 - kLeft);
+  c_schar = MakeCheckBox(p, "c_schar", tr("Array of functions d ="), kLeft, 222, 160 - kLeft);
   ed_schardiff = MakeEdit(p, "ed_schardiff", "0,1", 160, 220, 32);
 
-  c_punktA = MakeCheckBox(p, "c_punktA", "Point A (", kLeft, 248, 84 - kLeft);
+  c_punktA = MakeCheckBox(p, "c_punktA", tr("Point A ("), kLeft, 248, 84 - kLeft);
   ed_A = MakeEdit(p, "ed_A", "1", 84, 246, 41);
   UpDown3 = MakeStepper(p, "UpDown3", 125, 245, kStepperMin, kStepperMax, 0);
   Label11 = MakeLabel(p, "Label11", ";       )", 145, 250, kEdge - 145);
-  c_punktB = MakeCheckBox(p, "c_punktB", "Point B (", kLeft, 272, 84 - kLeft);
+  c_punktB = MakeCheckBox(p, "c_punktB", tr("Point B ("), kLeft, 272, 84 - kLeft);
   ed_B = MakeEdit(p, "ed_B", "0", 84, 270, 41);
   UpDown4 = MakeStepper(p, "UpDown4", 125, 269, kStepperMin, kStepperMax, 0);
   Label10 = MakeLabel(p, "Label10", ";       )", 145, 274, kEdge - 145);
 
-  c_tangente = MakeCheckBox(p, "c_tangente", "Tangent A", kLeft, 296, kLeftWidth);
-  c_normale = MakeCheckBox(p, "c_normale", "Normal A", kRight, 296, kRightWidth);
-  c_sekante = MakeCheckBox(p, "c_sekante", "Secant AB", kLeft, 315, kFullWidth);
-  c_integral = MakeCheckBox(p, "c_integral", "Integral AB", kLeft, 334, 104 - kLeft);
+  c_tangente = MakeCheckBox(p, "c_tangente", tr("Tangent A"), kLeft, 296, kLeftWidth);
+  c_normale = MakeCheckBox(p, "c_normale", tr("Normal A"), kRight, 296, kRightWidth);
+  c_sekante = MakeCheckBox(p, "c_sekante", tr("Secant AB"), kLeft, 315, kFullWidth);
+  c_integral = MakeCheckBox(p, "c_integral", tr("Integral AB"), kLeft, 334, 104 - kLeft);
   Label13 = MakeLabel(p, "Label13", "= ", 104, 335, kEdge - 104);
-  Label14 = MakeLabel(p, "Label14", "Area AB", 47, 355);
+  Label14 = MakeLabel(p, "Label14", tr("Area AB"), 47, 355);
   Label15 = MakeLabel(p, "Label15", "= ", 104, 355, kEdge - 104);
 
-  rb_punkta = Named(new QRadioButton("Point A", p), "rb_punkta");
+  rb_punkta = Named(new QRadioButton(tr("Point A"), p), "rb_punkta");
   PlaceCentred(rb_punkta, 104, 380, kRightWidth, kCheckBoxHeight - 1);
-  b_animation = Named(new QPushButton("Animation", p), "b_animation");
+  b_animation = Named(new QPushButton(tr("Animation"), p), "b_animation");
   b_animation->setGeometry(14, 394, 80, 25);
-  rb_punktB = Named(new QRadioButton("Point B", p), "rb_punktB");
+  rb_punktB = Named(new QRadioButton(tr("Point B"), p), "rb_punktB");
   PlaceCentred(rb_punktB, 104, 396, kRightWidth, kCheckBoxHeight - 1);
-  rb_parameter = Named(new QRadioButton("Parameter", p), "rb_parameter");
+  rb_parameter = Named(new QRadioButton(tr("Parameter"), p), "rb_parameter");
   PlaceCentred(rb_parameter, 104, 412, kRightWidth, kCheckBoxHeight - 1);
   rb_parameter->setChecked(true);
   AnimationGroup = Named(new QButtonGroup(p), "AnimationGroup");
   AnimationGroup->setExclusive(true);
   for (QRadioButton* rb : {rb_punkta, rb_punktB, rb_parameter}) AnimationGroup->addButton(rb);
 
-  Label9 = MakeLabel(p, "Label9", "from          to", 12, 440);
+  Label9 = MakeLabel(p, "Label9", tr("from          to"), 12, 440);
   {
     // The spaces of the caption make room for ed_von; fonts with narrower spaces than the
     // design's get extra word spacing, so "to" still stands clear right of the field.
     constexpr int kToLeft = 42 + 32 + 3;
-    const QString lead = "from          ";
+    const QString caption = Label9->text();
+    const QString lead = caption.left(caption.lastIndexOf(QLatin1Char(' ')) + 1);
     const int missing = kToLeft - 12 - Label9->fontMetrics().horizontalAdvance(lead);
     if (missing > 0) {
       QFont font = Label9->font();
@@ -362,12 +376,12 @@ void TFGraf::BuildPanel7() {
   Label16->resize(Label16->sizeHint());
   ed_delta = MakeEdit(p, "ed_delta", "0,08", 152, 436, 32);
 
-  c_wertetabelle = MakeCheckBox(p, "c_wertetabelle", "Value table in list", kLeft, 467, kFullWidth);
+  c_wertetabelle = MakeCheckBox(p, "c_wertetabelle", tr("Value table in list"), kLeft, 467, kFullWidth);
 
-  b_zeichnen = Named(new QPushButton("Draw", p), "b_zeichnen");
+  b_zeichnen = Named(new QPushButton(tr("Draw"), p), "b_zeichnen");
   b_zeichnen->setFont(Verdana(10));
   b_zeichnen->setGeometry(18, 540, 159, 25);
-  c_ergebnisliste = Named(new QCheckBox("Result List", p), "c_ergebnisliste");
+  c_ergebnisliste = Named(new QCheckBox(tr("Result List"), p), "c_ergebnisliste");
   c_ergebnisliste->setFont(Verdana(9));
   PlaceCentred(c_ergebnisliste, 40, 576, kEdge - 40, kCheckBoxHeight);
 }
@@ -394,72 +408,72 @@ void TFGraf::BuildMenu() {
   QMenuBar* bar = menuBar();
   bar->setObjectName("MainMenu1");
 
-  M02 = bar->addAction("Close");
+  M02 = bar->addAction(tr("Close"));
   M02->setObjectName("M02");
   M02->setShortcut(QKeySequence(Qt::Key_Escape));
 
-  Bearbeiten1 = Named(bar->addMenu("Edit"), "Bearbeiten1");
+  Bearbeiten1 = Named(bar->addMenu(tr("Edit")), "Bearbeiten1");
   Bearbeiten1->menuAction()->setObjectName("Bearbeiten1");
-  Vektorgrafikkopieren1 = MakeItem(Bearbeiten1, "Vektorgrafikkopieren1", "Copy vector graphic");
-  Vektorgrafikdrucken1 = MakeItem(Bearbeiten1, "Vektorgrafikdrucken1", "Print vector graphic");
-  Speichern1 = MakeItem(Bearbeiten1, "Speichern1", "Save vector graphic");
+  Vektorgrafikkopieren1 = MakeItem(Bearbeiten1, "Vektorgrafikkopieren1", tr("Copy vector graphic"));
+  Vektorgrafikdrucken1 = MakeItem(Bearbeiten1, "Vektorgrafikdrucken1", tr("Print vector graphic"));
+  Speichern1 = MakeItem(Bearbeiten1, "Speichern1", tr("Save vector graphic"));
   MakeSeparator(Bearbeiten1, "N2");
-  M1 = MakeItem(Bearbeiten1, "M1", "Copy result list");
+  M1 = MakeItem(Bearbeiten1, "M1", tr("Copy result list"));
   M1->setEnabled(false);
 
-  M_ksystem = Named(bar->addMenu("Coordinate system"), "M_ksystem");
+  M_ksystem = Named(bar->addMenu(tr("Coordinate system")), "M_ksystem");
   M_ksystem->menuAction()->setObjectName("M_ksystem");
-  MAchsen1 = MakeItem(M_ksystem, "MAchsen1", "Represent axes", true, true);
-  MAchsen21 = MakeItem(M_ksystem, "MAchsen21", "Highlight axes", true);
-  M_rahmen = MakeItem(M_ksystem, "M_rahmen", "Coordinate frame", true);
-  M_winkel = MakeItem(M_ksystem, "M_winkel", "Degrees on the x-axis", true);
-  M_bogen = MakeItem(M_ksystem, "M_bogen", "Radians on the x-axis", true);
+  MAchsen1 = MakeItem(M_ksystem, "MAchsen1", tr("Represent axes"), true, true);
+  MAchsen21 = MakeItem(M_ksystem, "MAchsen21", tr("Highlight axes"), true);
+  M_rahmen = MakeItem(M_ksystem, "M_rahmen", tr("Coordinate frame"), true);
+  M_winkel = MakeItem(M_ksystem, "M_winkel", tr("Degrees on the x-axis"), true);
+  M_bogen = MakeItem(M_ksystem, "M_bogen", tr("Radians on the x-axis"), true);
   MakeSeparator(M_ksystem, "N7");
-  m_raster = MakeItem(M_ksystem, "m_raster", "Grid", true, true);
-  m_mmraster = MakeItem(M_ksystem, "m_mmraster", "mm-Grid", true);
-  m_terme = MakeItem(M_ksystem, "m_terme", "Show function term", true, true);
-  m_farbe = MakeItem(M_ksystem, "m_farbe", "Colored function graphs", true, true);
+  m_raster = MakeItem(M_ksystem, "m_raster", tr("Grid"), true, true);
+  m_mmraster = MakeItem(M_ksystem, "m_mmraster", tr("mm-Grid"), true);
+  m_terme = MakeItem(M_ksystem, "m_terme", tr("Show function term"), true, true);
+  m_farbe = MakeItem(M_ksystem, "m_farbe", tr("Colored function graphs"), true, true);
   MakeSeparator(M_ksystem, "N6");
-  intervallverkleinern = MakeItem(M_ksystem, "intervallverkleinern", "Decrease display interval");
-  intervallvergroessern = MakeItem(M_ksystem, "intervallvergroessern", "Increase display interval");
-  grundeinstellung = MakeItem(M_ksystem, "grundeinstellung", "Basic setting");
+  intervallverkleinern = MakeItem(M_ksystem, "intervallverkleinern", tr("Decrease display interval"));
+  intervallvergroessern = MakeItem(M_ksystem, "intervallvergroessern", tr("Increase display interval"));
+  grundeinstellung = MakeItem(M_ksystem, "grundeinstellung", tr("Basic setting"));
   grundeinstellung->setShortcut(QKeySequence(Qt::Key_Space));
-  aufloesunganpassen = MakeItem(M_ksystem, "aufloesunganpassen", "Adjust y-Resolution");
+  aufloesunganpassen = MakeItem(M_ksystem, "aufloesunganpassen", tr("Adjust y-Resolution"));
   MakeSeparator(M_ksystem, "N1");
-  Animation1 = MakeItem(M_ksystem, "Animation1", "Animation");
+  Animation1 = MakeItem(M_ksystem, "Animation1", tr("Animation"));
   Animation1->setShortcut(QKeySequence(Qt::Key_F2));
-  Zeichnen1 = MakeItem(M_ksystem, "Zeichnen1", "Draw");
+  Zeichnen1 = MakeItem(M_ksystem, "Zeichnen1", tr("Draw"));
   // Listed first, Enter is the name the menu shows; Return is the same key on the main block.
   Zeichnen1->setShortcuts({QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)});
 
-  M2 = Named(bar->addMenu("Special functions"), "M2");
+  M2 = Named(bar->addMenu(tr("Special functions")), "M2");
   M2->menuAction()->setObjectName("M2");
-  spiegelungxachse = MakeItem(M2, "spiegelungxachse", "f1(-x) , Reflection on x-axis", true);
-  spiegelungursprung = MakeItem(M2, "spiegelungursprung", "-f1(-x) , Reflection on origin", true);
-  spiegelungyachse = MakeItem(M2, "spiegelungyachse", "-f1(x) , Reflextion on y-axis", true);
+  spiegelungxachse = MakeItem(M2, "spiegelungxachse", tr("f1(-x) , Reflection on y-axis"), true);
+  spiegelungursprung = MakeItem(M2, "spiegelungursprung", tr("-f1(-x) , Reflection on origin"), true);
+  spiegelungyachse = MakeItem(M2, "spiegelungyachse", tr("-f1(x) , Reflection on x-axis"), true);
   MakeSeparator(M2, "N4");
   verschiebungxachse =
-      MakeItem(M2, "verschiebungxachse", "f1(x+p) , Displacement along x-axis", true);
-  streckungxachse = MakeItem(M2, "streckungxachse", "f1(p*x) , Stretching along x-axis", true);
+      MakeItem(M2, "verschiebungxachse", tr("f1(x+p) , Displacement along x-axis"), true);
+  streckungxachse = MakeItem(M2, "streckungxachse", tr("f1(p*x) , Stretching along x-axis"), true);
   verschiebungyachse =
-      MakeItem(M2, "verschiebungyachse", "f1(x)+p , Displacement along y-axis", true);
-  streckungyachse = MakeItem(M2, "streckungyachse", "p*f1(x) , Stretching along y-axis", true);
+      MakeItem(M2, "verschiebungyachse", tr("f1(x)+p , Displacement along y-axis"), true);
+  streckungyachse = MakeItem(M2, "streckungyachse", tr("p*f1(x) , Stretching along y-axis"), true);
   MakeSeparator(M2, "N3");
   nacheinanderausfuehrung =
-      MakeItem(M2, "nacheinanderausfuehrung", "f1(f1(x)) , Successive execution", true);
+      MakeItem(M2, "nacheinanderausfuehrung", tr("f1(f1(x)) , Successive execution"), true);
   funktionsaddition =
-      MakeItem(M2, "funktionsaddition", "f1(x)+f2(x) , Addition of function values", true);
+      MakeItem(M2, "funktionsaddition", tr("f1(x)+f2(x) , Addition of function values"), true);
   funktionssubtraktion1 =
-      MakeItem(M2, "funktionssubtraktion1", "f1(x)-f2(x) , Subtraction of function values", true);
+      MakeItem(M2, "funktionssubtraktion1", tr("f1(x)-f2(x) , Subtraction of function values"), true);
   funktionsmultiplikation = MakeItem(M2, "funktionsmultiplikation",
-                                     "f1(x)*f2(x) , Multiplication of function values", true);
+                                     tr("f1(x)*f2(x) , Multiplication of function values"), true);
   funktionsdivision1 =
-      MakeItem(M2, "funktionsdivision1", "f1(x)/f2(x) , Division of function values", true);
+      MakeItem(M2, "funktionsdivision1", tr("f1(x)/f2(x) , Division of function values"), true);
   MakeSeparator(M2, "N5");
   Umkehrkurvezuf1x1 =
-      MakeItem(M2, "Umkehrkurvezuf1x1", "Inverse curve to f1(x) , Reflection on y=x", true);
+      MakeItem(M2, "Umkehrkurvezuf1x1", tr("Inverse curve to f1(x) , Reflection on y=x"), true);
 
-  About1 = bar->addAction("About ...");
+  About1 = bar->addAction(tr("About ..."));
   About1->setObjectName("About1");
 }
 
@@ -524,81 +538,15 @@ void TFGraf::Wire() {
 int TFGraf::PaintWidth() const { return PaintBox1->width(); }
 int TFGraf::PaintHeight() const { return PaintBox1->height(); }
 
-plot::Controls TFGraf::SnapshotControls() const {
-  plot::Controls c;
-  c.ed_f1 = ed_f1->Latin1();
-  c.ed_f2 = ed_f2->Latin1();
-  c.ed_f3 = ed_f3->Latin1();
-  c.ed_f4 = ed_f4->Latin1();
-  c.c_f1 = c_f1->isChecked();
-  c.c_f2 = c_f2->isChecked();
-  c.c_f3 = c_f3->isChecked();
-  c.c_f4 = c_f4->isChecked();
-  c.ed_breite = ed_breite->Latin1();
-  c.UpDown1 = UpDown1->Position();
-  c.c_1ableitung = c_1ableitung->isChecked();
-  c.c_2ableitung = c_2ableitung->isChecked();
-  c.c_nullstellen = c_nullstellen->isChecked();
-  c.c_extrema = c_extrema->isChecked();
-  c.c_wendepunkte = c_wendepunkte->isChecked();
-  c.c_wendetangente = c_wendetangente->isChecked();
-  c.c_stammfunktion = c_stammfunktion->isChecked();
-  c.c_schnittpunkte = c_schnittpunkte->isChecked();
-  c.c_pktanzeige = c_pktanzeige->isChecked();
-  c.ed_xvon = ed_xvon->Latin1();
-  c.ed_xbis = ed_xbis->Latin1();
-  c.ed_parameter = ed_parameter->Latin1();
-  c.ed_q = ed_q->Latin1();
-  c.c_schar = c_schar->isChecked();
-  c.ed_schardiff = ed_schardiff->Latin1();
-  c.c_punktA = c_punktA->isChecked();
-  c.ed_A = ed_A->Latin1();
-  c.c_punktB = c_punktB->isChecked();
-  c.ed_B = ed_B->Latin1();
-  c.c_tangente = c_tangente->isChecked();
-  c.c_normale = c_normale->isChecked();
-  c.c_sekante = c_sekante->isChecked();
-  c.c_integral = c_integral->isChecked();
-  c.Label10 = Latin1(Label10->text());
-  c.Label11 = Latin1(Label11->text());
-  c.Label13 = Latin1(Label13->text());
-  c.Label15 = Latin1(Label15->text());
-  c.rb_punkta = rb_punkta->isChecked();
-  c.rb_punktB = rb_punktB->isChecked();
-  c.rb_parameter = rb_parameter->isChecked();
-  c.ed_von = ed_von->Latin1();
-  c.ed_bis = ed_bis->Latin1();
-  c.ed_delta = ed_delta->Latin1();
-  c.c_wertetabelle = c_wertetabelle->isChecked();
-  c.c_ergebnisliste = c_ergebnisliste->isChecked();
-  c.Mergebnis_visible = !Mergebnis->isHidden();
-  c.MAchsen1 = MAchsen1->isChecked();
-  c.MAchsen21 = MAchsen21->isChecked();
-  c.M_rahmen = M_rahmen->isChecked();
-  c.M_winkel = M_winkel->isChecked();
-  c.M_bogen = M_bogen->isChecked();
-  c.m_raster = m_raster->isChecked();
-  c.m_mmraster = m_mmraster->isChecked();
-  c.m_terme = m_terme->isChecked();
-  c.m_farbe = m_farbe->isChecked();
-  c.spiegelungxachse = spiegelungxachse->isChecked();
-  c.spiegelungursprung = spiegelungursprung->isChecked();
-  c.spiegelungyachse = spiegelungyachse->isChecked();
-  c.verschiebungxachse = verschiebungxachse->isChecked();
-  c.streckungxachse = streckungxachse->isChecked();
-  c.verschiebungyachse = verschiebungyachse->isChecked();
-  c.streckungyachse = streckungyachse->isChecked();
-  c.nacheinanderausfuehrung = nacheinanderausfuehrung->isChecked();
-  c.funktionsaddition = funktionsaddition->isChecked();
-  c.funktionssubtraktion1 = funktionssubtraktion1->isChecked();
-  c.funktionsmultiplikation = funktionsmultiplikation->isChecked();
-  c.funktionsdivision1 = funktionsdivision1->isChecked();
-  c.Umkehrkurvezuf1x1 = Umkehrkurvezuf1x1->isChecked();
-  return c;
-}
-
 QImage TFGraf::RenderPicture(qreal device_pixel_ratio) {
   plot::Controls controls = SnapshotControls();
+  // The drawing rewrites only the captions of what it draws; the others go back to their start
+  // texts, so no number of an earlier picture stays behind.
+  const plot::Controls start;
+  controls.Label10 = start.Label10;
+  controls.Label11 = start.Label11;
+  controls.Label13 = start.Label13;
+  controls.Label15 = start.Label15;
   const int w = std::max(1, PaintWidth());
   const int h = std::max(1, PaintHeight());
   QImage picture;
@@ -733,15 +681,29 @@ void TFGraf::About1Click() {
 namespace {
 
 // The derivative of a field's text for a derivative button; an unreadable embedded rule table
-// (a broken build) is reported and leaves the field as it was.
+// (a broken build) is reported and leaves the field as it was. When there is no derivative the
+// status line says why.
 bool DeriveInto(TFGraf& window, TermEdit& target, const std::string& term, int order) {
   try {
     std::string result = uableitung::DeriveTerm(term);
-    if (order == 2) result = uableitung::DeriveTerm(result);
+    QString failure;
+    if (result.empty()) failure = DerivativeFailure(term, "f1(x)");
+    if (order == 2 && failure.isEmpty()) {
+      const std::string first = result;
+      result = uableitung::DeriveTerm(first);
+      if (result.empty()) failure = DerivativeFailure(first, "f1'(x)");
+    }
     target.setText(QString::fromLatin1(result));
+    StatusLine& status = *window.status_line;
+    if (!failure.isEmpty()) {
+      status.SetMessage(failure);
+    } else if (status.Message() == status.property("derivative_message").toString()) {
+      status.SetMessage({});
+    }
+    status.setProperty("derivative_message", failure);
     return true;
   } catch (const std::exception& e) {
-    QMessageBox::critical(&window, kMainWindowTitle, QString::fromLatin1(e.what()));
+    QMessageBox::critical(&window, MainWindowTitle(), QString::fromLatin1(e.what()));
     return false;
   }
 }

@@ -13,15 +13,22 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <memory>
 #include <string>
 
 #include "plot/controls.h"
 #include "plot/plotter.h"
+#include "ui/status_line.h"
 #include "ui/widgets.h"
 
 namespace plotwerk::ui {
 
-inline constexpr char kMainWindowTitle[] = "Graphical representation of a function";
+class ControlBinding;
+
+inline constexpr char kMainWindowTitle[] =
+    QT_TRANSLATE_NOOP("plotwerk::ui::TFGraf", "Graphical representation of a function");
+// The title in the language of the window.
+QString MainWindowTitle();
 
 // Every control is a public member named after the control, and carries that name as its
 // objectName, so the navigation, animation and export code can wire itself to them (see
@@ -35,8 +42,12 @@ class TFGraf : public QMainWindow {
   // --- The plot core and the repaint path ---------------------------------------------------
   plot::Plotter& Plotter() { return plotter_; }
   const plot::Plotter& Plotter() const { return plotter_; }
-  // The current state of every control the drawing reads.
+  // The current state of every control the drawing reads (control_binding.cpp).
   plot::Controls SnapshotControls() const;
+  // Puts the settings of a snapshot into the controls (the captions aside) and lays the window
+  // out for the memo's visibility, without drawing: the caller sets the view and then runs the
+  // Draw command.
+  void ApplyControls(const plot::Controls& controls);
   // Renders the picture off-screen and shows it in one copy.
   void Redraw();
   // Runs the drawing on a fresh off-screen image of the drawing area's size at the given
@@ -75,6 +86,8 @@ class TFGraf : public QMainWindow {
   QWidget* Panel9;
   QPlainTextEdit* Mergebnis;
   PaintBox* PaintBox1;
+  // Under the drawing area: messages about the fields and the mouse position.
+  StatusLine* status_line;
 
   // Panel8: view navigation.
   QLabel* Label12;
@@ -219,6 +232,8 @@ class TFGraf : public QMainWindow {
   void MatchYToX();
 
   plot::Plotter plotter_;
+  // The controls of the list, found by name at the first snapshot.
+  mutable std::unique_ptr<ControlBinding> binding_;
   bool first_show_done_ = false;
   bool smooth_lines_ = false;
   // Set while another window of the program (the About window, a dialog) is active, so that

@@ -18,7 +18,6 @@
 #include "plot/controls_names.h"
 #include "ui/navigation.h"
 #include "ui/tfgraf.h"
-#include "ui/undo_apply.h"
 #include "ui/widgets.h"
 #include "ui/window_extension.h"
 
@@ -66,13 +65,7 @@ bool SameState(const WindowState& a, const WindowState& b) {
       a.smooth_lines != b.smooth_lines) {
     return false;
   }
-  for (const plot::ControlInfo& control : plot::ControlTable()) {
-    std::string va, vb;
-    plot::GetControl(a.controls, control.name, &va);
-    plot::GetControl(b.controls, control.name, &vb);
-    if (va != vb) return false;
-  }
-  return true;
+  return plot::SameSettings(a.controls, b.controls);
 }
 
 UndoHistory::UndoHistory(TFGraf& window) : QObject(&window), window_(window), stack_(this) {
@@ -130,7 +123,7 @@ WindowState UndoHistory::Capture() const {
 
 void UndoHistory::Restore(const WindowState& state) {
   restoring_ = true;
-  ApplyControls(window_, state.controls);
+  window_.ApplyControls(state.controls);
   if (auto* smooth = window_.findChild<QAction*>("SmoothLines1")) {
     const QSignalBlocker quiet(smooth);
     smooth->setChecked(state.smooth_lines);

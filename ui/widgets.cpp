@@ -6,18 +6,16 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
+
+#include "plot/reachable.h"
 
 namespace plotwerk::ui {
 
 namespace {
 
-constexpr char16_t kFirstPrintable = 0x20;
-constexpr char16_t kDelete = 0x7F;
-constexpr char16_t kLastC1Control = 0x9F;
 constexpr char16_t kLastLatin1 = 0xFF;
-constexpr char16_t kDivisionSign = 0xF7;
-constexpr char16_t kLatin1CaseOffset = 0x20;
 
 // Glyph icons are drawn on a grid of this many units and scaled to the pixmap.
 constexpr double kGlyphGrid = 16.0;
@@ -26,18 +24,15 @@ const QColor kGlyphColor(0, 0, 128);  // navy, like the panel's text
 
 }  // namespace
 
+// Both rules are the core's, so that text from a worksheet is taken exactly as typed text.
 QChar UpperLatin1(QChar c) {
   const char16_t u = c.unicode();
-  if (u >= u'a' && u <= u'z') return QChar(char16_t(u - kLatin1CaseOffset));
-  // à..þ map to À..Þ, except the division sign, whose slot holds the multiplication sign above.
-  if (u >= 0xE0 && u <= 0xFE && u != kDivisionSign) return QChar(char16_t(u - kLatin1CaseOffset));
-  return c;
+  return u > kLastLatin1 ? c : QChar(char16_t(plot::UpperFieldByte(static_cast<unsigned char>(u))));
 }
 
 bool IsTermCharacter(QChar c) {
   const char16_t u = c.unicode();
-  if (u < kFirstPrintable || u > kLastLatin1) return false;
-  return !(u >= kDelete && u <= kLastC1Control);
+  return u <= kLastLatin1 && plot::IsFieldByte(static_cast<unsigned char>(u));
 }
 
 QValidator::State Latin1UpperValidator::validate(QString& input, int& /*pos*/) const {
@@ -95,6 +90,8 @@ int UpDown::Position() const {
   }
   return position_;
 }
+
+void UpDown::SetPosition(int position) { position_ = std::clamp(position, min_, max_); }
 
 void UpDown::Click(Direction direction) {
   emit ChangingEx(direction);

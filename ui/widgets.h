@@ -53,6 +53,9 @@ class UpDown : public QWidget {
   // The current position; with an associated field, the field's number when it is a whole
   // number inside the range, otherwise the last valid position.
   int Position() const;
+  // Moves to the position (kept within the range) without touching the associated field, as
+  // when the field holds no number the stepper takes.
+  void SetPosition(int position);
   int Min() const { return min_; }
   int Max() const { return max_; }
 

@@ -92,15 +92,15 @@ TEST_F(ConstructionsTest, TangentNormalAndSecantAtTheDefaults) {
   controls.c_normale = true;
   controls.c_sekante = true;
   Draw();
-  // f(x) = x sin(x + 1): forward slope at 1 is 0.4923, f(1) = 0.9093.
-  EXPECT_TRUE(HasText("Y = 0,492*X+0,417"));
-  EXPECT_TRUE(HasText("Y = -2,031*X+2,941"));
+  // f(x) = x sin(x + 1): f'(1) = sin 2 + cos 2 = 0.49315, f(1) = 0.90930.
+  EXPECT_TRUE(HasText("Y = 0,493*X+0,416"));
+  EXPECT_TRUE(HasText("Y = -2,028*X+2,937"));
   // Secant through (1; 0.9093) and (0; 0) passes the origin.
   EXPECT_TRUE(HasText("Y = 0,9093*X"));
   EXPECT_TRUE(EllipsesFilled(kMarkerAColour).empty());
 }
 
-TEST_F(ConstructionsTest, NoNormalForZeroSlopeNoSecantForEqualAbscissae) {
+TEST_F(ConstructionsTest, HorizontalTangentVerticalNormalNoSecantForEqualAbscissae) {
   controls.ed_f1 = "2";
   controls.c_normale = true;
   controls.c_tangente = true;
@@ -109,8 +109,9 @@ TEST_F(ConstructionsTest, NoNormalForZeroSlopeNoSecantForEqualAbscissae) {
   Draw();
   int lines = 0;
   for (const CanvasCall& t : canvas.Texts()) lines += t.text.rfind("Y = ", 0) == 0;
-  EXPECT_EQ(lines, 2);  // the graph and its tangent only
-  EXPECT_TRUE(HasText("Y = 0*X+2"));
+  EXPECT_EQ(lines, 2);  // the graph and its tangent, the constant line
+  EXPECT_TRUE(HasText("Y = 2"));
+  EXPECT_TRUE(HasText("X = 1"));  // the normal is vertical
 }
 
 TEST_F(ConstructionsTest, MarkersFarOutsideAreSkipped) {
@@ -148,6 +149,12 @@ TEST_F(ConstructionsTest, HatchingRunsFromBTowardsA) {
   Draw();  // to the left from 354.5 while beyond column 303
   expected.clear();
   for (int c = 354; c >= 304; c -= 2) expected.push_back(c);
+  EXPECT_EQ(HatchColumns(LinesIn(kHatchColour)), expected);
+
+  // Where the curve is undefined there is no area: SQRT(X) from -1 hatches only right of 0.
+  controls.ed_f1 = "SQRT(X)";
+  controls.ed_A = "-1";
+  Draw();
   EXPECT_EQ(HatchColumns(LinesIn(kHatchColour)), expected);
 }
 

@@ -256,6 +256,37 @@ TEST(CoordinateSystem, ViewFarFromTheOriginJumpsToTheVisibleTicks) {
   EXPECT_LT(d.canvas.Calls().size(), 400u);
 }
 
+// Far from the origin the labels are wide, and in double precision several ticks may round to
+// nearly the same pixel: labels in one row or column never overlap, and some are still drawn.
+TEST(CoordinateSystem, LabelsNeverOverlapOnFarViews) {
+  Controls c;
+  c.M_rahmen = true;
+  for (const PlotView& v : {PlotView{-6, 6, -5, 5}, PlotView{1e6 - 30, 1e6 + 30, -20, 20},
+                            PlotView{-1e6, 1e6, -5e5, 5e5}, PlotView{1e15, 1e15 + 40, 1e15, 1e15 + 30},
+                            PlotView{-3e15, 3e15, -2e15, 2e15}}) {
+    SCOPED_TRACE(v.x_min);
+    RecordingCanvas measure;
+    const Drawn d = Draw(v, 846, 597, c);
+    std::vector<CanvasCall> texts = d.canvas.Texts();
+    ASSERT_GT(texts.size(), 4u);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      for (std::size_t j = i + 1; j < texts.size(); ++j) {
+        const CanvasCall& a = texts[i];
+        const CanvasCall& b = texts[j];
+        const TextSize sa = measure.TextExtent(a.text);
+        const TextSize sb = measure.TextExtent(b.text);
+        const bool same_row = a.a.y == b.a.y;
+        const bool same_column = a.a.x == b.a.x || a.a.x + sa.width == b.a.x + sb.width;
+        if (!same_row && !same_column) continue;
+        const bool apart = same_row ? a.a.x + sa.width <= b.a.x || b.a.x + sb.width <= a.a.x
+                                    : a.a.y + sa.height <= b.a.y || b.a.y + sb.height <= a.a.y;
+        EXPECT_TRUE(apart) << a.text << " at " << a.a.x << "," << a.a.y << " and " << b.text
+                           << " at " << b.a.x << "," << b.a.y;
+      }
+    }
+  }
+}
+
 TEST(CoordinateSystem, DegenerateAreasAndHugeSpansFinish) {
   for (const PlotView& v : {PlotView{-6, 6, -5, 5}, PlotView{-1e300, 1e300, -1e-300, 1e-300},
                             PlotView{1e15, 1e15 + 1, -1, 1}}) {

@@ -149,7 +149,7 @@ TEST(ControlNames, EveryListedNameReadsAndSetsItsOwnMember) {
   for (const ControlInfo& info : ControlTable()) {
     SCOPED_TRACE(info.name);
     Controls c;
-    const std::string value = info.kind == ControlKind::Text ? "7" : info.kind == ControlKind::Check ? "1" : "5";
+    const std::string value = info.kind == ControlKind::Text ? "7" : info.kind == ControlKind::Number ? "5" : "1";
     std::string error;
     ASSERT_TRUE(SetControl(c, info.name, value, &error)) << error;
     std::string back;

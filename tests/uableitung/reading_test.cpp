@@ -43,7 +43,7 @@ TEST(Reading, GroupsAsTheOperatorsBind) {
       {"((X))", "X"},                     {"-X", "(- 0 X)"},
       {"+X", "(+ 0 X)"},                  {"(+X)", "(+ 0 X)"},
       {"X^(-1)", "(^ X (- 0 1))"},        {"2*(-X)", "(* 2 (- 0 X))"},
-      {"0,5*X", "(* 0.5 X)"},             {"1E3*X", "(* 1000 X)"},
+      {"0,5*X", "(* 0.5 X)"},
       {"PI*P", "(* PI P)"},               {"SINH(X)+ARCSIN(X)", "(+ (41 X) (51 X))"},
       {"ARCOTH(X)", "(64 X)"},            {"WURZEL(X)", "(21 X)"},
       {"EXPON(X)", "(24 X)"},             {"LOG(X)", "(29 X)"},
@@ -59,7 +59,7 @@ TEST(Reading, GroupsAsTheOperatorsBind) {
 
 TEST(Reading, RejectsWhatItCannotRead) {
   for (const char* term : {"", " ", "()", "X^-1", "2*-X", "(X+1", "X+1)", "2X", "SQR(X)", "ABC(X)", "SIN X", "R*X",
-                           "[X]", "|X|", "1E-5*X", "X+", "*X", "PX", "INF", "NAN", "0X10", "SI(X)", "F1(X)", "ARCSEC(X)"}) {
+                           "[X]", "|X|", "1E-5*X", "1E3*X", "1E300*X", "X+", "*X", "PX", "INF", "NAN", "0X10", "SI(X)", "F1(X)", "ARCSEC(X)"}) {
     SCOPED_TRACE(term);
     EXPECT_EQ(Read(term), "<failed>");
     EXPECT_EQ(DifferentiateTerm(term), "");

@@ -75,7 +75,7 @@ class ExportTest : public testing::WindowTest {
 
 TEST_F(ExportTest, SaveDialogAsDesigned) {
   QFileDialog& sd1 = *actions->SD1;
-  EXPECT_EQ(sd1.windowTitle(), "Abbildung speichern");
+  EXPECT_EQ(sd1.windowTitle(), "Save picture");
   EXPECT_EQ(sd1.acceptMode(), QFileDialog::AcceptSave);
   EXPECT_FALSE(sd1.testOption(QFileDialog::DontConfirmOverwrite));
   EXPECT_TRUE(sd1.isSizeGripEnabled());
@@ -107,15 +107,15 @@ TEST_F(ExportTest, DialogOpensOnTheGifEntryEveryTimeAndCancelDoesNothing) {
   EXPECT_TRUE(errors.isEmpty());
 }
 
-TEST_F(ExportTest, TheSelectedEntryDecidesTheFormatNotTheTypedExtension) {
-  // Every file is named .gif; the content follows the entry.
+TEST_F(ExportTest, TheSelectedEntryDecidesForAnUnknownExtension) {
+  // Every file is named .pic, which no format claims; the content follows the entry.
   const std::vector<std::pair<int, QByteArray>> magic = {
       {1, "BM"}, {2, "BM"}, {3, "GIF8"}, {4, QByteArray("\x01\0\0\0", 4)}, {5, "\x89PNG"}, {6, "<?xml"},
       {7, "%PDF-"}};
   const int w = window->PaintWidth(), h = window->PaintHeight();
   for (const auto& [index, start] : magic) {
     SCOPED_TRACE(index);
-    const QString path = dir.filePath(QStringLiteral("picture%1.gif").arg(index));
+    const QString path = dir.filePath(QStringLiteral("picture%1.pic").arg(index));
     SaveAs(index, path);
     const QByteArray bytes = Read(path);
     ASSERT_TRUE(bytes.startsWith(start)) << bytes.left(8).toHex().toStdString() << " files: "
@@ -131,6 +131,14 @@ TEST_F(ExportTest, TheSelectedEntryDecidesTheFormatNotTheTypedExtension) {
       }
     }
   }
+  EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+}
+
+TEST_F(ExportTest, ATypedKnownExtensionDecidesTheFormat) {
+  SaveAs(3, dir.filePath("graph.png"));  // the GIF entry, as the dialog opens
+  SaveAs(5, dir.filePath("graph.gif"));
+  EXPECT_TRUE(Read(dir.filePath("graph.png")).startsWith("\x89PNG"));
+  EXPECT_TRUE(Read(dir.filePath("graph.gif")).startsWith("GIF8"));
   EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
 }
 

@@ -1,5 +1,5 @@
 // View navigation in the main window: buttons and menu items against the view formulas, the
-// rubber band on the shown picture, dragging A and B by their colours, wheel zoom and pan.
+// rubber band on the shown picture, dragging A and B by their positions, wheel zoom and pan.
 #include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
@@ -69,6 +69,12 @@ class NavigationTest : public WindowTest {
     QApplication::sendEvent(window->PaintBox1, &e);
   }
   void PutPixel(int x, int y, QRgb c) { window->PaintBox1->Screen().setPixel(x, y, c); }
+  // The centre of marker A as last drawn; far off the area when it is not shown.
+  QPoint MarkerA() const {
+    const plot::MarkerSpot& a = window->Plotter().Points().marker_a;
+    EXPECT_TRUE(a.shown);
+    return a.shown ? QPoint(a.x, a.y) : QPoint(-100, -100);
+  }
 
   int W() const { return window->PaintWidth(); }
   int H() const { return window->PaintHeight(); }
@@ -199,12 +205,13 @@ TEST_F(NavigationTest, RepaintDuringTheBandLeavesNoStrayFrame) {
   EXPECT_EQ(Picture(), expected);
 }
 
-TEST_F(NavigationTest, DraggingTheYellowMarkerMovesAAlongX) {
+TEST_F(NavigationTest, DraggingMarkerAMovesAAlongX) {
   window->ed_A->setText("3");
-  PutPixel(200, 300, kMarkerAColour);
-  Move(200, 300, Qt::NoButton);
+  window->c_punktA->setChecked(true);
+  const QPoint a = MarkerA();
+  Move(a.x() + 3, a.y() - 3, Qt::NoButton);  // a few pixels off the centre still grab it
   EXPECT_EQ(window->PaintBox1->cursor().shape(), Qt::PointingHandCursor);
-  Press(200, 300);
+  Press(a.x() + 3, a.y() - 3);
   EXPECT_EQ(nav->DragMode(), 1);
   EXPECT_FALSE(nav->RubberBand());
   const plot::ScreenMapping& m = window->Plotter().Mapping();
@@ -218,9 +225,12 @@ TEST_F(NavigationTest, DraggingTheYellowMarkerMovesAAlongX) {
   EXPECT_EQ(View().x_min, -6) << "a marker drag does not zoom";
 }
 
-TEST_F(NavigationTest, DraggingTheLimeMarkerMovesBWithAnyButton) {
-  PutPixel(400, 200, kMarkerBColour);
-  Press(400, 200, Qt::RightButton);
+TEST_F(NavigationTest, DraggingMarkerBMovesBWithAnyButton) {
+  window->c_punktB->setChecked(true);
+  const QPoint b = window->Plotter().Points().marker_b.shown
+                       ? QPoint(window->Plotter().Points().marker_b.x, window->Plotter().Points().marker_b.y)
+                       : QPoint(-100, -100);
+  Press(b.x(), b.y(), Qt::RightButton);
   EXPECT_EQ(nav->DragMode(), 2);
   const plot::ScreenMapping& m = window->Plotter().Mapping();
   Move(m.origin_x + 50, 400, Qt::RightButton);
@@ -230,25 +240,50 @@ TEST_F(NavigationTest, DraggingTheLimeMarkerMovesBWithAnyButton) {
   EXPECT_EQ(window->ed_A->text(), "1");
 }
 
-TEST_F(NavigationTest, PressingBesideAMarkerDoesNotGrabIt) {
-  PutPixel(200, 300, kMarkerAColour);
-  PutPixel(201, 300, qRgb(255, 255, 1));  // nearly yellow is not yellow
-  Move(201, 300, Qt::NoButton);
-  EXPECT_NE(window->PaintBox1->cursor().shape(), Qt::PointingHandCursor);
-  Press(201, 300, Qt::RightButton);
-  EXPECT_EQ(nav->DragMode(), 0);
-  EXPECT_FALSE(nav->RubberBand()) << "only the left button starts a band";
-  Release(201, 300, Qt::RightButton);
-  Press(199, 300);
+// Markers are found by position: the marker colours elsewhere (a lime sixth curve, a stray
+// yellow pixel) grab nothing, and a marker that is switched off cannot be dragged.
+TEST_F(NavigationTest, MarkersAreFoundByPositionNotByColour) {
+  window->ed_f1->setText("X");
+  window->c_f2->setChecked(true);
+  window->c_1ableitung->setChecked(true);
+  window->c_2ableitung->setChecked(true);
+  window->ed_f3->setText("X-1");
+  window->ed_f4->setText("X-2");
+  window->c_stammfunktion->setChecked(true);  // the sixth curve is lime
+  window->b_zeichnenClick();
+  const QImage picture = Picture();
+  QPoint lime(-1, -1);
+  for (int y = 0; y < picture.height() && lime.x() < 0; ++y) {
+    for (int x = 0; x < picture.width(); ++x) {
+      if ((picture.pixel(x, y) | 0xFF000000u) == kMarkerBColour) {
+        lime = QPoint(x, y);
+        break;
+      }
+    }
+  }
+  ASSERT_GE(lime.x(), 0) << "the picture has a lime curve";
+  Press(lime.x(), lime.y());
   EXPECT_EQ(nav->DragMode(), 0);
   EXPECT_TRUE(nav->RubberBand());
-  Release(199, 300);
+  Release(lime.x(), lime.y());
+  EXPECT_EQ(window->ed_B->text(), "0");
+
+  window->c_punktA->setChecked(true);
+  const QPoint a = MarkerA();
+  Press(a.x() + 7, a.y());  // beyond reach
+  EXPECT_EQ(nav->DragMode(), 0);
+  Release(a.x() + 7, a.y());
+  window->c_punktA->setChecked(false);
+  Press(a.x(), a.y());
+  EXPECT_EQ(nav->DragMode(), 0) << "a hidden marker is not grabbed";
+  Release(a.x(), a.y());
   EXPECT_EQ(window->ed_A->text(), "1");
 }
 
 TEST_F(NavigationTest, ActivationClearsTheMouseState) {
-  PutPixel(200, 300, kMarkerAColour);
-  Press(200, 300);
+  window->c_punktA->setChecked(true);
+  const QPoint a = MarkerA();
+  Press(a.x(), a.y());
   ASSERT_EQ(nav->DragMode(), 1);
   window->FormActivate();
   EXPECT_EQ(nav->DragMode(), 0);

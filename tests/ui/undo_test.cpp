@@ -3,6 +3,7 @@
 // held stepper are one step each.
 #include <QAction>
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -13,6 +14,7 @@
 #include "tests/ui/window_fixture.h"
 #include "ui/animation.h"
 #include "ui/undo.h"
+#include "ui/worksheet_actions.h"
 
 namespace plotwerk::ui {
 namespace {
@@ -56,6 +58,13 @@ class UndoTest : public testing::WindowTest {
 TEST_F(UndoTest, MixedChangesComeBackExactlyStepByStep) {
   QAction* smooth = window->findChild<QAction*>("SmoothLines1");
   ASSERT_NE(smooth, nullptr);
+  auto* worksheets = window->findChild<WorksheetActions*>("WorksheetActions");
+  ASSERT_NE(worksheets, nullptr);
+  QTemporaryDir dir;
+  const QString start_sheet = dir.filePath("start.plotwerk");
+  ASSERT_TRUE(worksheets->Save(start_sheet));
+  Settle();
+  ASSERT_EQ(history->Stack().count(), 0) << "saving changes nothing";
   const std::vector<std::pair<const char*, std::function<void()>>> changes = {
       {"term entered", [&] { TypeAndEnter(window->ed_f1, "X^3/4-X"); }},
       {"check box", [&] { window->c_extrema->click(); }},
@@ -70,6 +79,7 @@ TEST_F(UndoTest, MixedChangesComeBackExactlyStepByStep) {
       {"special function", [&] { window->spiegelungxachse->trigger(); }},
       {"result list", [&] { window->c_ergebnisliste->click(); }},
       {"A stepper", [&] { window->UpDown3->UpButton()->click(); }},
+      {"worksheet opened", [&] { ASSERT_TRUE(worksheets->Open(start_sheet)); }},
   };
   std::vector<QImage> pictures{Picture()};
   for (const auto& [name, change] : changes) {

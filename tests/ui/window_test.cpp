@@ -274,7 +274,7 @@ TEST_F(WindowTest, ControlsAndMenuStartAsDesigned) {
   EXPECT_EQ(window->Label11->text(), ";       )");
   EXPECT_EQ(window->button_f2strich->text(), "f1\"(x)");
   EXPECT_EQ(window->Label16->text(), QString(QChar(0x0394)));
-  EXPECT_EQ(window->sgrundeinstellung->toolTip(), QString::fromUtf8("Zurücksetzen"));
+  EXPECT_EQ(window->sgrundeinstellung->toolTip(), "Basic setting");
 
   // The window's start values are the ones the drawing core assumes for a fresh snapshot.
   const plot::Controls fresh;
@@ -290,14 +290,16 @@ TEST_F(WindowTest, ControlsAndMenuStartAsDesigned) {
 
   QStringList top;
   for (QAction* a : window->menuBar()->actions()) top << a->text();
-  EXPECT_EQ(top, (QStringList{"Close", "Edit", "Coordinate system", "Special functions", "Help", "About ..."}));
+  // "File" (the worksheets) first, where desktop programs keep opening and saving.
+  EXPECT_EQ(top, (QStringList{"File", "Close", "Edit", "Coordinate system", "Special functions", "Help",
+                              "About ..."}));
   EXPECT_EQ(window->M02->shortcut(), QKeySequence(Qt::Key_Escape));
   EXPECT_EQ(window->grundeinstellung->shortcut(), QKeySequence(Qt::Key_Space));
   EXPECT_EQ(window->Animation1->shortcut(), QKeySequence(Qt::Key_F2));
   EXPECT_EQ(window->Zeichnen1->shortcuts(),
             (QList<QKeySequence>{QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)}));
   EXPECT_EQ(window->M_ksystem->actions().size(), 19);  // 16 items and 3 separators
-  EXPECT_EQ(window->M2->actions().size(), 16);         // 13 items and 3 separators
+  EXPECT_EQ(window->M2->actions().size(), 18);         // 13 items, 3 separators, then Trace
 }
 
 TEST_F(WindowTest, TabMovesThroughTheTermsFirst) {

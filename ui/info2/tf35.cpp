@@ -45,7 +45,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 TF35::TF35(QWidget* parent) : QDialog(parent) {
   setObjectName("TF35");
   setProperty(kProgramFormProperty, true);
-  setWindowTitle("About ...");
+  setWindowTitle(tr("About ..."));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setModal(true);
@@ -59,8 +59,8 @@ TF35::TF35(QWidget* parent) : QDialog(parent) {
 
   const QStringList verdana{"Verdana", "DejaVu Sans"};
   L3 = MakeLabel(this, "L3",
-                 QString::fromUtf8("Copyright © 2026\nthe Plotwerk developers\nVersion ") +
-                     QStringLiteral(PLOTWERK_VERSION) + "\nAll rights reserved.",
+                 tr("Copyright © 2026\nthe Plotwerk developers\nVersion %1\nAll rights reserved.")
+                     .arg(QStringLiteral(PLOTWERK_VERSION)),
                  QRect(134, 75, 163, 56), PixelFont(verdana, 12, false, true), Qt::AlignRight);
   L1 = MakeLabel(this, "L1", "Plotwerk\n2026", QRect(157, 12, 140, 50),
                  PixelFont(verdana, 21, true, true), Qt::AlignRight);
@@ -81,7 +81,7 @@ TF35::TF35(QWidget* parent) : QDialog(parent) {
   }
 
   Label1 = MakeLabel(this, "Label1",
-                     "Built with Qt, zlib and giflib: thanks to\nthe people who make and keep them.",
+                     tr("Built with Qt, zlib and giflib: thanks to\nthe people who make and keep them."),
                      QRect(16, 144, 283, 28), PixelFont(verdana, 12, false, true), Qt::AlignLeft);
 
   P1 = new QMenu(this);

@@ -1,0 +1,116 @@
+// The term checker: the first problem and its typed position for a table of terms, and that it
+// agrees with the evaluator about which terms read.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "fktint/fktint.h"
+#include "fktint/term_check.h"
+
+namespace plotwerk::fktint {
+namespace {
+
+TEST(TermCheck, FirstProblemAndPosition) {
+  struct Case {
+    const char* term;
+    std::size_t position;  // 0: ok
+    const char* message;
+  };
+  const Case cases[] = {
+      {"X*SIN(X+P)", 0, "ok"},
+      {"SIN(X", 0, "ok"},  // the missing bracket at the end is accepted
+      {"((X+1)*[X]-|X|", 0, "ok"},
+      {"-X^2+(-X^2)*PI-PHI+\xC9+R+Q", 0, "ok"},  // \xC9 is É, Euler's number
+      {"S(X)+E(1)+GA(X)", 0, "ok"},  // shortened names
+      {"1,5 * X", 0, "ok"},
+      {"X\xB7" "2", 0, "ok"},  // the middle dot multiplies
+      {"", 1, "empty term"},
+      {"   ", 1, "empty term"},
+      {"2X", 2, "unexpected character 'X'"},
+      {"1E5*X", 2, "unexpected character 'E'"},
+      {"X**2", 3, "unexpected character '*'"},
+      {" 2 X", 4, "unexpected character 'X'"},  // positions count the typed blanks
+      {"-2X", 3, "unexpected character 'X'"},   // and not the 0 put before a leading sign
+      {"(-X^2)Y", 7, "unexpected character 'Y'"},
+      {"x", 1, "unexpected character 'x'"},
+      {"PHX", 2, "unexpected character 'H'"},
+      {"X+", 3, "missing operand"},
+      {"X/ ", 3, "missing operand"},
+      {"SQRT()", 6, "missing operand"},
+      {"--X", 0, "ok"},  // 0 minus minus X
+      {"X*+2", 3, "unexpected character '+'"},
+      {"ABC(X)", 1, "unknown function name 'ABC'"},
+      {"2+T(X)", 3, "unknown function name 'T'"},
+      {"CS(X)", 1, "unknown function name 'CS'"},
+      {"F1(X)", 1, "reserved function name 'F1'"},
+      {"X*F4(2)", 3, "reserved function name 'F4'"},
+      {"E", 1, "'(' missing after name 'E'"},
+      {"SIN X", 1, "'(' missing after name 'SINX'"},
+      {"X)*2", 2, "unmatched ')', the rest is ignored"},
+      {"(1+1))", 6, "unmatched ')'"},
+      {"1.2.3", 1, "malformed number '1.2.3'"},
+      {"X+.", 3, "malformed number '.'"},
+      {"X\x01", 2, "unexpected character '\\x01'"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.term);
+    const TermCheck check = CheckTerm(c.term);
+    EXPECT_EQ(check.position, c.position);
+    EXPECT_EQ(DescribeTermCheck(check), c.message);
+  }
+}
+
+TEST(TermCheck, NamesAreShortenedInTheMessage) {
+  const TermCheck check = CheckTerm("ABCDEFGHIJKLMNOPQRSTUVWXYZ(X)");
+  EXPECT_EQ(check.detail, "ABCDEFGHIJKLMNOPQ...");
+}
+
+// The nesting bound is the evaluator's: one level more fails in both.
+TEST(TermCheck, NestingBoundMatchesTheEvaluator) {
+  for (int levels : {1024, 1025}) {
+    SCOPED_TRACE(levels);
+    const std::string term = std::string(static_cast<std::size_t>(levels), '(') + "X";
+    EvaluateTerm(term, 2);
+    const bool readable = EvalError == 0;
+    EXPECT_EQ(CheckTerm(term).ok(), readable);
+    EXPECT_EQ(readable, levels == 1024);
+  }
+}
+
+// On random texts the evaluator reports code 1 exactly when the checker finds a problem, except
+// where the checker is stricter (a stray closing bracket, a malformed number) or a later value
+// overwrites the code (SGN clears it, INT and domain errors replace it, TANH sets it).
+TEST(TermCheck, AgreesWithTheEvaluatorOnRandomTerms) {
+  const std::string alphabet = "X0123456789.,+-*/^()[]| SINCOQPREALGF";
+  std::mt19937 random(14);
+  int compared = 0;
+  for (int n = 0; n < 20000; ++n) {
+    std::string term;
+    const std::size_t length = 1 + random() % 12;
+    for (std::size_t i = 0; i < length; ++i) term += alphabet[random() % alphabet.size()];
+    const double value = EvaluateTerm(term, 0.5);
+    (void)value;
+    const std::uint8_t code = EvalError;
+    const TermCheck check = CheckTerm(term);
+    if (check.problem == TermProblem::kUnmatchedClosing ||
+        check.problem == TermProblem::kIgnoredText ||
+        check.problem == TermProblem::kMalformedNumber) {
+      continue;
+    }
+    if (check.ok()) {
+      if (term.find("TANH") != std::string::npos) continue;
+      EXPECT_NE(code, 1) << term;
+    } else {
+      // Reading went wrong somewhere; only a later function value can hide it.
+      if (code != 1 && code != 0) continue;
+      if (term.find("SG") != std::string::npos) continue;
+      EXPECT_EQ(code, 1) << term;
+    }
+    ++compared;
+  }
+  EXPECT_GT(compared, 5000);
+}
+
+}  // namespace
+}  // namespace plotwerk::fktint

@@ -1,0 +1,272 @@
+// What the window tells the user: field marks, the status line with the mouse position and the
+// trace, the derivative buttons' reasons, fresh captions, and the layout on small windows.
+#include <QAction>
+#include <QKeyEvent>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include <cmath>
+
+#include "fktint/fktint.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/field_marks.h"
+#include "ui/mouse_status.h"
+#include "ui/save_format.h"
+#include "ui/window_fit.h"
+
+namespace plotwerk::ui {
+namespace {
+
+using testing::WindowTest;
+
+class FeedbackTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    marks = window->findChild<FieldMarks*>("FieldMarks");
+    mouse = window->findChild<MouseStatus*>("MouseStatus");
+    ASSERT_NE(marks, nullptr);
+    ASSERT_NE(mouse, nullptr);
+  }
+  bool Red(TermEdit* field) const { return field->palette().color(QPalette::Base) == kMarkColour; }
+  QString Message() const { return window->status_line->Message(); }
+  QString Position() const { return window->status_line->Position(); }
+  void MoveMouse(int x, int y, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    const QPointF local(x, y);
+    QMouseEvent e(QEvent::MouseMove, local, window->PaintBox1->mapToGlobal(local), Qt::NoButton,
+                  Qt::NoButton, modifiers);
+    QApplication::sendEvent(window->PaintBox1, &e);
+  }
+
+  FieldMarks* marks = nullptr;
+  MouseStatus* mouse = nullptr;
+};
+
+TEST_F(FeedbackTest, WrongFieldsAreMarkedUntilTheyRead) {
+  EXPECT_EQ(Message(), "");
+  window->ed_f1->setText("2X");
+  EXPECT_TRUE(Red(window->ed_f1));
+  EXPECT_EQ(window->ed_f1->toolTip(), "position 2: unexpected character 'X'");
+  EXPECT_EQ(Message(), "f1(x): position 2: unexpected character 'X'");
+
+  window->ed_parameter->setText("ABC");  // read as 0 without a word before
+  EXPECT_TRUE(Red(window->ed_parameter));
+  EXPECT_EQ(Message(), "P: position 1: '(' missing after name 'ABC'");
+  window->ed_delta->setText("1/0");
+  EXPECT_EQ(Message(), QString::fromUtf8("Δ: no value here, read as 0"));
+
+  window->ed_delta->setText("0,08");
+  window->ed_parameter->setText("2*PI");
+  EXPECT_FALSE(Red(window->ed_parameter));
+  EXPECT_EQ(Message(), "f1(x): position 2: unexpected character 'X'") << "the one left";
+  window->ed_f1->setText("2*X");
+  EXPECT_FALSE(Red(window->ed_f1));
+  EXPECT_EQ(window->ed_f1->toolTip(), "");
+  EXPECT_EQ(Message(), "");
+  window->ed_f3->setText("");
+  EXPECT_FALSE(Red(window->ed_f3)) << "an empty field is not wrong";
+}
+
+TEST_F(FeedbackTest, TermThatCannotBeReadGetsNoLegend) {
+  window->ed_f1->setText("2X");
+  window->ed_f2->setText("-1");  // a red line far below the legend rows
+  window->c_f2->setChecked(true);  // draws, and the legend is on from the start
+  // The legend of f2 stands in the second row; the first row stays empty.
+  const QImage picture = Picture();
+  auto row_has_ink = [&](int top) {
+    for (int y = top; y < top + 12; ++y) {
+      for (int x = 16; x < 200; ++x) {
+        const QRgb c = picture.pixel(x, y) | 0xFF000000u;
+        if (qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) < 80) return true;  // f2 is red
+        if (qBlue(c) > 200 && qRed(c) < 80 && qGreen(c) < 80) return true;  // f1 would be blue
+      }
+    }
+    return false;
+  };
+  EXPECT_FALSE(row_has_ink(16)) << "no label for 2X";
+  EXPECT_TRUE(row_has_ink(32)) << "f2's label";
+}
+
+TEST_F(FeedbackTest, DerivativeButtonsSayWhyTheyFailed) {
+  struct Case {
+    const char* f1;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"SQR(X)", "the differentiator does not know the function SQR"},
+      {"2X", "f1(x) cannot be read (position 2: unexpected character 'X'): no derivative"},
+      {"", "f1(x) is empty: no derivative"},
+      {"[X]", "the differentiator cannot read this form of f1(x) (R, [ ], | |, 2*-X are not supported)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.f1);
+    window->ed_f1->setText(c.f1);
+    window->button_fstrich->click();
+    EXPECT_EQ(window->ed_f3->text(), "");
+    EXPECT_EQ(Message(), c.message);
+  }
+  window->ed_f1->setText("X^3");
+  EXPECT_EQ(Message(), "") << "the reason was about the old f1";
+  window->ed_f1->setText("SQR(X)");
+  window->button_f2strich->click();
+  EXPECT_FALSE(Message().isEmpty());
+  window->ed_f1->setText("X^3");
+  window->button_f2strich->click();
+  EXPECT_EQ(window->ed_f4->text(), "6*X");
+  EXPECT_EQ(Message(), "");
+}
+
+TEST_F(FeedbackTest, StatusLineShowsWorldCoordinatesAndClearsOnLeave) {
+  const plot::ScreenMapping& m = window->Plotter().Mapping();
+  MoveMouse(m.origin_x + 141, m.origin_y - 71);  // 70.5 pixels per unit: two decimals
+  const double x = m.PixelToWorldX(m.origin_x + 141);
+  const double y = (m.origin_y_real - (m.origin_y - 71)) / m.y_scale;
+  EXPECT_EQ(Position(), QString("(%1; %2)")
+                            .arg(QString::fromStdString(fktint::FormatNumber(1, 2, x)),
+                                 QString::fromStdString(fktint::FormatNumber(1, 2, y))));
+  EXPECT_TRUE(Position().contains(',')) << "decimal comma";
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(window->PaintBox1, &leave);
+  EXPECT_EQ(Position(), "");
+  EXPECT_EQ(DecimalsForScale(70.5), 2);
+  EXPECT_EQ(DecimalsForScale(0.001), 0);
+  EXPECT_EQ(DecimalsForScale(5e6), 7);
+}
+
+TEST_F(FeedbackTest, TraceFollowsF1WithoutTouchingThePicture) {
+  window->ed_f1->setText("X^2/4");
+  window->c_punktA->setChecked(true);
+  window->b_zeichnenClick();
+  const QImage before = Picture();
+  const plot::ScreenMapping& m = window->Plotter().Mapping();
+  const int px = m.origin_x + 141;  // x = 2 at 70.5 pixels per unit
+  MoveMouse(px, 20, kTraceModifier);
+  EXPECT_EQ(Position(), "x = 2   f1(x) = 1");
+  const std::optional<QPoint> cross = mouse->overlay->Cross();
+  ASSERT_TRUE(cross.has_value());
+  EXPECT_EQ(cross->x(), px);
+  EXPECT_NEAR(cross->y(), m.WorldToPixelY(1), 0.5);
+  EXPECT_EQ(Picture(), before) << "the cross is not part of the picture";
+
+  // Without the key and the menu item: coordinates again, no cross.
+  MoveMouse(px, 20);
+  EXPECT_TRUE(Position().startsWith('('));
+  EXPECT_FALSE(mouse->overlay->Cross().has_value());
+  // Pressing the key over a resting mouse starts the trace, releasing it ends it.
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
+  QApplication::sendEvent(window->ed_f1, &press);
+  EXPECT_EQ(Position(), "x = 2   f1(x) = 1");
+  QKeyEvent release(QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier);
+  QApplication::sendEvent(window->ed_f1, &release);
+  EXPECT_TRUE(Position().startsWith('('));
+
+  // The menu item; where f1 has no value the status line says so.
+  mouse->trace_item->setChecked(true);
+  window->ed_f1->setText("SQRT(X)");
+  window->b_zeichnenClick();
+  MoveMouse(m.origin_x - 141, 20);
+  EXPECT_EQ(Position(), "x = -2   f1(x) undefined");
+  EXPECT_FALSE(mouse->overlay->Cross().has_value());
+  MoveMouse(m.origin_x + 282, 20);
+  EXPECT_EQ(Position(), "x = 4   f1(x) = 2");
+}
+
+TEST_F(FeedbackTest, CaptionsOfAAndTheIntegralNeverStayStale) {
+  window->c_punktA->setChecked(true);
+  window->c_integral->setChecked(true);
+  EXPECT_NE(window->Label11->text(), ";       )");
+  EXPECT_NE(window->Label13->text(), "= ");
+  window->c_punktA->setChecked(false);
+  window->c_integral->setChecked(false);
+  EXPECT_EQ(window->Label11->text(), ";       )");
+  EXPECT_EQ(window->Label13->text(), "= ");
+  EXPECT_EQ(window->Label15->text(), "= ");
+  window->c_punktA->setChecked(true);
+  window->c_f1->setChecked(false);  // no first term: nothing to show
+  EXPECT_EQ(window->Label11->text(), ";       )");
+}
+
+TEST_F(FeedbackTest, NumberFieldsShowTheirWholeText) {
+  for (auto [field, text] : {std::pair{window->ed_q, "100000"}, std::pair{window->ed_delta, "0,00001"},
+                             std::pair{window->ed_xvon, "-100000"}, std::pair{window->ed_A, "-12,34"}}) {
+    SCOPED_TRACE(text);
+    field->setText(text);
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.rect = field->rect();
+    option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+    const QRect contents = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+    constexpr int kInnerMargins = 2 * 2;  // the edit's own horizontal margins around the text
+    EXPECT_LE(field->fontMetrics().horizontalAdvance(text), contents.width() - kInnerMargins);
+    EXPECT_GE(field->font().pointSizeF(), 6);
+  }
+  window->ed_q->setText("2");
+  EXPECT_EQ(window->ed_q->font(), window->ed_parameter->font()) << "short text: the usual font";
+}
+
+TEST_F(FeedbackTest, ReflectionCaptionsNameTheRightAxis) {
+  EXPECT_EQ(window->spiegelungxachse->text(), "f1(-x) , Reflection on y-axis");
+  EXPECT_EQ(window->spiegelungyachse->text(), "-f1(x) , Reflection on x-axis");
+}
+
+TEST(SaveFormat, ATypedKnownExtensionDecides) {
+  using platform::PictureFormat;
+  const int gif_entry = 3, bmp16_entry = 2;
+  EXPECT_EQ(FormatForSavedName("/tmp/graph.png", gif_entry), PictureFormat::Png);
+  EXPECT_EQ(FormatForSavedName("/tmp/graph.PDF", gif_entry), PictureFormat::Pdf);
+  EXPECT_EQ(FormatForSavedName("/tmp/graph.bmp", gif_entry), PictureFormat::Bmp);
+  EXPECT_EQ(FormatForSavedName("/tmp/graph.bmp", bmp16_entry), PictureFormat::Bmp16);
+  EXPECT_EQ(FormatForSavedName("/tmp/graph.wmf", 1), PictureFormat::Emf);
+  EXPECT_EQ(FormatForSavedName("/tmp/graph.v2", gif_entry), PictureFormat::Gif);
+  EXPECT_EQ(FormatForSavedName("/tmp/graph", 6), PictureFormat::Svg);
+}
+
+TEST(WindowFit, OpensOnTheScreenItIsGiven) {
+  const QSize design(1042, 730);
+  // Room enough: the design size, centred.
+  EXPECT_EQ(InitialGeometry(design, QRect(0, 0, 1920, 1050)).size(), design);
+  // A 1366 x 768 laptop with a panel, at 100 % and at 125 % (1093 x 614 logical pixels).
+  for (const QRect& screen : {QRect(0, 0, 1366, 728), QRect(0, 0, 1093, 574)}) {
+    const QRect g = InitialGeometry(design, screen);
+    SCOPED_TRACE(screen.height());
+    EXPECT_TRUE(screen.contains(g.adjusted(-kFrameAllowanceSide, -kFrameAllowanceTop,
+                                           kFrameAllowanceSide, kFrameAllowanceSide)));
+    EXPECT_EQ(g.width(), 1042);
+  }
+}
+
+TEST_F(FeedbackTest, SmallWindowKeepsEveryControlUsable) {
+  window->resize(700, 420);
+  QApplication::processEvents();
+  // The term panel: all four fields and both buttons inside the panel.
+  for (QWidget* w : std::initializer_list<QWidget*>{window->ed_f1, window->ed_f2, window->ed_f3,
+                                                    window->ed_f4, window->button_fstrich,
+                                                    window->button_f2strich}) {
+    SCOPED_TRACE(w->objectName().toStdString());
+    EXPECT_TRUE(window->Panel9->rect().contains(w->geometry())) << w->geometry().x();
+    EXPECT_GE(w->width(), 40);
+  }
+  // The option column scrolls to its last control, which stays fully inside the column.
+  auto* scroll = window->findChild<QScrollArea*>("Panel7Scroll");
+  ASSERT_NE(scroll, nullptr);
+  EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
+  scroll->ensureWidgetVisible(window->c_ergebnisliste);
+  QApplication::processEvents();
+  const QRect last(window->c_ergebnisliste->mapTo(scroll->viewport(), QPoint(0, 0)),
+                   window->c_ergebnisliste->size());
+  EXPECT_TRUE(scroll->viewport()->rect().contains(last));
+  EXPECT_GE(window->PaintBox1->width(), 40);
+  // Back at the design size the fields have their design width.
+  window->resize(1042, window->height() + 400);
+  QApplication::processEvents();
+  EXPECT_EQ(window->ed_f1->width(), 290);
+  EXPECT_EQ(window->button_fstrich->x(), 752);
+}
+
+}  // namespace
+}  // namespace plotwerk::ui

@@ -1,0 +1,148 @@
+// The window's language: the choice from the command line and the locale, and a German window.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTranslator>
+
+#include <functional>
+#include <set>
+#include <string>
+
+#include "plot/null_canvas.h"
+#include "plot/plotter.h"
+#include "plot/texts.h"
+#include "ui/language.h"
+#include "ui/tfgraf.h"
+
+namespace plotwerk::ui {
+namespace {
+
+TEST(ChooseLanguage, CommandLineBeforeLocale) {
+  struct Case {
+    const char* requested;
+    const char* locale;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"", "de_DE", "de"}, {"", "de_AT", "de"}, {"", "en_GB", "en"}, {"", "fr_FR", "en"},
+      {"en", "de_DE", "en"}, {"de", "en_US", "de"}, {"fr", "de_DE", ""}, {"DE", "en_US", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.requested) + " / " + c.locale);
+    EXPECT_EQ(ChooseLanguage(QString::fromLatin1(c.requested), QLocale(QString::fromLatin1(c.locale))),
+              QString::fromLatin1(c.expected));
+  }
+}
+
+// Starts the window as `plotwerk --lang de` does and goes back to English afterwards, so the
+// other window tests see the source texts.
+class GermanWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(InstallLanguage("de"));
+    window = std::make_unique<TFGraf>();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  }
+  void TearDown() override {
+    window.reset();
+    InstallLanguage("en");
+  }
+  std::unique_ptr<TFGraf> window;
+};
+
+TEST_F(GermanWindow, CaptionsMenusAndQtsOwnDialogsAreGerman) {
+  EXPECT_EQ(window->windowTitle(), "Grafische Darstellung einer Funktion");
+  EXPECT_EQ(window->c_nullstellen->text(), "Nullstellen");
+  EXPECT_EQ(window->c_extrema->text(), "Extrema");
+  EXPECT_EQ(window->c_stammfunktion->text(), "Stammfunktion");
+  EXPECT_EQ(window->c_schar->text(), "Kurvenschar d =");
+  EXPECT_EQ(window->c_wertetabelle->text(), "Wertetabelle in Liste");
+  EXPECT_EQ(window->b_zeichnen->text(), "Zeichnen");
+  EXPECT_EQ(window->M2->title(), "Spezielle Funktionen");
+  EXPECT_EQ(window->M_ksystem->title(), "Koordinatensystem");
+  // Qt's own buttons and dialogs come from Debian's Qt translations.
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+}
+
+TEST_F(GermanWindow, ResultListInGermanWithDecimalCommas) {
+  window->ed_f1->setText("X^2-2");
+  window->c_nullstellen->setChecked(true);
+  window->c_extrema->setChecked(true);
+  window->c_ergebnisliste->setChecked(true);
+  window->b_zeichnenClick();
+  const QStringList lines = window->Mergebnis->toPlainText().split('\n');
+  for (const char* line : {"Funktion Y = X^2-2", "1. Ableitung", "Nullstellen", "\t-1,41", "\t1,41",
+                           "Extrema", "\tTiefpunkt\t(0;-2)"}) {
+    EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line << "\n" << lines.join('\n').toStdString();
+  }
+}
+
+TEST_F(GermanWindow, EnglishAgainRemovesTheCoreCatalogue) {
+  EXPECT_EQ(plot::Localized("Zeros"), "Nullstellen");
+  InstallLanguage("en");
+  EXPECT_EQ(plot::Localized("Zeros"), "Zeros");
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
+}
+
+std::set<std::string>& RecordedPhrases() {
+  static std::set<std::string> phrases;
+  return phrases;
+}
+std::string RecordPhrase(std::string_view english) {
+  RecordedPhrases().emplace(english);
+  return std::string(english);
+}
+
+// The core's phrases are listed by hand in ui/language.cpp for lupdate; a phrase added to the
+// core and not to that list would stay English. Draw with every option on and check that each
+// phrase the core asked for has a German entry.
+TEST(CoreTexts, EveryPhraseTheCoreWritesHasAGermanEntry) {
+  plot::Controls c;
+  c.ed_f1 = "X^3-3*X";
+  c.ed_f2 = "X";
+  for (bool* option :
+       {&c.c_1ableitung, &c.c_2ableitung, &c.c_nullstellen, &c.c_extrema, &c.c_wendepunkte,
+        &c.c_wendetangente, &c.c_stammfunktion, &c.c_schnittpunkte, &c.c_pktanzeige, &c.c_schar,
+        &c.c_punktA, &c.c_punktB, &c.c_tangente, &c.c_normale, &c.c_sekante, &c.c_integral,
+        &c.c_wertetabelle, &c.Mergebnis_visible, &c.spiegelungxachse, &c.spiegelungursprung,
+        &c.spiegelungyachse, &c.verschiebungxachse, &c.streckungxachse, &c.verschiebungyachse,
+        &c.streckungyachse, &c.nacheinanderausfuehrung, &c.funktionsaddition,
+        &c.funktionssubtraktion1, &c.funktionsmultiplikation, &c.funktionsdivision1,
+        &c.Umkehrkurvezuf1x1}) {
+    *option = true;
+  }
+  c.ed_q = "100";  // family members from P = 1 to 100: more than are drawn
+  c.ed_delta = "0,0001";  // the value table is cut
+  // The integral lines differ with and without f2.
+  plot::Controls with_f2 = c;
+  with_f2.c_f2 = true;
+  RecordedPhrases().clear();
+  plot::SetTextCatalogue(&RecordPhrase);
+  for (plot::Controls& controls : {std::ref(c), std::ref(with_f2)}) {
+    plot::Plotter plotter;
+    plot::NullCanvas canvas;
+    plotter.ApplyBasicSetting(400, 300);
+    plotter.DrawCommand(controls);
+    plotter.Redraw(canvas, 400, 300, controls);
+  }
+  plot::SetTextCatalogue(nullptr);
+
+  QTranslator german;
+  ASSERT_TRUE(german.load(":/i18n/plotwerk_de.qm"));
+  const QRegularExpression word("[A-Za-z]{2,}");  // formula labels such as "f(-x)" stay as they are
+  int words = 0;
+  for (const std::string& phrase : RecordedPhrases()) {
+    if (!QString::fromLatin1(phrase).contains(word)) continue;
+    ++words;
+    EXPECT_FALSE(german.translate("plotwerk::plot", phrase.c_str()).isEmpty())
+        << "no German for \"" << phrase << "\": add it to kCorePhrases in ui/language.cpp";
+  }
+  EXPECT_GE(words, 24) << "the drawing should have used most of the core's phrases";
+}
+
+}  // namespace
+}  // namespace plotwerk::ui

@@ -1,0 +1,35 @@
+// The window's controls bound to the Controls snapshot by their object names, made from the
+// list of controls (plot/controls.h): reading a snapshot and putting one back into the window.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "plot/controls.h"
+
+namespace plotwerk::ui {
+
+class TFGraf;
+
+class ControlBinding {
+ public:
+  // Finds the widget or menu item of every control of the list among the window's children;
+  // a control without one is a programming error and throws std::logic_error.
+  explicit ControlBinding(const TFGraf& window);
+
+  plot::Controls Snapshot() const;
+
+  // Puts every setting into its widget (the captions are the drawing's to write). Check boxes,
+  // radio buttons and menu items change without running their handlers, fields change as if
+  // typed (their change handlers run), the memo is shown or hidden. Draws nothing itself.
+  void Apply(const plot::Controls& controls) const;
+
+ private:
+  template <plot::ControlKind K>
+  void Bind(const TFGraf& window, const char* name, typename plot::ControlValue<K>::type plot::Controls::*member);
+
+  std::vector<std::function<void(plot::Controls&)>> readers_;
+  std::vector<std::function<void(const plot::Controls&)>> writers_;
+};
+
+}  // namespace plotwerk::ui

@@ -1,0 +1,146 @@
+// Field marks: every term and number field is checked as its text changes.
+#include "ui/field_marks.h"
+
+#include <QCoreApplication>
+#include <QPalette>
+
+#include "fktint/fktint.h"
+#include "fktint/term_check.h"
+#include "ui/tfgraf.h"
+#include "ui/window_extension.h"
+
+namespace plotwerk::ui {
+
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("FieldMarks", text); }
+
+QString Detail(const fktint::TermCheck& check) {
+  return QString::fromLatin1(check.detail.data(), static_cast<qsizetype>(check.detail.size()));
+}
+
+// The problem in words, translatable; the command line prints the core's English text.
+QString Describe(const fktint::TermCheck& check) {
+  using fktint::TermProblem;
+  switch (check.problem) {
+    case TermProblem::kNone: return {};
+    case TermProblem::kEmpty: return Tr("empty term");
+    case TermProblem::kUnexpectedCharacter:
+      return Tr("unexpected character '%1'").arg(Detail(check));
+    case TermProblem::kMissingOperand: return Tr("missing operand");
+    case TermProblem::kMalformedNumber: return Tr("malformed number '%1'").arg(Detail(check));
+    case TermProblem::kUnknownFunction: return Tr("unknown function name '%1'").arg(Detail(check));
+    case TermProblem::kReservedFunction:
+      return Tr("reserved function name '%1'").arg(Detail(check));
+    case TermProblem::kNameWithoutBracket:
+      return Tr("'(' missing after name '%1'").arg(Detail(check));
+    case TermProblem::kUnmatchedClosing: return Tr("unmatched '%1'").arg(Detail(check));
+    case TermProblem::kIgnoredText:
+      return Tr("unmatched '%1', the rest is ignored").arg(Detail(check));
+    case TermProblem::kTooDeep: return Tr("brackets nested too deeply");
+  }
+  return {};
+}
+
+void InstallFieldMarks(TFGraf& window) { new FieldMarks(window); }
+const WindowExtensionRegistration kFieldMarks{&InstallFieldMarks};
+
+}  // namespace
+
+QString TermFieldProblem(const std::string& text) {
+  if (text.empty()) return {};
+  const fktint::TermCheck check = fktint::CheckTerm(text);
+  if (check.ok()) return {};
+  return Tr("position %1: %2").arg(check.position).arg(Describe(check));
+}
+
+QString NumberFieldProblem(const std::string& text) {
+  if (text.empty()) return {};
+  const QString problem = TermFieldProblem(text);
+  if (!problem.isEmpty()) return problem;
+  // It reads, but a number field also needs a value without any code (INT, 1/0, LN(0)).
+  const std::uint8_t saved = fktint::EvalError;
+  fktint::EvalError = 0;
+  fktint::EvaluateTerm(text, 1.0);
+  const bool failed = fktint::EvalError != 0;
+  fktint::EvalError = saved;
+  return failed ? Tr("no value here, read as 0") : QString();
+}
+
+FieldMarks::FieldMarks(TFGraf& window) : QObject(&window), window_(window) {
+  setObjectName("FieldMarks");
+  const struct {
+    TermEdit* edit;
+    QString name;
+    bool term;
+  } fields[] = {
+      {window.ed_f1, "f1(x)", true},     {window.ed_f2, "f2(x)", true},
+      {window.ed_f3, "f3(x)", true},     {window.ed_f4, "f4(x)", true},
+      {window.ed_xvon, Tr("Domain"), false}, {window.ed_xbis, Tr("Domain"), false},
+      {window.ed_parameter, "P", false}, {window.ed_q, "Q", false},
+      {window.ed_schardiff, "d", false}, {window.ed_A, "A", false},
+      {window.ed_B, "B", false},         {window.ed_von, Tr("from"), false},
+      {window.ed_bis, Tr("to"), false},  {window.ed_delta, QString(QChar(0x0394)), false},
+  };
+  fields_.reserve(std::size(fields));
+  for (const auto& f : fields) {
+    fields_.push_back({f.edit, f.name, f.term, {}});
+    connect(f.edit, &QLineEdit::textChanged, this, [this, edit = f.edit] { Recheck(edit); });
+  }
+  for (const Field& f : fields_) Recheck(f.edit);
+}
+
+bool FieldMarks::Marked(const TermEdit* field) const {
+  for (const Field& f : fields_) {
+    if (f.edit == field) return !f.problem.isEmpty();
+  }
+  return false;
+}
+
+void FieldMarks::Recheck(TermEdit* edit) {
+  for (Field& f : fields_) {
+    if (f.edit != edit) continue;
+    const std::string text = edit->Latin1();
+    const QString problem = f.term ? TermFieldProblem(text) : NumberFieldProblem(text);
+    const bool changed = problem != f.problem;
+    f.problem = problem;
+    if (changed) {
+      QPalette palette = edit->palette();
+      palette.setColor(QPalette::Base, problem.isEmpty()
+                                           ? window_.palette().color(QPalette::Base)
+                                           : kMarkColour);
+      edit->setPalette(palette);
+      edit->setToolTip(problem);
+    }
+    ShowInStatusLine(&f);
+    return;
+  }
+}
+
+void FieldMarks::ShowInStatusLine(const Field* changed) {
+  StatusLine& status = *window_.status_line;
+  // A derivative button's reason is about f1 as it was: a new f1 makes it stale.
+  const QString derivative = status.property("derivative_message").toString();
+  if (changed && changed->edit == window_.ed_f1 && !derivative.isEmpty()) {
+    if (status.Message() == derivative) status.SetMessage({});
+    status.setProperty("derivative_message", QString());
+  }
+  // The field just edited first; when it reads, the first other field that does not.
+  const Field* shown = changed && !changed->problem.isEmpty() ? changed : nullptr;
+  for (const Field& f : fields_) {
+    if (shown) break;
+    if (!f.problem.isEmpty()) shown = &f;
+  }
+  const QString previous = status.property("field_message").toString();
+  if (shown == nullptr) {
+    // Clear only our own message, not a derivative button's.
+    if (!previous.isEmpty() && status.Message() == previous) status.SetMessage({});
+    status.setProperty("field_message", QString());
+    return;
+  }
+  const QString message = Tr("%1: %2").arg(shown->name, shown->problem);
+  status.setProperty("field_message", message);
+  status.SetMessage(message);
+}
+
+}  // namespace plotwerk::ui

@@ -1,0 +1,31 @@
+// Fitting the main window to the screen: the opening geometry, the term panel whose fields give
+// way on a narrow window, and the option column that widens for its scroll bar.
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+namespace plotwerk::ui {
+
+class TFGraf;
+
+// The term panel's fixed parts (check boxes, gaps, derivative buttons, margins) and the least
+// width of a term field: below 2 * kTermFieldLeastWidth + kTermPanelFixedWidth nothing shrinks.
+inline constexpr int kTermPanelFixedWidth = 232;
+inline constexpr int kTermFieldLeastWidth = 100;
+inline constexpr int kTermFieldDesignWidth = 290;
+inline constexpr int kTermPanelLeastWidth = kTermPanelFixedWidth + 2 * kTermFieldLeastWidth;
+
+// Room left around the window for the frame and title bar the window manager adds.
+inline constexpr int kFrameAllowanceSide = 8;
+inline constexpr int kFrameAllowanceTop = 34;
+
+// The window's geometry (client area) for the wanted size on the available screen area:
+// the wanted size where it fits with its frame, otherwise shrunk to fit; centred.
+QRect InitialGeometry(QSize wanted, QRect available);
+
+// Places the term fields and buttons for a term panel of the given width: the design positions
+// from the design width up, narrower fields below it.
+void LayoutTermPanel(TFGraf& window, int width);
+
+}  // namespace plotwerk::ui
