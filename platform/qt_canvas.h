@@ -66,11 +66,11 @@ class QtCanvas final : public plot::Canvas {
   bool InsideGuard(std::int64_t x, std::int64_t y) const;
 
   QImage* image_ = nullptr;
+  bool smooth_ = false;
   QPainter painter_;
   int width_ = 0;
   int height_ = 0;
   bool dirty_ = true;
-  bool smooth_ = false;
   QFont font_;
   QString font_key_;
   int font_size_ = -1;
