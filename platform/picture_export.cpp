@@ -134,11 +134,12 @@ QByteArray RenderPdf(int width, int height, int background_extra, const PictureD
   return buffer.data();
 }
 
-QImage RenderRaster(int width, int height, int background_extra, const PictureDrawer& draw) {
+QImage RenderRaster(int width, int height, int background_extra, const PictureDrawer& draw, bool smooth) {
   CheckSize(width, height);
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(Qt::white);
   QtCanvas canvas(image);
+  canvas.SetSmooth(smooth);
   PaintVectorPicture(canvas, width, height, background_extra, draw);
   canvas.Finish();
   return image;
@@ -176,9 +177,9 @@ void SavePicture(const QString& path, PictureFormat format, const PictureSource&
                                       static_cast<std::size_t>(bytes.size())));
 }
 
-QMimeData* PictureMimeData(int width, int height, const PictureDrawer& draw) {
+QMimeData* PictureMimeData(int width, int height, const PictureDrawer& draw, bool smooth) {
   const QByteArray svg = RenderSvg(width, height, kClipboardBackgroundExtra, draw);
-  const QImage image = RenderRaster(width, height, kClipboardBackgroundExtra, draw);
+  const QImage image = RenderRaster(width, height, kClipboardBackgroundExtra, draw, smooth);
   QByteArray png;
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);

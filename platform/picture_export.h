@@ -49,7 +49,9 @@ int ScreenBitsPerPixel();
 std::vector<std::uint8_t> RenderEmf(int width, int height, int background_extra, const PictureDrawer& draw);
 QByteArray RenderSvg(int width, int height, int background_extra, const PictureDrawer& draw);
 QByteArray RenderPdf(int width, int height, int background_extra, const PictureDrawer& draw);
-QImage RenderRaster(int width, int height, int background_extra, const PictureDrawer& draw);
+// `smooth`: antialiased (QtCanvas::SetSmooth).
+QImage RenderRaster(int width, int height, int background_extra, const PictureDrawer& draw,
+                    bool smooth = false);
 
 // The file content of `format`. ExportError when an encoder fails.
 QByteArray EncodePicture(PictureFormat format, const PictureSource& source);
@@ -59,7 +61,8 @@ QByteArray EncodePicture(PictureFormat format, const PictureSource& source);
 void SavePicture(const QString& path, PictureFormat format, const PictureSource& source);
 
 // The clipboard picture: SVG as image/svg+xml and PNG as image/png (plus the image itself),
-// both from the vector rendering with the clipboard's background. The caller owns the result.
-QMimeData* PictureMimeData(int width, int height, const PictureDrawer& draw);
+// both from the vector rendering with the clipboard's background, the PNG antialiased when
+// `smooth`. The caller owns the result.
+QMimeData* PictureMimeData(int width, int height, const PictureDrawer& draw, bool smooth = false);
 
 }  // namespace plotwerk::platform

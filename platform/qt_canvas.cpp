@@ -8,6 +8,7 @@
 #include <QPen>
 #include <QPolygon>
 #include <QPolygonF>
+#include <QTransform>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -104,6 +105,13 @@ void QtCanvas::Begin() {
   dirty_ = true;
 }
 
+void QtCanvas::SetSmooth(bool smooth) {
+  smooth_ = smooth;
+  painter_.setRenderHint(QPainter::Antialiasing, smooth);
+  painter_.setRenderHint(QPainter::TextAntialiasing, smooth);
+  dirty_ = true;
+}
+
 void QtCanvas::Finish() {
   if (painter_.isActive()) painter_.end();
 }
@@ -131,6 +139,10 @@ void QtCanvas::Sync() {
     painter_.setBrush(ToQColor(s.brush_color));
   } else {
     painter_.setBrush(Qt::NoBrush);
+  }
+  if (smooth_) {
+    const double shift = std::clamp(s.pen_width, 1, kMaxPenWidth) % 2 == 1 ? 0.5 : 0.0;
+    painter_.setTransform(QTransform::fromTranslate(shift, shift));
   }
   // Only the raster engine of a QImage can invert what is already there.
   const bool invert = s.pen_mode == plot::PenMode::Invert && image_ != nullptr;
@@ -164,10 +176,12 @@ void QtCanvas::TextOut(std::int32_t x, std::int32_t y, std::string_view text) {
     return;
   }
   const plot::CanvasState& s = State();
-  const QFont font = CanvasFont(s);
+  QFont font = CanvasFont(s);
+  if (smooth_) font.setStyleStrategy(QFont::PreferAntialias);
   const QString str = CanvasText(text, s.font_name);
   const QFontMetrics metrics(font);
   painter_.save();
+  painter_.resetTransform();
   painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
   if (s.brush_style == plot::BrushStyle::Solid && !s.transparent_text_background) {
     painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(str), metrics.height()), ToQColor(s.brush_color));

@@ -50,6 +50,11 @@ class QtCanvas final : public plot::Canvas {
   // Ends painting (also done by the destructor); the canvas draws nothing afterwards.
   void Finish();
 
+  // Antialiased lines, shapes and text for a smooth picture (off by default: every colour
+  // exact). Strokes of odd width move by half a pixel, so they lie on the same pixels as
+  // without antialiasing instead of smearing over two.
+  void SetSmooth(bool smooth);
+
  protected:
   void DrawLine(plot::Point from, plot::Point to) override;
   void OnStateChanged() override { dirty_ = true; }
@@ -61,6 +66,7 @@ class QtCanvas final : public plot::Canvas {
   bool InsideGuard(std::int64_t x, std::int64_t y) const;
 
   QImage* image_ = nullptr;
+  bool smooth_ = false;
   QPainter painter_;
   int width_ = 0;
   int height_ = 0;

@@ -190,6 +190,18 @@
     </message>
 </context>
 <context>
+    <name>plotwerk::ui::HelpWindow</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of the help page shown (help_&lt;code&gt;.html): &quot;de&quot; in the German translation.</extracomment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>Plotwerk help</source>
+        <translation>Plotwerk-Hilfe</translation>
+    </message>
+</context>
+<context>
     <name>plotwerk::ui::TF35</name>
     <message>
         <source>About ...</source>
@@ -214,6 +226,14 @@ alle, die sie entwickeln und pflegen.</translation>
 </context>
 <context>
     <name>plotwerk::ui::TFGraf</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Smooth lines</source>
+        <translation>Linien glätten</translation>
+    </message>
     <message>
         <source>Coordinate system</source>
         <translation>Koordinatensystem</translation>
@@ -485,6 +505,17 @@ alle, die sie entwickeln und pflegen.</translation>
     <message>
         <source>Graphical representation of a function</source>
         <translation>Grafische Darstellung einer Funktion</translation>
+    </message>
+</context>
+<context>
+    <name>plotwerk::ui::UndoHistory</name>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederherstellen</translation>
     </message>
 </context>
 </TS>

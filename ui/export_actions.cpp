@@ -116,7 +116,8 @@ platform::PictureDrawer ExportActions::Drawer() {
 
 void ExportActions::alsWMFkopieren1Click() {
   try {
-    QMimeData* picture = platform::PictureMimeData(window_.PaintWidth(), window_.PaintHeight(), Drawer());
+    QMimeData* picture =
+        platform::PictureMimeData(window_.PaintWidth(), window_.PaintHeight(), Drawer(), window_.SmoothLines());
     QGuiApplication::clipboard()->setMimeData(picture);  // the clipboard owns it
   } catch (const std::exception& e) {
     show_error(PlatformMessage(e.what()));

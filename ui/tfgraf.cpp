@@ -553,6 +553,7 @@ QImage TFGraf::RenderPicture(qreal device_pixel_ratio) {
     picture = QImage(w, h, QImage::Format_RGB32);
     picture.fill(Qt::white);
     platform::QtCanvas canvas(picture);
+    canvas.SetSmooth(smooth_lines_);
     plotter_.Redraw(canvas, w, h, controls);
   } else {
     // On a high-DPI screen the picture is still drawn in the area's own pixels (the ones the
@@ -563,6 +564,7 @@ QImage TFGraf::RenderPicture(qreal device_pixel_ratio) {
     picture.setDevicePixelRatio(device_pixel_ratio);
     picture.fill(Qt::white);
     platform::QtCanvas canvas(picture, w, h);
+    canvas.SetSmooth(smooth_lines_);
     plotter_.Redraw(canvas, w, h, controls);
   }
   Label10->setText(QString::fromLatin1(controls.Label10));

@@ -56,6 +56,10 @@ class TFGraf : public QMainWindow {
   QImage RenderPicture(qreal device_pixel_ratio);
   // Redraw, then the result memo refreshed when it is shown.
   void PaintBox1Paint();
+  // Antialiasing of the screen picture and of the bitmap exports ("Smooth lines"); off at
+  // start, so the picture is pixel-exact.
+  bool SmoothLines() const { return smooth_lines_; }
+  void SetSmoothLines(bool smooth) { smooth_lines_ = smooth; }
   // The size of the drawing area in its own (device-independent) pixels.
   int PaintWidth() const;
   int PaintHeight() const;
@@ -231,6 +235,7 @@ class TFGraf : public QMainWindow {
   // The controls of the list, found by name at the first snapshot.
   mutable std::unique_ptr<ControlBinding> binding_;
   bool first_show_done_ = false;
+  bool smooth_lines_ = false;
   // Set while another window of the program (the About window, a dialog) is active, so that
   // returning to this window counts as an activation.
   bool other_window_was_active_ = false;

@@ -84,7 +84,8 @@ TEST_F(ExportTest, SaveDialogAsDesigned) {
                          "Vektorgrafik (*.wmf)", "PNG-Abbildung (*.png)", "SVG-Vektorgrafik (*.svg)",
                          "PDF-Dokument (*.pdf)"}));
   EXPECT_EQ(sd1.defaultSuffix(), "gif");
-  EXPECT_EQ(window->Bearbeiten1->actions().size(), 5);  // three commands, separator, result list
+  // Undo, redo and a separator, then three commands, separator, result list.
+  EXPECT_EQ(window->Bearbeiten1->actions().size(), 8);
 }
 
 TEST_F(ExportTest, DialogOpensOnTheGifEntryEveryTimeAndCancelDoesNothing) {

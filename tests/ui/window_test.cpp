@@ -288,13 +288,14 @@ TEST_F(WindowTest, ControlsAndMenuStartAsDesigned) {
   QStringList top;
   for (QAction* a : window->menuBar()->actions()) top << a->text();
   // "File" (the worksheets) first, where desktop programs keep opening and saving.
-  EXPECT_EQ(top, (QStringList{"File", "Close", "Edit", "Coordinate system", "Special functions", "About ..."}));
+  EXPECT_EQ(top, (QStringList{"File", "Close", "Edit", "Coordinate system", "Special functions", "Help",
+                              "About ..."}));
   EXPECT_EQ(window->M02->shortcut(), QKeySequence(Qt::Key_Escape));
   EXPECT_EQ(window->grundeinstellung->shortcut(), QKeySequence(Qt::Key_Space));
   EXPECT_EQ(window->Animation1->shortcut(), QKeySequence(Qt::Key_F2));
   EXPECT_EQ(window->Zeichnen1->shortcuts(),
             (QList<QKeySequence>{QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)}));
-  EXPECT_EQ(window->M_ksystem->actions().size(), 18);  // 15 items and 3 separators
+  EXPECT_EQ(window->M_ksystem->actions().size(), 19);  // 16 items and 3 separators
   EXPECT_EQ(window->M2->actions().size(), 18);         // 13 items, 3 separators, then Trace
 }
 

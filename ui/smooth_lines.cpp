@@ -1,0 +1,31 @@
+// The menu item "Smooth lines" of "Coordinate system": switches the antialiasing of the screen
+// picture, the bitmap exports and the clipboard picture; the vector exports stay as they are.
+#include <QAction>
+#include <QMenu>
+
+#include "ui/tfgraf.h"
+#include "ui/window_extension.h"
+
+namespace plotwerk::ui {
+
+namespace {
+
+void InstallSmoothLines(TFGraf& window) {
+  auto* item = new QAction(TFGraf::tr("Smooth lines"), &window);
+  item->setObjectName("SmoothLines1");
+  item->setCheckable(true);
+  item->setChecked(window.SmoothLines());
+  // After the other options of the picture's look, before the interval items.
+  const QList<QAction*> items = window.M_ksystem->actions();
+  const auto colours = items.indexOf(window.m_farbe);
+  window.M_ksystem->insertAction(colours + 1 < items.size() ? items[colours + 1] : nullptr, item);
+  QObject::connect(item, &QAction::toggled, &window, [&window](bool smooth) {
+    window.SetSmoothLines(smooth);
+    window.PaintBox1Paint();
+  });
+}
+const WindowExtensionRegistration kSmoothLines{&InstallSmoothLines};
+
+}  // namespace
+
+}  // namespace plotwerk::ui
