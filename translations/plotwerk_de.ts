@@ -2,6 +2,127 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>DerivativeStatus</name>
+    <message>
+        <source>%1 is empty: no derivative</source>
+        <translation>%1 ist leer: keine Ableitung</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2): no derivative</source>
+        <translation>%1 ist nicht lesbar (%2): keine Ableitung</translation>
+    </message>
+    <message>
+        <source>%1 is too long to differentiate</source>
+        <translation>%1 ist zu lang zum Ableiten</translation>
+    </message>
+    <message>
+        <source>%1 is nested too deeply to differentiate</source>
+        <translation>%1 ist zu tief geschachtelt zum Ableiten</translation>
+    </message>
+    <message>
+        <source>the differentiator does not know the function %1</source>
+        <translation>die Funktion %1 kann nicht abgeleitet werden</translation>
+    </message>
+    <message>
+        <source>the differentiator cannot read this form of %1 (R, [ ], | |, 2*-X are not supported)</source>
+        <translation>diese Schreibweise von %1 kann nicht abgeleitet werden (R, [ ], | |, 2*-X werden nicht unterstützt)</translation>
+    </message>
+    <message>
+        <source>the derivative of %1 would be too long</source>
+        <translation>die Ableitung von %1 wäre zu lang</translation>
+    </message>
+</context>
+<context>
+    <name>FieldMarks</name>
+    <message>
+        <source>empty term</source>
+        <translation>leerer Term</translation>
+    </message>
+    <message>
+        <source>unexpected character &apos;%1&apos;</source>
+        <translation>unerwartetes Zeichen &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>missing operand</source>
+        <translation>Operand fehlt</translation>
+    </message>
+    <message>
+        <source>malformed number &apos;%1&apos;</source>
+        <translation>fehlerhafte Zahl &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unknown function name &apos;%1&apos;</source>
+        <translation>unbekannter Funktionsname &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>reserved function name &apos;%1&apos;</source>
+        <translation>reservierter Funktionsname &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;(&apos; missing after name &apos;%1&apos;</source>
+        <translation>&apos;(&apos; fehlt nach dem Namen &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unmatched &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; ohne Gegenstück</translation>
+    </message>
+    <message>
+        <source>unmatched &apos;%1&apos;, the rest is ignored</source>
+        <translation>&apos;%1&apos; ohne Gegenstück, der Rest wird ignoriert</translation>
+    </message>
+    <message>
+        <source>brackets nested too deeply</source>
+        <translation>Klammern zu tief geschachtelt</translation>
+    </message>
+    <message>
+        <source>position %1: %2</source>
+        <translation>Stelle %1: %2</translation>
+    </message>
+    <message>
+        <source>no value here, read as 0</source>
+        <translation>hier kein Wert, als 0 gelesen</translation>
+    </message>
+    <message>
+        <source>Domain</source>
+        <translation>Definitionsbereich</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>von</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MouseStatus</name>
+    <message>
+        <source>Trace</source>
+        <translation>Spur</translation>
+    </message>
+    <message>
+        <source>(%1; %2)</source>
+        <translation>(%1; %2)</translation>
+    </message>
+    <message>
+        <source>x = %1   no f1 drawn</source>
+        <translation>x = %1   kein f1 gezeichnet</translation>
+    </message>
+    <message>
+        <source>x = %1   f1(x) undefined</source>
+        <translation>x = %1   f1(x) nicht definiert</translation>
+    </message>
+    <message>
+        <source>x = %1   f1(x) = %2</source>
+        <translation>x = %1   f1(x) = %2</translation>
+    </message>
+</context>
+<context>
     <name>plotwerk::platform</name>
     <message>
         <source>The picture has no pixels to save.</source>
@@ -141,6 +262,14 @@
     <message>
         <source>Inverse function</source>
         <translation>Umkehrfunktion</translation>
+    </message>
+    <message>
+        <source>does not exist</source>
+        <translation>existiert nicht</translation>
+    </message>
+    <message>
+        <source>cannot be determined</source>
+        <translation>nicht bestimmbar</translation>
     </message>
 </context>
 <context>
@@ -435,10 +564,6 @@ alle, die sie entwickeln und pflegen.</translation>
         <translation>Anzeigeintervall vergrößern</translation>
     </message>
     <message>
-        <source>Basic setting</source>
-        <translation>Grundeinstellung</translation>
-    </message>
-    <message>
         <source>Adjust y-Resolution</source>
         <translation>y-Auflösung anpassen</translation>
     </message>
@@ -516,6 +641,59 @@ alle, die sie entwickeln und pflegen.</translation>
     <message>
         <source>Redo</source>
         <translation>Wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>plotwerk::ui::WorksheetActions</name>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Open worksheet...</source>
+        <translation>Arbeitsblatt öffnen...</translation>
+    </message>
+    <message>
+        <source>Save worksheet...</source>
+        <translation>Arbeitsblatt speichern...</translation>
+    </message>
+    <message>
+        <source>Worksheets (*.%1)</source>
+        <translation>Arbeitsblätter (*.%1)</translation>
+    </message>
+    <message>
+        <source>Open worksheet</source>
+        <translation>Arbeitsblatt öffnen</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Save worksheet</source>
+        <translation>Arbeitsblatt speichern</translation>
+    </message>
+    <message>
+        <source>The worksheet &quot;%1&quot; has changed. Save it before closing?</source>
+        <translation>Das Arbeitsblatt &quot;%1&quot; wurde geändert. Vor dem Schließen speichern?</translation>
+    </message>
+    <message>
+        <source>Cannot open the worksheet &quot;%1&quot;:
+%2</source>
+        <translation>Das Arbeitsblatt &quot;%1&quot; kann nicht geöffnet werden:
+%2</translation>
+    </message>
+    <message>
+        <source>The worksheet &quot;%1&quot; was opened; this program ignored:
+%2</source>
+        <translation>Das Arbeitsblatt &quot;%1&quot; wurde geöffnet; dabei wurde übergangen:
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot save the worksheet &quot;%1&quot;:
+%2</source>
+        <translation>Das Arbeitsblatt &quot;%1&quot; kann nicht gespeichert werden:
+%2</translation>
     </message>
 </context>
 </TS>

@@ -13,8 +13,6 @@ namespace plotwerk::ui {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("DerivativeStatus", text); }
-
 bool IsLetter(char c) { return c >= 'A' && c <= 'Z'; }
 
 // The first name called with "(" that the differentiator does not know, or empty.
@@ -38,14 +36,18 @@ std::string UnknownFunction(const std::string& text) {
 }  // namespace
 
 QString DerivativeFailure(const std::string& term, const QString& name) {
-  if (term.empty()) return Tr("%1 is empty: no derivative").arg(name);
+  if (term.empty())
+    return QCoreApplication::translate("DerivativeStatus", "%1 is empty: no derivative").arg(name);
   const QString problem = TermFieldProblem(term);
-  if (!problem.isEmpty()) return Tr("%1 cannot be read (%2): no derivative").arg(name, problem);
+  if (!problem.isEmpty())
+    return QCoreApplication::translate("DerivativeStatus", "%1 cannot be read (%2): no derivative")
+        .arg(name, problem);
   if (term.size() > uableitung::kMaxTypedLength) {
-    return Tr("%1 is too long to differentiate").arg(name);
+    return QCoreApplication::translate("DerivativeStatus", "%1 is too long to differentiate").arg(name);
   }
   const std::string text = fktint::NormaliseTermText(term);
-  if (text.size() > uableitung::kMaxTermLength) return Tr("%1 is too long to differentiate").arg(name);
+  if (text.size() > uableitung::kMaxTermLength)
+    return QCoreApplication::translate("DerivativeStatus", "%1 is too long to differentiate").arg(name);
   bool readable = false;
   {
     uableitung::PoolScope pool;
@@ -53,19 +55,24 @@ QString DerivativeFailure(const std::string& term, const QString& name) {
       uableitung::ParseFailed = false;
       readable = uableitung::ParseTermTree(text) != nullptr && !uableitung::ParseFailed;
     } catch (const uableitung::DerivationTooLarge&) {
-      return Tr("%1 is nested too deeply to differentiate").arg(name);
+      return QCoreApplication::translate("DerivativeStatus", "%1 is nested too deeply to differentiate")
+          .arg(name);
     }
   }
   if (!readable) {
     const std::string unknown = UnknownFunction(text);
     if (!unknown.empty()) {
-      return Tr("the differentiator does not know the function %1").arg(QString::fromLatin1(unknown));
+      return QCoreApplication::translate("DerivativeStatus",
+                                         "the differentiator does not know the function %1")
+          .arg(QString::fromLatin1(unknown));
     }
-    return Tr("the differentiator cannot read this form of %1 (R, [ ], | |, 2*-X are not "
-              "supported)")
+    return QCoreApplication::translate(
+               "DerivativeStatus",
+               "the differentiator cannot read this form of %1 (R, [ ], | |, 2*-X are not "
+               "supported)")
         .arg(name);
   }
-  return Tr("the derivative of %1 would be too long").arg(name);
+  return QCoreApplication::translate("DerivativeStatus", "the derivative of %1 would be too long").arg(name);
 }
 
 }  // namespace plotwerk::ui

@@ -13,8 +13,6 @@ namespace plotwerk::ui {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("FieldMarks", text); }
-
 QString Detail(const fktint::TermCheck& check) {
   return QString::fromLatin1(check.detail.data(), static_cast<qsizetype>(check.detail.size()));
 }
@@ -23,21 +21,29 @@ QString Detail(const fktint::TermCheck& check) {
 QString Describe(const fktint::TermCheck& check) {
   using fktint::TermProblem;
   switch (check.problem) {
-    case TermProblem::kNone: return {};
-    case TermProblem::kEmpty: return Tr("empty term");
+    case TermProblem::kNone:
+      return {};
+    case TermProblem::kEmpty:
+      return QCoreApplication::translate("FieldMarks", "empty term");
     case TermProblem::kUnexpectedCharacter:
-      return Tr("unexpected character '%1'").arg(Detail(check));
-    case TermProblem::kMissingOperand: return Tr("missing operand");
-    case TermProblem::kMalformedNumber: return Tr("malformed number '%1'").arg(Detail(check));
-    case TermProblem::kUnknownFunction: return Tr("unknown function name '%1'").arg(Detail(check));
+      return QCoreApplication::translate("FieldMarks", "unexpected character '%1'").arg(Detail(check));
+    case TermProblem::kMissingOperand:
+      return QCoreApplication::translate("FieldMarks", "missing operand");
+    case TermProblem::kMalformedNumber:
+      return QCoreApplication::translate("FieldMarks", "malformed number '%1'").arg(Detail(check));
+    case TermProblem::kUnknownFunction:
+      return QCoreApplication::translate("FieldMarks", "unknown function name '%1'").arg(Detail(check));
     case TermProblem::kReservedFunction:
-      return Tr("reserved function name '%1'").arg(Detail(check));
+      return QCoreApplication::translate("FieldMarks", "reserved function name '%1'").arg(Detail(check));
     case TermProblem::kNameWithoutBracket:
-      return Tr("'(' missing after name '%1'").arg(Detail(check));
-    case TermProblem::kUnmatchedClosing: return Tr("unmatched '%1'").arg(Detail(check));
+      return QCoreApplication::translate("FieldMarks", "'(' missing after name '%1'").arg(Detail(check));
+    case TermProblem::kUnmatchedClosing:
+      return QCoreApplication::translate("FieldMarks", "unmatched '%1'").arg(Detail(check));
     case TermProblem::kIgnoredText:
-      return Tr("unmatched '%1', the rest is ignored").arg(Detail(check));
-    case TermProblem::kTooDeep: return Tr("brackets nested too deeply");
+      return QCoreApplication::translate("FieldMarks", "unmatched '%1', the rest is ignored")
+          .arg(Detail(check));
+    case TermProblem::kTooDeep:
+      return QCoreApplication::translate("FieldMarks", "brackets nested too deeply");
   }
   return {};
 }
@@ -51,7 +57,9 @@ QString TermFieldProblem(const std::string& text) {
   if (text.empty()) return {};
   const fktint::TermCheck check = fktint::CheckTerm(text);
   if (check.ok()) return {};
-  return Tr("position %1: %2").arg(check.position).arg(Describe(check));
+  return QCoreApplication::translate("FieldMarks", "position %1: %2")
+      .arg(check.position)
+      .arg(Describe(check));
 }
 
 QString NumberFieldProblem(const std::string& text) {
@@ -64,7 +72,7 @@ QString NumberFieldProblem(const std::string& text) {
   fktint::EvaluateTerm(text, 1.0);
   const bool failed = fktint::EvalError != fktint::kEvalOk;
   fktint::EvalError = saved;
-  return failed ? Tr("no value here, read as 0") : QString();
+  return failed ? QCoreApplication::translate("FieldMarks", "no value here, read as 0") : QString();
 }
 
 FieldMarks::FieldMarks(TFGraf& window) : QObject(&window), window_(window) {
@@ -74,13 +82,20 @@ FieldMarks::FieldMarks(TFGraf& window) : QObject(&window), window_(window) {
     QString name;
     bool term;
   } fields[] = {
-      {window.ed_f1, "f1(x)", true},     {window.ed_f2, "f2(x)", true},
-      {window.ed_f3, "f3(x)", true},     {window.ed_f4, "f4(x)", true},
-      {window.ed_xvon, Tr("Domain"), false}, {window.ed_xbis, Tr("Domain"), false},
-      {window.ed_parameter, "P", false}, {window.ed_q, "Q", false},
-      {window.ed_schardiff, "d", false}, {window.ed_A, "A", false},
-      {window.ed_B, "B", false},         {window.ed_von, Tr("from"), false},
-      {window.ed_bis, Tr("to"), false},  {window.ed_delta, QString(QChar(0x0394)), false},
+      {window.ed_f1, "f1(x)", true},
+      {window.ed_f2, "f2(x)", true},
+      {window.ed_f3, "f3(x)", true},
+      {window.ed_f4, "f4(x)", true},
+      {window.ed_xvon, QCoreApplication::translate("FieldMarks", "Domain"), false},
+      {window.ed_xbis, QCoreApplication::translate("FieldMarks", "Domain"), false},
+      {window.ed_parameter, "P", false},
+      {window.ed_q, "Q", false},
+      {window.ed_schardiff, "d", false},
+      {window.ed_A, "A", false},
+      {window.ed_B, "B", false},
+      {window.ed_von, QCoreApplication::translate("FieldMarks", "from"), false},
+      {window.ed_bis, QCoreApplication::translate("FieldMarks", "to"), false},
+      {window.ed_delta, QString(QChar(0x0394)), false},
   };
   fields_.reserve(std::size(fields));
   for (const auto& f : fields) {
@@ -106,9 +121,8 @@ void FieldMarks::Recheck(TermEdit* edit) {
     f.problem = problem;
     if (changed) {
       QPalette palette = edit->palette();
-      palette.setColor(QPalette::Base, problem.isEmpty()
-                                           ? window_.palette().color(QPalette::Base)
-                                           : kMarkColour);
+      palette.setColor(QPalette::Base,
+                       problem.isEmpty() ? window_.palette().color(QPalette::Base) : kMarkColour);
       edit->setPalette(palette);
       edit->setToolTip(problem);
     }
@@ -138,7 +152,8 @@ void FieldMarks::ShowInStatusLine(const Field* changed) {
     status.setProperty("field_message", QString());
     return;
   }
-  const QString message = Tr("%1: %2").arg(shown->name, shown->problem);
+  const QString message =
+      QCoreApplication::translate("FieldMarks", "%1: %2").arg(shown->name, shown->problem);
   status.setProperty("field_message", message);
   status.SetMessage(message);
 }

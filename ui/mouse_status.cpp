@@ -1,13 +1,12 @@
 // Mouse coordinates and the trace of f1 in the status line, with the cross on an overlay.
 #include "ui/mouse_status.h"
 
-#include <QCoreApplication>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
-
 #include <algorithm>
 #include <cmath>
 
@@ -26,11 +25,8 @@ constexpr int kMaxDecimals = 10;
 constexpr int kExtraValueDecimals = 2;
 const QColor kCrossColour(220, 0, 0);
 
-QString Tr(const char* text) { return QCoreApplication::translate("MouseStatus", text); }
-
 QString Number(double value, int decimals) {
-  return QString::fromLatin1(
-      fktint::FormatNumber(1, static_cast<unsigned>(decimals), value));
+  return QString::fromLatin1(fktint::FormatNumber(1, static_cast<unsigned>(decimals), value));
 }
 
 void InstallMouseStatus(TFGraf& window) { new MouseStatus(window); }
@@ -73,14 +69,13 @@ void TraceOverlay::paintEvent(QPaintEvent*) {
 MouseStatus::MouseStatus(TFGraf& window) : QObject(&window), window_(window) {
   setObjectName("MouseStatus");
   window.M2->addSeparator();
-  trace_item = window.M2->addAction(Tr("Trace"));
+  trace_item = window.M2->addAction(QCoreApplication::translate("MouseStatus", "Trace"));
   trace_item->setObjectName("m_trace");
   trace_item->setCheckable(true);
   overlay = new TraceOverlay(window.PaintBox1);
-  connect(window.PaintBox1, &PaintBox::MouseMove, this,
-          [this](Qt::MouseButtons, Qt::KeyboardModifiers modifiers, int x, int y) {
-            MouseAt(x, y, modifiers);
-          });
+  connect(
+      window.PaintBox1, &PaintBox::MouseMove, this,
+      [this](Qt::MouseButtons, Qt::KeyboardModifiers modifiers, int x, int y) { MouseAt(x, y, modifiers); });
   connect(trace_item, &QAction::toggled, this, [this](bool on) {
     if (!on) overlay->HideCross();
   });
@@ -125,8 +120,9 @@ void MouseStatus::MouseAt(int px, int py, Qt::KeyboardModifiers modifiers) {
   const plot::ScreenMapping& map = window_.Plotter().Mapping();
   const double x = map.PixelToWorldX(px);
   const double y = (map.origin_y_real - py) / map.y_scale;
-  window_.status_line->SetPosition(Tr("(%1; %2)").arg(Number(x, DecimalsForScale(map.x_scale)),
-                                                       Number(y, DecimalsForScale(map.y_scale))));
+  window_.status_line->SetPosition(
+      QCoreApplication::translate("MouseStatus", "(%1; %2)")
+          .arg(Number(x, DecimalsForScale(map.x_scale)), Number(y, DecimalsForScale(map.y_scale))));
 }
 
 void MouseStatus::Trace(int px) {
@@ -139,18 +135,21 @@ void MouseStatus::Trace(int px) {
   // Only a drawn f1 is traced: the first term of the list is f1 when its box was checked.
   if (terms.empty() || !window_.c_f1->isChecked() || window_.ed_f1->text().isEmpty()) {
     overlay->HideCross();
-    window_.status_line->SetPosition(Tr("x = %1   no f1 drawn").arg(x_text));
+    window_.status_line->SetPosition(
+        QCoreApplication::translate("MouseStatus", "x = %1   no f1 drawn").arg(x_text));
     return;
   }
   const plot::Sample s = plot::TermFunction(terms.front())(shown_x);
   const double row = map.WorldToPixelY(s.value);
   if (!s.Defined()) {
     overlay->HideCross();
-    window_.status_line->SetPosition(Tr("x = %1   f1(x) undefined").arg(x_text));
+    window_.status_line->SetPosition(
+        QCoreApplication::translate("MouseStatus", "x = %1   f1(x) undefined").arg(x_text));
     return;
   }
   const int dy = std::min(DecimalsForScale(map.y_scale) + kExtraValueDecimals, kMaxDecimals);
-  window_.status_line->SetPosition(Tr("x = %1   f1(x) = %2").arg(x_text, Number(s.value, dy)));
+  window_.status_line->SetPosition(
+      QCoreApplication::translate("MouseStatus", "x = %1   f1(x) = %2").arg(x_text, Number(s.value, dy)));
   const double col = map.WorldToPixelX(shown_x);
   if (std::fabs(row) < window_.PaintHeight() * 4.0 && std::fabs(col) < window_.PaintWidth() * 4.0) {
     overlay->ShowCross(static_cast<int>(std::lround(col)), static_cast<int>(std::lround(row)));
