@@ -6,6 +6,7 @@
 
 #include "cli/cli_text.h"
 #include "platform/emf_canvas.h"
+#include "plot/field_length.h"
 #include "plot/controls_names.h"
 
 namespace plotwerk::cli {
@@ -75,8 +76,16 @@ SceneOption TakeSceneOption(const std::vector<std::string>& args, std::size_t& i
     const std::string name = value.substr(0, eq);
     // Edit fields hold code page 1252 text in upper case, as the window's fields do.
     std::string text = value.substr(eq + 1);
-    if (name.rfind("ed_", 0) == 0) text = ArgumentToTerm(text);
+    if (name.rfind("ed_", 0) == 0) {
+      text = ArgumentToTerm(text);
+      if (text.size() > static_cast<std::size_t>(plot::kMaxFieldLength)) {
+        error = "--set " + name + " takes at most " + std::to_string(plot::kMaxFieldLength) +
+                " characters, as the window's fields do, not " + std::to_string(text.size());
+        return SceneOption::Invalid;
+      }
+    }
     if (!plot::SetControl(scene.controls, name, text, &error)) return SceneOption::Invalid;
+    if (name == "Mergebnis_visible") scene.memo_visibility_set = true;
   } else {
     plot::PlotView view;
     if (!ParseView(value, &view)) {
@@ -89,6 +98,7 @@ SceneOption TakeSceneOption(const std::vector<std::string>& args, std::size_t& i
 }
 
 void PrepareScene(plot::Plotter& plotter, SceneOptions& scene) {
+  if (scene.controls.c_ergebnisliste && !scene.memo_visibility_set) scene.controls.Mergebnis_visible = true;
   if (scene.view) {
     plotter.SetView(*scene.view);
   } else {

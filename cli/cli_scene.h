@@ -23,6 +23,7 @@ struct SceneOptions {
   int height = kDefaultAreaHeight;
   plot::Controls controls;
   std::optional<plot::PlotView> view;  // the basic setting when empty
+  bool memo_visibility_set = false;     // Mergebnis_visible was given with --set
 };
 
 enum class SceneOption { Taken, NotMine, Invalid };
@@ -33,6 +34,7 @@ SceneOption TakeSceneOption(const std::vector<std::string>& args, std::size_t& i
                             std::string& error);
 
 // Sets the plotter's view (the given one or the basic setting) and runs the Draw command.
+// As in the window, a checked c_ergebnisliste shows the memo unless Mergebnis_visible was set.
 void PrepareScene(plot::Plotter& plotter, SceneOptions& scene);
 
 // Prints every line of the result list to stdout, code page 1252 converted to UTF-8.

@@ -26,6 +26,7 @@
 
 #include "fktint/fktint.h"
 #include "platform/qt_canvas.h"
+#include "plot/field_length.h"
 #include "uableitung/uableitung.h"
 #include "ui/info2/tf35.h"
 #include "ui/window_extension.h"
@@ -736,6 +737,8 @@ bool DeriveInto(TFGraf& window, TermEdit& target, const std::string& term, int o
   try {
     std::string result = uableitung::DeriveTerm(term);
     if (order == 2) result = uableitung::DeriveTerm(result);
+    // A derivative too long for the field is no derivative, rather than a cut-off term.
+    if (result.size() > static_cast<std::size_t>(plot::kMaxFieldLength)) result.clear();
     target.setText(QString::fromLatin1(result));
     return true;
   } catch (const std::exception& e) {
