@@ -100,6 +100,7 @@ TEST(AtomicWrite, RefusesTargetsThatAreNoRegularFiles) {
   // A device node of our own (the null device's numbers) needs root; without it the case is left out.
   const bool have_device = ::mknod(p("device").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
   for (const char* name : {"fifo", "folder", "socket", "device"}) {
+    if (!have_device && std::strcmp(name, "device") == 0) continue;
     QFile::link(dir.filePath(name), dir.filePath(QStringLiteral("link-to-%1").arg(name)));
   }
   for (const QString name : {"fifo", "folder", "socket", "device", "link-to-fifo", "link-to-folder",
