@@ -41,7 +41,7 @@ plot::Controls EverythingOn(const std::string& term) {
   return c;
 }
 
-void BM_RedrawEverythingOn_TermLength(benchmark::State& state) {
+void BM_Redraw_EverythingOnByTermLength(benchmark::State& state) {
   plot::Controls controls = EverythingOn(FourierSum(static_cast<std::size_t>(state.range(0))));
   plot::Plotter plotter;
   plotter.ApplyBasicSetting(kWidth, kHeight);
@@ -57,7 +57,7 @@ void BM_RedrawEverythingOn_TermLength(benchmark::State& state) {
   state.counters["chars"] = static_cast<double>(controls.ed_f1.size());
 }
 
-BENCHMARK(BM_RedrawEverythingOn_TermLength)
+BENCHMARK(BM_Redraw_EverythingOnByTermLength)
     ->Arg(16)->Arg(250)->Arg(1000)->Arg(2000)->Arg(4000)->Arg(8000)->Arg(16000)->Arg(32767)
     ->Unit(benchmark::kMillisecond)->Iterations(1);
 
