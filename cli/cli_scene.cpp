@@ -11,6 +11,7 @@
 #include "fktint/fktint.h"
 #include "platform/emf_canvas.h"
 #include "platform/worksheet.h"
+#include "plot/field_length.h"
 #include "plot/controls_names.h"
 
 namespace plotwerk::cli {
@@ -82,8 +83,16 @@ SceneOption TakeSceneOption(const std::vector<std::string>& args, std::size_t& i
     const std::string name = value.substr(0, eq);
     // Edit fields hold code page 1252 text in upper case, as the window's fields do.
     std::string text = value.substr(eq + 1);
-    if (name.rfind("ed_", 0) == 0) text = ArgumentToTerm(text);
+    if (name.rfind("ed_", 0) == 0) {
+      text = ArgumentToTerm(text);
+      if (text.size() > static_cast<std::size_t>(plot::kMaxFieldLength)) {
+        error = "--set " + name + " takes at most " + std::to_string(plot::kMaxFieldLength) +
+                " characters, as the window's fields do, not " + std::to_string(text.size());
+        return SceneOption::Invalid;
+      }
+    }
     if (!plot::SetControl(scene.controls, name, text, &error)) return SceneOption::Invalid;
+    if (name == "Mergebnis_visible") scene.memo_visibility_set = true;
     scene.sets.emplace_back(name, text);
   } else if (a == "--worksheet") {
     if (!scene.worksheet.empty()) {
@@ -122,6 +131,8 @@ bool ApplySceneWorksheet(SceneOptions& scene, const char* command) {
   if (!scene.view) scene.view = worksheet.view;
   scene.param_p = worksheet.param_p;
   scene.param_q = worksheet.param_q;
+  // A worksheet states whether the memo is shown.
+  scene.memo_visibility_set = true;
   return true;
 }
 
@@ -156,6 +167,7 @@ std::optional<int> ReadDrawingOptions(const char* command, const char* help,
 void PrepareScene(plot::Plotter& plotter, SceneOptions& scene) {
   if (scene.param_p) fktint::ParamP = *scene.param_p;
   if (scene.param_q) fktint::ParamQ = *scene.param_q;
+  if (scene.controls.c_ergebnisliste && !scene.memo_visibility_set) scene.controls.Mergebnis_visible = true;
   if (scene.view) {
     plotter.SetView(*scene.view);
   } else {

@@ -29,6 +29,7 @@ struct SceneOptions {
   // P and Q from the worksheet; the evaluator's start values without one.
   std::optional<double> param_p;
   std::optional<double> param_q;
+  bool memo_visibility_set = false;     // Mergebnis_visible was given with --set
 };
 
 enum class SceneOption { Taken, NotMine, Invalid };
@@ -58,6 +59,7 @@ std::optional<int> ReadDrawingOptions(const char* command, const char* help,
                                       const OwnOption& own = nullptr);
 
 // Sets the plotter's view (the given one or the basic setting) and runs the Draw command.
+// As in the window, a checked c_ergebnisliste shows the memo unless Mergebnis_visible was set.
 void PrepareScene(plot::Plotter& plotter, SceneOptions& scene);
 
 // Prints every line of the result list to stdout, code page 1252 converted to UTF-8.

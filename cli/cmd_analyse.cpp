@@ -25,7 +25,9 @@ const char kAnalyseHelp[] =
     "                  --view go on top of it\n"
     "  --set NAME=VALUE  sets a control (repeatable), e.g. c_nullstellen=1 c_extrema=1\n"
     "                  c_wendepunkte=1 c_schnittpunkte=1 c_integral=1 ed_f1=X^2-2;\n"
-    "                  the value table needs c_wertetabelle=1 and Mergebnis_visible=1\n"
+    "                  c_ergebnisliste=1 shows the result memo, as the window's check box\n"
+    "                  does, unless Mergebnis_visible is set explicitly; the value table\n"
+    "                  needs c_wertetabelle=1 and a visible memo\n"
     "  --view XMIN,XMAX,YMIN,YMAX  the visible window instead of the basic setting\n"
     "  --help          this text\n";
 

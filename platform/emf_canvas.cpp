@@ -17,7 +17,6 @@ namespace {
 
 constexpr std::uint32_t kEmfSignature = 0x464D4520;  // " EMF"
 constexpr std::uint32_t kEmfVersion = 0x00010000;
-constexpr std::uint32_t kHeaderSize = 108;            // with both header extensions
 constexpr std::size_t kHeaderBytesField = 48;         // offsets inside the header record
 constexpr std::size_t kHeaderRecordsField = 52;
 constexpr std::size_t kHeaderHandlesField = 56;

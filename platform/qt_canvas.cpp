@@ -1,4 +1,4 @@
-// QtCanvas: GDI semantics on QPainter (end pixel of a line left out through flat caps,
+// QtCanvas: GDI semantics on QPainter (end pixel of a line left out in every direction,
 // exclusive right and bottom edges, inverting pen through a raster operation), with clipping
 // in real arithmetic so that any 32-bit coordinate is safe.
 #include "platform/qt_canvas.h"
@@ -153,15 +153,57 @@ void QtCanvas::Sync() {
 void QtCanvas::DrawLine(plot::Point from, plot::Point to) {
   if (!painter_.isActive() || State().pen_style == plot::PenStyle::Clear) return;
   Sync();
-  if (InsideGuard(from.x, from.y) && InsideGuard(to.x, to.y)) {
-    painter_.drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
-    return;
-  }
   plot::RealPoint a{static_cast<double>(from.x), static_cast<double>(from.y)};
   plot::RealPoint b{static_cast<double>(to.x), static_cast<double>(to.y)};
-  const plot::ClipRect guard = GuardRect(width_, height_);
-  if (!plot::ClipSegment(a, b, guard)) return;
-  painter_.drawLine(QLineF(a.x, a.y, b.x, b.y));
+  if (!plot::ClipSegment(a, b, GuardRect(width_, height_))) return;
+  if (smooth_) {
+    // Antialiased lines are drawn by Qt; the half-pixel shift of Sync() centres them.
+    painter_.drawLine(QLineF(a.x, a.y, b.x, b.y));
+    return;
+  }
+  if (image_ != nullptr && std::clamp(State().pen_width, 1, kMaxPenWidth) == 1) {
+    // QPainter leaves out the end that comes last in its own drawing order (downwards or to
+    // the right), whatever the direction asked for; thin lines on the bitmap are therefore
+    // stepped here, from the start pixel up to but not including the end pixel.
+    const bool end_moved = b.x != to.x || b.y != to.y;
+    ThinLine({std::llround(a.x), std::llround(a.y)}, {std::llround(b.x), std::llround(b.y)}, end_moved);
+    return;
+  }
+  // A flat-capped stroke covers the pixels from its start up to its end edge. Pixel k spans
+  // [k, k + 1], so for a coordinate that decreases along the line the stroke has to run from
+  // the far edge of the start pixel (k + 1) to the near edge of the end pixel.
+  const double shift_x = b.x < a.x ? 1 : 0, shift_y = b.y < a.y ? 1 : 0;
+  painter_.drawLine(QLineF(a.x + shift_x, a.y + shift_y, b.x + shift_x, b.y + shift_y));
+}
+
+void QtCanvas::ThinLine(Pixel64 from, Pixel64 to, bool end_clipped) {
+  const plot::CanvasState& s = State();
+  const bool invert = s.pen_mode == plot::PenMode::Invert;
+  const QRgb colour = qRgb(s.pen_color.r, s.pen_color.g, s.pen_color.b);
+  const std::int64_t dx = std::abs(to.x - from.x), dy = -std::abs(to.y - from.y);
+  const int sx = from.x < to.x ? 1 : -1, sy = from.y < to.y ? 1 : -1;
+  std::int64_t err = dx + dy;
+  std::int64_t x = from.x, y = from.y;
+  // At most max(|dx|, |dy|) + 1 steps; the segment is already clipped to the guard area.
+  for (std::int64_t step = 0;; ++step) {
+    const bool at_end = x == to.x && y == to.y;
+    if (at_end && !end_clipped) break;
+    const bool dot_gap = s.pen_style == plot::PenStyle::Dot && step % 2 == 1;
+    if (!dot_gap && x >= 0 && y >= 0 && x < width_ && y < height_) {
+      QRgb& pixel = reinterpret_cast<QRgb*>(image_->bits() + static_cast<qsizetype>(y) * image_->bytesPerLine())[x];
+      pixel = invert ? (~pixel | 0xFF000000u) : colour;
+    }
+    if (at_end) break;
+    const std::int64_t e2 = 2 * err;
+    if (e2 >= dy) {
+      err += dy;
+      x += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y += sy;
+    }
+  }
 }
 
 plot::TextSize QtCanvas::TextExtent(std::string_view text) {

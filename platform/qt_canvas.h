@@ -64,6 +64,11 @@ class QtCanvas final : public plot::Canvas {
   // Applies pen, brush and mode to the painter when the canvas state changed.
   void Sync();
   bool InsideGuard(std::int64_t x, std::int64_t y) const;
+  struct Pixel64 {
+    std::int64_t x, y;
+  };
+  // A one-pixel line stepped into the bitmap; the end pixel is drawn only when clipping moved it.
+  void ThinLine(Pixel64 from, Pixel64 to, bool end_clipped);
 
   QImage* image_ = nullptr;
   bool smooth_ = false;

@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <string>
 
+#include "plot/field_length.h"
+
 namespace plotwerk::plot {
 
 // What a control holds:
@@ -132,8 +134,5 @@ struct Controls {
 // The range of the graph-width stepper UpDown1.
 inline constexpr int kMinGraphWidth = 1;
 inline constexpr int kMaxGraphWidth = 6;
-
-// The longest text an edit field of the window takes.
-inline constexpr std::size_t kMaxFieldLength = 32767;
 
 }  // namespace plotwerk::plot

@@ -19,7 +19,17 @@ cmake --build build-fuzz --target "$target"
 
 corpus=fuzz-corpus/$target
 mkdir -p "$corpus"
-if [[ -z $(ls -A "$corpus") ]]; then
+seeds=()
+if [[ $target == fuzz_uableitung ]]; then
+  # The differentiator reads the whole input as a term: every school term of the test corpus
+  # is a seed (read-only; what the fuzzer finds goes to $corpus).
+  seeds=(build-fuzz/seeds-$target)
+  rm -rf "${seeds[0]}" && mkdir -p "${seeds[0]}"
+  i=0
+  while IFS= read -r term || [[ -n $term ]]; do
+    [[ -n $term ]] && printf '%s' "$term" >"${seeds[0]}/term$((i++))"
+  done <tests/uableitung/corpus.txt
+elif [[ -z $(ls -A "$corpus") ]]; then
   # A few seeds: selector byte (x), parameter byte (P), then the term.
   i=0
   for term in 'X*SIN(X+P)' 'X^2/4-2' '-X^2+(-3^2)' 'GAMMA(X)+DIGAMMA(X)+SI(X)' '[X]*|X|-INT(X)^2' \
@@ -29,4 +39,4 @@ if [[ -z $(ls -A "$corpus") ]]; then
 fi
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   "build-fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=10 -max_len=4096 \
-  -print_final_stats=1 -artifact_prefix=build-fuzz/ "$corpus"
+  -print_final_stats=1 -artifact_prefix=build-fuzz/ "$corpus" "${seeds[@]}"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, testing and running Plotwerk need.
 # Idempotent and silent when everything is present; uses sudo only when not root.
-# With --fuzz, also what scripts/fuzz.sh needs.
+# (--fuzz is still accepted; clang, which scripts/fuzz.sh and the sanitizer pass of ./test.sh
+# use, is always installed now.)
 set -euo pipefail
 
 packages=(
@@ -14,12 +15,9 @@ packages=(
   emf2svg
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   dpkg-dev file desktop-file-utils appstream shared-mime-info
+  # The second compiler: the sanitizer pass of ./test.sh and scripts/fuzz.sh (libFuzzer runtime).
+  clang libclang-rt-dev
 )
-
-# scripts/fuzz.sh also needs clang with its libFuzzer runtime.
-if [[ ${1:-} == --fuzz ]]; then
-  packages+=(clang libclang-rt-dev)
-fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -27,6 +27,7 @@
 
 #include "fktint/fktint.h"
 #include "platform/qt_canvas.h"
+#include "plot/field_length.h"
 #include "uableitung/uableitung.h"
 #include "ui/derivative_status.h"
 #include "ui/control_binding.h"
@@ -703,6 +704,12 @@ bool DeriveInto(TFGraf& window, TermEdit& target, const std::string& term, int o
       const std::string first = result;
       result = uableitung::DeriveTerm(first);
       if (result.empty()) failure = DerivativeFailure(first, "f1'(x)");
+    }
+    // A derivative too long for the field is no derivative, rather than a cut-off term.
+    if (result.size() > static_cast<std::size_t>(plot::kMaxFieldLength)) {
+      result.clear();
+      failure = QCoreApplication::translate("DerivativeStatus", "the derivative of %1 would be too long")
+                    .arg(order == 2 ? "f1'(x)" : "f1(x)");
     }
     target.setText(QString::fromLatin1(result));
     StatusLine& status = *window.status_line;

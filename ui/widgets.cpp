@@ -1,15 +1,18 @@
 // The small widgets of the main window: term edits, steppers, picture buttons, drawing area.
 #include "ui/widgets.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
 
 #include "plot/reachable.h"
+#include "plot/field_length.h"
 
 namespace plotwerk::ui {
 
@@ -35,17 +38,31 @@ bool IsTermCharacter(QChar c) {
   return u <= kLastLatin1 && plot::IsFieldByte(static_cast<unsigned char>(u));
 }
 
-QValidator::State Latin1UpperValidator::validate(QString& input, int& /*pos*/) const {
+QValidator::State Latin1UpperValidator::validate(QString& input, int& pos) const {
   for (QChar& c : input) {
     if (!IsTermCharacter(c)) return Invalid;
     c = UpperLatin1(c);
+  }
+  if (input.size() > plot::kMaxFieldLength) {
+    input.truncate(plot::kMaxFieldLength);
+    pos = std::min(pos, plot::kMaxFieldLength);
+    if (on_cut) on_cut();
   }
   return Acceptable;
 }
 
 TermEdit::TermEdit(const QString& text, QWidget* parent) : QLineEdit(parent) {
-  setValidator(new Latin1UpperValidator(this));
+  auto* validator = new Latin1UpperValidator(this);
+  validator->on_cut = [this] {
+    QToolTip::showText(mapToGlobal(QPoint(0, height())), CutNotice(), this);
+  };
+  setValidator(validator);
   setText(text);
+}
+
+QString TermEdit::CutNotice() {
+  return QCoreApplication::translate("TermEdit", "The text was cut to %1 characters, the most a field takes.")
+      .arg(plot::kMaxFieldLength);
 }
 
 std::string TermEdit::Latin1() const {

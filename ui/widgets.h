@@ -9,6 +9,7 @@
 #include <QValidator>
 #include <QWidget>
 
+#include <functional>
 #include <string>
 
 class QMouseEvent;
@@ -18,10 +19,13 @@ namespace plotwerk::ui {
 // Upper-cases what is typed and refuses every character that is not a printable single byte of
 // code page 1252 as it reaches the core through QString::toLatin1(): the edit keeps its old text
 // instead of silently turning the character into a question mark.
+// A text longer than plot::kMaxFieldLength (a paste, usually) is cut to that length and
+// `on_cut` is told.
 class Latin1UpperValidator : public QValidator {
  public:
   using QValidator::QValidator;
   State validate(QString& input, int& pos) const override;
+  std::function<void()> on_cut;
 };
 
 // The upper-case counterpart of a Latin-1 character; characters whose capital lies outside
@@ -31,9 +35,12 @@ QChar UpperLatin1(QChar c);
 bool IsTermCharacter(QChar c);
 
 // An edit field of the main window: upper-cases as typed, refuses what toLatin1() cannot hold.
+// A text too long for a field is cut, with a notice under the field saying so.
 class TermEdit : public QLineEdit {
  public:
   explicit TermEdit(const QString& text, QWidget* parent);
+  // The notice shown when a text was cut to the field's length.
+  static QString CutNotice();
   // The field's text as code page 1252 bytes for the core.
   std::string Latin1() const;
 };

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli_run.h"
+#include "plot/field_length.h"
 
 namespace plotwerk::cli {
 namespace {
@@ -31,6 +32,37 @@ TEST(AnalyseCommand, PrintsTheResultListOfTheRedraw) {
       "Zeros\n\t-1,73\n\t0\n\t1,73\n"
       "Extrema\n\tMaximum\t(-1;2)\n\tMinimum\t(1;-2)\n";
   EXPECT_EQ(result.out, expected);
+}
+
+TEST(AnalyseCommand, ResultListCheckBoxShowsTheMemoUnlessItsVisibilityIsSet) {
+  const std::string table = "--set c_wertetabelle=1 --set ed_f1=X";
+  const struct {
+    std::string settings;
+    bool has_table;
+  } cases[] = {
+      {"", false},
+      {"--set c_ergebnisliste=1", true},
+      {"--set c_ergebnisliste=1 --set Mergebnis_visible=0", false},
+      {"--set Mergebnis_visible=0 --set c_ergebnisliste=1", false},
+      {"--set Mergebnis_visible=1", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.settings);
+    const auto result = RunCli("analyse " + table + " " + c.settings);
+    EXPECT_EQ(result.exit_code, 0) << result.err;
+    EXPECT_EQ(result.out.find("Value table\n") != std::string::npos, c.has_table) << result.out;
+  }
+}
+
+TEST(AnalyseCommand, TermFieldsTakeAsManyCharactersAsTheWindowsFields) {
+  std::string fits = "X";
+  while (fits.size() + 2 <= static_cast<std::size_t>(plot::kMaxFieldLength)) fits += "+X";
+  EXPECT_EQ(RunCli("analyse --set ed_f1=" + fits).exit_code, 0);
+  const auto too_long = RunCli("analyse --set ed_f2=" + fits + "+X");
+  EXPECT_EQ(too_long.exit_code, 2);
+  EXPECT_NE(too_long.err.find("ed_f2 takes at most " + std::to_string(plot::kMaxFieldLength) + " characters"),
+            std::string::npos)
+      << too_long.err;
 }
 
 TEST(AnalyseCommand, RejectsBadOptions) {

@@ -5,8 +5,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QTemporaryDir>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include "platform/export_error.h"
 
@@ -25,7 +32,7 @@ void WriteText(const QString& path, const char* text) {
 }
 
 QStringList Entries(const QString& dir) {
-  return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+  return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
 std::vector<std::uint8_t> Bytes(const char* text) { return {text, text + std::strlen(text)}; }
@@ -76,6 +83,60 @@ TEST(AtomicWrite, UnwritableFolderReportsThePlatformMessage) {
   }
   EXPECT_EQ(ReadAll(dir.filePath("plain")), "x");
   EXPECT_EQ(Entries(dir.path()), QStringList{"plain"});
+}
+
+QFileInfo Info(const QString& path) { return QFileInfo(path); }
+
+TEST(AtomicWrite, RefusesTargetsThatAreNoRegularFiles) {
+  QTemporaryDir dir;
+  const auto p = [&dir](const char* name) { return QFile::encodeName(dir.filePath(name)).toStdString(); };
+  ASSERT_EQ(::mkfifo(p("fifo").c_str(), 0644), 0);
+  ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
+  const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::strncpy(address.sun_path, p("socket").c_str(), sizeof address.sun_path - 1);
+  ASSERT_EQ(::bind(sock, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  // A device node of our own (the null device's numbers) needs root; without it the case is left out.
+  const bool have_device = ::mknod(p("device").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+  for (const char* name : {"fifo", "folder", "socket", "device"}) {
+    if (!have_device && std::strcmp(name, "device") == 0) continue;
+    QFile::link(dir.filePath(name), dir.filePath(QStringLiteral("link-to-%1").arg(name)));
+  }
+  for (const QString name : {"fifo", "folder", "socket", "device", "link-to-fifo", "link-to-folder",
+                             "link-to-socket", "link-to-device"}) {
+    if (!have_device && name.endsWith("device")) continue;
+    SCOPED_TRACE(name.toStdString());
+    const QString path = dir.filePath(name);
+    const QFileInfo before = Info(path);
+    try {
+      WriteFileAtomically(path, Bytes("data"));
+      ADD_FAILURE() << "no error";
+    } catch (const ExportError& e) {
+      EXPECT_NE(std::string(e.what()).find(path.toStdString()), std::string::npos) << e.what();
+    }
+    const QFileInfo after = Info(path);
+    EXPECT_FALSE(after.isFile() && !before.isFile()) << "replaced by a regular file";
+    EXPECT_EQ(after.isSymLink(), before.isSymLink());
+  }
+  ::close(sock);
+  EXPECT_EQ(Entries(dir.path()).size(), have_device ? 8 : 6) << Entries(dir.path()).join(' ').toStdString();
+}
+
+TEST(AtomicWrite, LinkToAFileWritesThroughAndKeepsTheLinkAndThePermissions) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(QDir(dir.path()).mkdir("pictures"));
+  const QString real = dir.filePath("pictures/real.png");
+  WriteText(real, "old");
+  ASSERT_EQ(::chmod(QFile::encodeName(real).constData(), 0640), 0);
+  ASSERT_EQ(::symlink("pictures/real.png", QFile::encodeName(dir.filePath("link.png")).constData()), 0);
+  WriteFileAtomically(dir.filePath("link.png"), Bytes("new"));
+  EXPECT_TRUE(Info(dir.filePath("link.png")).isSymLink());
+  EXPECT_EQ(ReadAll(real), "new");
+  struct stat info {};
+  ASSERT_EQ(::stat(QFile::encodeName(real).constData(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
+  EXPECT_EQ(Entries(dir.filePath("pictures")), QStringList{"real.png"});
 }
 
 }  // namespace

@@ -9,9 +9,12 @@
 #include <QMimeData>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 #include <set>
 
 #include "emf_reader.h"
+#include "full_file_system.h"
 #include "platform/bmp_writer.h"
 #include "platform/export_error.h"
 #include "platform/gif_writer.h"
@@ -156,6 +159,28 @@ TEST(PictureExport, EncoderFailureKeepsTheOldFile) {
   }
   EXPECT_EQ(ReadAll(path), "old");
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.gif"});
+}
+
+TEST(PictureExport, FullDiskKeepsTheOldFileAndReportsTheSystemMessage) {
+  StartPicture picture;
+  const PictureSource source = picture.Source();
+  for (const PictureFormat format : {PictureFormat::Bmp, PictureFormat::Bmp16, PictureFormat::Gif,
+                                     PictureFormat::Png, PictureFormat::Emf, PictureFormat::Svg, PictureFormat::Pdf}) {
+    SCOPED_TRACE(static_cast<int>(format));
+    FullFileSystem full(QStringLiteral("old.pic"), "old picture");
+    const QString path = full.Path(QStringLiteral("old.pic"));
+    try {
+      SavePicture(path, format, source);
+      ADD_FAILURE() << "the save reported success";
+    } catch (const ExportError& e) {
+      const std::string expected = full.IsTmpfs() ? std::strerror(ENOSPC) : std::strerror(EFBIG);
+      EXPECT_NE(std::string(e.what()).find(expected), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(ReadAll(path), "old picture");
+    QStringList left = QDir(full.Path(QString())).entryList(QDir::Files | QDir::Hidden);
+    left.removeAll(QStringLiteral("filler"));
+    EXPECT_EQ(left, QStringList{"old.pic"});
+  }
 }
 
 TEST(PictureExport, ClipboardDataCarriesSvgAndPng) {

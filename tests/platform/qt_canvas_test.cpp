@@ -7,12 +7,15 @@
 #include <QBuffer>
 #include <QFontDatabase>
 #include <QImage>
+#include <QPainter>
 #include <QSvgGenerator>
+#include <QSvgRenderer>
 #include <limits>
 
 #include "plot/controls.h"
 #include "plot/graphs.h"
 #include "plot/plotter.h"
+#include "plot/testing/raster_canvas.h"
 
 namespace plotwerk::platform {
 namespace {
@@ -51,6 +54,45 @@ TEST(QtCanvas, LineToLeavesOutItsEndPixelAndPolylinesHaveNoGaps) {
   EXPECT_EQ(c.Pixel(10, 11), kBlack);
   EXPECT_EQ(c.Pixel(10, 12), kWhite);
   EXPECT_EQ(CountColour(c, 20, 20, kBlack), 15);
+}
+
+// Lines from the centre in the eight directions and two slopes, thin (compared pixel by pixel
+// with the raster test canvas) and wide (first pixel drawn, end pixel left out).
+TEST(QtCanvas, LinesLeaveOutTheirEndPixelInEveryDirection) {
+  constexpr int kSize = 41, kCentre = 20;
+  const plot::Point ends[] = {{30, 20}, {10, 20}, {20, 30}, {20, 10}, {28, 28}, {12, 12},
+                              {28, 12}, {12, 28}, {33, 14}, {17, 5}};
+  for (const plot::PenStyle style : {plot::PenStyle::Solid, plot::PenStyle::Dot}) {
+    for (const plot::Point end : ends) {
+      SCOPED_TRACE(testing::Message() << "to " << end.x << "," << end.y << " style " << static_cast<int>(style));
+      QImage image = White(kSize, kSize);
+      QtCanvas c(image);
+      plot::testing::RasterCanvas expected(kSize, kSize);
+      for (plot::Canvas* canvas : {static_cast<plot::Canvas*>(&c), static_cast<plot::Canvas*>(&expected)}) {
+        canvas->SetPenStyle(style);
+        canvas->MoveTo(kCentre, kCentre);
+        canvas->LineTo(end.x, end.y);
+      }
+      EXPECT_EQ(c.Pixel(kCentre, kCentre), kBlack);
+      EXPECT_EQ(c.Pixel(end.x, end.y), kWhite);
+      for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x) ASSERT_EQ(c.Pixel(x, y), expected.At(x, y)) << x << "," << y;
+      }
+    }
+  }
+  for (const plot::Point end : {plot::Point{30, 20}, {10, 20}, {20, 30}, {20, 10}}) {
+    SCOPED_TRACE(testing::Message() << "wide to " << end.x << "," << end.y);
+    QImage image = White(kSize, kSize);
+    QtCanvas c(image);
+    c.SetPenWidth(3);
+    c.MoveTo(kCentre, kCentre);
+    c.LineTo(end.x, end.y);
+    EXPECT_EQ(c.Pixel(kCentre, kCentre), kBlack);
+    EXPECT_EQ(c.Pixel(end.x, end.y), kWhite);
+    const int step_x = (end.x > kCentre) - (end.x < kCentre), step_y = (end.y > kCentre) - (end.y < kCentre);
+    EXPECT_EQ(c.Pixel(end.x - step_x, end.y - step_y), kBlack);
+    EXPECT_EQ(c.Pixel(kCentre - step_x, kCentre - step_y), kWhite);
+  }
 }
 
 TEST(QtCanvas, RectangleAndEllipseLeaveOutRightAndBottomEdges) {
@@ -242,6 +284,53 @@ TEST(QtCanvas, VectorDeviceDrawsAndReadsWhite) {
   const QByteArray text = buffer.data();
   EXPECT_TRUE(text.contains("<svg"));
   EXPECT_TRUE(text.contains("#0000ff"));  // the blue graph
+}
+
+// On a vector device the stroke covers the start pixel and stops before the end pixel too:
+// the SVG rendered back at its own size has ink in the start row or column and none in the end's.
+TEST(QtCanvas, VectorLinesLeaveOutTheirEndPixelInEveryDirection) {
+  constexpr int kSize = 40;
+  const struct {
+    plot::Point from, to;
+  } lines[] = {{{10, 5}, {10, 30}}, {{20, 30}, {20, 5}}, {{5, 10}, {30, 10}}, {{30, 20}, {5, 20}}};
+  for (const auto& line : lines) {
+    SCOPED_TRACE(testing::Message() << line.from.x << "," << line.from.y << " to " << line.to.x << "," << line.to.y);
+    QBuffer buffer;
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(QSize(kSize, kSize));
+    svg.setViewBox(QRect(0, 0, kSize, kSize));
+    {
+      QtCanvas c(svg, kSize, kSize);
+      c.MoveTo(line.from.x, line.from.y);
+      c.LineTo(line.to.x, line.to.y);
+    }
+    QImage back = White(kSize, kSize);
+    {
+      QPainter painter(&back);
+      QSvgRenderer(buffer.data()).render(&painter);
+    }
+    EXPECT_NE(back.pixel(line.from.x, line.from.y) & 0xFFFFFF, 0xFFFFFFu) << "start pixel";
+    EXPECT_EQ(back.pixel(line.to.x, line.to.y) & 0xFFFFFF, 0xFFFFFFu) << "end pixel";
+  }
+}
+
+// The x ticks run from below the axis upwards (origin_y + 6 to origin_y - 6 with the axis at
+// row 298 here): the lower end is drawn, the upper one left out (where the dotted grid shows).
+TEST(QtCanvas, DefaultPictureTicksEndOnTheRightPixel) {
+  QImage image = White(846, 597);
+  {
+    QtCanvas c(image);
+    plot::Plotter plotter;
+    plot::Controls controls;
+    plotter.ApplyBasicSetting(846, 597);
+    plotter.DrawCommand(controls);
+    plotter.Redraw(c, 846, 597, controls);
+  }
+  EXPECT_EQ(image.pixel(141, 305) & 0xFFFFFF, 0xFFFFFFu);
+  EXPECT_EQ(image.pixel(141, 304) & 0xFFFFFF, 0x000000u);
+  EXPECT_EQ(image.pixel(141, 293) & 0xFFFFFF, 0x000000u);
+  EXPECT_EQ(image.pixel(141, 292) & 0xFFFFFF, 0xD0D0D0u);
 }
 
 TEST(QtCanvas, DefaultPictureHasTheGraphAndGridColours) {

@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QToolTip>
 #include <QGuiApplication>
 
 
 #include <vector>
 
+#include "plot/field_length.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/widgets.h"
 
@@ -102,14 +104,29 @@ TEST_F(WindowTest, FieldsRefuseWhatToLatin1CannotHold) {
   EXPECT_EQ(f->text(), "X+SIN(X)");
 }
 
+TEST_F(WindowTest, ALongFourierSumFitsWithoutNotice) {
+  QString sum = "SIN(X)";
+  for (int k = 3; sum.size() < plot::kMaxFieldLength - 20; k += 2) sum += QString("+SIN(%1*X)/%1").arg(k);
+  ASSERT_GT(sum.size(), 3000);
+  QToolTip::hideText();
+  window->ed_f1->selectAll();
+  window->ed_f1->insert(sum);
+  EXPECT_EQ(window->ed_f1->text(), sum);
+  EXPECT_FALSE(QToolTip::isVisible());
+}
+
 TEST_F(WindowTest, AHugePastedTermNeitherCrashesNorHangs) {
   QString huge;
   while (huge.size() < 100000) huge += "X*SIN(X)+";
   huge.truncate(100000);
   for (TermEdit* field : {window->ed_f1, window->ed_f2}) {
+    QToolTip::hideText();
     field->selectAll();
-    field->insert(huge);
-    EXPECT_GT(field->text().size(), 10000);
+    QGuiApplication::clipboard()->setText(huge);
+    field->paste();
+    EXPECT_EQ(field->text(), huge.left(plot::kMaxFieldLength)) << "cut to the field's length";
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), TermEdit::CutNotice());
   }
   window->c_f2->setChecked(true);
   window->button_fstrich->click();
