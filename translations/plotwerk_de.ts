@@ -123,6 +123,13 @@
     </message>
 </context>
 <context>
+    <name>TermEdit</name>
+    <message>
+        <source>The text was cut to %1 characters, the most a field takes.</source>
+        <translation>Der Text wurde auf %1 Zeichen gekürzt, mehr nimmt ein Feld nicht auf.</translation>
+    </message>
+</context>
+<context>
     <name>plotwerk::platform</name>
     <message>
         <source>The picture has no pixels to save.</source>
