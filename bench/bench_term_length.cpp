@@ -13,8 +13,8 @@ namespace {
 
 using namespace plotwerk;
 
-constexpr int kWidth = 846;
-constexpr int kHeight = 597;
+constexpr int kWidth = plot::kDefaultAreaWidth;
+constexpr int kHeight = plot::kDefaultAreaHeight;
 
 // A Fourier sum of a square wave, SIN(X)+SIN(3*X)/3+..., cut after the last whole summand that
 // fits into `length` characters: the kind of long term a teacher pastes.

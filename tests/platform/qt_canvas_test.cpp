@@ -318,14 +318,15 @@ TEST(QtCanvas, VectorLinesLeaveOutTheirEndPixelInEveryDirection) {
 // The x ticks run from below the axis upwards (origin_y + 6 to origin_y - 6 with the axis at
 // row 298 here): the lower end is drawn, the upper one left out (where the dotted grid shows).
 TEST(QtCanvas, DefaultPictureTicksEndOnTheRightPixel) {
-  QImage image = White(846, 597);
+  constexpr int w = plot::kDefaultAreaWidth, h = plot::kDefaultAreaHeight;
+  QImage image = White(w, h);
   {
     QtCanvas c(image);
     plot::Plotter plotter;
     plot::Controls controls;
-    plotter.ApplyBasicSetting(846, 597);
+    plotter.ApplyBasicSetting(w, h);
     plotter.DrawCommand(controls);
-    plotter.Redraw(c, 846, 597, controls);
+    plotter.Redraw(c, w, h, controls);
   }
   EXPECT_EQ(image.pixel(141, 305) & 0xFFFFFF, 0xFFFFFFu);
   EXPECT_EQ(image.pixel(141, 304) & 0xFFFFFF, 0x000000u);

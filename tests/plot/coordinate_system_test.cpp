@@ -266,7 +266,7 @@ TEST(CoordinateSystem, LabelsNeverOverlapOnFarViews) {
                             PlotView{-3e15, 3e15, -2e15, 2e15}}) {
     SCOPED_TRACE(v.x_min);
     RecordingCanvas measure;
-    const Drawn d = Draw(v, 846, 597, c);
+    const Drawn d = Draw(v, kDefaultAreaWidth, kDefaultAreaHeight, c);
     std::vector<CanvasCall> texts = d.canvas.Texts();
     ASSERT_GT(texts.size(), 4u);
     for (std::size_t i = 0; i < texts.size(); ++i) {

@@ -14,8 +14,8 @@
 namespace plotwerk::plot {
 namespace {
 
-constexpr int kWidth = 846;
-constexpr int kHeight = 597;
+constexpr int kWidth = plot::kDefaultAreaWidth;
+constexpr int kHeight = plot::kDefaultAreaHeight;
 
 class TextbookTest : public ::testing::Test {
  protected:
