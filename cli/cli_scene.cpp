@@ -1,6 +1,7 @@
 // The options the drawing commands share, and the preparation and output they have in common.
 #include "cli/cli_scene.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 
@@ -111,8 +112,25 @@ SceneOption TakeSceneOption(const std::vector<std::string>& args, std::size_t& i
   return SceneOption::Taken;
 }
 
+namespace {
+
+// As in the window, "Result List" shows or hides the memo: a c_ergebnisliste given with --set
+// (or the start value, without a worksheet) decides Mergebnis_visible unless that is set too.
+void FollowResultListCheckBox(SceneOptions& scene) {
+  if (scene.memo_visibility_set) return;
+  const bool given = scene.worksheet.empty() ||
+                     std::any_of(scene.sets.begin(), scene.sets.end(),
+                                 [](const auto& set) { return set.first == "c_ergebnisliste"; });
+  if (given) scene.controls.Mergebnis_visible = scene.controls.c_ergebnisliste;
+}
+
+}  // namespace
+
 bool ApplySceneWorksheet(SceneOptions& scene, const char* command) {
-  if (scene.worksheet.empty()) return true;
+  if (scene.worksheet.empty()) {
+    FollowResultListCheckBox(scene);
+    return true;
+  }
   QStringList warnings;
   platform::Worksheet worksheet;
   try {
@@ -131,8 +149,7 @@ bool ApplySceneWorksheet(SceneOptions& scene, const char* command) {
   if (!scene.view) scene.view = worksheet.view;
   scene.param_p = worksheet.param_p;
   scene.param_q = worksheet.param_q;
-  // A worksheet states whether the memo is shown.
-  scene.memo_visibility_set = true;
+  FollowResultListCheckBox(scene);
   return true;
 }
 
@@ -167,7 +184,6 @@ std::optional<int> ReadDrawingOptions(const char* command, const char* help,
 void PrepareScene(plot::Plotter& plotter, SceneOptions& scene) {
   if (scene.param_p) fktint::ParamP = *scene.param_p;
   if (scene.param_q) fktint::ParamQ = *scene.param_q;
-  if (scene.controls.c_ergebnisliste && !scene.memo_visibility_set) scene.controls.Mergebnis_visible = true;
   if (scene.view) {
     plotter.SetView(*scene.view);
   } else {

@@ -41,7 +41,8 @@ SceneOption TakeSceneOption(const std::vector<std::string>& args, std::size_t& i
 
 // Reads the --worksheet file, when one was given, and puts the --set pairs and the --view on
 // top of it. Prints the reader's warnings to stderr; false, with the reason printed, when the
-// file cannot be read (the command then exits with 1).
+// file cannot be read (the command then exits with 1). Then a c_ergebnisliste given with --set
+// shows or hides the memo, as the window's check box does, unless Mergebnis_visible is set too.
 bool ApplySceneWorksheet(SceneOptions& scene, const char* command);
 
 // Prints "plotwerk-cli COMMAND: MESSAGE" to stderr and returns exit code 2.
@@ -59,7 +60,6 @@ std::optional<int> ReadDrawingOptions(const char* command, const char* help,
                                       const OwnOption& own = nullptr);
 
 // Sets the plotter's view (the given one or the basic setting) and runs the Draw command.
-// As in the window, a checked c_ergebnisliste shows the memo unless Mergebnis_visible was set.
 void PrepareScene(plot::Plotter& plotter, SceneOptions& scene);
 
 // Prints every line of the result list to stdout, code page 1252 converted to UTF-8.
