@@ -8,6 +8,7 @@
 
 #include "ui/tfgraf.h"
 #include "ui/window_extension.h"
+#include "ui/window_fit.h"
 
 namespace plotwerk::ui {
 
@@ -17,7 +18,6 @@ constexpr double kLeastPoints = 6;
 // The frame and inner margins of an edit field, both sides together, and the cursor.
 constexpr int kEditChrome = 9;
 constexpr int kEdgeMargin = 2;
-constexpr int kOptionColumnWidth = 196;
 
 class FieldFit : public QObject {
  public:

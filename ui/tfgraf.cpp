@@ -41,7 +41,6 @@ namespace {
 
 // Design size of the client area below the menu: the drawing area is 846 x 597 pixels with the
 // result memo hidden, the term panel 89 high below it and the option column 196 wide beside it.
-constexpr int kOptionColumnWidth = 196;
 constexpr int kNavigationPanelHeight = 70;
 constexpr int kTermPanelHeight = 89;
 constexpr int kClientWidth = plot::kDefaultAreaWidth + kOptionColumnWidth;

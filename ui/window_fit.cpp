@@ -15,7 +15,6 @@ namespace plotwerk::ui {
 
 namespace {
 
-constexpr int kOptionColumnWidth = 196;
 // Design positions of the term panel, left to right.
 constexpr int kCheckLeft = 12;
 constexpr int kCheckWidth = 72;

@@ -9,6 +9,9 @@ namespace plotwerk::ui {
 
 class TFGraf;
 
+// The design width of the option column beside the drawing area.
+inline constexpr int kOptionColumnWidth = 196;
+
 // The term panel's fixed parts (check boxes, gaps, derivative buttons, margins) and the least
 // width of a term field: below 2 * kTermFieldLeastWidth + kTermPanelFixedWidth nothing shrinks.
 inline constexpr int kTermPanelFixedWidth = 232;
