@@ -237,8 +237,6 @@ namespace {
 // 1e-12 of a cell apart, where a continuous function has all but vanished and a jump or a pole
 // has not.
 constexpr int kBracketHalvings = 40;
-// The evaluator's code for a value it clamped to its range.
-constexpr std::uint8_t kClampedCode = 4;
 // Halvings that take the end of a defined stretch down to neighbouring doubles (a cell has far
 // fewer than 2^120 doubles except around 0).
 constexpr int kEdgeHalvings = 120;
@@ -301,7 +299,7 @@ bool SignChangeIsZero(const SampleFunction& g, double a, double b, double fa, do
 std::optional<double> ZeroAtDomainEdge(const SampleFunction& g, double u, double d, double fd) {
   // A value the evaluator only clamped (EXP(1/X) below -0.02) lies outside its range, not
   // outside the domain: no end of a stretch there.
-  if (g(u).error == kClampedCode) return std::nullopt;
+  if (g(u).error == fktint::kEvalClamped) return std::nullopt;
   const double start = std::fabs(fd);
   bool neighbours = false;
   for (int i = 0; i < kEdgeHalvings; ++i) {
