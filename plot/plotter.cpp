@@ -58,7 +58,8 @@ void FirstTermBlock(FirstTermContext& ctx, CurvePlotter& curves) {
     curves.PlotInverse(f1);
   }
 
-  const std::string& f2 = c.ed_f2;
+  // The combinations take the analysed term with its partner (f1 with f2 by default).
+  const std::string& f2 = ctx.partner;
   if (!f2.empty()) {
     if (c.funktionsaddition) curves.PlotTerm(f1 + "+(" + f2 + ")");
     if (c.funktionssubtraktion1) curves.PlotTerm(f1 + "-(" + f2 + ")");
@@ -130,21 +131,23 @@ void Plotter::Zeichnen(Canvas& canvas, Controls& controls) {
   points_.marker_a = {};
   points_.marker_b = {};
   if (terms_.Size() == 0) return;
+  ChoosePartner(ctx);
+  const std::ptrdiff_t analysed = AnalysedEntry(controls, terms_.Size());
 
   terms_.Rewind();
-  while (!terms_.AtEnd()) {
+  for (std::ptrdiff_t entry = 0; !terms_.AtEnd(); ++entry) {
     const std::string term = terms_.Next();
-    // The term's result line and the first term's area come before its graph, under the
+    // The term's result line and the analysed term's area come before its graph, under the
     // number its graph is about to get.
     const std::int32_t number = curves.NextCurveNumber();
     AddTermResultLine(ctx, term, number);
-    if (number == 1) {
+    if (entry == analysed) {
       ctx.term = term;
       AddDerivativeLines(ctx);
       if (controls.c_integral) DrawIntegralArea(ctx);
     }
     curves.PlotTerm(term);
-    if (curves.CurveNumber() == 1) FirstTermBlock(ctx, curves);
+    if (entry == analysed) FirstTermBlock(ctx, curves);
   }
 }
 
