@@ -104,7 +104,12 @@ void ReportPoints(FirstTermContext& ctx, SearchKind kind, const PointTable& tabl
     const double x = table.x[i];
     const double y = zeros ? 0 : RawValue(ctx.term, x);
     const double row = zeros ? ctx.mapping.origin_y_real : ctx.mapping.WorldToPixelY(y);
-    DrawMarker(canvas, ctx.mapping.WorldToPixelX(x), row);
+    const double col = ctx.mapping.WorldToPixelX(x);
+    DrawMarker(canvas, col, row);
+    const PointKind point = zeros                           ? PointKind::Zero
+                            : kind == SearchKind::Extrema ? (table.minimum[i] ? PointKind::Minimum : PointKind::Maximum)
+                                                          : PointKind::Intersection;
+    ctx.marked.push_back({point, x, y, col, row});
     if (zeros) {
       list += N(x);
       ctx.results.Add(ZeroLine(x));
@@ -143,6 +148,7 @@ void ReportInflections(FirstTermContext& ctx, const PointTable& table) {
       canvas.SetPenColor(kBlack);
       canvas.SetBrushColor(kInflectionMarkColour);
       DrawMarker(canvas, ctx.mapping.WorldToPixelX(x), ctx.mapping.WorldToPixelY(y));
+      ctx.marked.push_back({PointKind::Inflection, x, y, ctx.mapping.WorldToPixelX(x), ctx.mapping.WorldToPixelY(y)});
       list += "(" + N(x) + ";" + N(y) + ")";
       list += kPointSeparator;
       ctx.results.Add(PointLine(x, y));
@@ -276,6 +282,7 @@ void DrawConstructions(FirstTermContext& ctx) {
     canvas.SetBrushColor(kMarkerAColour);
     if (c.c_punktA) {
       DrawMarker(canvas, map.WorldToPixelX(xA), map.WorldToPixelY(yA));
+      ctx.marked.push_back({PointKind::MarkerA, xA, yA, map.WorldToPixelX(xA), map.WorldToPixelY(yA)});
       ctx.points.marker_a = SpotAt(map.WorldToPixelX(xA), map.WorldToPixelY(yA));
     }
     canvas.SetBrushColor(kWhite);
@@ -288,6 +295,7 @@ void DrawConstructions(FirstTermContext& ctx) {
     canvas.SetBrushColor(kMarkerBColour);
     if (c.c_punktB) {
       DrawMarker(canvas, map.WorldToPixelX(xB), map.WorldToPixelY(yB));
+      ctx.marked.push_back({PointKind::MarkerB, xB, yB, map.WorldToPixelX(xB), map.WorldToPixelY(yB)});
       ctx.points.marker_b = SpotAt(map.WorldToPixelX(xB), map.WorldToPixelY(yB));
     }
     canvas.SetBrushColor(kWhite);

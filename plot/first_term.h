@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "plot/canvas.h"
 #include "plot/controls.h"
 #include "plot/graphs.h"
+#include "plot/point_labels.h"
 #include "plot/point_tables.h"
 #include "plot/result_list.h"
 #include "plot/results.h"
@@ -40,6 +42,8 @@ struct FirstTermContext {
   std::string second_area_term{};
   double xA = 0;
   double xB = 0;
+  // Every point marked in this run, in the order of the marks, for the point labels.
+  std::vector<MarkedPoint> marked{};
   std::int32_t text_row_count = 0;
 };
 

@@ -9,6 +9,7 @@
 #include "plot/coordinate_system.h"
 #include "plot/first_term.h"
 #include "plot/graphs.h"
+#include "plot/point_labels.h"
 #include "plot/texts.h"
 
 namespace plotwerk::plot {
@@ -148,6 +149,12 @@ void Plotter::Zeichnen(Canvas& canvas, Controls& controls) {
     }
     curves.PlotTerm(term);
     if (entry == analysed) FirstTermBlock(ctx, curves);
+  }
+  // The labels come last, over every curve, and avoid the curves of the list.
+  if (controls.m_punktnamen && !ctx.marked.empty()) {
+    std::vector<CurveRows> rows;
+    for (const std::string& term : terms_.Terms()) rows.push_back(SampleCurveRows(term, mapping_));
+    DrawPointLabels(canvas, mapping_, ctx.marked, rows);
   }
 }
 
