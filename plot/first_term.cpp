@@ -161,13 +161,22 @@ void ReportInflections(FirstTermContext& ctx, const PointTable& table) {
 
 }  // namespace
 
-std::ptrdiff_t AnalysedEntry(const Controls& c, std::size_t list_size) {
-  if (c.cb_analyse < 1 || c.cb_analyse >= kAnalyseChoices) return list_size > 0 ? 0 : -1;
+std::vector<int> DrawnFields(const Controls& c) {
   const bool drawn[] = {c.c_f1 && !c.ed_f1.empty(), c.c_f2 && !c.ed_f2.empty(), c.c_f3 && !c.ed_f3.empty(),
                         c.c_f4 && !c.ed_f4.empty()};
-  const int field = c.cb_analyse - 1;
-  if (!drawn[field]) return -1;
-  const std::ptrdiff_t entry = std::count(drawn, drawn + field, true);
+  std::vector<int> out;
+  for (int i = 0; i < 4; ++i) {
+    if (drawn[i]) out.push_back(i + 1);
+  }
+  return out;
+}
+
+std::ptrdiff_t AnalysedEntry(const Controls& c, std::size_t list_size) {
+  if (c.cb_analyse < 1 || c.cb_analyse >= kAnalyseChoices) return list_size > 0 ? 0 : -1;
+  const std::vector<int> fields = DrawnFields(c);
+  const auto at = std::find(fields.begin(), fields.end(), c.cb_analyse);
+  if (at == fields.end()) return -1;
+  const std::ptrdiff_t entry = at - fields.begin();
   return static_cast<std::size_t>(entry) < list_size ? entry : -1;
 }
 

@@ -51,6 +51,8 @@ struct FirstTermContext {
 // entry, or the entry of the chosen field (the Draw command lists the checked, non-empty
 // fields in the order f1 to f4). -1 when the chosen field is not drawn.
 std::ptrdiff_t AnalysedEntry(const Controls& controls, std::size_t list_size);
+// The numbers (1 to 4) of the fields the Draw command puts into the term list, in its order.
+std::vector<int> DrawnFields(const Controls& controls);
 // Sets partner, partner_drawn and names for the choice in ctx.controls.
 void ChoosePartner(FirstTermContext& ctx);
 

@@ -131,6 +131,7 @@ void Plotter::Zeichnen(Canvas& canvas, Controls& controls) {
   curves.label_switch = controls.m_terme;
   points_.marker_a = {};
   points_.marker_b = {};
+  term_colours_.clear();
   if (terms_.Size() == 0) return;
   ChoosePartner(ctx);
   const std::ptrdiff_t analysed = AnalysedEntry(controls, terms_.Size());
@@ -148,6 +149,7 @@ void Plotter::Zeichnen(Canvas& canvas, Controls& controls) {
       if (controls.c_integral) DrawIntegralArea(ctx);
     }
     curves.PlotTerm(term);
+    term_colours_.push_back(curves.curve_colour);
     if (entry == analysed) FirstTermBlock(ctx, curves);
   }
   // The labels come last, over every curve, and avoid the curves of the list.

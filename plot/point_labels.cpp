@@ -24,6 +24,11 @@ constexpr double kOverlapCost = 100;
 constexpr double kOffAreaCost = 1000;
 constexpr double kCurveCost = 20;
 constexpr double kSpotOrderCost = 1;
+// The scale numbers under the x axis and left of the y axis: their bands are avoided a little
+// less than curves (a label may stand on an axis, but should not hide its numbers).
+constexpr double kAxisNumbersCost = 2;
+constexpr double kXNumbersBand = 22;
+constexpr double kYNumbersBand = 36;
 // Labels stand this far from the drawing's edge at least when they can.
 constexpr double kEdgeMargin = 2;
 
@@ -97,6 +102,10 @@ std::vector<PlacedLabel> PlacePointLabels(Canvas& canvas, const ScreenMapping& m
     marks.push_back({p.col - kMarkRadius, p.row - kMarkRadius, p.col + kMarkRadius + 1, p.row + kMarkRadius + 1});
   }
   const Box area{kEdgeMargin, kEdgeMargin, mapping.width - kEdgeMargin, mapping.height - kEdgeMargin};
+  const double ox = mapping.origin_x_real;
+  const double oy = mapping.origin_y_real;
+  const Box axis_numbers[] = {{0, oy + 1, static_cast<double>(mapping.width), oy + kXNumbersBand},
+                              {ox - kYNumbersBand, 0, ox - 1, static_cast<double>(mapping.height)}};
   std::vector<Box> placed;
   std::vector<PlacedLabel> out;
   for (std::size_t i = 0; i < points.size(); ++i) {
@@ -128,6 +137,7 @@ std::vector<PlacedLabel> PlacePointLabels(Canvas& canvas, const ScreenMapping& m
       cost += kOffAreaCost * (w * h - box.Overlap(area));
       for (const Box& other : placed) cost += kOverlapCost * box.Overlap(other);
       for (const Box& mark : marks) cost += kOverlapCost * box.Overlap(mark);
+      for (const Box& band : axis_numbers) cost += kAxisNumbersCost * box.Overlap(band);
       if (cost < best_cost) cost += kCurveCost * CurveCrossings(box, curves);
       if (cost < best_cost) {
         best_cost = cost;
