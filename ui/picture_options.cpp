@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QMenu>
 
+#include <algorithm>
+
 #include "plot/controls.h"
 #include "ui/tfgraf.h"
 #include "ui/view_dialog.h"
@@ -15,11 +17,11 @@ namespace plotwerk::ui {
 
 namespace {
 
-// The analysis choice takes the right half of the row of "Antiderivative".
-constexpr int kChoiceLeft = 100;
+// The analysis choice stands right of "Antiderivative", which keeps the room its text needs.
 constexpr int kChoiceTop = 93;
 constexpr int kChoiceHeight = 20;
-constexpr int kShortenedLeftWidth = kChoiceLeft - 12;
+constexpr int kLeastChoiceWidth = 52;
+constexpr int kEdgeGap = 4;
 
 QAction* ItemBefore(QMenu* menu, const char* separator) {
   for (QAction* a : menu->actions()) {
@@ -45,16 +47,20 @@ void InstallPictureOptions(TFGraf& window) {
 
   auto* choice = new QComboBox(window.Panel7);
   choice->setObjectName("cb_analyse");
-  choice->addItems({TFGraf::tr("Analyse: 1st"), TFGraf::tr("Analyse: f1"), TFGraf::tr("Analyse: f2"),
-                    TFGraf::tr("Analyse: f3"), TFGraf::tr("Analyse: f4")});
+  // Short entries for the narrow column; the tooltips and the accessible name say the rest.
+  choice->addItems({TFGraf::tr("1st"), QStringLiteral("f1"), QStringLiteral("f2"), QStringLiteral("f3"),
+                    QStringLiteral("f4")});
   const QString whole[] = {TFGraf::tr("Analyse the first plotted term"), TFGraf::tr("Analyse f1"),
                            TFGraf::tr("Analyse f2"), TFGraf::tr("Analyse f3"), TFGraf::tr("Analyse f4")};
   for (int i = 0; i < choice->count(); ++i) choice->setItemData(i, whole[i], Qt::ToolTipRole);
   choice->setCurrentIndex(plot::Controls{}.cb_analyse);
   choice->setToolTip(TFGraf::tr("The term the searches, marks, tangents and areas work on"));
   choice->setAccessibleName(TFGraf::tr("Analysed term"));
-  choice->setGeometry(kChoiceLeft, kChoiceTop, kOptionColumnWidth - kChoiceLeft - 4, kChoiceHeight);
-  window.c_stammfunktion->resize(kShortenedLeftWidth, window.c_stammfunktion->height());
+  QCheckBox* left = window.c_stammfunktion;
+  const int choice_left = std::min(left->x() + left->sizeHint().width() + kEdgeGap,
+                                   kOptionColumnWidth - kEdgeGap - kLeastChoiceWidth);
+  left->resize(choice_left - left->x(), left->height());
+  choice->setGeometry(choice_left, kChoiceTop, kOptionColumnWidth - kEdgeGap - choice_left, kChoiceHeight);
   choice->show();
   QWidget::setTabOrder(window.c_stammfunktion, choice);
   QObject::connect(choice, &QComboBox::currentIndexChanged, &window, [&window] { window.PaintBox1Paint(); });

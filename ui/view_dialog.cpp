@@ -59,7 +59,7 @@ std::optional<ViewChoice> ReadViewChoice(const std::string& x_from, const std::s
                          QT_TRANSLATE_NOOP("plotwerk::ui::ViewDialog", "y from"),
                          QT_TRANSLATE_NOOP("plotwerk::ui::ViewDialog", "y to")};
   for (int i = 0; i < 4; ++i) {
-    if (!bounds[i]) return fail(Tr("%1 is not a number").arg(Tr(names[i])).toStdString());
+    if (!bounds[i]) return fail(Tr(QT_TRANSLATE_NOOP("plotwerk::ui::ViewDialog", "%1 is not a number")).arg(Tr(names[i])).toStdString());
   }
   ViewChoice choice;
   choice.view = {*bounds[0], *bounds[1], *bounds[2], *bounds[3]};
@@ -75,7 +75,7 @@ std::optional<ViewChoice> ReadViewChoice(const std::string& x_from, const std::s
                                         std::tuple{&y_tick, &choice.y_tick, "y"}}) {
     if (text->empty()) continue;
     const std::optional<double> step = Number(*text);
-    if (!step || !(*step > 0)) return fail(Tr("The tick spacing of %1 is not a positive number").arg(name).toStdString());
+    if (!step || !(*step > 0)) return fail(Tr(QT_TRANSLATE_NOOP("plotwerk::ui::ViewDialog", "The tick spacing of %1 is not a positive number")).arg(name).toStdString());
     *out = *text;
   }
   return choice;
