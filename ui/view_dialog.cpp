@@ -135,7 +135,7 @@ ViewDialog::ViewDialog(TFGraf& window) : QDialog(&window), window_(window) {
   layout->addWidget(Problem);
   layout->addWidget(buttons);
 
-  // A spacing is typed only while "automatic" is off; y is computed while "equal scales" is on.
+  // A spacing is typed only while "automatic" is off.
   for (auto [automatic, edit] : {std::pair{XTickAuto, XTick}, std::pair{YTickAuto, YTick}}) {
     automatic->setChecked(edit->text().isEmpty());
     edit->setEnabled(!automatic->isChecked());
@@ -144,7 +144,9 @@ ViewDialog::ViewDialog(TFGraf& window) : QDialog(&window), window_(window) {
       if (!on) edit->setFocus();
     });
   }
+  // With equal scales the y range keeps its middle and takes its length from x.
   connect(EqualScales, &QCheckBox::toggled, this, [this](bool on) {
+    YFrom->setEnabled(!on);
     YTo->setEnabled(!on);
   });
   for (QLineEdit* edit : {XFrom, XTo, YFrom, YTo, XTick, YTick}) {
