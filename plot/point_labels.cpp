@@ -110,7 +110,8 @@ std::vector<PlacedLabel> PlacePointLabels(Canvas& canvas, const ScreenMapping& m
   std::vector<PlacedLabel> out;
   for (std::size_t i = 0; i < points.size(); ++i) {
     const MarkedPoint& p = points[i];
-    if (!(std::fabs(p.col) < kFarOutsidePixel) || !(std::fabs(p.row) < kFarOutsidePixel)) continue;
+    // A point whose mark is not on the area gets no label either.
+    if (!(p.col >= 0 && p.col <= mapping.width && p.row >= 0 && p.row <= mapping.height)) continue;
     const TextSize size = canvas.TextExtent(texts[i]);
     const double w = size.width;
     const double h = size.height;

@@ -33,7 +33,7 @@ using CurveRows = std::vector<double>;
 
 // Where the labels go: each label tries a few places around its point and takes the one that
 // overlaps the labels placed before it, the marks and the curves the least and stays on the
-// area.
+// area. Points off the area get no label.
 struct PlacedLabel {
   std::string text;
   std::int32_t x = 0;  // top left corner of the text

@@ -27,9 +27,10 @@ struct Drawing {
   RecordingCanvas canvas;
 };
 
-void Draw(Drawing& run, Controls& c) {
+void Draw(Drawing& run, Controls& c, const PlotView* view = nullptr) {
   fktint::ParamP = 1;
   run.plotter.ApplyBasicSetting(kWidth, kHeight);
+  if (view != nullptr) run.plotter.SetView(*view);
   run.plotter.DrawCommand(c);
   run.canvas.ClearCalls();
   run.plotter.Redraw(run.canvas, kWidth, kHeight, c);
@@ -69,7 +70,8 @@ TEST(PointLabels, NamesAndCoordinatesInBothLanguages) {
     Controls c = AllSearches("X^3-12*X");
     c.ed_von = "-5";
     c.ed_bis = "5";
-    Draw(run, c);
+    const PlotView tall{-6, 6, -20, 20};
+    Draw(run, c, &tall);
     SetTextCatalogue(nullptr);
     for (const std::string& label : k.expected) EXPECT_EQ(run.canvas.TextsEqual(label).size(), 1u) << label;
   }
@@ -79,7 +81,8 @@ TEST(PointLabels, OffByDefaultAndKeptApartOnTheArea) {
   Drawing run;
   Controls c = AllSearches("X^3-12*X");
   c.m_punktnamen = false;
-  Draw(run, c);
+  const PlotView tall{-6, 6, -20, 20};
+  Draw(run, c, &tall);
   EXPECT_TRUE(run.canvas.TextsEqual("Max(-2; 16)").empty());
 
   // Five zeros half a unit apart (about 35 pixels): their labels are wider than that and still
@@ -88,7 +91,10 @@ TEST(PointLabels, OffByDefaultAndKeptApartOnTheArea) {
   for (const double x : {-1.0, -0.5, 0.0, 0.5, 1.0}) {
     points.push_back({PointKind::Zero, x, 0, run.plotter.Mapping().WorldToPixelX(x), run.plotter.Mapping().origin_y_real});
   }
+  // A zero left of the area has no mark and gets no label.
+  points.push_back({PointKind::Zero, -20, 0, run.plotter.Mapping().WorldToPixelX(-20), run.plotter.Mapping().origin_y_real});
   const std::vector<PlacedLabel> placed = PlacePointLabels(run.canvas, run.plotter.Mapping(), points, {});
+  points.pop_back();
   ASSERT_EQ(placed.size(), points.size());
   for (std::size_t i = 0; i < placed.size(); ++i) {
     const TextSize a = run.canvas.TextExtent(placed[i].text);
