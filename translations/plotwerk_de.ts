@@ -772,6 +772,10 @@ alle, die sie entwickeln und pflegen.</translation>
         <source>The tick spacing of %1 is not a positive number</source>
         <translation>Der Skalenabstand von %1 ist keine positive Zahl</translation>
     </message>
+    <message>
+        <source>x from must lie below x to and y from below y to, by at least 0,000001, and no bound beyond 10^15</source>
+        <translation>x von muss unter x bis und y von unter y bis liegen, um mindestens 0,000001, und keine Grenze jenseits von 10^15</translation>
+    </message>
 </context>
 <context>
     <name>plotwerk::ui::WorksheetActions</name>

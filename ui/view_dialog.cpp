@@ -69,8 +69,12 @@ std::optional<ViewChoice> ReadViewChoice(const std::string& x_from, const std::s
     choice.view.y_min = middle - half;
     choice.view.y_max = middle + half;
   }
-  std::string why;
-  if (!plot::IsReachableView(choice.view, &why)) return fail(why);
+  if (!plot::IsReachableView(choice.view, nullptr)) {
+    return fail(Tr(QT_TRANSLATE_NOOP("plotwerk::ui::ViewDialog",
+                                     "x from must lie below x to and y from below y to, by at least 0,000001, "
+                                     "and no bound beyond 10^15"))
+                    .toStdString());
+  }
   for (const auto& [text, out, name] : {std::tuple{&x_tick, &choice.x_tick, "x"},
                                         std::tuple{&y_tick, &choice.y_tick, "y"}}) {
     if (text->empty()) continue;

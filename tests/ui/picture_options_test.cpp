@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "ui/undo.h"
 #include "ui/view_dialog.h"
@@ -69,6 +71,39 @@ TEST_F(PictureOptionsTest, WindowDialogRoundTripGivesTheSamePixelsEverywhere) {
   wrong.accept();
   EXPECT_NE(wrong.result(), QDialog::Accepted);
   EXPECT_TRUE(wrong.Problem->text().contains("x to"));
+}
+
+TEST(ViewChoice, ReadsBoundsSpacingsAndEqualScales) {
+  struct Case {
+    std::vector<std::string> texts;  // x from, x to, y from, y to, x tick, y tick
+    bool equal;
+    bool ok;
+    plot::PlotView view;
+  };
+  const Case cases[] = {
+      {{"-2", "2*PI", "-1,5", "1.5", "", "PI/4"}, false, true, {-2, 2 * 3.14159265358979323846, -1.5, 1.5}},
+      // 400 x 200 pixels: y gets half the x span around the middle of the typed range.
+      {{"0", "8", "1", "3", "", ""}, true, true, {0, 8, 0, 4}},
+      {{"2", "1", "0", "1", "", ""}, false, false, {}},
+      {{"0", "1", "0", "1", "-1", ""}, false, false, {}},
+      {{"0", "X+", "0", "1", "", ""}, false, false, {}},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.texts[0] + " " + k.texts[1]);
+    std::string error;
+    const auto choice = ReadViewChoice(k.texts[0], k.texts[1], k.texts[2], k.texts[3], k.texts[4], k.texts[5],
+                                       k.equal, 400, 200, &error);
+    ASSERT_EQ(choice.has_value(), k.ok) << error;
+    if (!k.ok) {
+      EXPECT_FALSE(error.empty());
+      continue;
+    }
+    EXPECT_DOUBLE_EQ(choice->view.x_min, k.view.x_min);
+    EXPECT_DOUBLE_EQ(choice->view.x_max, k.view.x_max);
+    EXPECT_DOUBLE_EQ(choice->view.y_min, k.view.y_min);
+    EXPECT_DOUBLE_EQ(choice->view.y_max, k.view.y_max);
+    EXPECT_EQ(choice->y_tick, k.texts[5]);
+  }
 }
 
 TEST_F(PictureOptionsTest, ChoiceLabelsAndPageAreInTheWindow) {
