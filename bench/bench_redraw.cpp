@@ -52,6 +52,16 @@ Scene AllOptionsScene() {
   return s;
 }
 
+// The default terms with every search and its marks, without and with point labels.
+Scene AnalysisScene(bool labels) {
+  Scene s;
+  plot::Controls& c = s.controls;
+  c.c_f2 = true;
+  c.c_nullstellen = c.c_extrema = c.c_wendepunkte = c.c_schnittpunkte = true;
+  c.m_punktnamen = labels;
+  return s;
+}
+
 void Prepare(plot::Plotter& plotter, Scene& scene) {
   if (scene.basic) {
     plotter.ApplyBasicSetting(kWidth, kHeight);
@@ -92,7 +102,12 @@ void BM_Redraw_AdversarialEvaluationOnly(benchmark::State& state) { RunOnNullCan
 void BM_Redraw_AllOptions(benchmark::State& state) { RunOnQtCanvas(state, AllOptionsScene()); }
 void BM_Redraw_AllOptionsEvaluationOnly(benchmark::State& state) { RunOnNullCanvas(state, AllOptionsScene()); }
 
+void BM_Redraw_Analysis(benchmark::State& state) { RunOnQtCanvas(state, AnalysisScene(false)); }
+void BM_Redraw_AnalysisLabelled(benchmark::State& state) { RunOnQtCanvas(state, AnalysisScene(true)); }
+
 BENCHMARK(BM_Redraw_Default)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Redraw_Analysis)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Redraw_AnalysisLabelled)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Redraw_DefaultEvaluationOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Redraw_Adversarial)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Redraw_AdversarialEvaluationOnly)->Unit(benchmark::kMillisecond);

@@ -2,6 +2,7 @@
 // --set pairs) at a given size and view, optionally saves that state as a worksheet, writes it as an image file and prints the result list; and
 // plotwerk-cli fonts: the face the canvas text is drawn in.
 #include <QByteArray>
+#include <QFileInfo>
 #include <QImage>
 #include <QIODevice>
 #include <QString>
@@ -20,6 +21,7 @@
 #include "platform/atomic_write.h"
 #include "platform/export_error.h"
 #include "platform/picture_export.h"
+#include "platform/print_page.h"
 #include "platform/qt_canvas.h"
 #include "platform/worksheet.h"
 #include "plot/plotter.h"
@@ -33,7 +35,7 @@ constexpr long long kMaxPixels = 100'000'000;
 
 const char kRenderHelp[] =
     "usage: plotwerk-cli render [--width W] [--height H] [--worksheet FILE] [--set NAME=VALUE ...]\n"
-    "                           [--view XMIN,XMAX,YMIN,YMAX] [--bmp16] [--save-worksheet FILE]\n"
+    "                           [--view XMIN,XMAX,YMIN,YMAX] [--bmp16] [--page] [--save-worksheet FILE]\n"
     "                           --out FILE\n"
     "Draws the picture the main window shows for the given controls and writes it to FILE.\n"
     "  --width W       width of the drawing area in pixels (default 846)\n"
@@ -50,6 +52,9 @@ const char kRenderHelp[] =
     "                  chooses the format: .bmp (screen colours), .gif (216 colours),\n"
     "                  .wmf (Enhanced Metafile), .png, .svg, .pdf\n"
     "  --bmp16         write a .bmp with 16 colours\n"
+    "  --page          write the printable page instead (FILE must end in .pdf): A4 with the\n"
+    "                  worksheet's name (or \"Plotwerk\") as title, the picture, the terms in\n"
+    "                  their colours and the result list; the value table on further pages\n"
     "  --save-worksheet FILE  also saves the state drawn as a worksheet, written completely or\n"
     "                  not at all\n"
     "  --help          this text\n"
@@ -75,10 +80,11 @@ static int RunRender(const std::vector<std::string>& args) {
   std::string out;
   std::string save_worksheet;
   bool bmp16 = false;
+  bool page = false;
   auto own = [&](const std::vector<std::string>& words, std::size_t& i, std::string& error) {
     const std::string& a = words[i];
-    if (a == "--bmp16") {
-      bmp16 = true;
+    if (a == "--bmp16" || a == "--page") {
+      (a == "--page" ? page : bmp16) = true;
       return SceneOption::Taken;
     }
     if (a != "--out" && a != "--save-worksheet") return SceneOption::NotMine;
@@ -94,6 +100,7 @@ static int RunRender(const std::vector<std::string>& args) {
   const std::optional<platform::PictureFormat> format = platform::FormatForFileName(out, bmp16);
   if (!format) return Fail("--out FILE must end in .bmp, .gif, .wmf, .png, .svg or .pdf, not '" + out + "'");
   if (bmp16 && format != platform::PictureFormat::Bmp16) return Fail("--bmp16 needs a .bmp file");
+  if (page && format != platform::PictureFormat::Pdf) return Fail("--page needs a .pdf file");
   if (static_cast<long long>(scene.width) * scene.height > kMaxPixels) return Fail("the picture is too large");
 
   if (!ApplySceneWorksheet(scene, "render")) return 1;
@@ -118,8 +125,24 @@ static int RunRender(const std::vector<std::string>& args) {
     platform::QtCanvas canvas(image);
     plotter.Redraw(canvas, width, height, scene.controls);
   }
+  if (page) {
+    // The page draws the picture again on its own, which rebuilds the result list for the
+    // page; the picture is drawn once more so the list printed below is the usual one.
+    const QString title = scene.worksheet.empty()
+                              ? QString()
+                              : QFileInfo(QString::fromLocal8Bit(scene.worksheet.c_str())).completeBaseName();
+    try {
+      platform::WritePagePdf(QString::fromLocal8Bit(out.c_str()),
+                             platform::MakePageContent(plotter, scene.controls, title, width, height));
+    } catch (const platform::ExportError& e) {
+      std::fprintf(stderr, "plotwerk-cli render: cannot write %s: %s\n", out.c_str(), e.what());
+      return 1;
+    }
+    platform::QtCanvas canvas(image);
+    plotter.Redraw(canvas, width, height, scene.controls);
+  }
   try {
-    WriteRenderedPicture(image, QString::fromLocal8Bit(out.c_str()), *format, plotter, scene.controls);
+    if (!page) WriteRenderedPicture(image, QString::fromLocal8Bit(out.c_str()), *format, plotter, scene.controls);
   } catch (const platform::ExportError& e) {
     std::fprintf(stderr, "plotwerk-cli render: cannot write %s: %s\n", out.c_str(), e.what());
     return 1;
@@ -147,7 +170,7 @@ static int RunFonts(const std::vector<std::string>& args) {
 static const CommandRegistration kRender{
     {"render",
      "plotwerk-cli render [--width W] [--height H] [--worksheet FILE] [--set NAME=VALUE ...] "
-     "[--view XMIN,XMAX,YMIN,YMAX] [--bmp16] [--save-worksheet FILE] --out FILE",
+     "[--view XMIN,XMAX,YMIN,YMAX] [--bmp16] [--page] [--save-worksheet FILE] --out FILE",
      RunRender}};
 static const CommandRegistration kFonts{{"fonts", "plotwerk-cli fonts", RunFonts}};
 

@@ -20,7 +20,9 @@ namespace plotwerk::plot {
 //   Caption  a label the drawing rewrites (std::string); read from the window, never set
 //   Shown    whether a widget is visible (bool); the widget's name is the control's name
 //            without "_visible"
-enum class ControlKind { Text, Check, Number, Caption, Shown };
+//   Choice   the index of the entry chosen in a drop-down list (int)
+//   Setting  a text the window keeps without a field of its own, set in a dialog (std::string)
+enum class ControlKind { Text, Check, Number, Caption, Shown, Choice, Setting };
 
 template <ControlKind K>
 struct ControlValue {
@@ -37,6 +39,14 @@ struct ControlValue<ControlKind::Caption> {
 template <>
 struct ControlValue<ControlKind::Number> {
   using type = int;
+};
+template <>
+struct ControlValue<ControlKind::Choice> {
+  using type = int;
+};
+template <>
+struct ControlValue<ControlKind::Setting> {
+  using type = std::string;
 };
 
 // X(kind, name, start value), in the order of the window from the terms to the menus.
@@ -64,6 +74,8 @@ struct ControlValue<ControlKind::Number> {
   X(Check, c_stammfunktion, false)                                                              \
   X(Check, c_schnittpunkte, false)                                                              \
   X(Check, c_pktanzeige, false)                                                                 \
+  /* Which term the searches, marks and constructions work on (see AnalysedTerm).            */ \
+  X(Choice, cb_analyse, 0)                                                                      \
   /* Domain of the graphs. */                                                                   \
   X(Text, ed_xvon, "-1000")                                                                     \
   X(Text, ed_xbis, "1000")                                                                      \
@@ -108,6 +120,10 @@ struct ControlValue<ControlKind::Number> {
   X(Check, m_mmraster, false)                                                                   \
   X(Check, m_terme, true)                                                                       \
   X(Check, m_farbe, true)                                                                       \
+  X(Check, m_punktnamen, false)                                                                 \
+  /* Tick spacing of the x and y axis from the "Window..." dialog; empty is automatic.       */ \
+  X(Setting, ed_xabstand, "")                                                                   \
+  X(Setting, ed_yabstand, "")                                                                   \
   /* Menu "Special functions". */                                                               \
   X(Check, spiegelungxachse, false)                                                             \
   X(Check, spiegelungursprung, false)                                                           \
@@ -130,6 +146,10 @@ struct Controls {
 };
 
 #undef PLOTWERK_CONTROL_MEMBER
+
+// The entries of cb_analyse: the first plotted term, or the term of f1 to f4.
+inline constexpr int kAnalyseFirstPlotted = 0;
+inline constexpr int kAnalyseChoices = 5;
 
 // The range of the graph-width stepper UpDown1.
 inline constexpr int kMinGraphWidth = 1;

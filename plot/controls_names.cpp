@@ -81,6 +81,10 @@ bool SetControl(Controls& controls, std::string_view name, std::string_view valu
   if (!ParseInt(value, &v)) {
     return fail("control '" + std::string(name) + "' takes a whole number, not '" + std::string(value) + "'");
   }
+  if (entry->kind == ControlKind::Choice && (v < 0 || v >= kAnalyseChoices)) {
+    return fail("control '" + std::string(name) + "' takes 0 to " + std::to_string(kAnalyseChoices - 1) +
+                ", not '" + std::string(value) + "'");
+  }
   controls.*number = v;
   // The stepper writes its position into its field, as its arrows do in the window.
   if (number == &Controls::UpDown1) controls.ed_breite = std::to_string(v);

@@ -24,7 +24,7 @@ const std::vector<ControlInfo>& ControlTable();
 
 // Sets the control `name` from `value`: edit fields take the text as given (code page 1252
 // bytes), check boxes, radio buttons, menu items and Mergebnis_visible 0 or 1, UpDown1 an
-// integer. Setting ed_breite also moves its stepper UpDown1 (within 1 to 6) when the text is a
+// integer, cb_analyse the index of its entry (0 to 4). Setting ed_breite also moves its stepper UpDown1 (within 1 to 6) when the text is a
 // whole number, setting UpDown1 writes its position into ed_breite, and checking a radio button unchecks the others of its group. Returns false
 // and describes the problem in *error for an unknown name or a bad value.
 bool SetControl(Controls& controls, std::string_view name, std::string_view value, std::string* error);

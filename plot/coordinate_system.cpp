@@ -31,6 +31,13 @@ constexpr int kMaxDivisorSteps = 2100;
 constexpr int kLabelGap = 2;
 // Labels go on every n-th tick at most this far apart.
 constexpr double kMaxLabelStride = 1e6;
+// A typed tick spacing closer than this many pixels is too dense to draw; the automatic one
+// is used instead.
+constexpr double kMinTypedTickPixels = 4;
+// Scale numbers at an edge of the area (its axis out of view): ticks this long, the numbers
+// this far from the edge.
+constexpr std::int32_t kEdgeTick = 5;
+constexpr std::int32_t kEdgeGap = 2;
 // Largest index the search for the first visible tick looks at.
 constexpr std::int64_t kMaxTickIndex = std::int64_t{1} << 62;
 
@@ -42,6 +49,15 @@ struct AxisPixels {
 };
 
 std::int32_t ToPixel(double p) { return RoundHalfEvenClamped(p); }
+
+// The spacing typed for an axis ("Window..." dialog), or 0 for the automatic one: empty, not
+// a positive number, or closer than kMinTypedTickPixels on the area.
+double TypedStep(const std::string& text, double pixels_per_unit) {
+  if (text.empty()) return 0;
+  const double step = fktint::ReadNumberField(text);
+  if (!(step > 0) || !std::isfinite(step)) return 0;
+  return std::fabs(step * pixels_per_unit) >= kMinTypedTickPixels ? step : 0;
+}
 
 TickStep StepRule(double span, AxisPixels pix, double max_pixels) {
   TickStep step;
@@ -115,7 +131,9 @@ class CoordinateSystem {
         px_{mapping.x_scale, mapping.origin_x_real},
         // A tick value t along y stands at world y = -t, i.e. row t * y_scale + origin_y.
         py_{mapping.y_scale, mapping.origin_y_real},
-        pxm_{mapping.x_scale * m_, mapping.origin_x_real} {}
+        pxm_{mapping.x_scale * m_, mapping.origin_x_real},
+        typed_x_(TypedStep(c.ed_xabstand, mapping.x_scale)),
+        typed_y_(TypedStep(c.ed_yabstand, mapping.y_scale)) {}
 
   void Draw() {
     canvas_.SetFontColor(kBlack);
@@ -132,18 +150,25 @@ class CoordinateSystem {
 
  private:
   bool YAxisInView() const { return !(view_.x_min * view_.x_max > 0); }
+  double YStep() const { return typed_y_ > 0 ? typed_y_ : StepRule(mapping_.y_span, py_, kMaxTickPixelsY).Step(); }
+  // Whether the axes carry their scale numbers beside them; when an axis is out of view they
+  // stand at the edge of the area it lies beyond (unless the frame already has them).
+  bool XLabelsOnAxis() const { return -6 < mapping_.origin_y && mapping_.origin_y + 6 < h_; }
+  bool YLabelsOnAxis() const { return 16 < mapping_.origin_x && mapping_.origin_x - 16 < w_; }
+  bool XLabelsAtEdge() const { return c_.MAchsen1 && !c_.M_rahmen && !XLabelsOnAxis(); }
+  bool YLabelsAtEdge() const { return c_.MAchsen1 && !c_.M_rahmen && !YLabelsOnAxis(); }
   bool XAxisInView() const { return !(view_.y_min * view_.y_max > 0); }
 
   void FineGrid() {
     canvas_.SetPenColor(kFineGridGrey);
-    const double sy = StepRule(mapping_.y_span, py_, kMaxTickPixelsY).Step();
+    const double sy = YStep();
     auto horizontal = [&](double, double r) { Line(canvas_, 0, ToPixel(r), w_, ToPixel(r)); };
     TickPass(py_, sy, -sy, [&](double r) { return r > h_; }, -sy / kFineIntervals,
              [&](double r) { return r > 0; }, horizontal);
     TickPass(py_, sy, sy, [&](double r) { return r < 0; }, sy / kFineIntervals,
              [&](double r) { return r < h_; }, horizontal);
 
-    const double sx = StepRule(mapping_.x_span, px_, kMaxTickPixelsX).Step();
+    const double sx = typed_x_ > 0 ? typed_x_ : StepRule(mapping_.x_span, px_, kMaxTickPixelsX).Step();
     const double fine = sx / kFineIntervals;
     auto vertical = [&](double, double col) { Line(canvas_, ToPixel(col), 0, ToPixel(col), h_); };
     TickPass(pxm_, sx, -fine, [&](double col) { return col > w_; }, -fine,
@@ -203,7 +228,8 @@ class CoordinateSystem {
       step.d -= 1;
       if (step.d == 0) step.d = 1;
     }
-    const double s = step.Step();
+    // A typed spacing is in units of x; the ticks of the angle scales count in units of pi/4.
+    const double s = typed_x_ > 0 ? typed_x_ / m_ : step.Step();
     ChooseXLabelStride(s);
     auto tick = [&](double t, double col) { XTick(t, ToPixel(col)); };
     last_label_ = {};
@@ -270,6 +296,10 @@ class CoordinateSystem {
       Line(canvas_, col, h_, col, h_ - 6);
       if (labelled) canvas_.TextOut(col, 6, label);
     }
+    if (XLabelsAtEdge()) {
+      XEdgeTick(label, labelled, col);
+      return;
+    }
     const std::int32_t oy = mapping_.origin_y;
     if (c_.MAchsen1 && -6 < oy && oy + 6 < h_ && col < w_ - 26) {
       Line(canvas_, col, oy + 6, col, oy - 6);
@@ -284,8 +314,26 @@ class CoordinateSystem {
     }
   }
 
+  // The x axis lies above or below the area, or too close to its lower edge for numbers
+  // under it: a short tick and the number inside the area, at the edge or just above the axis.
+  void XEdgeTick(const std::string& label, bool labelled, std::int32_t col) {
+    const bool top = mapping_.origin_y <= -6;
+    const int height = canvas_.TextExtent(label).height;
+    const std::int32_t base = top ? 0 : std::min(mapping_.origin_y, h_);
+    const std::int32_t row = top ? kEdgeTick + kEdgeGap : base - kEdgeTick - kEdgeGap - height;
+    x_edge_band_ = {true, row, std::int64_t{row} + height};
+    if (top) {
+      Line(canvas_, col, 0, col, kEdgeTick);
+    } else {
+      Line(canvas_, col, base, col, base - kEdgeTick - 1);
+    }
+    const std::int64_t left = std::int64_t{col} - 10;
+    if (!labelled || left < 0 || left + canvas_.TextWidth(label) > w_) return;
+    canvas_.TextOut(col - 10, row, label);
+  }
+
   void YTicks() {
-    const double s = StepRule(mapping_.y_span, py_, kMaxTickPixelsY).Step();
+    const double s = YStep();
     label_stride_ = 1;
     zero_label_ = {};
     auto tick = [&](double t, double row) { YTick(t, ToPixel(row)); };
@@ -310,6 +358,10 @@ class CoordinateSystem {
       Line(canvas_, 0, row, 5, row);
       Line(canvas_, w_ - 6, row, w_, row);
     }
+    if (YLabelsAtEdge()) {
+      YEdgeTick(label, labelled, row);
+      return;
+    }
     const std::int32_t ox = mapping_.origin_x;
     if (c_.MAchsen1 && 16 < ox && ox - 16 < w_ && row > 26) {
       Line(canvas_, ox - 6, row, ox + 6, row);
@@ -317,6 +369,26 @@ class CoordinateSystem {
       const int extent = canvas_.TextExtent(label).width;
       canvas_.TextOut(ox - 6 - extent, row, label);
     }
+  }
+
+  // The y axis lies left or right of the area, or too close to its left edge for numbers
+  // beside it: a short tick and the number inside the area, at the edge or just right of the
+  // axis, clear of the x numbers when those stand at an edge too.
+  void YEdgeTick(const std::string& label, bool labelled, std::int32_t row) {
+    const bool left = mapping_.origin_x <= 16;
+    const std::int32_t base = left ? std::max(mapping_.origin_x, 0) : w_;
+    if (left) {
+      Line(canvas_, base, row, base + kEdgeTick, row);
+    } else {
+      Line(canvas_, w_, row, w_ - kEdgeTick - 1, row);
+    }
+    const TextSize extent = canvas_.TextExtent(label);
+    const std::int64_t top = std::int64_t{row} - extent.height / 2;
+    const std::int64_t bottom = top + extent.height;
+    if (!labelled || top < 0 || bottom > h_) return;
+    if (x_edge_band_.used && bottom + kLabelGap > x_edge_band_.lo && top < x_edge_band_.hi + kLabelGap) return;
+    const std::int32_t col = left ? base + kEdgeTick + kEdgeGap : w_ - kEdgeTick - kEdgeGap - extent.width;
+    canvas_.TextOut(col, static_cast<std::int32_t>(top), label);
   }
 
   Canvas& canvas_;
@@ -329,11 +401,15 @@ class CoordinateSystem {
   AxisPixels px_;
   AxisPixels py_;
   AxisPixels pxm_;
+  double typed_x_;
+  double typed_y_;
   struct LabelExtent {
     bool used = false;
     std::int64_t lo = 0;
     std::int64_t hi = 0;
   };
+  // The rows of the x numbers when they stand at the top or bottom edge.
+  LabelExtent x_edge_band_;
   double label_stride_ = 1;
   double label_step_ = 1;
   LabelExtent last_label_;

@@ -104,7 +104,12 @@ void ReportPoints(FirstTermContext& ctx, SearchKind kind, const PointTable& tabl
     const double x = table.x[i];
     const double y = zeros ? 0 : RawValue(ctx.term, x);
     const double row = zeros ? ctx.mapping.origin_y_real : ctx.mapping.WorldToPixelY(y);
-    DrawMarker(canvas, ctx.mapping.WorldToPixelX(x), row);
+    const double col = ctx.mapping.WorldToPixelX(x);
+    DrawMarker(canvas, col, row);
+    const PointKind point = zeros                           ? PointKind::Zero
+                            : kind == SearchKind::Extrema ? (table.minimum[i] ? PointKind::Minimum : PointKind::Maximum)
+                                                          : PointKind::Intersection;
+    ctx.marked.push_back({point, x, y, col, row});
     if (zeros) {
       list += N(x);
       ctx.results.Add(ZeroLine(x));
@@ -143,6 +148,7 @@ void ReportInflections(FirstTermContext& ctx, const PointTable& table) {
       canvas.SetPenColor(kBlack);
       canvas.SetBrushColor(kInflectionMarkColour);
       DrawMarker(canvas, ctx.mapping.WorldToPixelX(x), ctx.mapping.WorldToPixelY(y));
+      ctx.marked.push_back({PointKind::Inflection, x, y, ctx.mapping.WorldToPixelX(x), ctx.mapping.WorldToPixelY(y)});
       list += "(" + N(x) + ";" + N(y) + ")";
       list += kPointSeparator;
       ctx.results.Add(PointLine(x, y));
@@ -154,6 +160,38 @@ void ReportInflections(FirstTermContext& ctx, const PointTable& table) {
 }
 
 }  // namespace
+
+std::vector<int> DrawnFields(const Controls& c) {
+  const bool drawn[] = {c.c_f1 && !c.ed_f1.empty(), c.c_f2 && !c.ed_f2.empty(), c.c_f3 && !c.ed_f3.empty(),
+                        c.c_f4 && !c.ed_f4.empty()};
+  std::vector<int> out;
+  for (int i = 0; i < 4; ++i) {
+    if (drawn[i]) out.push_back(i + 1);
+  }
+  return out;
+}
+
+std::ptrdiff_t AnalysedEntry(const Controls& c, std::size_t list_size) {
+  if (c.cb_analyse < 1 || c.cb_analyse >= kAnalyseChoices) return list_size > 0 ? 0 : -1;
+  const std::vector<int> fields = DrawnFields(c);
+  const auto at = std::find(fields.begin(), fields.end(), c.cb_analyse);
+  if (at == fields.end()) return -1;
+  const std::ptrdiff_t entry = at - fields.begin();
+  return static_cast<std::size_t>(entry) < list_size ? entry : -1;
+}
+
+void ChoosePartner(FirstTermContext& ctx) {
+  const Controls& c = ctx.controls;
+  // The area and the intersections are taken with f2; f2 itself is taken with f1.
+  const bool with_f1 = c.cb_analyse == 2;
+  ctx.partner = with_f1 ? c.ed_f1 : c.ed_f2;
+  ctx.partner_drawn = with_f1 ? c.c_f1 : c.c_f2;
+  ctx.names = {};
+  if (c.cb_analyse >= 1 && c.cb_analyse < kAnalyseChoices) {
+    ctx.names.analysed = "f" + std::to_string(c.cb_analyse);
+    ctx.names.partner = with_f1 ? "f1" : "f2";
+  }
+}
 
 void AddTermResultLine(FirstTermContext& ctx, const std::string& term, std::int32_t) {
   ctx.results.Add(TermLine(term));
@@ -168,8 +206,7 @@ void AddDerivativeLines(FirstTermContext& ctx) {
 }
 
 void DrawIntegralArea(FirstTermContext& ctx) {
-  const Controls& c = ctx.controls;
-  ctx.second_area_term = c.c_f2 && !c.ed_f2.empty() ? c.ed_f2 : std::string("0");
+  ctx.second_area_term = ctx.partner_drawn && !ctx.partner.empty() ? ctx.partner : std::string("0");
   const SampleFunction f = TermFunction(ctx.term);
   const SampleFunction g = TermFunction(ctx.second_area_term);
   HatchArea(ctx.canvas, ctx.mapping, f, g, ctx.xA, ctx.xB);
@@ -179,7 +216,7 @@ void DrawIntegralArea(FirstTermContext& ctx) {
   if (!integral) return;
   ctx.controls.Label13 = "= " + IntegralValue(*integral, integral->integral);
   ctx.controls.Label15 = "= " + IntegralValue(*integral, integral->area);
-  AddIntegralLines(ctx.results, *integral, ctx.second_area_term);
+  AddIntegralLines(ctx.results, *integral, ctx.second_area_term, ctx.names);
 }
 
 void AnalyseFirstTerm(FirstTermContext& ctx) {
@@ -191,8 +228,8 @@ void AnalyseFirstTerm(FirstTermContext& ctx) {
   const double from = fktint::ReadNumberField(c.ed_von);
   const double to = fktint::ReadNumberField(c.ed_bis);
 
-  // Every search works on the first term of the list, the curve its marks lie on (f1, or the
-  // first checked term when f1 is not drawn).
+  // Every search works on the analysed term, the curve its marks lie on (by default the first
+  // term of the list: f1, or the first checked term when f1 is not drawn).
   if (c.c_nullstellen) {
     FillTable(ctx.points.zeros, Search(SearchKind::Zeros, ctx.term, from, to));
     ReportPoints(ctx, SearchKind::Zeros, ctx.points.zeros);
@@ -211,8 +248,8 @@ void AnalyseFirstTerm(FirstTermContext& ctx) {
     ReportInflections(ctx, ctx.points.inflections);
   }
   if (c.c_schnittpunkte) {
-    AddIntersectionHeadings(ctx.results, c.ed_f2);
-    const std::string g = SearchTerm(SearchKind::Intersections, ctx.term, c.ed_f2, {});
+    AddIntersectionHeadings(ctx.results, ctx.partner, ctx.names);
+    const std::string g = SearchTerm(SearchKind::Intersections, ctx.term, ctx.partner, {});
     FillTable(ctx.points.intersections, Search(SearchKind::Intersections, g, from, to));
     ReportPoints(ctx, SearchKind::Intersections, ctx.points.intersections);
   }
@@ -254,6 +291,7 @@ void DrawConstructions(FirstTermContext& ctx) {
     canvas.SetBrushColor(kMarkerAColour);
     if (c.c_punktA) {
       DrawMarker(canvas, map.WorldToPixelX(xA), map.WorldToPixelY(yA));
+      ctx.marked.push_back({PointKind::MarkerA, xA, yA, map.WorldToPixelX(xA), map.WorldToPixelY(yA)});
       ctx.points.marker_a = SpotAt(map.WorldToPixelX(xA), map.WorldToPixelY(yA));
     }
     canvas.SetBrushColor(kWhite);
@@ -266,6 +304,7 @@ void DrawConstructions(FirstTermContext& ctx) {
     canvas.SetBrushColor(kMarkerBColour);
     if (c.c_punktB) {
       DrawMarker(canvas, map.WorldToPixelX(xB), map.WorldToPixelY(yB));
+      ctx.marked.push_back({PointKind::MarkerB, xB, yB, map.WorldToPixelX(xB), map.WorldToPixelY(yB)});
       ctx.points.marker_b = SpotAt(map.WorldToPixelX(xB), map.WorldToPixelY(yB));
     }
     canvas.SetBrushColor(kWhite);

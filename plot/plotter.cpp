@@ -9,6 +9,7 @@
 #include "plot/coordinate_system.h"
 #include "plot/first_term.h"
 #include "plot/graphs.h"
+#include "plot/point_labels.h"
 #include "plot/texts.h"
 
 namespace plotwerk::plot {
@@ -58,7 +59,8 @@ void FirstTermBlock(FirstTermContext& ctx, CurvePlotter& curves) {
     curves.PlotInverse(f1);
   }
 
-  const std::string& f2 = c.ed_f2;
+  // The combinations take the analysed term with its partner (f1 with f2 by default).
+  const std::string& f2 = ctx.partner;
   if (!f2.empty()) {
     if (c.funktionsaddition) curves.PlotTerm(f1 + "+(" + f2 + ")");
     if (c.funktionssubtraktion1) curves.PlotTerm(f1 + "-(" + f2 + ")");
@@ -129,22 +131,32 @@ void Plotter::Zeichnen(Canvas& canvas, Controls& controls) {
   curves.label_switch = controls.m_terme;
   points_.marker_a = {};
   points_.marker_b = {};
+  term_colours_.clear();
   if (terms_.Size() == 0) return;
+  ChoosePartner(ctx);
+  const std::ptrdiff_t analysed = AnalysedEntry(controls, terms_.Size());
 
   terms_.Rewind();
-  while (!terms_.AtEnd()) {
+  for (std::ptrdiff_t entry = 0; !terms_.AtEnd(); ++entry) {
     const std::string term = terms_.Next();
-    // The term's result line and the first term's area come before its graph, under the
+    // The term's result line and the analysed term's area come before its graph, under the
     // number its graph is about to get.
     const std::int32_t number = curves.NextCurveNumber();
     AddTermResultLine(ctx, term, number);
-    if (number == 1) {
+    if (entry == analysed) {
       ctx.term = term;
       AddDerivativeLines(ctx);
       if (controls.c_integral) DrawIntegralArea(ctx);
     }
     curves.PlotTerm(term);
-    if (curves.CurveNumber() == 1) FirstTermBlock(ctx, curves);
+    term_colours_.push_back(curves.curve_colour);
+    if (entry == analysed) FirstTermBlock(ctx, curves);
+  }
+  // The labels come last, over every curve, and avoid the curves of the list.
+  if (controls.m_punktnamen && !ctx.marked.empty()) {
+    std::vector<CurveRows> rows;
+    for (const std::string& term : terms_.Terms()) rows.push_back(SampleCurveRows(term, mapping_));
+    DrawPointLabels(canvas, mapping_, ctx.marked, rows);
   }
 }
 

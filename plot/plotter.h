@@ -2,6 +2,8 @@
 // and the redraw that renders the coordinate system and every graph onto a canvas.
 #pragma once
 
+#include <vector>
+
 #include "plot/canvas.h"
 #include "plot/controls.h"
 #include "plot/point_tables.h"
@@ -30,6 +32,8 @@ class Plotter {
   // The domain of the graphs, as the last zeichnen read it from ed_xvon and ed_xbis.
   double XFrom() const { return x_from_; }
   double XTo() const { return x_to_; }
+  // The colour each term of the list was drawn in by the last zeichnen, in list order.
+  const std::vector<Rgb>& TermColours() const { return term_colours_; }
 
   // The Draw command's part without the repaint: fills the term list from the four fields and
   // sets ParamP from ed_parameter unless that field is empty.
@@ -53,6 +57,7 @@ class Plotter {
   bool colour_switch_ = false;
   double x_from_ = -1000;
   double x_to_ = 1000;
+  std::vector<Rgb> term_colours_;
 };
 
 }  // namespace plotwerk::plot

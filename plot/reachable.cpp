@@ -74,7 +74,7 @@ void FollowGraphWidthField(Controls& controls) {
 
 bool IsReachable(const Controls& controls, std::string* error) {
   for (const ControlInfo& info : ControlTable()) {
-    if (info.kind != ControlKind::Text) continue;
+    if (info.kind != ControlKind::Text && info.kind != ControlKind::Setting) continue;
     std::string text = controls.*std::get<std::string Controls::*>(info.member);
     std::string why;
     if (!AsTypedFieldText(text, &why)) return Fail(error, info.name + ": " + why);
@@ -85,6 +85,10 @@ bool IsReachable(const Controls& controls, std::string* error) {
   if (controls.UpDown1 < kMinGraphWidth || controls.UpDown1 > kMaxGraphWidth) {
     return Fail(error, "UpDown1: the graph width " + std::to_string(controls.UpDown1) + " lies outside " +
                            std::to_string(kMinGraphWidth) + " to " + std::to_string(kMaxGraphWidth));
+  }
+  if (controls.cb_analyse < 0 || controls.cb_analyse >= kAnalyseChoices) {
+    return Fail(error, "cb_analyse: the choice " + std::to_string(controls.cb_analyse) + " lies outside 0 to " +
+                           std::to_string(kAnalyseChoices - 1));
   }
   Controls following = controls;
   FollowGraphWidthField(following);

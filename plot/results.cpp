@@ -49,13 +49,28 @@ std::string IntegralValue(const IntegralResult& integral, double value) {
   return Localized(kNoIntegralText);
 }
 
+std::string NameTerms(std::string_view text, const TermNames& names) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == 'f' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
+      out += text[i + 1] == '1' ? names.analysed : names.partner;
+      ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
 void AddIntegralLines(ResultList& results, const IntegralResult& integral,
-                      std::string_view second_area_term) {
+                      std::string_view second_area_term, const TermNames& names) {
   const bool to_axis = second_area_term == "0";
   const std::string bounds = Bounds(integral.lo, integral.hi);
-  results.Add(Localized(to_axis ? "Area under f1 between " : "Area between f1 and f2 between ") + bounds);
+  results.Add(NameTerms(Localized(to_axis ? "Area under f1 between " : "Area between f1 and f2 between "), names) +
+              bounds);
   results.Add(kTab + IntegralValue(integral, integral.area));
-  results.Add(Localized(to_axis ? "Definite integral f1 between " : "Definite integral f1-f2 between ") +
+  results.Add(NameTerms(Localized(to_axis ? "Definite integral f1 between " : "Definite integral f1-f2 between "),
+                        names) +
               bounds);
   results.Add(kTab + IntegralValue(integral, integral.integral));
 }
@@ -68,9 +83,9 @@ std::string ExtremumLine(double x, double y, bool minimum) {
 
 std::string PointLine(double x, double y) { return kTab + std::string("(") + N(x) + ";" + N(y) + ")"; }
 
-void AddIntersectionHeadings(ResultList& results, std::string_view f2) {
-  results.Add(Localized("Intersection points between f1 and f2"));
-  results.Add(Localized("Function f2: Y = ") + std::string(f2));
+void AddIntersectionHeadings(ResultList& results, std::string_view f2, const TermNames& names) {
+  results.Add(NameTerms(Localized("Intersection points between f1 and f2"), names));
+  results.Add(NameTerms(Localized("Function f2: Y = "), names) + std::string(f2));
 }
 
 void AddValueTableLines(ResultList& results, std::string_view term, std::string_view derivative,

@@ -29,10 +29,19 @@ inline constexpr std::string_view kUndeterminedIntegralText = "cannot be determi
 // The value of the integral or the area as the list and the labels show it.
 std::string IntegralValue(const IntegralResult& integral, double value);
 
+// The names of the analysed term and of its partner (the term of the area and of the
+// intersections) in the texts that name them; f1 and f2 unless another term is analysed.
+struct TermNames {
+  std::string analysed = "f1";
+  std::string partner = "f2";
+};
+// The text with "f1" and "f2" replaced by the names (both at once, so they may swap).
+std::string NameTerms(std::string_view text, const TermNames& names);
+
 // The four lines of the area and the integral; the wording depends on whether the second
 // boundary is the x-axis (the text "0").
 void AddIntegralLines(ResultList& results, const IntegralResult& integral,
-                      std::string_view second_area_term);
+                      std::string_view second_area_term, const TermNames& names = {});
 
 // Section headings and point lines of the four searches.
 inline constexpr std::string_view kZerosHeading = "Zeros";
@@ -42,7 +51,7 @@ inline constexpr std::string_view kIntersectionHeading = "Intersection points";
 std::string ZeroLine(double x);
 std::string ExtremumLine(double x, double y, bool minimum);
 std::string PointLine(double x, double y);  // inflection points and intersections
-void AddIntersectionHeadings(ResultList& results, std::string_view f2);
+void AddIntersectionHeadings(ResultList& results, std::string_view f2, const TermNames& names = {});
 
 // The value table stops after this many rows and says so in one more line.
 inline constexpr std::size_t kMaxValueTableRows = 10000;

@@ -13,6 +13,8 @@ packages=(
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick
   emf2svg
+  # pdftotext reads the text of the printable page back in the tests.
+  poppler-utils
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   dpkg-dev file desktop-file-utils appstream shared-mime-info
   # The second compiler: the sanitizer pass of ./test.sh and scripts/fuzz.sh (libFuzzer runtime).

@@ -278,6 +278,30 @@
         <source>cannot be determined</source>
         <translation>nicht bestimmbar</translation>
     </message>
+    <message>
+        <source>Z%1</source>
+        <translation>N%1</translation>
+    </message>
+    <message>
+        <source>Max%1</source>
+        <translation>H%1</translation>
+    </message>
+    <message>
+        <source>Min%1</source>
+        <translation>T%1</translation>
+    </message>
+    <message>
+        <source>I%1</source>
+        <translation>W%1</translation>
+    </message>
+    <message>
+        <source>X%1</source>
+        <translation>S%1</translation>
+    </message>
+    <message>
+        <source>%1(%2; %3)</source>
+        <translation>%1(%2|%3)</translation>
+    </message>
 </context>
 <context>
     <name>plotwerk::ui::AnimationControl</name>
@@ -638,6 +662,54 @@ alle, die sie entwickeln und pflegen.</translation>
         <source>Graphical representation of a function</source>
         <translation>Grafische Darstellung einer Funktion</translation>
     </message>
+    <message>
+        <source>Label points</source>
+        <translation>Punkte beschriften</translation>
+    </message>
+    <message>
+        <source>Window...</source>
+        <translation>Fenster...</translation>
+    </message>
+    <message>
+        <source>Analyse the first plotted term</source>
+        <translation>Den ersten gezeichneten Term untersuchen</translation>
+    </message>
+    <message>
+        <source>Analyse f1</source>
+        <translation>f1 untersuchen</translation>
+    </message>
+    <message>
+        <source>Analyse f2</source>
+        <translation>f2 untersuchen</translation>
+    </message>
+    <message>
+        <source>Analyse f3</source>
+        <translation>f3 untersuchen</translation>
+    </message>
+    <message>
+        <source>Analyse f4</source>
+        <translation>f4 untersuchen</translation>
+    </message>
+    <message>
+        <source>The term the searches, marks, tangents and areas work on</source>
+        <translation>Der Term, den Suche, Markierungen, Tangenten und Flächen verwenden</translation>
+    </message>
+    <message>
+        <source>Analysed term</source>
+        <translation>Untersuchter Term</translation>
+    </message>
+    <message>
+        <source>Print page</source>
+        <translation>Seite drucken</translation>
+    </message>
+    <message>
+        <source>Print page...</source>
+        <translation>Seite drucken...</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1.</translation>
+    </message>
 </context>
 <context>
     <name>plotwerk::ui::UndoHistory</name>
@@ -648,6 +720,61 @@ alle, die sie entwickeln und pflegen.</translation>
     <message>
         <source>Redo</source>
         <translation>Wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>plotwerk::ui::ViewDialog</name>
+    <message>
+        <source>x from</source>
+        <translation>x von</translation>
+    </message>
+    <message>
+        <source>x to</source>
+        <translation>x bis</translation>
+    </message>
+    <message>
+        <source>y from</source>
+        <translation>y von</translation>
+    </message>
+    <message>
+        <source>y to</source>
+        <translation>y bis</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automatisch</translation>
+    </message>
+    <message>
+        <source>Equal scales (y follows from x)</source>
+        <translation>Gleiche Einheiten (y folgt aus x)</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Tick spacing x</source>
+        <translation>Skalenabstand x</translation>
+    </message>
+    <message>
+        <source>Tick spacing y</source>
+        <translation>Skalenabstand y</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>The tick spacing of %1 is not a positive number</source>
+        <translation>Der Skalenabstand von %1 ist keine positive Zahl</translation>
+    </message>
+    <message>
+        <source>x from must lie below x to and y from below y to, by at least 0,000001, and no bound beyond 10^15</source>
+        <translation>x von muss unter x bis und y von unter y bis liegen, um mindestens 0,000001, und keine Grenze jenseits von 10^15</translation>
     </message>
 </context>
 <context>

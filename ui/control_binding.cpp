@@ -4,11 +4,13 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <type_traits>
@@ -69,6 +71,22 @@ void ControlBinding::Bind(const TFGraf& window, const char* name,
     UpDown* stepper = Find<UpDown>(window, object_name);
     readers_.push_back([stepper, member](plot::Controls& c) { c.*member = stepper->Position(); });
     writers_.push_back([stepper, member](const plot::Controls& c) { stepper->SetPosition(c.*member); });
+  } else if constexpr (K == plot::ControlKind::Choice) {
+    QComboBox* box = Find<QComboBox>(window, object_name);
+    readers_.push_back([box, member](plot::Controls& c) { c.*member = std::max(0, box->currentIndex()); });
+    writers_.push_back([box, member](const plot::Controls& c) {
+      const QSignalBlocker quiet(box);
+      box->setCurrentIndex(std::clamp(c.*member, 0, box->count() - 1));
+    });
+  } else if constexpr (K == plot::ControlKind::Setting) {
+    // A setting without a widget (the dialog's tick spacings) is a dynamic property of the
+    // window, which the binding reads and writes like a widget.
+    QObject* holder = const_cast<TFGraf*>(&window);
+    const QByteArray key(name);
+    readers_.push_back([holder, key, member](plot::Controls& c) { c.*member = Latin1(holder->property(key).toString()); });
+    writers_.push_back([holder, key, member](const plot::Controls& c) {
+      holder->setProperty(key, QString::fromLatin1(c.*member));
+    });
   } else if constexpr (K == plot::ControlKind::Caption) {
     QLabel* label = Find<QLabel>(window, object_name);
     readers_.push_back([label, member](plot::Controls& c) { c.*member = Latin1(label->text()); });

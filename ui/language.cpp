@@ -48,6 +48,13 @@ constexpr char kPlatformContext[] = "plotwerk::platform";
     QT_TRANSLATE_NOOP("plotwerk::plot", "Inflection Points: "),
     QT_TRANSLATE_NOOP("plotwerk::plot", "Antiderivative f1"),
     QT_TRANSLATE_NOOP("plotwerk::plot", "Inverse function"),
+    // Point labels: short names (numbered when a kind occurs more than once) and coordinates.
+    QT_TRANSLATE_NOOP("plotwerk::plot", "Z%1"),
+    QT_TRANSLATE_NOOP("plotwerk::plot", "Max%1"),
+    QT_TRANSLATE_NOOP("plotwerk::plot", "Min%1"),
+    QT_TRANSLATE_NOOP("plotwerk::plot", "I%1"),
+    QT_TRANSLATE_NOOP("plotwerk::plot", "X%1"),
+    QT_TRANSLATE_NOOP("plotwerk::plot", "%1(%2; %3)"),
 };
 
 // The fixed messages of the picture writers and the printer.

@@ -157,11 +157,64 @@ TEST(CoordinateSystem, AxisAndItsTicksAreTestedSeparately) {
   ASSERT_EQ(right.mapping.origin_x, 508);
   EXPECT_FALSE(HasVerticalAxis(right.canvas, 508, 500));
   EXPECT_EQ(right.canvas.TextsEqual("1").size(), 1u);
-  // Origin at column 10: the axis is drawn, its ticks and labels are not.
+  // Origin at column 10: the axis is drawn; no room for numbers left of it, so they stand
+  // right of it.
   const Drawn left = Draw({-0.2, 9.8, -5, 5}, 500, 500);
   ASSERT_EQ(left.mapping.origin_x, 10);
   EXPECT_TRUE(HasVerticalAxis(left.canvas, 10, 500));
-  for (const CanvasCall& t : left.canvas.Texts()) EXPECT_NE(t.text, "-1");
+  const auto minus_one = left.canvas.TextsEqual("-1");
+  ASSERT_EQ(minus_one.size(), 1u);
+  EXPECT_GT(minus_one[0].a.x, 10);
+}
+
+// Whichever way the view leaves the axes, the numbers of both stay on the area.
+TEST(CoordinateSystem, ScaleNumbersStandAtTheEdgeWhenAnAxisIsOutOfView) {
+  struct Case {
+    PlotView view;
+    const char* x_number;
+    const char* y_number;
+    bool x_at_top;
+    bool y_at_left;
+  };
+  const Case cases[] = {
+      {{10, 20, 100, 200}, "14", "150", false, true},        // origin below left
+      {{-20, -10, -200, -100}, "-14", "-150", true, false},  // origin above right
+      {{10, 20, -5, 5}, "14", "2", false, true},        // x axis in view, y axis left
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.x_number);
+    const Drawn d = Draw(k.view, 500, 500);
+    const auto x = d.canvas.TextsEqual(k.x_number);
+    const auto y = d.canvas.TextsEqual(k.y_number);
+    ASSERT_EQ(x.size(), 1u);
+    ASSERT_EQ(y.size(), 1u);
+    for (const CanvasCall& t : {x[0], y[0]}) {
+      EXPECT_GE(t.a.x, 0);
+      EXPECT_GE(t.a.y, 0);
+      EXPECT_LT(t.a.x, 480);
+      EXPECT_LT(t.a.y, 490);
+    }
+    if (k.view.y_min > 0 || k.view.y_max < 0) {
+      EXPECT_EQ(x[0].a.y < 250, k.x_at_top);
+    }
+    EXPECT_EQ(y[0].a.x < 250, k.y_at_left);
+  }
+}
+
+// A typed spacing replaces the automatic one on its axis; one too dense for the area is ignored.
+TEST(CoordinateSystem, TypedTickSpacing) {
+  Controls c;
+  c.ed_xabstand = "0,5";
+  c.ed_yabstand = "PI";
+  const Drawn d = Draw({-6, 6, -5, 5}, 600, 500, c);
+  EXPECT_EQ(d.canvas.TextsEqual("2,5").size(), 1u);
+  EXPECT_EQ(d.canvas.TextsEqual("3,142").size(), 1u);
+  EXPECT_EQ(d.canvas.TextsEqual("2").size(), 1u);  // on x only: y counts in steps of pi
+  c.ed_xabstand = "0,0001";
+  c.ed_yabstand = "-1";
+  const Drawn dense = Draw({-6, 6, -5, 5}, 600, 500, c);
+  const Drawn automatic = Draw({-6, 6, -5, 5}, 600, 500);
+  EXPECT_EQ(dense.canvas.Texts().size(), automatic.canvas.Texts().size());
 }
 
 TEST(CoordinateSystem, NoTicksNearTheArrowHeads) {

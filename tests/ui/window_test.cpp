@@ -295,7 +295,7 @@ TEST_F(WindowTest, ControlsAndMenuStartAsDesigned) {
   EXPECT_EQ(window->Animation1->shortcut(), QKeySequence(Qt::Key_F2));
   EXPECT_EQ(window->Zeichnen1->shortcuts(),
             (QList<QKeySequence>{QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)}));
-  EXPECT_EQ(window->M_ksystem->actions().size(), 19);  // 16 items and 3 separators
+  EXPECT_EQ(window->M_ksystem->actions().size(), 21);  // 18 items and 3 separators
   EXPECT_EQ(window->M2->actions().size(), 18);         // 13 items, 3 separators, then Trace
 }
 

@@ -1,0 +1,73 @@
+// The picture options beside the window's own: "Window..." and "Label points" in the
+// "Coordinate system" menu, and the choice of the analysed term beside the analysis boxes.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QMenu>
+
+#include <algorithm>
+
+#include "plot/controls.h"
+#include "ui/tfgraf.h"
+#include "ui/view_dialog.h"
+#include "ui/window_fit.h"
+#include "ui/window_extension.h"
+
+namespace plotwerk::ui {
+
+namespace {
+
+// The analysis choice stands right of "Antiderivative", which keeps the room its text needs.
+constexpr int kChoiceTop = 93;
+constexpr int kChoiceHeight = 20;
+constexpr int kLeastChoiceWidth = 52;
+constexpr int kEdgeGap = 4;
+
+QAction* ItemBefore(QMenu* menu, const char* separator) {
+  for (QAction* a : menu->actions()) {
+    if (a->objectName() == QLatin1String(separator)) return a;
+  }
+  return nullptr;
+}
+
+void InstallPictureOptions(TFGraf& window) {
+  QMenu* menu = window.M_ksystem;
+
+  auto* labels = new QAction(TFGraf::tr("Label points"), menu);
+  labels->setObjectName("m_punktnamen");
+  labels->setCheckable(true);
+  labels->setChecked(plot::Controls{}.m_punktnamen);
+  menu->insertAction(ItemBefore(menu, "N6"), labels);
+  QObject::connect(labels, &QAction::triggered, &window, [&window, labels] { window.Menueinstellungen(labels); });
+
+  auto* exact = new QAction(TFGraf::tr("Window..."), menu);
+  exact->setObjectName("m_fenster");
+  menu->insertAction(ItemBefore(menu, "N1"), exact);
+  QObject::connect(exact, &QAction::triggered, &window, [&window] { ShowViewDialog(window); });
+
+  auto* choice = new QComboBox(window.Panel7);
+  choice->setObjectName("cb_analyse");
+  // Short entries for the narrow column; the tooltips and the accessible name say the rest.
+  choice->addItems({TFGraf::tr("1st"), QStringLiteral("f1"), QStringLiteral("f2"), QStringLiteral("f3"),
+                    QStringLiteral("f4")});
+  const QString whole[] = {TFGraf::tr("Analyse the first plotted term"), TFGraf::tr("Analyse f1"),
+                           TFGraf::tr("Analyse f2"), TFGraf::tr("Analyse f3"), TFGraf::tr("Analyse f4")};
+  for (int i = 0; i < choice->count(); ++i) choice->setItemData(i, whole[i], Qt::ToolTipRole);
+  choice->setCurrentIndex(plot::Controls{}.cb_analyse);
+  choice->setToolTip(TFGraf::tr("The term the searches, marks, tangents and areas work on"));
+  choice->setAccessibleName(TFGraf::tr("Analysed term"));
+  QCheckBox* left = window.c_stammfunktion;
+  const int choice_left = std::min(left->x() + left->sizeHint().width() + kEdgeGap,
+                                   kOptionColumnWidth - kEdgeGap - kLeastChoiceWidth);
+  left->resize(choice_left - left->x(), left->height());
+  choice->setGeometry(choice_left, kChoiceTop, kOptionColumnWidth - kEdgeGap - choice_left, kChoiceHeight);
+  choice->show();
+  QWidget::setTabOrder(window.c_stammfunktion, choice);
+  QObject::connect(choice, &QComboBox::currentIndexChanged, &window, [&window] { window.PaintBox1Paint(); });
+}
+
+const WindowExtensionRegistration kPictureOptions{&InstallPictureOptions};
+
+}  // namespace
+
+}  // namespace plotwerk::ui
