@@ -87,8 +87,10 @@ void Plotter::DrawCommand(const Controls& controls) {
       {&controls.ed_f3, controls.c_f3},
       {&controls.ed_f4, controls.c_f4},
   };
+  int field = 0;
   for (const auto& [text, checked] : fields) {
-    if (!text->empty() && checked) terms_.Add(*text);
+    ++field;
+    if (!text->empty() && checked) terms_.Add(*text, field);
   }
   if (!controls.ed_parameter.empty()) fktint::ParamP = fktint::ReadNumberField(controls.ed_parameter);
 }
@@ -143,7 +145,7 @@ void Plotter::Zeichnen(Canvas& canvas, Controls& controls) {
       AddDerivativeLines(ctx);
       if (controls.c_integral) DrawIntegralArea(ctx);
     }
-    curves.PlotTerm(term);
+    curves.PlotTerm(term, terms_.LastField());
     if (curves.CurveNumber() == 1) FirstTermBlock(ctx, curves);
   }
 }
