@@ -175,11 +175,11 @@
         <translation>Bereich (</translation>
     </message>
     <message>
-        <source>1st derivation</source>
+        <source>1st derivative</source>
         <translation>1. Ableitung</translation>
     </message>
     <message>
-        <source>2nd derivation</source>
+        <source>2nd derivative</source>
         <translation>2. Ableitung</translation>
     </message>
     <message>
@@ -293,31 +293,31 @@
 <context>
     <name>plotwerk::ui::ExportActions</name>
     <message>
-        <source>Abbildung (*.bmp)</source>
+        <source>Bitmap (*.bmp)</source>
         <translation>Abbildung (*.bmp)</translation>
     </message>
     <message>
-        <source>16 Farben-Abbildung (*.bmp)</source>
+        <source>16-colour bitmap (*.bmp)</source>
         <translation>16 Farben-Abbildung (*.bmp)</translation>
     </message>
     <message>
-        <source>Abbildung (*.gif)</source>
+        <source>GIF picture (*.gif)</source>
         <translation>Abbildung (*.gif)</translation>
     </message>
     <message>
-        <source>Vektorgrafik (*.wmf)</source>
+        <source>Vector graphic (*.wmf)</source>
         <translation>Vektorgrafik (*.wmf)</translation>
     </message>
     <message>
-        <source>PNG-Abbildung (*.png)</source>
+        <source>PNG picture (*.png)</source>
         <translation>PNG-Abbildung (*.png)</translation>
     </message>
     <message>
-        <source>SVG-Vektorgrafik (*.svg)</source>
+        <source>SVG vector graphic (*.svg)</source>
         <translation>SVG-Vektorgrafik (*.svg)</translation>
     </message>
     <message>
-        <source>PDF-Dokument (*.pdf)</source>
+        <source>PDF document (*.pdf)</source>
         <translation>PDF-Dokument (*.pdf)</translation>
     </message>
     <message>
