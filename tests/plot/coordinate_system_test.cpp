@@ -294,13 +294,14 @@ TEST(CoordinateSystem, LowestYLabelStaysInsideTheArea) {
   framed.M_rahmen = true;
   RecordingCanvas measure;
   for (const Controls& c : {Controls{}, framed}) {
-    for (int h = 560; h <= 600; ++h) {
-      SCOPED_TRACE(h);
-      const PlotView view = BasicSetting(606, h);
-      const Drawn d = Draw(view, 606, h, c);
-      for (const CanvasCall& t : d.canvas.Texts()) {
-        EXPECT_LE(t.a.y + measure.TextExtent(t.text).height, h) << t.text;
-        EXPECT_GE(t.a.y, 0) << t.text;
+    for (int w = 300; w <= 900; w += 50) {
+      for (int h = 250; h <= 600; h += 5) {
+        SCOPED_TRACE(std::to_string(w) + " x " + std::to_string(h));
+        const Drawn d = Draw(BasicSetting(w, h), w, h, c);
+        for (const CanvasCall& t : d.canvas.Texts()) {
+          EXPECT_LE(t.a.y + measure.TextExtent(t.text).height, h) << t.text;
+          EXPECT_GE(t.a.y, 0) << t.text;
+        }
       }
     }
   }
