@@ -88,8 +88,10 @@ Rgb TermColour(int field) {
 }
 
 Rgb ExtraCurveColour(std::int32_t k) {
-  static constexpr Rgb kExtraColours[] = {kCurveNavy, kCurveMaroon, kCurveTeal,   kCurvePurple,
-                                          kCurveOlive, kCurveOrange, kCurveGrey, kCurveBlack};
+  // Orange and teal first: the curves most often drawn beside f1 (a derivative, the
+  // antiderivative) stand out from all four term colours on a projector too.
+  static constexpr Rgb kExtraColours[] = {kCurveOrange, kCurveTeal,   kCurvePurple, kCurveOlive,
+                                          kCurveNavy,   kCurveMaroon, kCurveGrey,   kCurveBlack};
   constexpr std::int32_t kCount = static_cast<std::int32_t>(std::size(kExtraColours));
   const std::int32_t index = k >= 1 ? (k - 1) % kCount : 0;
   return kExtraColours[index];

@@ -326,8 +326,8 @@ TEST(CurveStyle, WithoutF1TheFirstCheckedTermIsTheFirstTerm) {
   Draw(run);
   // f2 keeps its own colour; the derivative of X^2/4-2, X/2, takes the first extra colour.
   EXPECT_EQ(run.canvas.TextsEqual("Y = X^2/4-2")[0].state.font_color, kCurveRed);
-  ASSERT_FALSE(run.Segments(kCurveNavy).empty());
-  EXPECT_EQ(run.canvas.TextsEqual("1st derivative")[0].state.font_color, kCurveNavy);
+  ASSERT_FALSE(run.Segments(kCurveOrange).empty());
+  EXPECT_EQ(run.canvas.TextsEqual("1st derivative")[0].state.font_color, kCurveOrange);
 }
 
 // The value each transformation draws at x, from f.
@@ -366,7 +366,7 @@ TEST(DerivedCurves, TransformationsFollowTheirFormulas) {
     run.controls.ed_parameter = "1,5";
     run.controls.*item.item = true;
     Draw(run);
-    const auto red = run.Segments(kCurveNavy);
+    const auto red = run.Segments(kCurveOrange);
     ASSERT_GT(red.size(), 100u);
     int checked = 0;
     for (const CanvasCall& s : red) {
@@ -392,8 +392,8 @@ TEST(DerivedCurves, DerivativesAreForwardDifferencesOverOnePixel) {
   const ScreenMapping& m = run.Mapping();
   auto e = [&](int column) { return fktint::EvaluateTerm(f, m.PixelToWorldX(column)); };
   auto row = [&](double slope) { return RoundHalfEven(m.origin_y - slope * m.y_scale); };
-  const auto first = run.Segments(kCurveNavy);
-  const auto second = run.Segments(kCurveMaroon);
+  const auto first = run.Segments(kCurveOrange);
+  const auto second = run.Segments(kCurveTeal);
   ASSERT_GT(first.size(), 500u);
   ASSERT_GT(second.size(), 500u);
   EXPECT_EQ(first.back().b.x, 606);  // derived curves stop at the right edge
@@ -422,8 +422,8 @@ TEST(DerivedCurves, AngleModesDrawTheDerivedCurveAsDots) {
   run.controls.c_1ableitung = true;
   run.controls.M_winkel = true;
   Draw(run);
-  EXPECT_TRUE(run.Segments(kCurveNavy).empty());
-  EXPECT_GT(run.Pixels(kCurveNavy).size(), 500u);
+  EXPECT_TRUE(run.Segments(kCurveOrange).empty());
+  EXPECT_GT(run.Pixels(kCurveOrange).size(), 500u);
   EXPECT_GT(run.Segments(kCurveBlue).size(), 600u);  // the graph stays a line
 }
 
@@ -434,7 +434,7 @@ TEST(DerivedCurves, ShiftByZeroRepeatsTheGraphInTheNextColour) {
   run.controls.verschiebungxachse = true;
   Draw(run);
   const auto blue = run.Segments(kCurveBlue);
-  const auto red = run.Segments(kCurveNavy);
+  const auto red = run.Segments(kCurveOrange);
   ASSERT_GT(red.size(), 600u);
   EXPECT_EQ(red[100].b, blue[100].b);
   EXPECT_FALSE(run.canvas.TextsEqual("f(x+p)").empty());
@@ -445,7 +445,7 @@ TEST(DerivedCurves, SelfCompositionIsUndefinedWhereTheInnerValueIs) {
   run.controls = OnlyF1("SQRT(X)");
   run.controls.nacheinanderausfuehrung = true;
   Draw(run);
-  for (const CanvasCall& s : run.Segments(kCurveNavy)) EXPECT_GE(s.a.x, 303);
+  for (const CanvasCall& s : run.Segments(kCurveOrange)) EXPECT_GE(s.a.x, 303);
 }
 
 // Members of a family: each starts its polyline at column -1.
@@ -470,10 +470,10 @@ TEST(Family, StepsPFromItsValueToQ) {
     run.controls.ed_q = c.q;
     run.controls.Umkehrkurvezuf1x1 = true;
     Draw(run);
-    EXPECT_EQ(FamilyMembers(run, kCurveNavy), c.members);
+    EXPECT_EQ(FamilyMembers(run, kCurveOrange), c.members);
     EXPECT_EQ(run.canvas.TextsEqual("Y = X+P").size(), 1u);  // members are not labelled
     EXPECT_FALSE(run.canvas.TextsEqual("Inverse function").empty());
-    EXPECT_EQ(run.canvas.TextsEqual("Inverse function")[0].state.font_color, kCurveMaroon);
+    EXPECT_EQ(run.canvas.TextsEqual("Inverse function")[0].state.font_color, kCurveTeal);
     EXPECT_DOUBLE_EQ(fktint::ParamP, 1.0);
     EXPECT_DOUBLE_EQ(fktint::ParamQ, std::atof(c.q));
   }
@@ -485,7 +485,7 @@ TEST(Family, MemberCountIsBoundedAndReported) {
   run.controls.c_schar = true;
   run.controls.ed_q = "10^10";
   Draw(run, 60, 40);
-  EXPECT_EQ(FamilyMembers(run, kCurveNavy), kMaxFamilyMembers);
+  EXPECT_EQ(FamilyMembers(run, kCurveOrange), kMaxFamilyMembers);
   const auto& lines = run.plotter.Results().Lines();
   EXPECT_NE(std::find_if(lines.begin(), lines.end(),
                          [](const std::string& l) { return l.find("200") != std::string::npos; }),
@@ -499,7 +499,7 @@ TEST(Inverse, ReflectsInTheDiagonalOverEveryRowIgnoringTheDomain) {
   run.controls.ed_xbis = "1";
   run.controls.Umkehrkurvezuf1x1 = true;
   Draw(run);
-  const auto red = run.Segments(kCurveNavy);
+  const auto red = run.Segments(kCurveOrange);
   ASSERT_GT(red.size(), 400u);
   const ScreenMapping& m = run.Mapping();
   EXPECT_GT(red.back().b.y, 500);  // x far outside the domain 0 to 1
@@ -584,10 +584,10 @@ TEST(Zeichnen, NotANumberParameterDrawsNoTransformedPoints) {
   run.controls.Umkehrkurvezuf1x1 = true;
   fktint::ParamP = std::nan("");
   Draw(run);
-  EXPECT_TRUE(run.Segments(kCurveNavy).empty());    // f(x+p)
-  EXPECT_TRUE(run.Segments(kCurveMaroon).empty());  // p*f(x)
-  EXPECT_EQ(FamilyMembers(run, kCurveTeal), 0);
-  EXPECT_FALSE(run.Segments(kCurvePurple).empty());  // the inverse curve does not use P
+  EXPECT_TRUE(run.Segments(kCurveOrange).empty());    // f(x+p)
+  EXPECT_TRUE(run.Segments(kCurveTeal).empty());  // p*f(x)
+  EXPECT_EQ(FamilyMembers(run, kCurvePurple), 0);
+  EXPECT_FALSE(run.Segments(kCurveOlive).empty());  // the inverse curve does not use P
   EXPECT_TRUE(std::isnan(fktint::ParamP));
   fktint::ParamP = 1;
 }

@@ -88,7 +88,7 @@ TEST_F(WindowTest, SecondTermKeepsItsRedWithTheAntiderivativeOn) {
   const QImage picture = Picture();
   EXPECT_GT(CountColour(picture, qRgb(255, 0, 0)), 300) << "f2";
   EXPECT_EQ(CountColour(picture, qRgb(0, 128, 0)), 0) << "nothing takes f3's green";
-  EXPECT_GT(CountColour(picture, qRgb(0, 0, 128)), 300) << "the antiderivative in its own colour";
+  EXPECT_GT(CountColour(picture, qRgb(255, 128, 0)), 300) << "the antiderivative in its own colour";
 }
 
 TEST_F(WindowTest, KeyboardZoomsMovesAndLeavesSpaceToTheFocusedButton) {
