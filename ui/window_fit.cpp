@@ -27,8 +27,6 @@ constexpr int kButtonGap = 6;
 
 // The memo measures at most this many lines (a long value table has rows of one width).
 constexpr int kMemoMeasuredLines = 500;
-// Pixels added to the longest line, so rounding never wraps a line that was measured to fit.
-constexpr int kMemoSlack = 4;
 // The memo widens in steps of this many pixels.
 constexpr int kMemoWidthStep = 40;
 
@@ -95,10 +93,12 @@ bool FitResultMemo(TFGraf& w, const QString& text) {
   for (qsizetype i = 0; i < lines.size() && i < kMemoMeasuredLines; ++i) {
     longest = std::max(longest, ResultLineAdvance(metrics, lines[i], tab_stop));
   }
-  // Room for the frame, the document's margins and a vertical scroll bar, shown or not.
-  const int chrome = 2 * memo->frameWidth() +
-                     static_cast<int>(std::ceil(2 * memo->document()->documentMargin())) +
-                     memo->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + kMemoSlack;
+  // Room for the frame, the document's margins and, for a list taller than the memo, the
+  // vertical scroll bar.
+  const qreal margins = 2 * memo->document()->documentMargin();
+  const bool scrolls = lines.size() * metrics.lineSpacing() + margins > memo->height() - 2 * memo->frameWidth();
+  const int chrome = 2 * memo->frameWidth() + static_cast<int>(std::ceil(margins)) +
+                     (scrolls ? memo->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0);
   const int wanted = static_cast<int>(std::ceil(longest)) + chrome;
   // Whole steps beyond the design width: a list that changes at every step of an animation
   // rarely crosses a step, so the drawing area beside it stays put.
