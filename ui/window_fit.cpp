@@ -25,6 +25,8 @@ constexpr int kCheckWidth = 72;
 constexpr int kFieldGap = 10;
 constexpr int kButtonGap = 6;
 
+// Remembers on the memo what its width was last fitted for.
+constexpr char kFitKeyProperty[] = "plotwerkFitKey";
 // The memo measures at most this many lines (a long value table has rows of one width).
 constexpr int kMemoMeasuredLines = 500;
 // The memo widens in steps of this many pixels.
@@ -86,6 +88,11 @@ qreal ResultLineAdvance(const QFontMetricsF& metrics, const QString& line, qreal
 
 bool FitResultMemo(TFGraf& w, const QString& text) {
   QPlainTextEdit* memo = w.Mergebnis;
+  // The animation refreshes the list at every step, mostly with the same text: measure only
+  // what is new (a new text, or a new size of the room the memo stands in).
+  const QString key = QStringLiteral("%1:%2:%3").arg(w.Panel4->width()).arg(memo->height()).arg(qHash(text));
+  if (memo->property(kFitKeyProperty).toString() == key) return false;
+  memo->setProperty(kFitKeyProperty, key);
   const QFontMetricsF metrics(memo->font());
   const qreal tab_stop = memo->tabStopDistance();
   qreal longest = 0;
