@@ -7,7 +7,6 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QTimer>
 
 #include "ui/tfgraf.h"
@@ -36,10 +35,12 @@ class Keyboard : public QObject {
     // Space stays the first key of the basic setting; Ctrl+0 is the one other programs use.
     window.grundeinstellung->setShortcuts(
         {QKeySequence(Qt::Key_Space), QKeySequence(Qt::CTRL | Qt::Key_0)});
-    for (QAction* item : {window.intervallverkleinern, window.intervallvergroessern}) {
-      item->setShortcutContext(Qt::WindowShortcut);
+    // The Up and Down keys in the fields of P, Q, A and B step them as their steppers do (the
+    // graph width's field does so by itself).
+    for (QWidget* field : {static_cast<QWidget*>(window.ed_parameter), static_cast<QWidget*>(window.ed_q),
+                           static_cast<QWidget*>(window.ed_A), static_cast<QWidget*>(window.ed_B)}) {
+      field->installEventFilter(this);
     }
-
     window.PaintBox1->installEventFilter(this);
     qApp->installEventFilter(this);
   }
@@ -49,6 +50,7 @@ class Keyboard : public QObject {
     switch (event->type()) {
       case QEvent::KeyPress:
         if (watched == window_.PaintBox1) return ArrowKey(static_cast<QKeyEvent*>(event));
+        if (UpDown* stepper = StepperOf(watched)) return StepKey(*stepper, static_cast<QKeyEvent*>(event));
         break;
       case QEvent::ShortcutOverride:
         // Space on a focused button presses the button (and Space in the memo moves nothing):
@@ -84,6 +86,21 @@ class Keyboard : public QObject {
       default: return false;
     }
     button->click();
+    return true;
+  }
+
+  UpDown* StepperOf(QObject* field) const {
+    if (field == window_.ed_parameter) return window_.UpDown2;
+    if (field == window_.ed_q) return window_.UpDown5;
+    if (field == window_.ed_A) return window_.UpDown3;
+    if (field == window_.ed_B) return window_.UpDown4;
+    return nullptr;
+  }
+
+  static bool StepKey(UpDown& stepper, const QKeyEvent* key) {
+    if (key->modifiers() & ~(Qt::KeypadModifier)) return false;
+    if (key->key() != Qt::Key_Up && key->key() != Qt::Key_Down) return false;
+    stepper.Click(key->key() == Qt::Key_Up ? UpDown::Direction::Up : UpDown::Direction::Down);
     return true;
   }
 

@@ -115,6 +115,16 @@ TEST_F(WindowTest, KeyboardZoomsMovesAndLeavesSpaceToTheFocusedButton) {
   QTest::keyClick(window->PaintBox1, Qt::Key_Up);
   EXPECT_EQ(window->Plotter().View(), up);
 
+  // Up and Down in the field of P step it as its stepper does.
+  window->ed_parameter->setFocus();
+  QTest::keyClick(window->ed_parameter, Qt::Key_Up);
+  const QString stepped = window->ed_parameter->text();
+  EXPECT_NE(stepped, "1");
+  window->UpDown2->Click(UpDown::Direction::Down);
+  EXPECT_EQ(window->ed_parameter->text(), "1");
+  QTest::keyClick(window->ed_parameter, Qt::Key_Up);
+  EXPECT_EQ(window->ed_parameter->text(), stepped);
+
   // Space presses the focused button; it does not reset the view.
   window->Plotter().SetView({1, 2, 3, 4});
   window->c_nullstellen->setFocus();
