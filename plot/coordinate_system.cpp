@@ -345,7 +345,11 @@ class CoordinateSystem {
 
   void YTick(double t, std::int32_t row) {
     const std::string label = fktint::FormatNumber(4, 3, -t);
-    const bool labelled = LabelDue(t, row, std::int64_t{row} + canvas_.TextExtent(label).height);
+    // A label stands below its tick's row; near the lower edge it moves up just enough to be
+    // read whole instead of being cut by the edge.
+    const std::int32_t height = canvas_.TextExtent(label).height;
+    const auto top = static_cast<std::int32_t>(std::min<std::int64_t>(row, std::int64_t{h_} - height));
+    const bool labelled = LabelDue(t, top, std::int64_t{top} + height);
     if (c_.m_raster) {
       canvas_.SetPenColor(kGridGrey);
       canvas_.SetPenStyle(PenStyle::Dot);
@@ -354,7 +358,7 @@ class CoordinateSystem {
       canvas_.SetPenStyle(PenStyle::Solid);
     }
     if (c_.M_rahmen) {
-      if (labelled) canvas_.TextOut(2, row, label);
+      if (labelled) canvas_.TextOut(2, top, label);
       Line(canvas_, 0, row, 5, row);
       Line(canvas_, w_ - 6, row, w_, row);
     }
@@ -367,7 +371,7 @@ class CoordinateSystem {
       Line(canvas_, ox - 6, row, ox + 6, row);
       if (!labelled) return;
       const int extent = canvas_.TextExtent(label).width;
-      canvas_.TextOut(ox - 6 - extent, row, label);
+      canvas_.TextOut(ox - 6 - extent, top, label);
     }
   }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "fktint/fktint.h"
 #include "plot/texts.h"
@@ -77,23 +78,29 @@ void PlotPoint(Canvas& canvas, std::int32_t x, std::int32_t y, PointStep step, R
 
 }  // namespace
 
-Rgb CurveColour(std::int32_t n) {
-  switch (n) {
-    case 1: return kCurveBlue;
+Rgb TermColour(int field) {
+  switch (field) {
     case 2: return kCurveRed;
     case 3: return kCurveGreen;
     case 4: return kCurveFuchsia;
-    case 5: return kCurveNavy;
-    case 6: return kCurveLime;
-    case 7: return kCurveBlack;
-    default: return n >= 8 ? kCurveMaroon : kCurveBlue;
+    default: return kCurveBlue;
   }
+}
+
+Rgb ExtraCurveColour(std::int32_t k) {
+  // Orange and teal first: the curves most often drawn beside f1 (a derivative, the
+  // antiderivative) stand out from all four term colours on a projector too.
+  static constexpr Rgb kExtraColours[] = {kCurveOrange, kCurveTeal,   kCurvePurple, kCurveOlive,
+                                          kCurveNavy,   kCurveMaroon, kCurveGrey,   kCurveBlack};
+  constexpr std::int32_t kCount = static_cast<std::int32_t>(std::size(kExtraColours));
+  const std::int32_t index = k >= 1 ? (k - 1) % kCount : 0;
+  return kExtraColours[index];
 }
 
 std::string_view DerivedLabel(DerivedKind kind) {
   switch (kind) {
-    case DerivedKind::FirstDerivative: return "1st derivation";
-    case DerivedKind::SecondDerivative: return "2nd derivation";
+    case DerivedKind::FirstDerivative: return "1st derivative";
+    case DerivedKind::SecondDerivative: return "2nd derivative";
     case DerivedKind::MirrorX: return "f(-x)";
     case DerivedKind::Negate: return "-f(x)";
     case DerivedKind::MirrorOrigin: return "-f(-x)";
@@ -114,13 +121,16 @@ CurvePlotter::CurvePlotter(Canvas& canvas, const ScreenMapping& mapping, const C
       controls_(controls),
       colour_switch_(colour_switch) {}
 
-void CurvePlotter::SetCurveStyle() {
+void CurvePlotter::SetCurveStyle(int field) {
   curve_number_ = NextCurveNumber();
+  field_ = field;
+  if (field == 0 && extra_curves_ < INT32_MAX) ++extra_curves_;
   ApplyCurveStyle();
 }
 
 void CurvePlotter::ApplyCurveStyle() {
-  curve_colour = colour_switch_ ? CurveColour(curve_number_) : kCurveBlack;
+  const Rgb colour = field_ > 0 ? TermColour(field_) : ExtraCurveColour(extra_curves_);
+  curve_colour = colour_switch_ ? colour : kCurveBlack;
   canvas_.SetPenColor(curve_colour);
   canvas_.SetFontColor(curve_colour);
   canvas_.SetPenWidth(std::clamp(controls_.UpDown1, kMinGraphWidth, kMaxGraphWidth));
@@ -143,8 +153,8 @@ std::int32_t CurvePlotter::StartColumn(std::int32_t first, std::int32_t last, Ev
   return last + 1;
 }
 
-void CurvePlotter::PlotTerm(const std::string& term) {
-  SetCurveStyle();
+void CurvePlotter::PlotTerm(const std::string& term, int field) {
+  SetCurveStyle(field);
   DrawGraph(term);
 }
 
@@ -191,7 +201,7 @@ void CurvePlotter::DrawGraph(const std::string& term) {
   }
   // A term that drew nothing because it cannot be read gets no label either: the field that
   // holds it is marked in the window instead.
-  if (term != " " && (drew || fktint::CheckTerm(term).ok())) WriteLabel("Y = " + term);
+  if (term != " " && (drew || fktint::CheckTerm(term).ok())) WriteLabel("Y = " + ShownTerm(term));
 }
 
 void CurvePlotter::PlotVerticalLine(double x, unsigned decimals) {

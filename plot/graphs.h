@@ -20,9 +20,19 @@ inline constexpr Rgb kCurveNavy{0, 0, 128};
 inline constexpr Rgb kCurveLime{0, 255, 0};
 inline constexpr Rgb kCurveBlack{0, 0, 0};
 inline constexpr Rgb kCurveMaroon{128, 0, 0};
+inline constexpr Rgb kCurveTeal{0, 128, 128};
+inline constexpr Rgb kCurvePurple{128, 0, 128};
+inline constexpr Rgb kCurveOlive{128, 128, 0};
+inline constexpr Rgb kCurveOrange{255, 128, 0};
+inline constexpr Rgb kCurveGrey{128, 128, 128};
 
-// Colour of curve number n (1-based) with the colour switch on.
-Rgb CurveColour(std::int32_t n);
+// Colour of the term of field f1 to f4 with the colour switch on: blue, red, green, fuchsia,
+// whatever else is drawn. Other numbers give the colour of f1.
+Rgb TermColour(int field);
+// Colour of the k-th curve (1-based) of a run that belongs to no term field (derivatives,
+// antiderivative, transformations, family, inverse, tangents and lines): none of them is a
+// term's colour or the colour of the markers A (yellow) and B (lime); they repeat after eight.
+Rgb ExtraCurveColour(std::int32_t k);
 
 // The family of curves draws at most this many members; when the step would give more, the
 // result list says how many were drawn.
@@ -41,7 +51,7 @@ enum class DerivedKind {
   StretchY = 10,      // p*f(x)
 };
 
-// The label literal of a derived kind ("1st derivation", "f(-x)", ...).
+// The label literal of a derived kind ("1st derivative", "f(-x)", ...).
 std::string_view DerivedLabel(DerivedKind kind);
 
 // State of one run of zeichnen plus the curve routines that read and write it.
@@ -50,17 +60,18 @@ class CurvePlotter {
   CurvePlotter(Canvas& canvas, const ScreenMapping& mapping, const Controls& controls,
                bool colour_switch);
 
-  // Starts the next curve: raises the curve number and chooses its colour and width; the colour
-  // also becomes the font colour.
-  void SetCurveStyle();
+  // Starts the next curve: raises the curve number and chooses its colour (the term field's for
+  // a term, the next extra colour otherwise) and width; the colour also becomes the font colour.
+  void SetCurveStyle(int field = 0);
   // The number of the curve drawn last in this run (0 before the first), and the number the
   // next SetCurveStyle gives.
   std::int32_t CurveNumber() const { return curve_number_; }
   std::int32_t NextCurveNumber() const {
     return curve_number_ < INT32_MAX ? curve_number_ + 1 : curve_number_;
   }
-  // Graph of a term over the domain [x_from, x_to], column by column, with its label.
-  void PlotTerm(const std::string& term);
+  // Graph of a term over the domain [x_from, x_to], column by column, with its label; `field`
+  // (1 to 4) is the term field it comes from and sets its colour, 0 draws it as an extra curve.
+  void PlotTerm(const std::string& term, int field = 0);
   // The vertical line through x over the whole height, styled like a curve and labelled
   // "X = " with the abscissa to `decimals` places.
   void PlotVerticalLine(double x, unsigned decimals);
@@ -100,6 +111,9 @@ class CurvePlotter {
   void DrawGraph(const std::string& term);
 
   std::int32_t curve_number_ = 0;
+  // The term field of the current curve (0 for an extra curve) and the extra curves so far.
+  int field_ = 0;
+  std::int32_t extra_curves_ = 0;
   Canvas& canvas_;
   const ScreenMapping& mapping_;
   const Controls& controls_;

@@ -89,8 +89,10 @@ void Plotter::DrawCommand(const Controls& controls) {
       {&controls.ed_f3, controls.c_f3},
       {&controls.ed_f4, controls.c_f4},
   };
+  int field = 0;
   for (const auto& [text, checked] : fields) {
-    if (!text->empty() && checked) terms_.Add(*text);
+    ++field;
+    if (!text->empty() && checked) terms_.Add(*text, field);
   }
   if (!controls.ed_parameter.empty()) fktint::ParamP = fktint::ReadNumberField(controls.ed_parameter);
 }
@@ -148,7 +150,7 @@ void Plotter::Zeichnen(Canvas& canvas, Controls& controls) {
       AddDerivativeLines(ctx);
       if (controls.c_integral) DrawIntegralArea(ctx);
     }
-    curves.PlotTerm(term);
+    curves.PlotTerm(term, terms_.LastField());
     term_colours_.push_back(curves.curve_colour);
     if (entry == analysed) FirstTermBlock(ctx, curves);
   }

@@ -28,16 +28,16 @@ std::string Bounds(double lo, double hi) { return "(" + N(lo) + " | " + N(hi) + 
 
 std::string N(double value) { return fktint::FormatNumber(kResultWidth, kResultDecimals, value); }
 
-std::string TermLine(std::string_view term) { return Localized("Function Y = ") + std::string(term); }
+std::string TermLine(std::string_view term) { return Localized("Function Y = ") + ShownTerm(term); }
 
 void AddDerivativeResultLines(ResultList& results, std::string_view ed_von, std::string_view ed_bis,
                               std::string_view first_derivative,
                               std::string_view second_derivative) {
   results.Add(Localized("Domain (") + std::string(ed_von) + " | " + std::string(ed_bis) + ")");
-  results.Add(Localized("1st derivation"));
-  results.Add("Y = " + std::string(first_derivative));
-  results.Add(Localized("2nd derivation"));
-  results.Add("Y = " + std::string(second_derivative));
+  results.Add(Localized("1st derivative"));
+  results.Add("Y = " + ShownTerm(first_derivative));
+  results.Add(Localized("2nd derivative"));
+  results.Add("Y = " + ShownTerm(second_derivative));
 }
 
 std::string IntegralValue(const IntegralResult& integral, double value) {
@@ -85,7 +85,7 @@ std::string PointLine(double x, double y) { return kTab + std::string("(") + N(x
 
 void AddIntersectionHeadings(ResultList& results, std::string_view f2, const TermNames& names) {
   results.Add(NameTerms(Localized("Intersection points between f1 and f2"), names));
-  results.Add(NameTerms(Localized("Function f2: Y = "), names) + std::string(f2));
+  results.Add(NameTerms(Localized("Function f2: Y = "), names) + ShownTerm(f2));
 }
 
 void AddValueTableLines(ResultList& results, std::string_view term, std::string_view derivative,

@@ -5,7 +5,20 @@ namespace plotwerk::plot {
 
 namespace {
 TextCatalogue g_catalogue = nullptr;
+bool g_decimal_comma_in_terms = false;
 }  // namespace
+
+void SetDecimalCommaInTerms(bool on) { g_decimal_comma_in_terms = on; }
+
+std::string ShownTerm(std::string_view term) {
+  std::string shown(term);
+  if (g_decimal_comma_in_terms) {
+    for (char& c : shown) {
+      if (c == '.') c = ',';
+    }
+  }
+  return shown;
+}
 
 void SetTextCatalogue(TextCatalogue catalogue) { g_catalogue = catalogue; }
 

@@ -19,6 +19,14 @@ void SetTextCatalogue(TextCatalogue catalogue);
 // The phrase in the language of the catalogue, or the phrase itself without one.
 std::string Localized(std::string_view english);
 
+// Whether terms are shown with a decimal comma (the German window) instead of the decimal point
+// the differentiator writes. Off unless a front end switches it on.
+void SetDecimalCommaInTerms(bool on);
+
+// A term as the result list and the picture show it: with the decimal comma switched on every
+// "." becomes "," (the term language reads both the same way), otherwise the term unchanged.
+std::string ShownTerm(std::string_view term);
+
 // Localized(english) with %1, %2, ... replaced by the arguments in order (placeholders without
 // an argument stay as they are).
 std::string Localized(std::string_view english, std::initializer_list<std::string_view> arguments);

@@ -175,11 +175,11 @@
         <translation>Bereich (</translation>
     </message>
     <message>
-        <source>1st derivation</source>
+        <source>1st derivative</source>
         <translation>1. Ableitung</translation>
     </message>
     <message>
-        <source>2nd derivation</source>
+        <source>2nd derivative</source>
         <translation>2. Ableitung</translation>
     </message>
     <message>
@@ -304,6 +304,461 @@
     </message>
 </context>
 <context>
+    <name>plotwerk::ui::AccessibleNames</name>
+    <message>
+        <source>Move left</source>
+        <translation>Nach links verschieben</translation>
+    </message>
+    <message>
+        <source>Shifts the visible part of the plane to the left (Left arrow on the drawing)</source>
+        <translation>Verschiebt den sichtbaren Ausschnitt nach links (Pfeil links auf der Zeichnung)</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Shifts the visible part of the plane upwards (Up arrow on the drawing)</source>
+        <translation>Verschiebt den sichtbaren Ausschnitt nach oben (Pfeil hoch auf der Zeichnung)</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Nach unten verschieben</translation>
+    </message>
+    <message>
+        <source>Shifts the visible part of the plane downwards (Down arrow on the drawing)</source>
+        <translation>Verschiebt den sichtbaren Ausschnitt nach unten (Pfeil runter auf der Zeichnung)</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Nach rechts verschieben</translation>
+    </message>
+    <message>
+        <source>Shifts the visible part of the plane to the right (Right arrow on the drawing)</source>
+        <translation>Verschiebt den sichtbaren Ausschnitt nach rechts (Pfeil rechts auf der Zeichnung)</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Shows a smaller part of the plane, larger (Ctrl++)</source>
+        <translation>Zeigt einen kleineren Ausschnitt größer (Strg++)</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Shows a larger part of the plane, smaller (Ctrl+-)</source>
+        <translation>Zeigt einen größeren Ausschnitt kleiner (Strg+-)</translation>
+    </message>
+    <message>
+        <source>Basic setting</source>
+        <translation>Grundeinstellung</translation>
+    </message>
+    <message>
+        <source>Shows x from -6 to 6 with equal scales on both axes (Space, Ctrl+0)</source>
+        <translation>Zeigt x von -6 bis 6 mit gleichen Maßstäben auf beiden Achsen (Leertaste, Strg+0)</translation>
+    </message>
+    <message>
+        <source>Graph width</source>
+        <translation>Graphenbreite</translation>
+    </message>
+    <message>
+        <source>Line width of the graphs, 1 to 6; the Up and Down keys step it</source>
+        <translation>Linienbreite der Graphen, 1 bis 6; die Pfeiltasten hoch und runter ändern sie schrittweise</translation>
+    </message>
+    <message>
+        <source>Graph width stepper</source>
+        <translation>Graphenbreite schrittweise</translation>
+    </message>
+    <message>
+        <source>Makes the graphs one step thicker or thinner</source>
+        <translation>Macht die Graphen eine Stufe dicker oder dünner</translation>
+    </message>
+    <message>
+        <source>1st derivative</source>
+        <translation>1. Ableitung</translation>
+    </message>
+    <message>
+        <source>Draws the curve of the first derivative of the analysed term</source>
+        <translation>Zeichnet den Graphen der ersten Ableitung des untersuchten Terms</translation>
+    </message>
+    <message>
+        <source>2nd derivative</source>
+        <translation>2. Ableitung</translation>
+    </message>
+    <message>
+        <source>Draws the curve of the second derivative of the analysed term</source>
+        <translation>Zeichnet den Graphen der zweiten Ableitung des untersuchten Terms</translation>
+    </message>
+    <message>
+        <source>Zeros</source>
+        <translation>Nullstellen</translation>
+    </message>
+    <message>
+        <source>Marks and lists the zeros of the analysed term</source>
+        <translation>Markiert die Nullstellen des untersuchten Terms und listet sie auf</translation>
+    </message>
+    <message>
+        <source>Extrema</source>
+        <translation>Extrema</translation>
+    </message>
+    <message>
+        <source>Marks and lists the maxima and minima of the analysed term</source>
+        <translation>Markiert die Hoch- und Tiefpunkte des untersuchten Terms und listet sie auf</translation>
+    </message>
+    <message>
+        <source>Inflection points</source>
+        <translation>Wendepunkte</translation>
+    </message>
+    <message>
+        <source>Marks and lists the inflection points of the analysed term</source>
+        <translation>Markiert die Wendepunkte des untersuchten Terms und listet sie auf</translation>
+    </message>
+    <message>
+        <source>Inflection tangents</source>
+        <translation>Wendetangenten</translation>
+    </message>
+    <message>
+        <source>Draws the tangents at the inflection points</source>
+        <translation>Zeichnet die Tangenten in den Wendepunkten</translation>
+    </message>
+    <message>
+        <source>Antiderivative</source>
+        <translation>Stammfunktion</translation>
+    </message>
+    <message>
+        <source>Draws an antiderivative of the analysed term</source>
+        <translation>Zeichnet eine Stammfunktion des untersuchten Terms</translation>
+    </message>
+    <message>
+        <source>Intersection points</source>
+        <translation>Schnittpunkte</translation>
+    </message>
+    <message>
+        <source>Marks and lists where the analysed term meets f2</source>
+        <translation>Markiert die Schnittpunkte des untersuchten Terms mit f2 und listet sie auf</translation>
+    </message>
+    <message>
+        <source>Show points</source>
+        <translation>Punkte anzeigen</translation>
+    </message>
+    <message>
+        <source>Writes the points found at the bottom of the drawing</source>
+        <translation>Schreibt die gefundenen Punkte unten in die Zeichnung</translation>
+    </message>
+    <message>
+        <source>Domain from</source>
+        <translation>Definitionsbereich von</translation>
+    </message>
+    <message>
+        <source>The graphs are drawn for x above this value</source>
+        <translation>Die Graphen werden für x oberhalb dieses Wertes gezeichnet</translation>
+    </message>
+    <message>
+        <source>Domain to</source>
+        <translation>Definitionsbereich bis</translation>
+    </message>
+    <message>
+        <source>The graphs are drawn for x below this value</source>
+        <translation>Die Graphen werden für x unterhalb dieses Wertes gezeichnet</translation>
+    </message>
+    <message>
+        <source>Parameter P</source>
+        <translation>Parameter P</translation>
+    </message>
+    <message>
+        <source>The value of P in the terms; the Up and Down keys step it</source>
+        <translation>Der Wert von P in den Termen; die Pfeiltasten hoch und runter ändern ihn schrittweise</translation>
+    </message>
+    <message>
+        <source>Parameter P stepper</source>
+        <translation>Parameter P schrittweise</translation>
+    </message>
+    <message>
+        <source>Makes P one step larger or smaller and draws again</source>
+        <translation>Macht P eine Stufe größer oder kleiner und zeichnet neu</translation>
+    </message>
+    <message>
+        <source>Parameter Q</source>
+        <translation>Parameter Q</translation>
+    </message>
+    <message>
+        <source>The value of Q in the terms and the last P of the array of functions</source>
+        <translation>Der Wert von Q in den Termen und das letzte P der Kurvenschar</translation>
+    </message>
+    <message>
+        <source>Parameter Q stepper</source>
+        <translation>Parameter Q schrittweise</translation>
+    </message>
+    <message>
+        <source>Makes Q one step larger or smaller and draws again</source>
+        <translation>Macht Q eine Stufe größer oder kleiner und zeichnet neu</translation>
+    </message>
+    <message>
+        <source>Array of functions</source>
+        <translation>Kurvenschar</translation>
+    </message>
+    <message>
+        <source>Draws the term for P from its value up to Q in steps of d</source>
+        <translation>Zeichnet den Term für P von seinem Wert bis Q in Schritten von d</translation>
+    </message>
+    <message>
+        <source>Step d of the array of functions</source>
+        <translation>Schrittweite d der Kurvenschar</translation>
+    </message>
+    <message>
+        <source>The step of P between two curves of the array</source>
+        <translation>Der Abstand von P zwischen zwei Kurven der Schar</translation>
+    </message>
+    <message>
+        <source>Point A</source>
+        <translation>Punkt A</translation>
+    </message>
+    <message>
+        <source>Marks point A on the graph; drag it with the mouse</source>
+        <translation>Markiert den Punkt A auf dem Graphen; mit der Maus verschiebbar</translation>
+    </message>
+    <message>
+        <source>x of point A</source>
+        <translation>x von Punkt A</translation>
+    </message>
+    <message>
+        <source>The abscissa of point A; the Up and Down keys step it</source>
+        <translation>Die x-Koordinate von Punkt A; die Pfeiltasten hoch und runter ändern sie schrittweise</translation>
+    </message>
+    <message>
+        <source>Point A stepper</source>
+        <translation>Punkt A schrittweise</translation>
+    </message>
+    <message>
+        <source>Moves point A one step to the right or left</source>
+        <translation>Verschiebt Punkt A um einen Schritt nach rechts oder links</translation>
+    </message>
+    <message>
+        <source>Point B</source>
+        <translation>Punkt B</translation>
+    </message>
+    <message>
+        <source>Marks point B on the graph; drag it with the mouse</source>
+        <translation>Markiert den Punkt B auf dem Graphen; mit der Maus verschiebbar</translation>
+    </message>
+    <message>
+        <source>x of point B</source>
+        <translation>x von Punkt B</translation>
+    </message>
+    <message>
+        <source>The abscissa of point B; the Up and Down keys step it</source>
+        <translation>Die x-Koordinate von Punkt B; die Pfeiltasten hoch und runter ändern sie schrittweise</translation>
+    </message>
+    <message>
+        <source>Point B stepper</source>
+        <translation>Punkt B schrittweise</translation>
+    </message>
+    <message>
+        <source>Moves point B one step to the right or left</source>
+        <translation>Verschiebt Punkt B um einen Schritt nach rechts oder links</translation>
+    </message>
+    <message>
+        <source>Tangent at A</source>
+        <translation>Tangente in A</translation>
+    </message>
+    <message>
+        <source>Draws the tangent to the graph at point A</source>
+        <translation>Zeichnet die Tangente an den Graphen im Punkt A</translation>
+    </message>
+    <message>
+        <source>Normal at A</source>
+        <translation>Normale in A</translation>
+    </message>
+    <message>
+        <source>Draws the normal to the graph at point A</source>
+        <translation>Zeichnet die Normale zum Graphen im Punkt A</translation>
+    </message>
+    <message>
+        <source>Secant AB</source>
+        <translation>Sekante AB</translation>
+    </message>
+    <message>
+        <source>Draws the line through the points A and B</source>
+        <translation>Zeichnet die Gerade durch die Punkte A und B</translation>
+    </message>
+    <message>
+        <source>Integral AB</source>
+        <translation>Integral AB</translation>
+    </message>
+    <message>
+        <source>Hatches the area from A to B and gives the definite integral and the area</source>
+        <translation>Schraffiert die Fläche von A bis B und gibt das bestimmte Integral und den Flächeninhalt an</translation>
+    </message>
+    <message>
+        <source>Animate point A</source>
+        <translation>Punkt A animieren</translation>
+    </message>
+    <message>
+        <source>The animation moves point A</source>
+        <translation>Die Animation bewegt den Punkt A</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>Starts or stops the animation of the chosen value (F2)</source>
+        <translation>Startet oder beendet die Animation des gewählten Wertes (F2)</translation>
+    </message>
+    <message>
+        <source>Animate point B</source>
+        <translation>Punkt B animieren</translation>
+    </message>
+    <message>
+        <source>The animation moves point B</source>
+        <translation>Die Animation bewegt den Punkt B</translation>
+    </message>
+    <message>
+        <source>Animate parameter P</source>
+        <translation>Parameter P animieren</translation>
+    </message>
+    <message>
+        <source>The animation changes the parameter P</source>
+        <translation>Die Animation verändert den Parameter P</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>Start of the animation and of the search for points</source>
+        <translation>Anfang der Animation und der Punktsuche</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>End of the animation and of the search for points</source>
+        <translation>Ende der Animation und der Punktsuche</translation>
+    </message>
+    <message>
+        <source>Animation step</source>
+        <translation>Schrittweite der Animation</translation>
+    </message>
+    <message>
+        <source>How much the animated value changes at each step</source>
+        <translation>Um wie viel sich der animierte Wert bei jedem Schritt ändert</translation>
+    </message>
+    <message>
+        <source>Value table in list</source>
+        <translation>Wertetabelle in Liste</translation>
+    </message>
+    <message>
+        <source>Adds a table of values of the analysed term to the result list</source>
+        <translation>Fügt der Ergebnisliste eine Wertetabelle des untersuchten Terms hinzu</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Zeichnen</translation>
+    </message>
+    <message>
+        <source>Draws the checked terms (Enter)</source>
+        <translation>Zeichnet die angekreuzten Terme (Eingabetaste)</translation>
+    </message>
+    <message>
+        <source>Result List</source>
+        <translation>Ergebnisliste</translation>
+    </message>
+    <message>
+        <source>Shows the list of results beside the drawing</source>
+        <translation>Zeigt die Liste der Ergebnisse neben der Zeichnung</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>The terms, derivatives, integrals and points found, as text</source>
+        <translation>Die Terme, Ableitungen, Integrale und gefundenen Punkte als Text</translation>
+    </message>
+    <message>
+        <source>Drawing</source>
+        <translation>Zeichnung</translation>
+    </message>
+    <message>
+        <source>The coordinate system with the graphs</source>
+        <translation>Das Koordinatensystem mit den Graphen</translation>
+    </message>
+    <message>
+        <source>First derivative of f1</source>
+        <translation>Erste Ableitung von f1</translation>
+    </message>
+    <message>
+        <source>Writes the derivative of f1 into f3 and draws it</source>
+        <translation>Schreibt die Ableitung von f1 in f3 und zeichnet sie</translation>
+    </message>
+    <message>
+        <source>Second derivative of f1</source>
+        <translation>Zweite Ableitung von f1</translation>
+    </message>
+    <message>
+        <source>Writes the second derivative of f1 into f4 and draws it</source>
+        <translation>Schreibt die zweite Ableitung von f1 in f4 und zeichnet sie</translation>
+    </message>
+    <message>
+        <source>Term %1(x)</source>
+        <translation>Term %1(x)</translation>
+    </message>
+    <message>
+        <source>The term %1 in the variable X; Enter draws it</source>
+        <translation>Der Term %1 in der Variablen X; die Eingabetaste zeichnet ihn</translation>
+    </message>
+    <message>
+        <source>Draw %1</source>
+        <translation>%1 zeichnen</translation>
+    </message>
+    <message>
+        <source>Draws the term %1 when checked</source>
+        <translation>Zeichnet den Term %1, wenn angekreuzt</translation>
+    </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1 hoch</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 runter</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>schwarz</translation>
+    </message>
+    <message>
+        <source>f%1(x) = %2, %3</source>
+        <translation>f%1(x) = %2, %3</translation>
+    </message>
+    <message>
+        <source>No curve drawn</source>
+        <translation>Keine Kurve gezeichnet</translation>
+    </message>
+</context>
+<context>
     <name>plotwerk::ui::AnimationControl</name>
     <message>
         <source>Animation</source>
@@ -317,31 +772,31 @@
 <context>
     <name>plotwerk::ui::ExportActions</name>
     <message>
-        <source>Abbildung (*.bmp)</source>
+        <source>Bitmap (*.bmp)</source>
         <translation>Abbildung (*.bmp)</translation>
     </message>
     <message>
-        <source>16 Farben-Abbildung (*.bmp)</source>
+        <source>16-colour bitmap (*.bmp)</source>
         <translation>16 Farben-Abbildung (*.bmp)</translation>
     </message>
     <message>
-        <source>Abbildung (*.gif)</source>
+        <source>GIF picture (*.gif)</source>
         <translation>Abbildung (*.gif)</translation>
     </message>
     <message>
-        <source>Vektorgrafik (*.wmf)</source>
+        <source>Vector graphic (*.wmf)</source>
         <translation>Vektorgrafik (*.wmf)</translation>
     </message>
     <message>
-        <source>PNG-Abbildung (*.png)</source>
+        <source>PNG picture (*.png)</source>
         <translation>PNG-Abbildung (*.png)</translation>
     </message>
     <message>
-        <source>SVG-Vektorgrafik (*.svg)</source>
+        <source>SVG vector graphic (*.svg)</source>
         <translation>SVG-Vektorgrafik (*.svg)</translation>
     </message>
     <message>
-        <source>PDF-Dokument (*.pdf)</source>
+        <source>PDF document (*.pdf)</source>
         <translation>PDF-Dokument (*.pdf)</translation>
     </message>
     <message>

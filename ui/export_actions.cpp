@@ -36,13 +36,13 @@ struct FilterEntry {
 };
 
 constexpr std::array<FilterEntry, 7> kFilters{{
-    {QT_TRANSLATE_NOOP("plotwerk::ui::ExportActions", "Abbildung (*.bmp)"), "bmp", platform::PictureFormat::Bmp},
-    {QT_TRANSLATE_NOOP("plotwerk::ui::ExportActions", "16 Farben-Abbildung (*.bmp)"), "bmp", platform::PictureFormat::Bmp16},
-    {QT_TRANSLATE_NOOP("plotwerk::ui::ExportActions", "Abbildung (*.gif)"), "gif", platform::PictureFormat::Gif},
-    {QT_TRANSLATE_NOOP("plotwerk::ui::ExportActions", "Vektorgrafik (*.wmf)"), "wmf", platform::PictureFormat::Emf},
-    {QT_TRANSLATE_NOOP("plotwerk::ui::ExportActions", "PNG-Abbildung (*.png)"), "png", platform::PictureFormat::Png},
-    {QT_TRANSLATE_NOOP("plotwerk::ui::ExportActions", "SVG-Vektorgrafik (*.svg)"), "svg", platform::PictureFormat::Svg},
-    {QT_TRANSLATE_NOOP("plotwerk::ui::ExportActions", "PDF-Dokument (*.pdf)"), "pdf", platform::PictureFormat::Pdf},
+    {QT_TRANSLATE_NOOP("plotwerk::ui::ExportActions", "Bitmap (*.bmp)"), "bmp", platform::PictureFormat::Bmp},
+    {QT_TRANSLATE_NOOP("plotwerk::ui::ExportActions", "16-colour bitmap (*.bmp)"), "bmp", platform::PictureFormat::Bmp16},
+    {QT_TRANSLATE_NOOP("plotwerk::ui::ExportActions", "GIF picture (*.gif)"), "gif", platform::PictureFormat::Gif},
+    {QT_TRANSLATE_NOOP("plotwerk::ui::ExportActions", "Vector graphic (*.wmf)"), "wmf", platform::PictureFormat::Emf},
+    {QT_TRANSLATE_NOOP("plotwerk::ui::ExportActions", "PNG picture (*.png)"), "png", platform::PictureFormat::Png},
+    {QT_TRANSLATE_NOOP("plotwerk::ui::ExportActions", "SVG vector graphic (*.svg)"), "svg", platform::PictureFormat::Svg},
+    {QT_TRANSLATE_NOOP("plotwerk::ui::ExportActions", "PDF document (*.pdf)"), "pdf", platform::PictureFormat::Pdf},
 }};
 
 int FilterIndexOf(const QString& filter) { return static_cast<int>(SaveDialogFilters().indexOf(filter)) + 1; }

@@ -24,8 +24,8 @@ constexpr char kPlatformContext[] = "plotwerk::platform";
     QT_TRANSLATE_NOOP("plotwerk::plot", "cannot be determined"),
     QT_TRANSLATE_NOOP("plotwerk::plot", "Function Y = "),
     QT_TRANSLATE_NOOP("plotwerk::plot", "Domain ("),
-    QT_TRANSLATE_NOOP("plotwerk::plot", "1st derivation"),
-    QT_TRANSLATE_NOOP("plotwerk::plot", "2nd derivation"),
+    QT_TRANSLATE_NOOP("plotwerk::plot", "1st derivative"),
+    QT_TRANSLATE_NOOP("plotwerk::plot", "2nd derivative"),
     QT_TRANSLATE_NOOP("plotwerk::plot", "Area under f1 between "),
     QT_TRANSLATE_NOOP("plotwerk::plot", "Area between f1 and f2 between "),
     QT_TRANSLATE_NOOP("plotwerk::plot", "Definite integral f1 between "),
@@ -84,6 +84,7 @@ void RemoveTranslators() {
     translator->reset();
   }
   plot::SetTextCatalogue(nullptr);
+  plot::SetDecimalCommaInTerms(false);
 }
 
 }  // namespace
@@ -115,6 +116,8 @@ bool InstallLanguage(const QString& language) {
     g_qt_translator = std::move(qt);
   }
   plot::SetTextCatalogue(&CoreText);
+  // German writes every number with a decimal comma, the ones inside terms too.
+  plot::SetDecimalCommaInTerms(language == QLatin1String("de"));
   return true;
 }
 

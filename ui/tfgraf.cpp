@@ -28,6 +28,7 @@
 #include "fktint/fktint.h"
 #include "platform/qt_canvas.h"
 #include "plot/field_length.h"
+#include "plot/texts.h"
 #include "uableitung/uableitung.h"
 #include "ui/derivative_status.h"
 #include "ui/control_binding.h"
@@ -45,11 +46,12 @@ constexpr int kNavigationPanelHeight = 70;
 constexpr int kTermPanelHeight = 89;
 constexpr int kClientWidth = plot::kDefaultAreaWidth + kOptionColumnWidth;
 constexpr int kClientHeight = plot::kDefaultAreaHeight + kTermPanelHeight;
-constexpr int kMemoWidth = 240;
 // The term panel gets no narrower than this; its fields shrink down to it (see window_fit.h).
 constexpr int kTermPanelMinWidth = kTermPanelLeastWidth;
-// The option column needs this much height to show its last control.
-constexpr int kOptionColumnMinHeight = 600;
+// The scrolling part of the option column needs this much height to show its last control.
+constexpr int kOptionColumnMinHeight = 494;
+// Below it, always in sight, the panel with "Draw" and "Result List".
+constexpr int kPinnedPanelHeight = 70;
 // A drawing area never gets smaller than this, so the mapping never divides by zero.
 constexpr int kPaintBoxMinSize = 40;
 
@@ -221,8 +223,12 @@ void TFGraf::BuildPanels() {
   option_scroll->setWidgetResizable(true);
   option_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   option_scroll->setWidget(Panel7);
+  // "Draw" and "Result List" stay in sight below the scrolling part, however low the screen.
+  Panel10 = Panel(Panel6, "Panel10", kPanelGrey);
+  Panel10->setFixedHeight(kPinnedPanelHeight);
   panel6_layout->addWidget(Panel8);
   panel6_layout->addWidget(option_scroll, 1);
+  panel6_layout->addWidget(Panel10);
 
   // The term panel runs along the whole bottom; the memo and the drawing area share the rest.
   auto* panel4_layout = new QVBoxLayout(Panel4);
@@ -232,12 +238,14 @@ void TFGraf::BuildPanels() {
   upper->setContentsMargins(0, 0, 0, 0);
   upper->setSpacing(0);
   Mergebnis = Named(new QPlainTextEdit(Panel4), "Mergebnis");
-  Mergebnis->setFixedWidth(kMemoWidth);
+  Mergebnis->setFixedWidth(kResultMemoLeastWidth);
   Mergebnis->setFont(Verdana(8));
-  Mergebnis->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // The memo widens to its longest line as far as the window allows (window_fit.cpp); a line
+  // longer still wraps rather than being cut.
+  Mergebnis->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   Mergebnis->setReadOnly(true);
   Mergebnis->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  Mergebnis->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  Mergebnis->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Mergebnis->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   Mergebnis->hide();
   PaintBox1 = Named(new PaintBox(Panel4), "PaintBox1");
@@ -376,12 +384,15 @@ void TFGraf::BuildPanel7() {
 
   c_wertetabelle = MakeCheckBox(p, "c_wertetabelle", tr("Value table in list"), kLeft, 467, kFullWidth);
 
-  b_zeichnen = Named(new QPushButton(tr("Draw"), p), "b_zeichnen");
+  QWidget* pinned = Panel10;
+  pinned->setFont(Verdana(8));
+  pinned->setPalette(palette);
+  b_zeichnen = Named(new QPushButton(tr("Draw"), pinned), "b_zeichnen");
   b_zeichnen->setFont(Verdana(10));
-  b_zeichnen->setGeometry(18, 540, 159, 25);
-  c_ergebnisliste = Named(new QCheckBox(tr("Result List"), p), "c_ergebnisliste");
+  b_zeichnen->setGeometry(18, 8, 159, 25);
+  c_ergebnisliste = Named(new QCheckBox(tr("Result List"), pinned), "c_ergebnisliste");
   c_ergebnisliste->setFont(Verdana(9));
-  PlaceCentred(c_ergebnisliste, 40, 576, kEdge - 40, kCheckBoxHeight);
+  PlaceCentred(c_ergebnisliste, 40, 44, kEdge - 40, kCheckBoxHeight);
 }
 
 void TFGraf::BuildPanel9() {
@@ -477,7 +488,8 @@ void TFGraf::BuildMenu() {
 
 void TFGraf::SetTabOrder() {
   // Terms first (that is where one starts typing), then the option column from top to bottom;
-  // the flat view buttons and the steppers take no focus, as on the design's speed buttons.
+  // the view buttons and the drawing area join the order in keyboard.cpp. The steppers take
+  // no focus: the arrow keys in their fields step them.
   const std::vector<QWidget*> order = {
       c_f1, ed_f1, c_f2, ed_f2, c_f3, ed_f3, c_f4, ed_f4, button_fstrich, button_f2strich,
       ed_breite, c_1ableitung, c_2ableitung, c_nullstellen, c_extrema, c_wendepunkte,
@@ -601,13 +613,20 @@ void TFGraf::ShowResultList() {
     if (!text.isEmpty()) text += QLatin1Char('\n');
     text += QString::fromLatin1(line);
   }
+  if (FitResultMemo(*this, text)) {
+    // The drawing area beside the memo has changed its width: draw it again at once, so the
+    // shown picture never has the old size. A longer list is no change of the view the user
+    // asked for, so the view stays (and a worksheet opens to the picture it was saved with).
+    const plot::PlotView view = plotter_.View();
+    Panel4->layout()->activate();
+    plotter_.SetView(view);
+    Redraw();
+  }
   if (text == Mergebnis->toPlainText()) return;
   // Keep the reader's place while the list is refreshed at every repaint (the animation).
   const int v = Mergebnis->verticalScrollBar()->value();
-  const int hpos = Mergebnis->horizontalScrollBar()->value();
   Mergebnis->setPlainText(text);
   Mergebnis->verticalScrollBar()->setValue(v);
-  Mergebnis->horizontalScrollBar()->setValue(hpos);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -624,8 +643,11 @@ void TFGraf::showEvent(QShowEvent* event) {
 
 bool TFGraf::event(QEvent* e) {
   if (e->type() == QEvent::WindowActivate && first_show_done_ && other_window_was_active_) {
+    // Back from another form of the program (the About window): the picture is drawn afresh,
+    // but the view the user has set up stays.
     other_window_was_active_ = false;
-    FormActivate();
+    emit Activated();
+    b_zeichnenClick();
   }
   return QMainWindow::event(e);
 }
@@ -661,12 +683,13 @@ void TFGraf::SEndeClick() { close(); }
 
 void TFGraf::Bergebnis() {
   const bool visible = Mergebnis->isHidden();
+  // Filled (and sized) before it is shown, so the drawing area gets its final width at once.
+  if (visible) ShowResultList();
   Mergebnis->setVisible(visible);
   // Lay the panel out now, so the drawing area has its new width for the y range below.
   Panel4->layout()->activate();
   M1->setEnabled(visible);
   MatchYToX();
-  if (visible) ShowResultList();
 }
 
 void TFGraf::Menueinstellungen(QAction* item) {
@@ -710,7 +733,7 @@ bool DeriveInto(TFGraf& window, TermEdit& target, const std::string& term, int o
       failure = QCoreApplication::translate("DerivativeStatus", "the derivative of %1 would be too long")
                     .arg(order == 2 ? "f1'(x)" : "f1(x)");
     }
-    target.setText(QString::fromLatin1(result));
+    target.setText(QString::fromLatin1(plot::ShownTerm(result)));
     StatusLine& status = *window.status_line;
     if (!failure.isEmpty()) {
       status.SetMessage(failure);

@@ -82,6 +82,8 @@ class TFGraf : public QMainWindow {
   QWidget* Panel6;
   QWidget* Panel8;
   QWidget* Panel7;
+  // Below the scrolling Panel7: "Draw" and "Result List", always in sight.
+  QWidget* Panel10;
   QWidget* Panel4;
   QWidget* Panel9;
   QPlainTextEdit* Mergebnis;
@@ -208,7 +210,7 @@ class TFGraf : public QMainWindow {
   QAction* About1;
 
  signals:
-  // Raised at the start of every activation, before the view is reset; the mouse handlers
+  // Raised at the start of every activation (the first one resets the view); the mouse handlers
   // clear their drag state here.
   void Activated();
   // Raised after every repaint of the drawing area.
@@ -236,8 +238,8 @@ class TFGraf : public QMainWindow {
   mutable std::unique_ptr<ControlBinding> binding_;
   bool first_show_done_ = false;
   bool smooth_lines_ = false;
-  // Set while another window of the program (the About window, a dialog) is active, so that
-  // returning to this window counts as an activation.
+  // Set while another window of the program (the About window) is active, so that returning to
+  // this window redraws.
   bool other_window_was_active_ = false;
 };
 

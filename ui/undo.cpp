@@ -61,7 +61,7 @@ bool IsRedoKey(const QKeyEvent& key) {
 }  // namespace
 
 bool SameState(const WindowState& a, const WindowState& b) {
-  if (a.view != b.view || a.terms != b.terms || a.param_p != b.param_p || a.param_q != b.param_q ||
+  if (a.view != b.view || a.terms != b.terms || a.term_fields != b.term_fields || a.param_p != b.param_p || a.param_q != b.param_q ||
       a.smooth_lines != b.smooth_lines) {
     return false;
   }
@@ -115,6 +115,7 @@ WindowState UndoHistory::Capture() const {
   s.controls = window_.SnapshotControls();
   s.view = window_.Plotter().View();
   s.terms = window_.Plotter().Terms().Terms();
+  s.term_fields = window_.Plotter().Terms().Fields();
   s.param_p = fktint::ParamP;
   s.param_q = fktint::ParamQ;
   s.smooth_lines = window_.SmoothLines();
@@ -132,7 +133,9 @@ void UndoHistory::Restore(const WindowState& state) {
   window_.Plotter().SetView(state.view);
   plot::TermList& terms = window_.Plotter().Terms();
   terms.Clear();
-  for (const std::string& term : state.terms) terms.Add(term);
+  for (std::size_t i = 0; i < state.terms.size(); ++i) {
+    terms.Add(state.terms[i], i < state.term_fields.size() ? state.term_fields[i] : 0);
+  }
   fktint::ParamP = state.param_p;
   fktint::ParamQ = state.param_q;
   // The captions the drawing writes, as they stood: the drawing rewrites only those it uses.

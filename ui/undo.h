@@ -24,6 +24,7 @@ struct WindowState {
   plot::Controls controls;
   plot::PlotView view;
   std::vector<std::string> terms;
+  std::vector<int> term_fields;  // the field each term came from (its colour)
   double param_p = 0;
   double param_q = 0;
   bool smooth_lines = false;

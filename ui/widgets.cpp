@@ -201,7 +201,8 @@ SpeedButton::SpeedButton(Glyph glyph, const QString& hint, QWidget* parent) : QT
   setAutoRaise(true);
   setIcon(GlyphIcon(glyph));
   setIconSize(QSize(kGlyphPixels, kGlyphPixels));
-  setFocusPolicy(Qt::NoFocus);
+  // Reached with Tab (not by a click, which would take the focus off the drawing area).
+  setFocusPolicy(Qt::TabFocus);
   if (!hint.isEmpty()) setToolTip(hint);
 }
 
@@ -210,6 +211,8 @@ SpeedButton::SpeedButton(Glyph glyph, const QString& hint, QWidget* parent) : QT
 PaintBox::PaintBox(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
+  // With the focus, the arrow keys move the view (keyboard.cpp).
+  setFocusPolicy(Qt::StrongFocus);
 }
 
 void PaintBox::Show(QImage picture) {
@@ -244,6 +247,22 @@ void PaintBox::paintEvent(QPaintEvent*) {
     return;
   }
   p.drawImage(QPointF(0, 0), screen_);
+  // The focus shows as a dotted frame on the screen only; the picture itself stays as drawn.
+  if (hasFocus()) {
+    p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(rect().adjusted(1, 1, -2, -2));
+  }
+}
+
+void PaintBox::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void PaintBox::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 void PaintBox::resizeEvent(QResizeEvent*) { emit Resized(size()); }

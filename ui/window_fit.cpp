@@ -3,10 +3,14 @@
 #include "ui/window_fit.h"
 
 #include <QEvent>
+#include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
+#include <QTextDocument>
 
 #include <algorithm>
+#include <cmath>
 
 #include "ui/tfgraf.h"
 #include "ui/window_extension.h"
@@ -20,6 +24,13 @@ constexpr int kCheckLeft = 12;
 constexpr int kCheckWidth = 72;
 constexpr int kFieldGap = 10;
 constexpr int kButtonGap = 6;
+
+// Remembers on the memo what its width was last fitted for.
+constexpr char kFitKeyProperty[] = "plotwerkFitKey";
+// The memo measures at most this many lines (a long value table has rows of one width).
+constexpr int kMemoMeasuredLines = 500;
+// The memo widens in steps of this many pixels.
+constexpr int kMemoWidthStep = 40;
 
 // Re-lays the term panel whenever it changes size.
 class TermPanelFit : public QObject {
@@ -63,6 +74,47 @@ QRect InitialGeometry(QSize wanted, QRect available) {
   const int y = available.top() + kFrameAllowanceTop +
                 (available.height() - kFrameAllowanceTop - kFrameAllowanceSide - size.height()) / 2;
   return QRect(QPoint(x, std::max(available.top() + kFrameAllowanceTop, y)), size);
+}
+
+qreal ResultLineAdvance(const QFontMetricsF& metrics, const QString& line, qreal tab_stop) {
+  qreal x = 0;
+  const QStringList parts = line.split(QLatin1Char('\t'));
+  for (qsizetype i = 0; i < parts.size(); ++i) {
+    if (i > 0 && tab_stop > 0) x = (std::floor(x / tab_stop) + 1) * tab_stop;
+    x += metrics.horizontalAdvance(parts[i]);
+  }
+  return x;
+}
+
+bool FitResultMemo(TFGraf& w, const QString& text) {
+  QPlainTextEdit* memo = w.Mergebnis;
+  // The animation refreshes the list at every step, mostly with the same text: measure only
+  // what is new (a new text, or a new size of the room the memo stands in).
+  const QString key = QStringLiteral("%1:%2:%3").arg(w.Panel4->width()).arg(memo->height()).arg(qHash(text));
+  if (memo->property(kFitKeyProperty).toString() == key) return false;
+  memo->setProperty(kFitKeyProperty, key);
+  const QFontMetricsF metrics(memo->font());
+  const qreal tab_stop = memo->tabStopDistance();
+  qreal longest = 0;
+  const QStringList lines = text.split(QLatin1Char('\n'));
+  for (qsizetype i = 0; i < lines.size() && i < kMemoMeasuredLines; ++i) {
+    longest = std::max(longest, ResultLineAdvance(metrics, lines[i], tab_stop));
+  }
+  // Room for the frame, the document's margins and, for a list taller than the memo, the
+  // vertical scroll bar.
+  const qreal margins = 2 * memo->document()->documentMargin();
+  const bool scrolls = lines.size() * metrics.lineSpacing() + margins > memo->height() - 2 * memo->frameWidth();
+  const int chrome = 2 * memo->frameWidth() + static_cast<int>(std::ceil(margins)) +
+                     (scrolls ? memo->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0);
+  const int wanted = static_cast<int>(std::ceil(longest)) + chrome;
+  // Whole steps beyond the design width: a list that changes at every step of an animation
+  // rarely crosses a step, so the drawing area beside it stays put.
+  const int steps = std::max(0, (wanted - kResultMemoLeastWidth + kMemoWidthStep - 1) / kMemoWidthStep);
+  const int most = std::max(kResultMemoLeastWidth, w.Panel4->width() / 2);
+  const int width = std::min(kResultMemoLeastWidth + steps * kMemoWidthStep, most);
+  if (width == memo->width()) return false;
+  memo->setFixedWidth(width);
+  return true;
 }
 
 void LayoutTermPanel(TFGraf& w, int width) {

@@ -2,8 +2,10 @@
 // way on a narrow window, and the option column that widens for its scroll bar.
 #pragma once
 
+#include <QFontMetricsF>
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 namespace plotwerk::ui {
 
@@ -11,6 +13,10 @@ class TFGraf;
 
 // The design width of the option column beside the drawing area.
 inline constexpr int kOptionColumnWidth = 196;
+
+// The result memo is never narrower than its design width; wider lines widen it up to half the
+// room beside the option column, and lines wider still wrap.
+inline constexpr int kResultMemoLeastWidth = 240;
 
 // The term panel's fixed parts (check boxes, gaps, derivative buttons, margins) and the least
 // width of a term field: below 2 * kTermFieldLeastWidth + kTermPanelFixedWidth nothing shrinks.
@@ -30,5 +36,14 @@ QRect InitialGeometry(QSize wanted, QRect available);
 // Places the term fields and buttons for a term panel of the given width: the design positions
 // from the design width up, narrower fields below it.
 void LayoutTermPanel(TFGraf& window, int width);
+
+// Sizes the result memo for the text it is about to show (its lines, '\n'-separated): as wide
+// as the longest line needs, in whole steps, within the bounds above. The width depends on the
+// text and the window alone, so a worksheet opens to the same drawing area. True when the
+// width changed.
+bool FitResultMemo(TFGraf& window, const QString& text);
+
+// The advance of a line of the memo in the given font, tabs going to the next tab stop.
+qreal ResultLineAdvance(const QFontMetricsF& metrics, const QString& line, qreal tab_stop);
 
 }  // namespace plotwerk::ui

@@ -21,9 +21,9 @@ TEST(AnalyseCommand, PrintsTheResultListOfTheRedraw) {
   const std::string expected =
       "Function Y = X^3-3*X\n"
       "Domain (-6 | 6)\n"
-      "1st derivation\n"
+      "1st derivative\n"
       "Y = 3*X^2-3\n"
-      "2nd derivation\n"
+      "2nd derivative\n"
       "Y = 6*X\n"
       "Area under f1 between (1 | 2)\n"
       "\t1,25\n"

@@ -186,7 +186,7 @@ TEST_F(ConstructionsTest, AntiderivativeOfOneIsTheLineThroughTheOrigin) {
   controls.c_stammfunktion = true;
   Draw();
   const ScreenMapping& map = plotter.Mapping();
-  const auto lines = LinesIn(kCurveRed);  // second curve of the run
+  const auto lines = LinesIn(kCurveOrange);  // the first curve of no term field
   ASSERT_GT(lines.size(), 500u);
   for (const CanvasCall& line : lines) {
     const int k = line.b.x;
@@ -200,7 +200,7 @@ TEST_F(ConstructionsTest, AntiderivativeLabelFollowsTheSwitch) {
   controls.m_terme = false;
   Draw();
   EXPECT_FALSE(HasText("Antiderivative f1"));
-  EXPECT_FALSE(LinesIn(kCurveRed).empty());
+  EXPECT_FALSE(LinesIn(kCurveOrange).empty());
 }
 
 TEST_F(ConstructionsTest, OffsetByQuadratureMatchesTheWalk) {
@@ -251,7 +251,7 @@ TEST_F(ConstructionsTest, AntiderivativeFarFromTheAxisEnds) {
   plotter.ApplyBasicSetting(kWidth, kHeight);
   canvas.ClearCalls();
   plotter.Redraw(canvas, kWidth, kHeight, controls);
-  EXPECT_TRUE(LinesIn(kCurveRed).empty());
+  EXPECT_TRUE(LinesIn(kCurveOrange).empty());
 }
 
 }  // namespace

@@ -340,6 +340,26 @@ TEST(CoordinateSystem, LabelsNeverOverlapOnFarViews) {
   }
 }
 
+// Whatever the height of the area, the lowest y label is read whole: near the lower edge it
+// moves up instead of being cut (a 200 % window left "-3" half outside).
+TEST(CoordinateSystem, LowestYLabelStaysInsideTheArea) {
+  Controls framed;
+  framed.M_rahmen = true;
+  RecordingCanvas measure;
+  for (const Controls& c : {Controls{}, framed}) {
+    for (int w = 300; w <= 900; w += 50) {
+      for (int h = 250; h <= 600; h += 5) {
+        SCOPED_TRACE(std::to_string(w) + " x " + std::to_string(h));
+        const Drawn d = Draw(BasicSetting(w, h), w, h, c);
+        for (const CanvasCall& t : d.canvas.Texts()) {
+          EXPECT_LE(t.a.y + measure.TextExtent(t.text).height, h) << t.text;
+          EXPECT_GE(t.a.y, 0) << t.text;
+        }
+      }
+    }
+  }
+}
+
 TEST(CoordinateSystem, DegenerateAreasAndHugeSpansFinish) {
   for (const PlotView& v : {PlotView{-6, 6, -5, 5}, PlotView{-1e300, 1e300, -1e-300, 1e-300},
                             PlotView{1e15, 1e15 + 1, -1, 1}}) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "fktint/fktint.h"
+#include "plot/constructions.h"
 #include "plot/graphs.h"
 #include "plot/plotter.h"
 #include "plot/testing/raster_canvas.h"
@@ -233,11 +234,63 @@ TEST(CurveStyle, ColoursLabelRowsAndWidthsFollowTheCurveNumber) {
     EXPECT_EQ(label[0].a, (Point{16, 16 * (k + 1)}));
     EXPECT_EQ(label[0].state.font_color, colours[k]);
   }
-  EXPECT_EQ(CurveColour(5), kCurveNavy);
-  EXPECT_EQ(CurveColour(6), kCurveLime);
-  EXPECT_EQ(CurveColour(7), kCurveBlack);
-  EXPECT_EQ(CurveColour(8), kCurveMaroon);
-  EXPECT_EQ(CurveColour(250), kCurveMaroon);
+}
+
+// Whatever else is drawn between them, every term keeps the colour of its field, and no curve
+// takes the colour of another term or of the markers A and B.
+TEST(CurveStyle, EachTermKeepsItsFieldColourWhateverOptionsAreOn) {
+  struct Case {
+    const char* name;
+    std::vector<bool Controls::*> options;
+  };
+  const Case cases[] = {
+      {"nothing else", {}},
+      {"antiderivative", {&Controls::c_stammfunktion}},
+      {"derivatives", {&Controls::c_1ableitung, &Controls::c_2ableitung}},
+      {"transformations and inverse",
+       {&Controls::spiegelungxachse, &Controls::spiegelungyachse, &Controls::spiegelungursprung,
+        &Controls::verschiebungxachse, &Controls::streckungyachse, &Controls::Umkehrkurvezuf1x1,
+        &Controls::funktionsaddition}},
+      {"points and lines at A and B",
+       {&Controls::c_punktA, &Controls::c_punktB, &Controls::c_tangente, &Controls::c_sekante,
+        &Controls::c_wendetangente, &Controls::c_stammfunktion}},
+  };
+  const Rgb terms[] = {kCurveBlue, kCurveRed, kCurveGreen, kCurveFuchsia};
+  const char* labels[] = {"Y = X^3/8-X", "Y = X+1", "Y = X/2+2", "Y = 3-X"};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Scene run;
+    run.controls = OnlyF1("X^3/8-X");
+    run.controls.ed_f2 = "X+1";
+    run.controls.c_f2 = true;
+    run.controls.ed_f3 = "X/2+2";
+    run.controls.ed_f4 = "3-X";
+    for (bool Controls::*option : c.options) run.controls.*option = true;
+    Draw(run);
+    for (int k = 0; k < 4; ++k) {
+      const auto label = run.canvas.TextsEqual(labels[k]);
+      ASSERT_EQ(label.size(), 1u) << labels[k];
+      EXPECT_EQ(label[0].state.font_color, terms[k]) << labels[k];
+    }
+    // Every curve writes its label at the left edge in its colour: a term's colour labels that
+    // term alone.
+    for (const CanvasCall& t : run.canvas.Texts()) {
+      for (int k = 0; k < 4; ++k) {
+        if (t.a.x == 16 && t.state.font_color == terms[k]) {
+          EXPECT_EQ(t.text, labels[k]);
+        }
+      }
+    }
+    for (const Rgb marker : {kMarkerAColour, kMarkerBColour}) {
+      EXPECT_TRUE(run.Segments(marker).empty());
+    }
+  }
+  for (std::int32_t k = 1; k <= 20; ++k) {
+    SCOPED_TRACE(k);
+    for (const Rgb taken : {kCurveBlue, kCurveRed, kCurveGreen, kCurveFuchsia, kMarkerAColour, kMarkerBColour}) {
+      EXPECT_NE(ExtraCurveColour(k), taken);
+    }
+  }
 }
 
 TEST(CurveStyle, WidthOutsideTheStepperRangeIsClamped) {
@@ -271,11 +324,10 @@ TEST(CurveStyle, WithoutF1TheFirstCheckedTermIsTheFirstTerm) {
   run.controls.c_f2 = true;
   run.controls.c_1ableitung = true;
   Draw(run);
-  EXPECT_EQ(run.canvas.TextsEqual("Y = X^2/4-2")[0].state.font_color, kCurveBlue);
-  // The derivative of X^2/4-2 is X/2: in red.
-  const auto red = run.Segments(kCurveRed);
-  ASSERT_FALSE(red.empty());
-  EXPECT_EQ(run.canvas.TextsEqual("1st derivation")[0].state.font_color, kCurveRed);
+  // f2 keeps its own colour; the derivative of X^2/4-2, X/2, takes the first extra colour.
+  EXPECT_EQ(run.canvas.TextsEqual("Y = X^2/4-2")[0].state.font_color, kCurveRed);
+  ASSERT_FALSE(run.Segments(kCurveOrange).empty());
+  EXPECT_EQ(run.canvas.TextsEqual("1st derivative")[0].state.font_color, kCurveOrange);
 }
 
 // The value each transformation draws at x, from f.
@@ -314,7 +366,7 @@ TEST(DerivedCurves, TransformationsFollowTheirFormulas) {
     run.controls.ed_parameter = "1,5";
     run.controls.*item.item = true;
     Draw(run);
-    const auto red = run.Segments(kCurveRed);
+    const auto red = run.Segments(kCurveOrange);
     ASSERT_GT(red.size(), 100u);
     int checked = 0;
     for (const CanvasCall& s : red) {
@@ -340,8 +392,8 @@ TEST(DerivedCurves, DerivativesAreForwardDifferencesOverOnePixel) {
   const ScreenMapping& m = run.Mapping();
   auto e = [&](int column) { return fktint::EvaluateTerm(f, m.PixelToWorldX(column)); };
   auto row = [&](double slope) { return RoundHalfEven(m.origin_y - slope * m.y_scale); };
-  const auto first = run.Segments(kCurveRed);
-  const auto second = run.Segments(kCurveGreen);
+  const auto first = run.Segments(kCurveOrange);
+  const auto second = run.Segments(kCurveTeal);
   ASSERT_GT(first.size(), 500u);
   ASSERT_GT(second.size(), 500u);
   EXPECT_EQ(first.back().b.x, 606);  // derived curves stop at the right edge
@@ -361,7 +413,7 @@ TEST(DerivedCurves, DerivativesAreForwardDifferencesOverOnePixel) {
     const double x = m.PixelToWorldX(column);
     EXPECT_NEAR(d1, std::sin(x + 1) + x * std::cos(x + 1), 0.1);
   }
-  EXPECT_FALSE(run.canvas.TextsEqual("2nd derivation").empty());
+  EXPECT_FALSE(run.canvas.TextsEqual("2nd derivative").empty());
 }
 
 TEST(DerivedCurves, AngleModesDrawTheDerivedCurveAsDots) {
@@ -370,8 +422,8 @@ TEST(DerivedCurves, AngleModesDrawTheDerivedCurveAsDots) {
   run.controls.c_1ableitung = true;
   run.controls.M_winkel = true;
   Draw(run);
-  EXPECT_TRUE(run.Segments(kCurveRed).empty());
-  EXPECT_GT(run.Pixels(kCurveRed).size(), 500u);
+  EXPECT_TRUE(run.Segments(kCurveOrange).empty());
+  EXPECT_GT(run.Pixels(kCurveOrange).size(), 500u);
   EXPECT_GT(run.Segments(kCurveBlue).size(), 600u);  // the graph stays a line
 }
 
@@ -382,7 +434,7 @@ TEST(DerivedCurves, ShiftByZeroRepeatsTheGraphInTheNextColour) {
   run.controls.verschiebungxachse = true;
   Draw(run);
   const auto blue = run.Segments(kCurveBlue);
-  const auto red = run.Segments(kCurveRed);
+  const auto red = run.Segments(kCurveOrange);
   ASSERT_GT(red.size(), 600u);
   EXPECT_EQ(red[100].b, blue[100].b);
   EXPECT_FALSE(run.canvas.TextsEqual("f(x+p)").empty());
@@ -393,7 +445,7 @@ TEST(DerivedCurves, SelfCompositionIsUndefinedWhereTheInnerValueIs) {
   run.controls = OnlyF1("SQRT(X)");
   run.controls.nacheinanderausfuehrung = true;
   Draw(run);
-  for (const CanvasCall& s : run.Segments(kCurveRed)) EXPECT_GE(s.a.x, 303);
+  for (const CanvasCall& s : run.Segments(kCurveOrange)) EXPECT_GE(s.a.x, 303);
 }
 
 // Members of a family: each starts its polyline at column -1.
@@ -418,10 +470,10 @@ TEST(Family, StepsPFromItsValueToQ) {
     run.controls.ed_q = c.q;
     run.controls.Umkehrkurvezuf1x1 = true;
     Draw(run);
-    EXPECT_EQ(FamilyMembers(run, kCurveRed), c.members);
+    EXPECT_EQ(FamilyMembers(run, kCurveOrange), c.members);
     EXPECT_EQ(run.canvas.TextsEqual("Y = X+P").size(), 1u);  // members are not labelled
     EXPECT_FALSE(run.canvas.TextsEqual("Inverse function").empty());
-    EXPECT_EQ(run.canvas.TextsEqual("Inverse function")[0].state.font_color, kCurveGreen);
+    EXPECT_EQ(run.canvas.TextsEqual("Inverse function")[0].state.font_color, kCurveTeal);
     EXPECT_DOUBLE_EQ(fktint::ParamP, 1.0);
     EXPECT_DOUBLE_EQ(fktint::ParamQ, std::atof(c.q));
   }
@@ -433,7 +485,7 @@ TEST(Family, MemberCountIsBoundedAndReported) {
   run.controls.c_schar = true;
   run.controls.ed_q = "10^10";
   Draw(run, 60, 40);
-  EXPECT_EQ(FamilyMembers(run, kCurveRed), kMaxFamilyMembers);
+  EXPECT_EQ(FamilyMembers(run, kCurveOrange), kMaxFamilyMembers);
   const auto& lines = run.plotter.Results().Lines();
   EXPECT_NE(std::find_if(lines.begin(), lines.end(),
                          [](const std::string& l) { return l.find("200") != std::string::npos; }),
@@ -447,7 +499,7 @@ TEST(Inverse, ReflectsInTheDiagonalOverEveryRowIgnoringTheDomain) {
   run.controls.ed_xbis = "1";
   run.controls.Umkehrkurvezuf1x1 = true;
   Draw(run);
-  const auto red = run.Segments(kCurveRed);
+  const auto red = run.Segments(kCurveOrange);
   ASSERT_GT(red.size(), 400u);
   const ScreenMapping& m = run.Mapping();
   EXPECT_GT(red.back().b.y, 500);  // x far outside the domain 0 to 1
@@ -532,10 +584,10 @@ TEST(Zeichnen, NotANumberParameterDrawsNoTransformedPoints) {
   run.controls.Umkehrkurvezuf1x1 = true;
   fktint::ParamP = std::nan("");
   Draw(run);
-  EXPECT_TRUE(run.Segments(kCurveRed).empty());    // f(x+p)
-  EXPECT_TRUE(run.Segments(kCurveGreen).empty());  // p*f(x)
-  EXPECT_EQ(FamilyMembers(run, kCurveFuchsia), 0);
-  EXPECT_FALSE(run.Segments(kCurveNavy).empty());  // the inverse curve does not use P
+  EXPECT_TRUE(run.Segments(kCurveOrange).empty());    // f(x+p)
+  EXPECT_TRUE(run.Segments(kCurveTeal).empty());  // p*f(x)
+  EXPECT_EQ(FamilyMembers(run, kCurvePurple), 0);
+  EXPECT_FALSE(run.Segments(kCurveOlive).empty());  // the inverse curve does not use P
   EXPECT_TRUE(std::isnan(fktint::ParamP));
   fktint::ParamP = 1;
 }

@@ -33,8 +33,8 @@ class ResultListTest : public ::testing::Test {
 };
 
 const Lines kDefaultHead = {
-    "Function Y = X*SIN(X+P)", "Domain (-6 | 6)", "1st derivation", "Y = SIN(X+P)+X*COS(X+P)",
-    "2nd derivation",          "Y = 2*COS(X+P)-X*SIN(X+P)",
+    "Function Y = X*SIN(X+P)", "Domain (-6 | 6)", "1st derivative", "Y = SIN(X+P)+X*COS(X+P)",
+    "2nd derivative",          "Y = 2*COS(X+P)-X*SIN(X+P)",
 };
 
 Lines Concat(std::initializer_list<Lines> parts) {

@@ -80,9 +80,9 @@ TEST_F(ExportTest, SaveDialogAsDesigned) {
   EXPECT_FALSE(sd1.testOption(QFileDialog::DontConfirmOverwrite));
   EXPECT_TRUE(sd1.isSizeGripEnabled());
   EXPECT_EQ(sd1.nameFilters(),
-            (QStringList{"Abbildung (*.bmp)", "16 Farben-Abbildung (*.bmp)", "Abbildung (*.gif)",
-                         "Vektorgrafik (*.wmf)", "PNG-Abbildung (*.png)", "SVG-Vektorgrafik (*.svg)",
-                         "PDF-Dokument (*.pdf)"}));
+            (QStringList{"Bitmap (*.bmp)", "16-colour bitmap (*.bmp)", "GIF picture (*.gif)",
+                         "Vector graphic (*.wmf)", "PNG picture (*.png)", "SVG vector graphic (*.svg)",
+                         "PDF document (*.pdf)"}));
   EXPECT_EQ(sd1.defaultSuffix(), "gif");
   // Undo, redo and a separator, then three commands, separator, result list.
   EXPECT_EQ(window->Bearbeiten1->actions().size(), 8);
@@ -99,7 +99,7 @@ TEST_F(ExportTest, DialogOpensOnTheGifEntryEveryTimeAndCancelDoesNothing) {
       Type(dialog, dir.filePath("cancelled.bmp"));
       dialog.reject();
     });
-    EXPECT_EQ(seen_filter, "Abbildung (*.gif)") << "round " << round;
+    EXPECT_EQ(seen_filter, "GIF picture (*.gif)") << "round " << round;
     EXPECT_EQ(seen_suffix, "gif");
     EXPECT_EQ(seen_name, "") << "the name typed last time is cleared";
   }

@@ -255,11 +255,14 @@ TEST_F(FeedbackTest, SmallWindowKeepsEveryControlUsable) {
   auto* scroll = window->findChild<QScrollArea*>("Panel7Scroll");
   ASSERT_NE(scroll, nullptr);
   EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
-  scroll->ensureWidgetVisible(window->c_ergebnisliste);
+  scroll->ensureWidgetVisible(window->c_wertetabelle);
   QApplication::processEvents();
-  const QRect last(window->c_ergebnisliste->mapTo(scroll->viewport(), QPoint(0, 0)),
-                   window->c_ergebnisliste->size());
+  const QRect last(window->c_wertetabelle->mapTo(scroll->viewport(), QPoint(0, 0)),
+                   window->c_wertetabelle->size());
   EXPECT_TRUE(scroll->viewport()->rect().contains(last));
+  // Draw and Result List stand below the scrolling part, in sight without scrolling.
+  const QRect pinned(window->c_ergebnisliste->mapTo(window.get(), QPoint(0, 0)), window->c_ergebnisliste->size());
+  EXPECT_TRUE(window->rect().contains(pinned));
   EXPECT_GE(window->PaintBox1->width(), 40);
   // Back at the design size the fields have their design width.
   window->resize(1042, window->height() + 400);

@@ -1,6 +1,7 @@
 // The window's language: the choice from the command line and the locale, and a German window.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QRegularExpression>
@@ -14,6 +15,7 @@
 #include "plot/null_canvas.h"
 #include "plot/plotter.h"
 #include "plot/texts.h"
+#include "ui/export_actions.h"
 #include "ui/language.h"
 #include "ui/tfgraf.h"
 
@@ -79,6 +81,30 @@ TEST_F(GermanWindow, ResultListInGermanWithDecimalCommas) {
                            "Extrema", "\tTiefpunkt\t(0;-2)"}) {
     EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line << "\n" << lines.join('\n').toStdString();
   }
+}
+
+// Numbers inside terms get the decimal comma too: in the list, on the picture and in the field
+// the derivative button fills.
+TEST_F(GermanWindow, TermsAreShownWithADecimalComma) {
+  window->ed_f1->setText("0.75*X^2");
+  window->c_ergebnisliste->setChecked(true);
+  window->button_fstrichClick();
+  EXPECT_EQ(window->ed_f3->text(), "1,5*X");
+  const QStringList lines = window->Mergebnis->toPlainText().split('\n');
+  for (const char* line : {"Funktion Y = 0,75*X^2", "1. Ableitung", "Y = 1,5*X", "Funktion Y = 1,5*X"}) {
+    EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line << "\n" << lines.join('\n').toStdString();
+  }
+  EXPECT_FALSE(window->Mergebnis->toPlainText().contains("1.5")) << "no decimal point left";
+}
+
+TEST_F(GermanWindow, AccessibleNamesAndSaveFiltersAreGerman) {
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window->sgroesser)->text(QAccessible::Name),
+            QString::fromUtf8("Vergrößern"));
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window->ed_f2)->text(QAccessible::Name), "Term f2(x)");
+  EXPECT_TRUE(QAccessible::queryAccessibleInterface(window->PaintBox1)
+                  ->text(QAccessible::Description)
+                  .startsWith("f1(x) = X*SIN(X+P), blau"));
+  EXPECT_EQ(SaveDialogFilters().first(), "Abbildung (*.bmp)");
 }
 
 TEST_F(GermanWindow, EnglishAgainRemovesTheCoreCatalogue) {

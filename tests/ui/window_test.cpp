@@ -299,10 +299,21 @@ TEST_F(WindowTest, ControlsAndMenuStartAsDesigned) {
   EXPECT_EQ(window->M2->actions().size(), 18);         // 13 items, 3 separators, then Trace
 }
 
-TEST_F(WindowTest, TabMovesThroughTheTermsFirst) {
+TEST_F(WindowTest, TabMovesThroughTheTermsFirstThenTheViewButtons) {
   EXPECT_EQ(window->ed_f1->nextInFocusChain(), window->c_f2);
   EXPECT_EQ(window->ed_f4->nextInFocusChain(), window->button_fstrich);
-  EXPECT_EQ(window->button_f2strich->nextInFocusChain(), window->ed_breite);
+  // Every view button is reached with Tab, then the option column, the memo and the drawing.
+  const std::vector<QWidget*> order = {window->button_f2strich, window->slinks, window->shoch,
+                                       window->srunter, window->srechts, window->sgroesser,
+                                       window->skleiner, window->sgrundeinstellung, window->ed_breite};
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    EXPECT_EQ(order[i - 1]->nextInFocusChain(), order[i]) << i;
+    EXPECT_TRUE(order[i]->focusPolicy() & Qt::TabFocus) << i;
+  }
+  window->c_ergebnisliste->click();
+  window->Mergebnis->setFocus();
+  QTest::keyClick(window->Mergebnis, Qt::Key_Tab);
+  EXPECT_TRUE(window->PaintBox1->hasFocus());
 }
 
 TEST_F(WindowTest, EscapeClosesTheWindow) {

@@ -1,0 +1,14 @@
+// Accessible names and descriptions of the main window's controls (installed with the window).
+#pragma once
+
+#include <QString>
+
+namespace plotwerk::ui {
+
+class TFGraf;
+
+// The drawing area's accessible description: every plotted term with its colour, then the
+// points and values the result list holds (without its term lines and value table).
+QString DrawingDescription(const TFGraf& window);
+
+}  // namespace plotwerk::ui
