@@ -5,8 +5,6 @@
 #include <charconv>
 #include <cstdio>
 
-#include <QString>
-#include <QStringList>
 
 #include "cli/cli_text.h"
 #include "fktint/fktint.h"
@@ -131,18 +129,18 @@ bool ApplySceneWorksheet(SceneOptions& scene, const char* command) {
     FollowResultListCheckBox(scene);
     return true;
   }
-  QStringList warnings;
+  std::vector<std::string> warnings;
   platform::Worksheet worksheet;
   try {
-    worksheet = platform::ReadWorksheet(QString::fromLocal8Bit(scene.worksheet.c_str()), &warnings);
+    // The name's bytes as given, whatever the locale (names on shares need not be UTF-8).
+    worksheet = platform::ReadWorksheet(scene.worksheet, &warnings);
   } catch (const platform::WorksheetError& e) {
     std::fprintf(stderr, "plotwerk-cli %s: cannot open worksheet %s: %s\n", command, scene.worksheet.c_str(),
                  e.what());
     return false;
   }
-  for (const QString& warning : warnings) {
-    std::fprintf(stderr, "plotwerk-cli %s: warning: %s: %s\n", command, scene.worksheet.c_str(),
-                 warning.toUtf8().constData());
+  for (const std::string& warning : warnings) {
+    std::fprintf(stderr, "plotwerk-cli %s: warning: %s: %s\n", command, scene.worksheet.c_str(), warning.c_str());
   }
   scene.controls = worksheet.controls;
   for (const auto& [name, value] : scene.sets) plot::SetControl(scene.controls, name, value, nullptr);

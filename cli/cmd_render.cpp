@@ -61,13 +61,24 @@ int Fail(const std::string& message) { return FailCommand("render", message); }
 
 // Writes the rendered picture in `format`: the raster formats from the image, the vector
 // formats by drawing the picture again on a vector canvas with the same mapping.
-static void WriteRenderedPicture(const QImage& image, const QString& path, platform::PictureFormat format,
-                                 plot::Plotter& plotter, plot::Controls& controls) {
+// Both files are written beside their targets first (the worksheet, small, before the picture)
+// and replace them only when both are complete: both or neither.
+static void WriteRenderedPicture(const QImage& image, const std::string& path, platform::PictureFormat format,
+                                 plot::Plotter& plotter, plot::Controls& controls, const std::string& worksheet_path,
+                                 const std::string& worksheet_json) {
   const platform::PictureSource source{image, image.width(), image.height(), [&](plot::Canvas& canvas) {
                                          plotter.Koordinatensystem(canvas, controls);
                                          plotter.Zeichnen(canvas, controls);
                                        }};
-  platform::SavePicture(path, format, source);
+  std::optional<platform::PreparedFile> worksheet;
+  if (!worksheet_path.empty()) {
+    worksheet.emplace(worksheet_path, [&](platform::ByteSink& sink) {
+      sink.Write(worksheet_json.data(), worksheet_json.size());
+    });
+  }
+  platform::PreparedFile picture(path, [&](platform::ByteSink& sink) { platform::WritePicture(sink, format, source); });
+  picture.Commit();
+  if (worksheet) worksheet->Commit();
 }
 
 static int RunRender(const std::vector<std::string>& args) {
@@ -118,20 +129,21 @@ static int RunRender(const std::vector<std::string>& args) {
     platform::QtCanvas canvas(image);
     plotter.Redraw(canvas, width, height, scene.controls);
   }
-  try {
-    WriteRenderedPicture(image, QString::fromLocal8Bit(out.c_str()), *format, plotter, scene.controls);
-  } catch (const platform::ExportError& e) {
-    std::fprintf(stderr, "plotwerk-cli render: cannot write %s: %s\n", out.c_str(), e.what());
-    return 1;
-  }
+  std::string worksheet_json;
   if (!save_worksheet.empty()) {
-    const platform::Worksheet state{scene.controls, plotter.View(), fktint::ParamP, fktint::ParamQ};
     try {
-      platform::WriteWorksheet(QString::fromLocal8Bit(save_worksheet.c_str()), state);
-    } catch (const std::exception& e) {
+      worksheet_json = plot::WorksheetToJson({scene.controls, plotter.View(), fktint::ParamP, fktint::ParamQ});
+    } catch (const plot::WorksheetError& e) {
       std::fprintf(stderr, "plotwerk-cli render: cannot save worksheet %s: %s\n", save_worksheet.c_str(), e.what());
       return 1;
     }
+  }
+  try {
+    // File names are the arguments' bytes, whatever the locale.
+    WriteRenderedPicture(image, out, *format, plotter, scene.controls, save_worksheet, worksheet_json);
+  } catch (const platform::ExportError& e) {
+    std::fprintf(stderr, "plotwerk-cli render: %s\n", e.what());
+    return 1;
   }
   PrintResultList(plotter);
   return 0;

@@ -171,10 +171,17 @@ QByteArray EncodePicture(PictureFormat format, const PictureSource& source) {
   throw ExportError("Unknown picture format.");
 }
 
-void SavePicture(const QString& path, PictureFormat format, const PictureSource& source) {
+void WritePicture(ByteSink& sink, PictureFormat format, const PictureSource& source) {
   const QByteArray bytes = EncodePicture(format, source);
-  WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                      static_cast<std::size_t>(bytes.size())));
+  sink.Write(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+void SavePicture(const std::string& path, PictureFormat format, const PictureSource& source) {
+  WriteFileAtomically(path, [&](ByteSink& sink) { WritePicture(sink, format, source); });
+}
+
+void SavePicture(const QString& path, PictureFormat format, const PictureSource& source) {
+  SavePicture(FileNameBytes(path), format, source);
 }
 
 QMimeData* PictureMimeData(int width, int height, const PictureDrawer& draw, bool smooth) {

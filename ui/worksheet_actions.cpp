@@ -21,6 +21,7 @@
 #include <exception>
 
 #include "fktint/fktint.h"
+#include "platform/atomic_write.h"
 #include "ui/tfgraf.h"
 #include "ui/window_extension.h"
 
@@ -110,7 +111,9 @@ bool WorksheetActions::Open(const QString& path) {
   QStringList warnings;
   platform::Worksheet worksheet;
   try {
-    worksheet = platform::ReadWorksheet(path, &warnings);
+    std::vector<std::string> read_warnings;
+    worksheet = platform::ReadWorksheet(platform::FileNameBytes(path), &read_warnings);
+    for (const std::string& warning : read_warnings) warnings.append(QString::fromStdString(warning));
   } catch (const std::exception& e) {
     show_error(tr("Cannot open the worksheet \"%1\":\n%2").arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())));
     return false;
@@ -137,7 +140,7 @@ bool WorksheetActions::Open(const QString& path) {
 
 bool WorksheetActions::Save(const QString& path) {
   try {
-    platform::WriteWorksheet(path, Current());
+    platform::WriteWorksheet(platform::FileNameBytes(path), Current());
   } catch (const std::exception& e) {
     show_error(tr("Cannot save the worksheet \"%1\":\n%2").arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())));
     return false;
