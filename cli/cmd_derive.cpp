@@ -38,6 +38,25 @@ std::string Latin1ToUtf8(std::string_view text) {
   return out;
 }
 
+// The first name called with "(" that the differentiator does not know, or empty.
+std::string UnknownFunction(const std::string& text) {
+  const auto letter = [](char c) { return c >= 'A' && c <= 'Z'; };
+  for (std::size_t i = 0; i < text.size();) {
+    if (!letter(text[i])) {
+      ++i;
+      continue;
+    }
+    std::size_t end = i;
+    while (end < text.size() && letter(text[end])) ++end;
+    if (end < text.size() && text[end] == '(' &&
+        ua::FunctionKindForName(std::string_view(text).substr(i, end - i)) % 10 == 0) {
+      return text.substr(i, end - i);
+    }
+    i = end;
+  }
+  return {};
+}
+
 // Why a term (upper-case bytes) gives no derivative, in the order the window's status line
 // tells it: the checker's verdict, the length, the differentiator's own reading.
 std::string NoDerivativeReason(const std::string& term) {
@@ -55,8 +74,10 @@ std::string NoDerivativeReason(const std::string& term) {
   try {
     ua::ParseFailed = false;
     if (ua::ParseTermTree(text) == nullptr || ua::ParseFailed) {
-      return "the differentiator cannot read this form of the term (R, [ ], | |, 2*-X and some "
-             "functions are not supported)";
+      const std::string unknown = UnknownFunction(text);
+      if (!unknown.empty()) return "the differentiator does not know the function " + unknown;
+      return "the differentiator cannot read this form of the term (R, [ ], | |, 2*-X and more than " +
+             std::to_string(ua::kMaxParseDepth) + " nested subterms are not supported)";
     }
   } catch (const ua::DerivationTooLarge&) {
     return "the term is nested too deeply to differentiate";
