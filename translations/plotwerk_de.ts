@@ -338,6 +338,19 @@
     </message>
 </context>
 <context>
+    <name>plotwerk::ui::Recovery</name>
+    <message>
+        <source>The lesson kept from the last run cannot be restored and was discarded:
+%1</source>
+        <translation>Die vom letzten Lauf aufbewahrte Stunde kann nicht wiederhergestellt werden und wurde verworfen:
+%1</translation>
+    </message>
+    <message>
+        <source>Restore the lesson of %1?</source>
+        <translation>Die Stunde von %1 wiederherstellen?</translation>
+    </message>
+</context>
+<context>
     <name>plotwerk::ui::TF35</name>
     <message>
         <source>About ...</source>
