@@ -48,10 +48,10 @@ const char kRenderHelp[] =
     "                  setting (x from -6 to 6, y with the same scale)\n"
     "  --out FILE      the picture file, written completely or not at all; its extension\n"
     "                  chooses the format: .bmp (screen colours), .gif (216 colours),\n"
-    "                  .wmf (Enhanced Metafile), .png, .svg, .pdf\n"
+    "                  .wmf and .emf (Enhanced Metafile), .png, .svg, .pdf\n"
     "  --bmp16         write a .bmp with 16 colours\n"
-    "  --save-worksheet FILE  also saves the state drawn as a worksheet, written completely or\n"
-    "                  not at all\n"
+    "  --save-worksheet FILE  also saves the state drawn as a worksheet; the picture and the\n"
+    "                  worksheet are written both or neither\n"
     "  --help          this text\n"
     "The result list is printed to standard output, one line each.\n";
 
@@ -103,7 +103,7 @@ static int RunRender(const std::vector<std::string>& args) {
   if (const std::optional<int> done = ReadDrawingOptions("render", kRenderHelp, args, scene, own)) return *done;
   if (out.empty()) return Fail("--out FILE is required (see --help)");
   const std::optional<platform::PictureFormat> format = platform::FormatForFileName(out, bmp16);
-  if (!format) return Fail("--out FILE must end in .bmp, .gif, .wmf, .png, .svg or .pdf, not '" + out + "'");
+  if (!format) return Fail("--out FILE must end in .bmp, .gif, .wmf, .emf, .png, .svg or .pdf, not '" + out + "'");
   if (bmp16 && format != platform::PictureFormat::Bmp16) return Fail("--bmp16 needs a .bmp file");
   if (static_cast<long long>(scene.width) * scene.height > kMaxPixels) return Fail("the picture is too large");
 

@@ -229,6 +229,21 @@ void WriteFileAtomically(const QString& path, const std::function<void(QIODevice
                                       static_cast<std::size_t>(content.size())));
 }
 
+bool IsWriteProtected(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  return ::access(path.c_str(), W_OK) != 0 || (info.st_mode & 0222) == 0;
+}
+
+ProtectionLift::ProtectionLift(const std::string& path) : path_(path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) Fail(path, errno);
+  mode_ = info.st_mode & 07777;
+  if (::chmod(path.c_str(), static_cast<mode_t>(mode_ | S_IWUSR)) != 0) Fail(path, errno);
+}
+
+ProtectionLift::~ProtectionLift() { ::chmod(path_.c_str(), static_cast<mode_t>(mode_)); }
+
 std::string FileNameBytes(const QString& name) {
   const QByteArray encoded = QFile::encodeName(name);
   std::string bytes(encoded.constData(), static_cast<std::size_t>(encoded.size()));

@@ -54,6 +54,25 @@ void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
 void WriteFileAtomically(const QString& path, const std::function<void(QIODevice&)>& write);
 void WriteFileAtomically(const QString& path, std::span<const std::uint8_t> bytes);
 
+// True when `path` is an existing file without write permission for the user, or without any
+// write permission at all (which root could ignore). The window asks before replacing one.
+bool IsWriteProtected(const std::string& path);
+
+// Lifts the owner's write protection of an existing file for one save the user has agreed to,
+// and gives the file (old or new) its old mode back afterwards. Throws ExportError when the
+// protection cannot be lifted (another user's file).
+class ProtectionLift {
+ public:
+  explicit ProtectionLift(const std::string& path);
+  ProtectionLift(const ProtectionLift&) = delete;
+  ProtectionLift& operator=(const ProtectionLift&) = delete;
+  ~ProtectionLift();
+
+ private:
+  std::string path_;
+  unsigned mode_ = 0;
+};
+
 // The bytes of a file name the window holds as text (from a file dialog, a drop, its command
 // line). Qt decodes names that are no valid UTF-8 with replacement characters, which encode
 // back to other bytes: a component that does not exist under its encoded name is looked up in

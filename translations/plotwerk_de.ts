@@ -123,6 +123,13 @@
     </message>
 </context>
 <context>
+    <name>ProtectedFile</name>
+    <message>
+        <source>The file &quot;%1&quot; is write-protected. Replace it anyway?</source>
+        <translation>Die Datei „%1“ ist schreibgeschützt. Trotzdem ersetzen?</translation>
+    </message>
+</context>
+<context>
     <name>TermEdit</name>
     <message>
         <source>The text was cut to %1 characters, the most a field takes.</source>

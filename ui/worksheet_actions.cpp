@@ -22,6 +22,7 @@
 
 #include "fktint/fktint.h"
 #include "platform/atomic_write.h"
+#include "ui/protected_file.h"
 #include "ui/tfgraf.h"
 #include "ui/window_extension.h"
 
@@ -140,7 +141,10 @@ bool WorksheetActions::Open(const QString& path) {
 
 bool WorksheetActions::Save(const QString& path) {
   try {
-    platform::WriteWorksheet(platform::FileNameBytes(path), Current());
+    const std::string bytes = platform::FileNameBytes(path);
+    std::optional<platform::ProtectionLift> lift;
+    if (!MayReplace(&window_, bytes, lift)) return false;
+    platform::WriteWorksheet(bytes, Current());
   } catch (const std::exception& e) {
     show_error(tr("Cannot save the worksheet \"%1\":\n%2").arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())));
     return false;
