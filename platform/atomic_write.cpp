@@ -267,6 +267,12 @@ std::string FileNameBytes(const QString& name) {
       }
       if (folder != nullptr) ::closedir(folder);
       if (matches == 1) candidate = match;
+      // Several names read the same: which one was meant cannot be known, and writing a third
+      // would not be the file named either.
+      if (matches > 1) {
+        throw ExportError("\"" + name.toStdString() + "\" stands for " + std::to_string(matches) +
+                          " files whose names are not valid UTF-8; rename them to tell them apart");
+      }
     }
     found = candidate + (i + 1 < parts.size() ? "/" : "");
   }

@@ -76,7 +76,8 @@ class ProtectionLift {
 // The bytes of a file name the window holds as text (from a file dialog, a drop, its command
 // line). Qt decodes names that are no valid UTF-8 with replacement characters, which encode
 // back to other bytes: a component that does not exist under its encoded name is looked up in
-// its folder among the names that decode to the same text, and taken when exactly one does.
+// its folder among the names that decode to the same text, and taken when exactly one does;
+// ExportError when several do.
 std::string FileNameBytes(const QString& name);
 
 }  // namespace plotwerk::platform
