@@ -11,9 +11,13 @@ namespace plotwerk::cli {
 
 namespace {
 
+// Sets *out only to a side that is accepted: a refused value never stays in the options.
 bool ParseAreaSide(const std::string& text, int* out) {
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), *out);
-  return ec == std::errc() && end == text.data() + text.size() && *out >= 1 && *out <= kMaxAreaSide;
+  int side = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), side);
+  if (ec != std::errc() || end != text.data() + text.size() || side < 1 || side > kMaxAreaSide) return false;
+  *out = side;
+  return true;
 }
 
 bool ParseView(const std::string& text, plot::PlotView* view) {
