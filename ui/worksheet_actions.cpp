@@ -22,6 +22,8 @@
 
 #include "fktint/fktint.h"
 #include "platform/atomic_write.h"
+#include "platform/export_error.h"
+#include "ui/language.h"
 #include "ui/protected_file.h"
 #include "ui/tfgraf.h"
 #include "ui/window_extension.h"
@@ -145,6 +147,10 @@ bool WorksheetActions::Save(const QString& path) {
     std::optional<platform::ProtectionLift> lift;
     if (!MayReplace(&window_, bytes, lift)) return false;
     platform::WriteWorksheet(bytes, Current());
+  } catch (const platform::ExportError& e) {
+    // The writer's message names the file once already.
+    show_error(PlatformMessage(e.what()));
+    return false;
   } catch (const std::exception& e) {
     show_error(tr("Cannot save the worksheet \"%1\":\n%2").arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())));
     return false;
