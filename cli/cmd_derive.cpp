@@ -6,7 +6,10 @@
 
 #include "cli/cli_text.h"
 #include "cli/commands.h"
+#include "fktint/fktint.h"
+#include "fktint/term_check.h"
 #include "uableitung/rule_table_check.h"
+#include "uableitung/term_tree.h"
 #include "uableitung/uableitung.h"
 
 namespace plotwerk::cli {
@@ -20,12 +23,74 @@ std::string Derivative(std::string_view term, bool raw) {
   return raw ? ua::DifferentiateTerm(text) : ua::DeriveTerm(text);
 }
 
+// Code page 1252 bytes of a message to UTF-8 for the terminal.
+std::string Latin1ToUtf8(std::string_view text) {
+  std::string out;
+  for (const char ch : text) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c < 0x80) {
+      out += ch;
+    } else {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+// The first name called with "(" that the differentiator does not know, or empty.
+std::string UnknownFunction(const std::string& text) {
+  const auto letter = [](char c) { return c >= 'A' && c <= 'Z'; };
+  for (std::size_t i = 0; i < text.size();) {
+    if (!letter(text[i])) {
+      ++i;
+      continue;
+    }
+    std::size_t end = i;
+    while (end < text.size() && letter(text[end])) ++end;
+    if (end < text.size() && text[end] == '(' &&
+        ua::FunctionKindForName(std::string_view(text).substr(i, end - i)) % 10 == 0) {
+      return text.substr(i, end - i);
+    }
+    i = end;
+  }
+  return {};
+}
+
+// Why a term (upper-case bytes) gives no derivative, in the order the window's status line
+// tells it: the checker's verdict, the length, the differentiator's own reading.
+std::string NoDerivativeReason(const std::string& term) {
+  if (term.empty()) return "the term is empty";
+  const fktint::TermCheck check = fktint::CheckTerm(term);
+  if (!check.ok()) {
+    return "the term cannot be read (position " + std::to_string(check.position) + ": " +
+           Latin1ToUtf8(fktint::DescribeTermCheck(check)) + ")";
+  }
+  const std::string text = fktint::NormaliseTermText(term);
+  if (term.size() > ua::kMaxTypedLength || text.size() > ua::kMaxTermLength) {
+    return "the term is too long to differentiate";
+  }
+  ua::PoolScope pool;
+  try {
+    ua::ParseFailed = false;
+    if (ua::ParseTermTree(text) == nullptr || ua::ParseFailed) {
+      const std::string unknown = UnknownFunction(text);
+      if (!unknown.empty()) return "the differentiator does not know the function " + unknown;
+      return "the differentiator cannot read this form of the term (R, [ ], | |, 2*-X and more than " +
+             std::to_string(ua::kMaxParseDepth) + " nested subterms are not supported)";
+    }
+  } catch (const ua::DerivationTooLarge&) {
+    return "the term is nested too deeply to differentiate";
+  }
+  return "the derivative would be too long";
+}
+
 // One derivative line per stdin line; an empty line where there is no derivative.
 int RunBatch(bool raw) {
   char* line = nullptr;
   std::size_t capacity = 0;
   ssize_t length;
-  while ((length = getline(&line, &capacity, stdin)) >= 0) {
+  while (!std::ferror(stdout) && (length = getline(&line, &capacity, stdin)) >= 0) {
     std::string_view text(line, static_cast<std::size_t>(length));
     if (!text.empty() && text.back() == '\n') text.remove_suffix(1);
     if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
@@ -53,7 +118,13 @@ int RunDerive(const std::vector<std::string>& args) {
   try {
     if (batch) return terms.empty() ? RunBatch(raw) : UsageError("derive");
     if (terms.size() != 1) return UsageError("derive");
-    std::printf("%s\n", Derivative(terms[0], raw).c_str());
+    const std::string derivative = Derivative(terms[0], raw);
+    if (derivative.empty()) {
+      std::fprintf(stderr, "plotwerk-cli derive: no derivative: %s\n",
+                   NoDerivativeReason(ArgumentToTerm(terms[0])).c_str());
+      return 1;
+    }
+    std::printf("%s\n", derivative.c_str());
   } catch (const ua::RuleTableError& error) {
     std::fprintf(stderr, "plotwerk-cli derive: %s\n", error.what());
     return 1;

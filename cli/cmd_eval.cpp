@@ -47,7 +47,8 @@ int RunBatch() {
   std::size_t malformed = 0;
   std::size_t first_malformed = 0;
   ssize_t length;
-  while ((length = getline(&line, &capacity, stdin)) >= 0) {
+  // A failed write ends the run: the rest could not be written either (the exit code says so).
+  while (!std::ferror(stdout) && (length = getline(&line, &capacity, stdin)) >= 0) {
     ++line_number;
     std::string_view text(line, static_cast<std::size_t>(length));
     if (!text.empty() && text.back() == '\n') text.remove_suffix(1);

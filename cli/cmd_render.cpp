@@ -50,13 +50,13 @@ const char kRenderHelp[] =
     "                  setting (x from -6 to 6, y with the same scale)\n"
     "  --out FILE      the picture file, written completely or not at all; its extension\n"
     "                  chooses the format: .bmp (screen colours), .gif (216 colours),\n"
-    "                  .wmf (Enhanced Metafile), .png, .svg, .pdf\n"
+    "                  .wmf and .emf (Enhanced Metafile), .png, .svg, .pdf\n"
     "  --bmp16         write a .bmp with 16 colours\n"
     "  --page          write the printable page instead (FILE must end in .pdf): A4 with the\n"
     "                  worksheet's name (or \"Plotwerk\") as title, the picture, the terms in\n"
     "                  their colours and the result list; the value table on further pages\n"
-    "  --save-worksheet FILE  also saves the state drawn as a worksheet, written completely or\n"
-    "                  not at all\n"
+    "  --save-worksheet FILE  also saves the state drawn as a worksheet; the picture and the\n"
+    "                  worksheet are written both or neither\n"
     "  --help          this text\n"
     "The result list is printed to standard output, one line each.\n";
 
@@ -66,13 +66,30 @@ int Fail(const std::string& message) { return FailCommand("render", message); }
 
 // Writes the rendered picture in `format`: the raster formats from the image, the vector
 // formats by drawing the picture again on a vector canvas with the same mapping.
-static void WriteRenderedPicture(const QImage& image, const QString& path, platform::PictureFormat format,
-                                 plot::Plotter& plotter, plot::Controls& controls) {
+// Both files are written beside their targets first (the worksheet, small, before the picture)
+// and replace them only when both are complete: both or neither.
+static void WriteRenderedPicture(const QImage& image, const std::string& path, platform::PictureFormat format,
+                                 plot::Plotter& plotter, plot::Controls& controls, const std::string& worksheet_path,
+                                 const std::string& worksheet_json, const QByteArray* page_pdf) {
   const platform::PictureSource source{image, image.width(), image.height(), [&](plot::Canvas& canvas) {
                                          plotter.Koordinatensystem(canvas, controls);
                                          plotter.Zeichnen(canvas, controls);
                                        }};
-  platform::SavePicture(path, format, source);
+  std::optional<platform::PreparedFile> worksheet;
+  if (!worksheet_path.empty()) {
+    worksheet.emplace(worksheet_path, [&](platform::ByteSink& sink) {
+      sink.Write(worksheet_json.data(), worksheet_json.size());
+    });
+  }
+  platform::PreparedFile picture(path, [&](platform::ByteSink& sink) {
+    if (page_pdf) {
+      sink.Write(page_pdf->constData(), static_cast<std::size_t>(page_pdf->size()));
+    } else {
+      platform::WritePicture(sink, format, source);
+    }
+  });
+  picture.Commit();
+  if (worksheet) worksheet->Commit();
 }
 
 static int RunRender(const std::vector<std::string>& args) {
@@ -98,7 +115,7 @@ static int RunRender(const std::vector<std::string>& args) {
   if (const std::optional<int> done = ReadDrawingOptions("render", kRenderHelp, args, scene, own)) return *done;
   if (out.empty()) return Fail("--out FILE is required (see --help)");
   const std::optional<platform::PictureFormat> format = platform::FormatForFileName(out, bmp16);
-  if (!format) return Fail("--out FILE must end in .bmp, .gif, .wmf, .png, .svg or .pdf, not '" + out + "'");
+  if (!format) return Fail("--out FILE must end in .bmp, .gif, .wmf, .emf, .png, .svg or .pdf, not '" + out + "'");
   if (bmp16 && format != platform::PictureFormat::Bmp16) return Fail("--bmp16 needs a .bmp file");
   if (page && format != platform::PictureFormat::Pdf) return Fail("--page needs a .pdf file");
   if (static_cast<long long>(scene.width) * scene.height > kMaxPixels) return Fail("the picture is too large");
@@ -125,6 +142,7 @@ static int RunRender(const std::vector<std::string>& args) {
     platform::QtCanvas canvas(image);
     plotter.Redraw(canvas, width, height, scene.controls);
   }
+  QByteArray page_pdf;
   if (page) {
     // The page draws the picture again on its own, which rebuilds the result list for the
     // page; the picture is drawn once more so the list printed below is the usual one.
@@ -132,29 +150,30 @@ static int RunRender(const std::vector<std::string>& args) {
                               ? QString()
                               : QFileInfo(QString::fromLocal8Bit(scene.worksheet.c_str())).completeBaseName();
     try {
-      platform::WritePagePdf(QString::fromLocal8Bit(out.c_str()),
-                             platform::MakePageContent(plotter, scene.controls, title, width, height));
+      page_pdf = platform::RenderPagePdf(platform::MakePageContent(plotter, scene.controls, title, width, height));
     } catch (const platform::ExportError& e) {
-      std::fprintf(stderr, "plotwerk-cli render: cannot write %s: %s\n", out.c_str(), e.what());
+      std::fprintf(stderr, "plotwerk-cli render: %s\n", e.what());
       return 1;
     }
     platform::QtCanvas canvas(image);
     plotter.Redraw(canvas, width, height, scene.controls);
   }
-  try {
-    if (!page) WriteRenderedPicture(image, QString::fromLocal8Bit(out.c_str()), *format, plotter, scene.controls);
-  } catch (const platform::ExportError& e) {
-    std::fprintf(stderr, "plotwerk-cli render: cannot write %s: %s\n", out.c_str(), e.what());
-    return 1;
-  }
+  std::string worksheet_json;
   if (!save_worksheet.empty()) {
-    const platform::Worksheet state{scene.controls, plotter.View(), fktint::ParamP, fktint::ParamQ};
     try {
-      platform::WriteWorksheet(QString::fromLocal8Bit(save_worksheet.c_str()), state);
-    } catch (const std::exception& e) {
+      worksheet_json = plot::WorksheetToJson({scene.controls, plotter.View(), fktint::ParamP, fktint::ParamQ});
+    } catch (const plot::WorksheetError& e) {
       std::fprintf(stderr, "plotwerk-cli render: cannot save worksheet %s: %s\n", save_worksheet.c_str(), e.what());
       return 1;
     }
+  }
+  try {
+    // File names are the arguments' bytes, whatever the locale.
+    WriteRenderedPicture(image, out, *format, plotter, scene.controls, save_worksheet, worksheet_json,
+                         page ? &page_pdf : nullptr);
+  } catch (const platform::ExportError& e) {
+    std::fprintf(stderr, "plotwerk-cli render: %s\n", e.what());
+    return 1;
   }
   PrintResultList(plotter);
   return 0;

@@ -1,5 +1,6 @@
 // Entry of plotwerk-cli: dispatches to the registered command named by the first argument.
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -37,9 +38,25 @@ static void PrintCommandList(std::FILE* out) {
   for (const Command& command : RegisteredCommands()) std::fprintf(out, "  %s\n", command.usage);
 }
 
+// Every command's output counts only when it reached its file: standard output is flushed and
+// closed here, and a failure (a full disk, a closed pipe, /dev/full) turns the exit code into 1
+// with a message on standard error, which is checked the same way.
+static int Finish(int code) {
+  const bool out_ok = std::fflush(stdout) == 0 && !std::ferror(stdout);
+  const int out_errno = errno;
+  const bool out_closed = std::fclose(stdout) == 0;
+  if (!out_ok || !out_closed) {
+    std::fprintf(stderr, "plotwerk-cli: cannot write standard output: %s\n",
+                 std::strerror(out_ok ? errno : out_errno));
+    code = 1;
+  }
+  if (std::fflush(stderr) != 0 || std::ferror(stderr)) code = 1;
+  return code;
+}
+
 }  // namespace plotwerk::cli
 
-int main(int argc, char** argv) {
+static int Run(int argc, char** argv) {
   using namespace plotwerk::cli;
   if (argc < 2) {
     PrintCommandList(stderr);
@@ -62,3 +79,5 @@ int main(int argc, char** argv) {
   PrintCommandList(stderr);
   return 2;
 }
+
+int main(int argc, char** argv) { return plotwerk::cli::Finish(Run(argc, argv)); }

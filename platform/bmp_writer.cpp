@@ -32,18 +32,23 @@ std::uint32_t RowStride(int width, int bits_per_pixel) {
   return ((static_cast<std::uint32_t>(width) * bits_per_pixel + 31) / 32) * 4;
 }
 
-void CheckImage(const RasterImage& image) {
-  if (image.width <= 0 || image.height <= 0 ||
-      image.pixels.size() != static_cast<std::size_t>(image.width) * image.height)
-    throw ExportError("The picture has no pixels to save.");
+void CheckSize(int width, int height) {
+  if (width <= 0 || height <= 0) throw ExportError("The picture has no pixels to save.");
   // Keeps the file size inside the 32-bit fields of the header.
-  const std::uint64_t bytes = std::uint64_t{RowStride(image.width, 32)} * image.height;
-  if (bytes > std::numeric_limits<std::int32_t>::max())
-    throw ExportError("The picture is too large for a BMP file.");
+  const std::uint64_t bytes = std::uint64_t{RowStride(width, 32)} * static_cast<std::uint64_t>(height);
+  if (bytes > std::numeric_limits<std::int32_t>::max()) throw ExportError("The picture is too large for a BMP file.");
 }
 
-void WriteHeaders(ByteWriter& w, const RasterImage& image, int bits_per_pixel, std::uint32_t colours) {
-  const std::uint32_t image_size = RowStride(image.width, bits_per_pixel) * image.height;
+void CheckImage(const RasterImage& image) {
+  if (image.pixels.size() != static_cast<std::size_t>(image.width) * image.height)
+    throw ExportError("The picture has no pixels to save.");
+  CheckSize(image.width, image.height);
+}
+
+std::vector<std::uint8_t> Headers(int width, int height, int bits_per_pixel, std::uint32_t colours) {
+  std::vector<std::uint8_t> out;
+  ByteWriter w(out);
+  const std::uint32_t image_size = RowStride(width, bits_per_pixel) * height;
   const std::uint32_t offset = kFileHeaderSize + kInfoHeaderSize + 4 * colours;
   w.U8('B');
   w.U8('M');
@@ -52,9 +57,9 @@ void WriteHeaders(ByteWriter& w, const RasterImage& image, int bits_per_pixel, s
   w.U16(0);
   w.U32(offset);
   w.U32(kInfoHeaderSize);
-  w.I32(image.width);
-  w.I32(image.height);  // positive: rows stored bottom-up
-  w.U16(1);             // planes
+  w.I32(width);
+  w.I32(height);  // positive: rows stored bottom-up
+  w.U16(1);       // planes
   w.U16(static_cast<std::uint16_t>(bits_per_pixel));
   w.U32(0);  // BI_RGB
   w.U32(image_size);
@@ -62,6 +67,17 @@ void WriteHeaders(ByteWriter& w, const RasterImage& image, int bits_per_pixel, s
   w.I32(kPixelsPerMetre96Dpi);
   w.U32(colours);
   w.U32(0);  // all colours important
+  return out;
+}
+
+RowSource RowsOf(const RasterImage& image) {
+  return [&image](int y, plot::Rgb* row) {
+    std::copy_n(image.pixels.begin() + static_cast<std::ptrdiff_t>(y) * image.width, image.width, row);
+  };
+}
+
+ByteOutput Into(std::vector<std::uint8_t>& out) {
+  return [&out](const std::uint8_t* data, std::size_t size) { out.insert(out.end(), data, data + size); };
 }
 
 }  // namespace
@@ -80,51 +96,57 @@ int NearestVgaIndex(plot::Rgb c) {
   return best;
 }
 
-std::vector<std::uint8_t> EncodeBmp(const RasterImage& image, int bits_per_pixel) {
+void WriteBmp(int width, int height, int bits_per_pixel, const RowSource& rows, const ByteOutput& out) {
   if (bits_per_pixel != 24 && bits_per_pixel != 32)
     throw ExportError("Unsupported BMP pixel format: " + std::to_string(bits_per_pixel) + " bits.");
+  CheckSize(width, height);
+  const std::vector<std::uint8_t> headers = Headers(width, height, bits_per_pixel, 0);
+  out(headers.data(), headers.size());
+  const std::size_t bytes_per_pixel = static_cast<std::size_t>(bits_per_pixel / 8);
+  std::vector<plot::Rgb> pixels(static_cast<std::size_t>(width));
+  std::vector<std::uint8_t> row(RowStride(width, bits_per_pixel), 0);  // the padding stays 0
+  for (int y = height - 1; y >= 0; --y) {
+    rows(y, pixels.data());
+    for (std::size_t x = 0; x < pixels.size(); ++x) {
+      std::uint8_t* p = &row[x * bytes_per_pixel];
+      p[0] = pixels[x].b;
+      p[1] = pixels[x].g;
+      p[2] = pixels[x].r;
+    }
+    out(row.data(), row.size());
+  }
+}
+
+void WriteBmp16(int width, int height, const RowSource& rows, const ByteOutput& out) {
+  CheckSize(width, height);
+  std::vector<std::uint8_t> headers = Headers(width, height, 4, static_cast<std::uint32_t>(kVgaPalette.size()));
+  for (const plot::Rgb c : kVgaPalette) headers.insert(headers.end(), {c.b, c.g, c.r, 0});
+  out(headers.data(), headers.size());
+  std::vector<plot::Rgb> pixels(static_cast<std::size_t>(width));
+  std::vector<std::uint8_t> row(RowStride(width, 4));
+  for (int y = height - 1; y >= 0; --y) {
+    rows(y, pixels.data());
+    std::fill(row.begin(), row.end(), 0);
+    for (int x = 0; x < width; ++x) {
+      // The left pixel of each pair goes into the high nibble.
+      const auto index = static_cast<std::uint8_t>(NearestVgaIndex(pixels[x]));
+      row[x / 2] |= (x % 2 == 0) ? static_cast<std::uint8_t>(index << 4) : index;
+    }
+    out(row.data(), row.size());
+  }
+}
+
+std::vector<std::uint8_t> EncodeBmp(const RasterImage& image, int bits_per_pixel) {
   CheckImage(image);
   std::vector<std::uint8_t> out;
-  const std::uint32_t stride = RowStride(image.width, bits_per_pixel);
-  out.reserve(kFileHeaderSize + kInfoHeaderSize + std::size_t{stride} * image.height);
-  ByteWriter w(out);
-  WriteHeaders(w, image, bits_per_pixel, 0);
-  const std::uint32_t used = static_cast<std::uint32_t>(image.width) * (bits_per_pixel / 8);
-  for (int y = image.height - 1; y >= 0; --y) {
-    for (int x = 0; x < image.width; ++x) {
-      const plot::Rgb c = image.At(x, y);
-      w.U8(c.b);
-      w.U8(c.g);
-      w.U8(c.r);
-      if (bits_per_pixel == 32) w.U8(0);
-    }
-    for (std::uint32_t pad = used; pad < stride; ++pad) w.U8(0);
-  }
+  WriteBmp(image.width, image.height, bits_per_pixel, RowsOf(image), Into(out));
   return out;
 }
 
 std::vector<std::uint8_t> EncodeBmp16(const RasterImage& image) {
   CheckImage(image);
   std::vector<std::uint8_t> out;
-  const std::uint32_t stride = RowStride(image.width, 4);
-  ByteWriter w(out);
-  WriteHeaders(w, image, 4, static_cast<std::uint32_t>(kVgaPalette.size()));
-  for (const plot::Rgb c : kVgaPalette) {
-    w.U8(c.b);
-    w.U8(c.g);
-    w.U8(c.r);
-    w.U8(0);
-  }
-  std::vector<std::uint8_t> row(stride);
-  for (int y = image.height - 1; y >= 0; --y) {
-    std::fill(row.begin(), row.end(), 0);
-    for (int x = 0; x < image.width; ++x) {
-      // The left pixel of each pair goes into the high nibble.
-      const auto index = static_cast<std::uint8_t>(NearestVgaIndex(image.At(x, y)));
-      row[x / 2] |= (x % 2 == 0) ? static_cast<std::uint8_t>(index << 4) : index;
-    }
-    out.insert(out.end(), row.begin(), row.end());
-  }
+  WriteBmp16(image.width, image.height, RowsOf(image), Into(out));
   return out;
 }
 

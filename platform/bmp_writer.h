@@ -3,7 +3,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "platform/raster_image.h"
@@ -22,6 +24,17 @@ inline constexpr std::array<plot::Rgb, 16> kVgaPalette{{
 
 // Index of the palette colour nearest to `c` (squared RGB distance; the lower index on a tie).
 int NearestVgaIndex(plot::Rgb c);
+
+// Fills `row` (width pixels) with row y of the picture, 0 being the top row.
+using RowSource = std::function<void(int y, plot::Rgb* row)>;
+// Receives the encoded file piece by piece.
+using ByteOutput = std::function<void(const std::uint8_t* data, std::size_t size)>;
+
+// The encoders below, row by row: a picture of any size needs a few rows of memory. The rows
+// are asked for bottom-up, as BMP stores them. ExportError as below; an exception of `out`
+// passes on.
+void WriteBmp(int width, int height, int bits_per_pixel, const RowSource& rows, const ByteOutput& out);
+void WriteBmp16(int width, int height, const RowSource& rows, const ByteOutput& out);
 
 // BI_RGB bitmap, bottom-up rows; bits_per_pixel is 24 or 32 (ExportError otherwise).
 std::vector<std::uint8_t> EncodeBmp(const RasterImage& image, int bits_per_pixel);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/bmp_writer.h"
 #include "platform/raster_image.h"
 
 namespace plotwerk::platform {
@@ -32,5 +33,8 @@ constexpr plot::Rgb WebPaletteColour(int index) {
 // every pixel mapped on its own without dithering. ExportError when giflib fails or the
 // picture is larger than a GIF can hold.
 std::vector<std::uint8_t> EncodeGif(const RasterImage& image);
+
+// The same, row by row from the top (see WriteBmp); an exception of `out` passes on.
+void WriteGif(int width, int height, const RowSource& rows, const ByteOutput& out);
 
 }  // namespace plotwerk::platform

@@ -171,10 +171,38 @@ QByteArray EncodePicture(PictureFormat format, const PictureSource& source) {
   throw ExportError("Unknown picture format.");
 }
 
-void SavePicture(const QString& path, PictureFormat format, const PictureSource& source) {
+void WritePicture(ByteSink& sink, PictureFormat format, const PictureSource& source) {
+  if (format == PictureFormat::Bmp || format == PictureFormat::Bmp16 || format == PictureFormat::Gif) {
+    // Straight from the bitmap to the file, one row at a time.
+    if (source.screen.isNull()) throw ExportError("The picture has no pixels to save.");
+    const QImage rgb = source.screen.convertToFormat(QImage::Format_RGB32);  // no copy when it is
+    const RowSource rows = [&rgb](int y, plot::Rgb* row) {
+      const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+      for (int x = 0; x < rgb.width(); ++x) {
+        row[x] = {static_cast<std::uint8_t>(qRed(line[x])), static_cast<std::uint8_t>(qGreen(line[x])),
+                  static_cast<std::uint8_t>(qBlue(line[x]))};
+      }
+    };
+    const ByteOutput out = [&sink](const std::uint8_t* data, std::size_t size) { sink.Write(data, size); };
+    if (format == PictureFormat::Gif) {
+      WriteGif(rgb.width(), rgb.height(), rows, out);
+    } else if (format == PictureFormat::Bmp16) {
+      WriteBmp16(rgb.width(), rgb.height(), rows, out);
+    } else {
+      WriteBmp(rgb.width(), rgb.height(), ScreenBitsPerPixel(), rows, out);
+    }
+    return;
+  }
   const QByteArray bytes = EncodePicture(format, source);
-  WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                      static_cast<std::size_t>(bytes.size())));
+  sink.Write(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+void SavePicture(const std::string& path, PictureFormat format, const PictureSource& source) {
+  WriteFileAtomically(path, [&](ByteSink& sink) { WritePicture(sink, format, source); });
+}
+
+void SavePicture(const QString& path, PictureFormat format, const PictureSource& source) {
+  SavePicture(FileNameBytes(path), format, source);
 }
 
 QMimeData* PictureMimeData(int width, int height, const PictureDrawer& draw, bool smooth) {

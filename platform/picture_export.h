@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include <QImage>
 #include <QString>
 
+#include "platform/atomic_write.h"
 #include "platform/raster_image.h"
 #include "platform/vector_picture.h"
 
@@ -56,8 +58,14 @@ QImage RenderRaster(int width, int height, int background_extra, const PictureDr
 // The file content of `format`. ExportError when an encoder fails.
 QByteArray EncodePicture(PictureFormat format, const PictureSource& source);
 
+// Writes the file content of `format` to `sink`; BMP and GIF row by row from the screen bitmap,
+// so that a large picture needs little memory beyond the bitmap itself.
+void WritePicture(ByteSink& sink, PictureFormat format, const PictureSource& source);
+
 // Encodes and writes atomically: on any failure (ExportError with the platform's message)
-// the old file is unchanged and no temporary file is left.
+// the old file is unchanged and no temporary file is left. `path` is the file name's bytes;
+// the QString form is the window's (see FileNameBytes).
+void SavePicture(const std::string& path, PictureFormat format, const PictureSource& source);
 void SavePicture(const QString& path, PictureFormat format, const PictureSource& source);
 
 // The clipboard picture: SVG as image/svg+xml and PNG as image/png (plus the image itself),

@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  zlib1g-dev libgif-dev
+  zlib1g-dev libgif-dev nlohmann-json3-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick

@@ -123,6 +123,13 @@
     </message>
 </context>
 <context>
+    <name>ProtectedFile</name>
+    <message>
+        <source>The file &quot;%1&quot; is write-protected. Replace it anyway?</source>
+        <translation>Die Datei „%1“ ist schreibgeschützt. Trotzdem ersetzen?</translation>
+    </message>
+</context>
+<context>
     <name>TermEdit</name>
     <message>
         <source>The text was cut to %1 characters, the most a field takes.</source>
@@ -814,6 +821,19 @@
     <message>
         <source>Plotwerk help</source>
         <translation>Plotwerk-Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>plotwerk::ui::Recovery</name>
+    <message>
+        <source>The lesson kept from the last run cannot be restored and was discarded:
+%1</source>
+        <translation>Die vom letzten Lauf aufbewahrte Stunde kann nicht wiederhergestellt werden und wurde verworfen:
+%1</translation>
+    </message>
+    <message>
+        <source>Restore the lesson of %1?</source>
+        <translation>Die Stunde von %1 wiederherstellen?</translation>
     </message>
 </context>
 <context>

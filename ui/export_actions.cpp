@@ -21,6 +21,7 @@
 #include "platform/export_error.h"
 #include "platform/print_picture.h"
 #include "ui/language.h"
+#include "ui/protected_file.h"
 #include "ui/tfgraf.h"
 #include "ui/save_format.h"
 #include "ui/window_extension.h"
@@ -151,7 +152,10 @@ void ExportActions::Speichern1Click() {
   try {
     const platform::PictureSource source{window_.RenderPicture(1.0), window_.PaintWidth(), window_.PaintHeight(),
                                          Drawer()};
-    platform::SavePicture(path, FormatForSavedName(path, index), source);
+    const std::string bytes = platform::FileNameBytes(path);
+    std::optional<platform::ProtectionLift> lift;
+    if (!MayReplace(&window_, bytes, lift)) return;
+    platform::SavePicture(bytes, FormatForSavedName(path, index), source);
   } catch (const std::exception& e) {
     show_error(PlatformMessage(e.what()));
   }

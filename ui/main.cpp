@@ -8,6 +8,7 @@
 
 #include "ui/info2/tf35.h"
 #include "ui/language.h"
+#include "ui/recovery.h"
 #include "ui/tfgraf.h"
 #include "ui/worksheet_actions.h"
 
@@ -75,6 +76,7 @@ int main(int argc, char* argv[]) {
   // One About window exists from the start, unshown; the menu opens a fresh one each time.
   plotwerk::ui::TF35 about(&window);
   window.show();
+  plotwerk::ui::StartRecovery(window);
   // plotwerk FILE.plotwerk opens that worksheet; the parser has already taken --lang and its value.
   const QStringList files = parser.positionalArguments();
   if (!files.isEmpty()) {

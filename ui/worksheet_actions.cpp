@@ -21,6 +21,10 @@
 #include <exception>
 
 #include "fktint/fktint.h"
+#include "platform/atomic_write.h"
+#include "platform/export_error.h"
+#include "ui/language.h"
+#include "ui/protected_file.h"
 #include "ui/tfgraf.h"
 #include "ui/window_extension.h"
 
@@ -110,7 +114,9 @@ bool WorksheetActions::Open(const QString& path) {
   QStringList warnings;
   platform::Worksheet worksheet;
   try {
-    worksheet = platform::ReadWorksheet(path, &warnings);
+    std::vector<std::string> read_warnings;
+    worksheet = platform::ReadWorksheet(platform::FileNameBytes(path), &read_warnings);
+    for (const std::string& warning : read_warnings) warnings.append(QString::fromStdString(warning));
   } catch (const std::exception& e) {
     show_error(tr("Cannot open the worksheet \"%1\":\n%2").arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())));
     return false;
@@ -137,7 +143,14 @@ bool WorksheetActions::Open(const QString& path) {
 
 bool WorksheetActions::Save(const QString& path) {
   try {
-    platform::WriteWorksheet(path, Current());
+    const std::string bytes = platform::FileNameBytes(path);
+    std::optional<platform::ProtectionLift> lift;
+    if (!MayReplace(&window_, bytes, lift)) return false;
+    platform::WriteWorksheet(bytes, Current());
+  } catch (const platform::ExportError& e) {
+    // The writer's message names the file once already.
+    show_error(PlatformMessage(e.what()));
+    return false;
   } catch (const std::exception& e) {
     show_error(tr("Cannot save the worksheet \"%1\":\n%2").arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())));
     return false;

@@ -17,9 +17,37 @@ TEST(DeriveCommand, PrintsOneDerivativeLine) {
   EXPECT_EQ(first.out, "SIN(X+P)+X*COS(X+P)\n");
   EXPECT_EQ(RunCli("derive --raw " + ShellQuote("3*X^4-2*X^2+1")).out, "3*4*X^3-2*2*X\n");
   EXPECT_EQ(RunCli("derive " + ShellQuote("3*X^4-2*X^2+1")).out, "12*X^3-4*X\n");
-  const auto none = RunCli("derive " + ShellQuote("SQR(X)"));
-  EXPECT_EQ(none.exit_code, 0);
-  EXPECT_EQ(none.out, "\n");
+}
+
+TEST(DeriveCommand, NoDerivativeSaysWhyAndFails) {
+  const struct {
+    std::string term;
+    const char* reason;
+  } cases[] = {
+      {"***", "cannot be read (position 1: "},
+      {"X)1", "cannot be read (position 2: "},
+      {"SQR(X)", "does not know the function SQR"},
+      {[] {
+         std::string t;
+         for (int i = 0; i < 400; ++i) t = "SIN(" + t;
+         return t + "X" + std::string(400, ')');
+       }(),
+       "nested"},
+      {[] {
+         std::string t;
+         for (int i = 0; i < 1999; ++i) t += "X+";
+         return t + "X";
+       }(),
+       "more than 300 nested subterms"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.term.substr(0, 20));
+    const auto none = RunCli("derive " + ShellQuote(c.term));
+    EXPECT_EQ(none.exit_code, 1);
+    EXPECT_EQ(none.out, "");
+    EXPECT_NE(none.err.find("plotwerk-cli derive: no derivative: "), std::string::npos) << none.err;
+    EXPECT_NE(none.err.find(c.reason), std::string::npos) << none.err;
+  }
 }
 
 TEST(DeriveCommand, BatchAnswersEveryLine) {

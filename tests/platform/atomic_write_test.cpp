@@ -139,5 +139,36 @@ TEST(AtomicWrite, LinkToAFileWritesThroughAndKeepsTheLinkAndThePermissions) {
   EXPECT_EQ(Entries(dir.filePath("pictures")), QStringList{"real.png"});
 }
 
+// The window's names come decoded by Qt, with U+FFFD for bytes that are no UTF-8: they must
+// still reach the file on disk, never another one.
+TEST(FileNameBytes, FindsTheFileBehindANameQtCouldNotDecode) {
+  QTemporaryDir dir;
+  const std::string folder = QFile::encodeName(dir.path()).toStdString() + "/";
+  for (const char* name : {"Blatt\xE9.plotwerk", "Notiz\xEF\xBF\xBD.png", "two\xE9", "two\xFC", "plain.png"}) {
+    std::FILE* f = std::fopen((folder + name).c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    std::fclose(f);
+  }
+  const struct {
+    std::string bytes;     // the name on disk (or to be created)
+    std::string expected;  // what FileNameBytes of its decoded text gives; empty: refused
+  } cases[] = {
+      {"Blatt\xE9.plotwerk", "Blatt\xE9.plotwerk"},
+      {"Notiz\xEF\xBF\xBD.png", "Notiz\xEF\xBF\xBD.png"},  // valid UTF-8 of U+FFFD itself exists
+      {"plain.png", "plain.png"},
+      {"new\xE9.png", "new\xEF\xBF\xBD.png"},  // a new name: what Qt's text encodes to
+      {"two\xE9", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.bytes);
+    const QString text = QFile::decodeName(QByteArray::fromStdString(folder + c.bytes));
+    if (c.expected.empty()) {
+      EXPECT_THROW(FileNameBytes(text), ExportError);
+    } else {
+      EXPECT_EQ(FileNameBytes(text), folder + c.expected);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace plotwerk::platform

@@ -150,8 +150,7 @@ TEST_F(WorksheetTest, ClosingAsksOnlyAboutAChangedWorksheet) {
   answer = QMessageBox::Save;
   window->close();
   EXPECT_FALSE(window->isVisible());
-  QStringList warnings;
-  EXPECT_TRUE(platform::ReadWorksheet(path, &warnings).controls.c_extrema);
+  EXPECT_TRUE(platform::ReadWorksheet(QFile::encodeName(path).toStdString(), nullptr).controls.c_extrema);
 }
 
 TEST_F(WorksheetTest, DroppedWorksheetOpens) {

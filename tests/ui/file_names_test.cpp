@@ -1,0 +1,49 @@
+// Names that are no UTF-8 (Latin-1 names from USB sticks and shares) reach the same file from
+// the window's open path, its command line and a drop.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include "platform/worksheet.h"
+#include "ui/worksheet_actions.h"
+#include "window_fixture.h"
+
+namespace plotwerk::ui {
+namespace {
+
+class FileNamesTest : public testing::WindowTest {};
+
+TEST_F(FileNamesTest, ALatin1WorksheetOpensByNameAndByDrop) {
+  auto* actions = window->findChild<WorksheetActions*>("WorksheetActions");
+  ASSERT_NE(actions, nullptr);
+  QStringList errors;
+  actions->show_error = [&errors](const QString& message) { errors << message; };
+  QTemporaryDir dir;
+  const std::string folder = QFile::encodeName(dir.path()).toStdString();
+  const std::string bytes = folder + "/Blatt\xE9.plotwerk";
+  platform::Worksheet sheet;
+  sheet.controls.c_f2 = true;
+  platform::WriteWorksheet(bytes, sheet);
+
+  // The text Qt gives for the name (a file dialog, the program's arguments).
+  EXPECT_TRUE(actions->Open(QFile::decodeName(QByteArray::fromStdString(bytes))));
+  EXPECT_TRUE(window->c_f2->isChecked());
+  window->c_f2->setChecked(false);
+
+  // A file manager's drop: the name's bytes percent-encoded in a file URL.
+  QMimeData data;
+  data.setData("text/uri-list", "file://" + QByteArray::fromStdString(folder).toPercentEncoding("/") +
+                                    "/Blatt%E9.plotwerk\r\n");
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window->ed_f1, &drop);
+  QTRY_VERIFY(window->c_f2->isChecked());
+  EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+}  // namespace
+}  // namespace plotwerk::ui
