@@ -39,11 +39,11 @@ QString Describe(const fktint::TermCheck& check) {
       return QCoreApplication::translate("FieldMarks", "'(' missing after name '%1'").arg(Detail(check));
     case TermProblem::kUnmatchedClosing:
       return QCoreApplication::translate("FieldMarks", "unmatched '%1'").arg(Detail(check));
-    case TermProblem::kIgnoredText:
-      return QCoreApplication::translate("FieldMarks", "unmatched '%1', the rest is ignored")
-          .arg(Detail(check));
     case TermProblem::kTooDeep:
       return QCoreApplication::translate("FieldMarks", "brackets nested too deeply");
+    case TermProblem::kExponentNotation:
+    case TermProblem::kNumberBeforeE:
+      return QString::fromLatin1(fktint::DescribeTermCheck(check).c_str());
   }
   return {};
 }
