@@ -68,6 +68,8 @@ class Reader {
     if (!s_.empty() && (s_[0] == '-' || s_[0] == '+') && (v1_ || s_[0] == '+')) {
       // A leading sign of version 1, and a leading "+", is a sum that starts with 0.
       root = ReadSum(0, Leading::kZero);
+    } else if (!s_.empty() && s_[0] == '-') {
+      root = ReadSum(0, Leading::kNegatedProduct);
     } else {
       root = ReadSum(0, Leading::kNone);
     }
@@ -84,7 +86,10 @@ class Reader {
   std::vector<std::size_t> implicit_at;  // compact offsets where a "*" is understood
 
  private:
-  enum class Leading { kNone, kZero };
+  // How a sum begins: normally; with a 0 that the leading sign then subtracts from (version 1);
+  // or with a minus that negates the whole first product, which is -(A*B) = (-A)*B except for
+  // the sign of a guard value, kept as it was for the start of the term and for "(-X^".
+  enum class Leading { kNone, kZero, kNegatedProduct };
 
   bool Done() const { return pos_ >= s_.size(); }
   unsigned char Peek(std::size_t ahead = 0) const {
@@ -141,6 +146,11 @@ class Reader {
     if (leading == Leading::kZero) {
       left = Add(NodeKind::kNumber, pos_, pos_ + 1);
       out_.nodes.back().end = out_.nodes.back().begin;
+    } else if (leading == Leading::kNegatedProduct) {
+      const std::size_t start = pos_++;
+      const int product = ReadProduct(depth);
+      if (failed_) return -1;
+      left = Unary(NodeKind::kNegate, start, product);
     } else {
       left = ReadProduct(depth);
     }
@@ -224,7 +234,9 @@ class Reader {
   int ReadNested(int depth, std::size_t opening) {
     if (depth >= kMaxNesting) return Fail(TermProblem::kTooDeep, opening);
     Leading leading = Leading::kNone;
-    if (v1_ && Peek() == '-' && Peek(1) == 'X' && Peek(2) == '^') leading = Leading::kZero;
+    if (s_[opening] == '(' && Peek() == '-' && Peek(1) == 'X' && Peek(2) == '^') {
+      leading = v1_ ? Leading::kZero : Leading::kNegatedProduct;  // "(-X^" is "(0-X^"
+    }
     const int inner = ReadSum(depth + 1, leading);
     if (failed_) return -1;
     if (Done()) return inner;
