@@ -15,7 +15,13 @@ namespace {
 
 bool IsLetter(char c) { return c >= 'A' && c <= 'Z'; }
 
-// The first name called with "(" that the differentiator does not know, or empty.
+// True when the differentiator has a rule for the function of that name.
+bool HasRule(std::string_view name) {
+  uableitung::PoolScope pool;
+  return uableitung::ParseTermTree(std::string(name) + "(X)") != nullptr && !uableitung::ParseFailed;
+}
+
+// The first name called with "(" that the differentiator has no rule for, or empty.
 std::string UnknownFunction(const std::string& text) {
   for (std::size_t i = 0; i < text.size();) {
     if (!IsLetter(text[i])) {
@@ -24,8 +30,7 @@ std::string UnknownFunction(const std::string& text) {
     }
     std::size_t end = i;
     while (end < text.size() && IsLetter(text[end])) ++end;
-    if (end < text.size() && text[end] == '(' &&
-        uableitung::FunctionKindForName(std::string_view(text).substr(i, end - i)) % 10 == 0) {
+    if (end < text.size() && text[end] == '(' && !HasRule(std::string_view(text).substr(i, end - i))) {
       return text.substr(i, end - i);
     }
     i = end;
@@ -60,7 +65,7 @@ QString DerivativeFailure(const std::string& term, const QString& name) {
     }
   }
   if (!readable) {
-    const std::string unknown = UnknownFunction(text);
+    const std::string unknown = UnknownFunction(text);  // after the pool above is released
     if (!unknown.empty()) {
       return QCoreApplication::translate("DerivativeStatus",
                                          "the differentiator does not know the function %1")
@@ -68,8 +73,7 @@ QString DerivativeFailure(const std::string& term, const QString& name) {
     }
     return QCoreApplication::translate(
                "DerivativeStatus",
-               "the differentiator cannot read this form of %1 (R, [ ], | |, 2*-X are not "
-               "supported)")
+               "the differentiator cannot read this form of %1 ([ ] is not supported)")
         .arg(name);
   }
   return QCoreApplication::translate("DerivativeStatus", "the derivative of %1 would be too long").arg(name);
