@@ -94,6 +94,9 @@ enum Op : std::uint8_t {
   kNegate, kAdd, kSubtract, kMultiply, kDivide, kPower, kCall, kFloor, kAbsolute,
 };
 
+// Where a binary operation's right operand comes from; the order follows the push operations.
+enum Operand : std::uint8_t { kFromStack, kFromConstant, kFromX, kFromP, kFromQ };
+
 // Runs the operations of one evaluation; error_ is the code set last, as the term language
 // defines it (SGN clears it, INT and HEAVISIDE set 3, a power after a code above 1 sets 2).
 class Machine {
@@ -357,10 +360,28 @@ CompiledTerm::CompiledTerm(std::string_view term) {
       stack_size_ = std::max(stack_size_, ++depth);
     } else if (in.op >= kAdd && in.op <= kPower) {
       --depth;
+      // A right operand that is a leaf is taken by the operation itself: one step less.
+      const Instruction pushed = code_.back();
+      if (pushed.op <= kPushQ) {
+        code_.pop_back();
+        in.operand = static_cast<std::uint8_t>(kFromConstant + (pushed.op - kPushConstant));
+        in.value = pushed.value;
+      }
     }
     code_.push_back(in);
   }
 }
+
+namespace {
+
+// The value stack of a term that needs more than a few entries, kept and reused.
+double* LongStack(std::size_t size) {
+  thread_local std::vector<double> stack;
+  if (stack.size() < size) stack.resize(size);
+  return stack.data();
+}
+
+}  // namespace
 
 TermValue CompiledTerm::Evaluate(double x, double p, double q) const {
   // x outside the allowed range, or not a number at all, is not evaluated.
@@ -369,14 +390,20 @@ TermValue CompiledTerm::Evaluate(double x, double p, double q) const {
   if (!readable()) return {0, kEvalUnreadable};
   constexpr std::size_t kInlineStack = 64;
   double inline_stack[kInlineStack];
-  thread_local std::vector<double> long_stack;
   double* stack = inline_stack;
-  if (stack_size_ > kInlineStack) {
-    if (long_stack.size() < stack_size_) long_stack.resize(stack_size_);
-    stack = long_stack.data();
-  }
+  if (stack_size_ > kInlineStack) stack = LongStack(stack_size_);
   Machine m;
   double* top = stack - 1;  // the topmost value
+  // The right operand of a binary operation; from the stack it is popped.
+  auto right = [&](const Instruction& in) {
+    switch (in.operand) {
+      case kFromConstant: return in.value;
+      case kFromX: return x;
+      case kFromP: return p;
+      case kFromQ: return q;
+      default: return *top--;
+    }
+  };
   for (const Instruction& in : code_) {
     switch (in.op) {
       case kPushConstant: *++top = in.value; break;
@@ -384,11 +411,11 @@ TermValue CompiledTerm::Evaluate(double x, double p, double q) const {
       case kPushP: *++top = p; break;
       case kPushQ: *++top = q; break;
       case kNegate: *top = -*top; break;
-      case kAdd: --top; *top = *top + top[1]; break;
-      case kSubtract: --top; *top = *top - top[1]; break;
-      case kMultiply: --top; *top = m.Combine('*', *top, top[1]); break;
-      case kDivide: --top; *top = m.Combine('/', *top, top[1]); break;
-      case kPower: --top; *top = m.Power(*top, top[1]); break;
+      case kAdd: { const double r = right(in); *top = *top + r; break; }
+      case kSubtract: { const double r = right(in); *top = *top - r; break; }
+      case kMultiply: { const double r = right(in); *top = m.Combine('*', *top, r); break; }
+      case kDivide: { const double r = right(in); *top = m.Combine('/', *top, r); break; }
+      case kPower: { const double r = right(in); *top = m.Power(*top, r); break; }
       case kCall: *top = m.Apply(static_cast<Function>(in.function), *top); break;
       case kFloor: *top = IntegerPart(*top); break;
       case kAbsolute: *top = std::fabs(*top); break;

@@ -50,6 +50,8 @@ class CompiledTerm {
   struct Instruction {
     std::uint8_t op = 0;
     std::uint8_t function = 0;
+    // Of a binary operation: where its right operand comes from (the stack, X, P, Q or value).
+    std::uint8_t operand = 0;
     double value = 0;
   };
 
