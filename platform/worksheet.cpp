@@ -18,6 +18,7 @@
 #include "platform/atomic_write.h"
 #include "plot/controls_names.h"
 #include "plot/reachable.h"
+#include "plot/version1_terms.h"
 
 namespace plotwerk::platform {
 
@@ -275,6 +276,14 @@ Worksheet WorksheetFromJson(const QByteArray& json, QStringList* warnings) {
 
   Worksheet worksheet;
   ReadControls(Section(root, kControlsKey), worksheet.controls, warnings);
+  if (version.toDouble() < 2) {
+    // Version 1 read terms the older way: keep their meaning and say so.
+    for (const plot::RewrittenField& f : plot::RewriteVersion1Fields(worksheet.controls)) {
+      if (warnings == nullptr) continue;
+      warnings->append(QStringLiteral("\"%1\" of %2 is written \"%3\" so that it keeps its meaning")
+                           .arg(QString::fromLatin1(f.before), QLatin1String(f.name), QString::fromLatin1(f.after)));
+    }
+  }
   if (root.contains(QLatin1String(kViewKey))) worksheet.view = ReadView(Section(root, kViewKey), warnings);
   const QJsonObject parameters = Section(root, kParametersKey);
   for (const char* name : {kParamPKey, kParamQKey}) {

@@ -17,7 +17,7 @@
 namespace plotwerk::platform {
 
 inline constexpr char kWorksheetFormat[] = "plotwerk-worksheet";
-inline constexpr int kWorksheetVersion = 1;
+inline constexpr int kWorksheetVersion = 2;  // 2: terms in the school reading
 inline constexpr char kWorksheetSuffix[] = "plotwerk";
 // A larger file is refused before it is read: every field at its longest in two-byte
 // characters stays below 1 MiB, and parsing a hostile file of this size takes about a second.
@@ -27,9 +27,8 @@ struct Worksheet {
   plot::Controls controls;
   // The visible window of the plane; without one, the basic setting of the drawing area.
   std::optional<plot::PlotView> view;
-  // P and Q as the evaluator holds them. The Draw command takes P from ed_parameter unless that
-  // field is empty; Q changes only through its stepper and the family of curves, so it can
-  // differ from ed_q.
+  // P and Q as the evaluator holds them. The Draw command takes them from ed_parameter and
+  // ed_q unless those fields are empty.
   double param_p = 0;
   double param_q = 0;
 };

@@ -53,6 +53,27 @@ TEST(Worksheet, EveryControlKindSurvivesTheRoundTrip) {
   EXPECT_EQ(back.view, original.view);  // doubles exactly
 }
 
+// Version 1 read "2+-X^2" as 2+(-X)^2 and "2^3^2" as (2^3)^2; those terms are rewritten to keep
+// that meaning, with a notice, and terms that read alike stay as they are.
+TEST(Worksheet, Version1TermsKeepTheirMeaning) {
+  const QByteArray json = R"({"format": "plotwerk-worksheet", "version": 1,
+      "controls": {"ed_f1": "2+-X^2", "ed_f2": "X^2/4-2", "ed_parameter": "2^3^2"}})";
+  QStringList warnings;
+  const Worksheet w = WorksheetFromJson(json, &warnings);
+  EXPECT_EQ(w.controls.ed_f1, "2+(-X)^2");
+  EXPECT_EQ(w.controls.ed_f2, "X^2/4-2");
+  EXPECT_EQ(w.controls.ed_parameter, "(2^3)^2");
+  EXPECT_EQ(warnings, (QStringList{R"("2+-X^2" of ed_f1 is written "2+(-X)^2" so that it keeps its meaning)",
+                                   R"("2^3^2" of ed_parameter is written "(2^3)^2" so that it keeps its meaning)"}));
+  // Version 2 is read as it stands.
+  QByteArray now = json;
+  now.replace("\"version\": 1", "\"version\": 2");
+  warnings.clear();
+  EXPECT_EQ(WorksheetFromJson(now, &warnings).controls.ed_f1, "2+-X^2");
+  EXPECT_TRUE(warnings.isEmpty());
+  EXPECT_TRUE(WorksheetToJson(w).contains("\"version\": 2"));
+}
+
 TEST(Worksheet, MissingKeysTakeStartValuesAndUnknownKeysWarn) {
   const QByteArray json = R"({"format": "plotwerk-worksheet", "version": 1, "comment": "lesson 3",
       "controls": {"c_f2": true, "ed_f1": "x^2", "rb_punkta": true, "c_ergebnisliste": true, "c_neu": false,
@@ -72,10 +93,10 @@ TEST(Worksheet, MissingKeysTakeStartValuesAndUnknownKeysWarn) {
   EXPECT_EQ(warnings, (QStringList{R"(unknown key "controls.c_neu" ignored)", R"(unknown key "view.zoom" ignored)",
                                    R"(unknown key "comment" ignored)"}));
 
-  const Worksheet bare = WorksheetFromJson(R"({"format": "plotwerk-worksheet", "version": 2})", &warnings);
+  const Worksheet bare = WorksheetFromJson(R"({"format": "plotwerk-worksheet", "version": 3})", &warnings);
   EXPECT_FALSE(bare.view.has_value());  // the basic setting
   EXPECT_TRUE(SameWorksheet(bare, Worksheet{}));
-  EXPECT_TRUE(warnings.last().contains("version 2"));
+  EXPECT_TRUE(warnings.last().contains("version 3"));
 }
 
 // A valid worksheet with one key replaced (dotted path) by raw JSON text.
