@@ -41,9 +41,18 @@ QString Describe(const fktint::TermCheck& check) {
       return QCoreApplication::translate("FieldMarks", "unmatched '%1'").arg(Detail(check));
     case TermProblem::kTooDeep:
       return QCoreApplication::translate("FieldMarks", "brackets nested too deeply");
-    case TermProblem::kExponentNotation:
+    case TermProblem::kExponentNotation: {
+      // "1E-3": the number before the E and the power of ten after it.
+      const QString detail = Detail(check);
+      const qsizetype e = detail.indexOf('E');
+      QString power = detail.mid(e + 1);
+      if (power.startsWith('-')) power = "(" + power + ")";
+      return QCoreApplication::translate("FieldMarks", "no exponent notation: write %1*10^%2 for '%3'")
+          .arg(detail.left(e), power, detail);
+    }
     case TermProblem::kNumberBeforeE:
-      return QString::fromLatin1(fktint::DescribeTermCheck(check).c_str());
+      return QCoreApplication::translate("FieldMarks", "a number directly before E: write %1*E for '%2'")
+          .arg(Detail(check).chopped(1), Detail(check));
   }
   return {};
 }
