@@ -103,6 +103,11 @@ class Reader {
     failed_ = true;
     out_.check.problem = problem;
     out_.check.position = Typed(at) + 1;
+    // The detail as typed (a decimal comma stays a comma): the same characters of the shown text.
+    if (!detail.empty() && detail.data() >= s_.data() && detail.data() < s_.data() + s_.size()) {
+      detail = std::string_view(term_.shown).substr(static_cast<std::size_t>(detail.data() - s_.data()),
+                                                    detail.size());
+    }
     out_.check.detail = Shortened(detail);
     return -1;
   }

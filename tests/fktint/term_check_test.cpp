@@ -54,6 +54,7 @@ TEST(TermCheck, FirstProblemAndPosition) {
       {"(1+1))", 6, "unmatched ')'"},
       {"1.2.3", 1, "malformed number '1.2.3'"},
       {"X+.", 3, "malformed number '.'"},
+      {"1,2,3", 1, "malformed number '1,2,3'"},  // as typed
       {"X\x01", 2, "unexpected character '\\x01'"},
   };
   for (const Case& c : cases) {
