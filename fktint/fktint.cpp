@@ -485,6 +485,12 @@ double EvaluateTerm(std::string_view term, double x) {
   return result.value;
 }
 
+double EvaluateTerm(const CompiledTerm& term, double x) {
+  const TermValue result = term.Evaluate(x, ParamP, ParamQ);
+  EvalError = result.code;
+  return result.value;
+}
+
 std::string NormaliseTermText(std::string_view term) {
   if (term.empty()) return std::string();
   return std::string(Normalise(term));

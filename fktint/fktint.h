@@ -70,6 +70,7 @@ TermValue EvaluateTerm(std::string_view term, double x, double p, double q);
 
 // The older interface: evaluates with ParamP and ParamQ and sets EvalError.
 double EvaluateTerm(std::string_view term, double x);
+double EvaluateTerm(const CompiledTerm& term, double x);
 
 // The term text as EvaluateTerm reads it, which the differentiator reads too: "," becomes ".",
 // blanks go (a term of blanks only keeps one), a leading "-" or "+" gets a "0" in front, and

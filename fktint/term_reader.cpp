@@ -439,7 +439,7 @@ std::string RewriteVersion1Term(std::string_view term) {
   }
   if (inserts.empty()) return std::string(term);
   // Insert from the back so earlier offsets stay valid; at one offset ")" goes before "(".
-  std::stable_sort(inserts.begin(), inserts.end(), [](const auto& a, const auto& b) {
+  std::sort(inserts.begin(), inserts.end(), [](const auto& a, const auto& b) {
     if (a.first != b.first) return a.first > b.first;
     return a.second == '(' && b.second == ')';
   });
