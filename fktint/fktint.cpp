@@ -391,38 +391,45 @@ TermValue CompiledTerm::Evaluate(double x, double p, double q) const {
   constexpr std::size_t kInlineStack = 64;
   double inline_stack[kInlineStack];
   double* stack = inline_stack;
-  if (stack_size_ > kInlineStack) stack = LongStack(stack_size_);
+  if (stack_size_ + 1 > kInlineStack) stack = LongStack(stack_size_ + 1);  // + the first spill
   Machine m;
-  double* top = stack - 1;  // the topmost value
-  // The right operand of a binary operation; from the stack it is popped.
+  // The topmost value lives in a register (acc); the stack holds the values below it, so a step
+  // does not wait for its operand to travel through memory.
+  double acc = 0;
+  double* below = stack;  // one past the topmost value below acc
   auto right = [&](const Instruction& in) {
     switch (in.operand) {
       case kFromConstant: return in.value;
       case kFromX: return x;
       case kFromP: return p;
       case kFromQ: return q;
-      default: return *top--;
+      default: {
+        // The right operand is acc; the left one comes back from the stack.
+        const double r = acc;
+        acc = *--below;
+        return r;
+      }
     }
   };
   for (const Instruction& in : code_) {
     switch (in.op) {
-      case kPushConstant: *++top = in.value; break;
-      case kPushX: *++top = x; break;
-      case kPushP: *++top = p; break;
-      case kPushQ: *++top = q; break;
-      case kNegate: *top = -*top; break;
-      case kAdd: { const double r = right(in); *top = *top + r; break; }
-      case kSubtract: { const double r = right(in); *top = *top - r; break; }
-      case kMultiply: { const double r = right(in); *top = m.Combine('*', *top, r); break; }
-      case kDivide: { const double r = right(in); *top = m.Combine('/', *top, r); break; }
-      case kPower: { const double r = right(in); *top = m.Power(*top, r); break; }
-      case kCall: *top = m.Apply(static_cast<Function>(in.function), *top); break;
-      case kFloor: *top = IntegerPart(*top); break;
-      case kAbsolute: *top = std::fabs(*top); break;
+      case kPushConstant: *below++ = acc; acc = in.value; break;
+      case kPushX: *below++ = acc; acc = x; break;
+      case kPushP: *below++ = acc; acc = p; break;
+      case kPushQ: *below++ = acc; acc = q; break;
+      case kNegate: acc = -acc; break;
+      case kAdd: { const double r = right(in); acc = acc + r; break; }
+      case kSubtract: { const double r = right(in); acc = acc - r; break; }
+      case kMultiply: { const double r = right(in); acc = m.Combine('*', acc, r); break; }
+      case kDivide: { const double r = right(in); acc = m.Combine('/', acc, r); break; }
+      case kPower: { const double r = right(in); acc = m.Power(acc, r); break; }
+      case kCall: acc = m.Apply(static_cast<Function>(in.function), acc); break;
+      case kFloor: acc = IntegerPart(acc); break;
+      case kAbsolute: acc = std::fabs(acc); break;
       default: break;
     }
   }
-  const double value = *top;
+  const double value = acc;
   TermValue result{value, m.error_};
   if (value > kGuardValue) return {kGuardValue, kEvalClamped};  // also +infinity
   // A value that left the double range downwards or is not a number (from an infinite or NaN
