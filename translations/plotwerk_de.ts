@@ -699,9 +699,9 @@ alle, die sie entwickeln und pflegen.</translation>
 %2</translation>
     </message>
     <message>
-        <source>The worksheet &quot;%1&quot; was opened; this program ignored:
+        <source>The worksheet &quot;%1&quot; was opened with these notes:
 %2</source>
-        <translation>Das Arbeitsblatt &quot;%1&quot; wurde geöffnet; dabei wurde übergangen:
+        <translation>Das Arbeitsblatt &quot;%1&quot; wurde geöffnet, mit diesen Hinweisen:
 %2</translation>
     </message>
     <message>
