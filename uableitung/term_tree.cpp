@@ -1,4 +1,4 @@
-// The node pool, the differentiator's reader of the term syntax and DifferentiateTerm.
+// The node pool, the tree built from the evaluator's reading of a term, and DifferentiateTerm.
 #include "uableitung/term_tree.h"
 
 #include <cmath>
@@ -180,56 +180,6 @@ void NodePool::Release() {
   live_ = 0;
 }
 
-int FunctionKindForName(std::string_view name) {
-  const std::size_t n = name.size();
-  auto member = [](std::string_view three) {
-    if (three == "SIN") return 1;
-    if (three == "COS") return 2;
-    if (three == "TAN") return 3;
-    if (three == "COT") return 4;
-    return 0;
-  };
-  switch (n) {
-    case 2:
-      if (name[0] == 'L') {
-        if (name[1] == 'N') return kLn;
-        if (name[1] == 'G') return kLg;
-        if (name[1] == 'D') return kLd;
-      }
-      return kUnknownFunction;
-    case 3:
-      if (const int m = member(name)) return 30 + m;
-      if (name == "EXP") return kExp;
-      if (name == "ABS") return kAbs;
-      if (name == "SGN") return kSgn;
-      if (name == "INT") return kInt;
-      if (name == "LOG") return kLogP;
-      return kUnknownFunction;
-    case 4:
-      if (name[3] == 'H') {
-        const int m = member(name.substr(0, 3));
-        return m ? 40 + m : kUnknownFunction;
-      }
-      if (name[3] == 'T') return kSqrt;
-      return kUnknownFunction;
-    case 5:
-      return name[0] == 'E' ? kExp : kUnknownFunction;
-    case 6:
-      if (name[0] == 'W') return kSqrt;
-      if (name[5] == 'H') {
-        const int m = name.substr(0, 2) == "AR" ? member(name.substr(2, 3)) : 0;
-        return m ? 60 + m : kUnknownFunction;
-      }
-      if (name.substr(0, 3) == "ARC") {
-        const int m = member(name.substr(3, 3));
-        return m ? 50 + m : kUnknownFunction;
-      }
-      return kUnknownFunction;
-    default:
-      return kUnknownFunction;
-  }
-}
-
 TermNode* ParseTermTree(std::string_view text) {
   ParseFailed = false;
   if (text.size() > kMaxTermLength) return Fail();
@@ -241,8 +191,8 @@ TermNode* ParseTermTree(std::string_view text) {
 
 namespace {
 
-// Inserts "0" after every "(" whose minus the evaluator would bind to a single factor that is
-// then raised to a power: the printed text means a subtraction there, as the parser reads it.
+// Inserts "0" after every "(" whose minus stands before a factor raised to a power: the
+// printed text means a subtraction there, and "(0-" says so under any reading of a minus.
 std::string ToEvaluatorReading(std::string text) {
   for (std::size_t at = text.find("(-"); at != std::string::npos; at = text.find("(-", at + 1)) {
     const std::size_t end = FactorEnd(text, at + 2);
