@@ -1,10 +1,12 @@
-// Speed of EvaluateTerm per call, next to the same formulas compiled directly.
+// Speed of EvaluateTerm per call and of a compiled term, next to the same formulas compiled
+// directly. Each starts with clean vector registers, the state of a bare process.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <string>
 
 #include "fktint/fktint.h"
+#include "platform/vector_state.h"
 
 namespace {
 
@@ -25,6 +27,7 @@ std::string LongPolynomial() {
 }
 
 void BenchTerm(benchmark::State& state, const std::string& term) {
+  plotwerk::platform::ClearUpperVectorState();
   fk::ParamP = 0.5;
   int column = 0;
   for (auto _ : state) {
@@ -36,6 +39,18 @@ void BenchTerm(benchmark::State& state, const std::string& term) {
 }
 
 void BM_Eval_XSinXPlusP(benchmark::State& state) { BenchTerm(state, "X*SIN(X+P)"); }
+
+// The compiled program alone, as a caller that holds it sees it.
+void BM_Compiled_XSinXPlusP(benchmark::State& state) {
+  plotwerk::platform::ClearUpperVectorState();
+  const auto term = fk::CompileTerm("X*SIN(X+P)");
+  int column = 0;
+  for (auto _ : state) {
+    const double x = kXMin + column * kXStep;
+    column = (column + 1) % kColumns;
+    benchmark::DoNotOptimize(term->Evaluate(x, 0.5, 0).value);
+  }
+}
 void BM_Eval_Parabola(benchmark::State& state) { BenchTerm(state, "X^2/4-2"); }
 void BM_Eval_Polynomial200(benchmark::State& state) { BenchTerm(state, LongPolynomial()); }
 void BM_Eval_NestedFunctions(benchmark::State& state) {
@@ -44,6 +59,7 @@ void BM_Eval_NestedFunctions(benchmark::State& state) {
 
 // The same first two formulas compiled directly; p goes through memory as the evaluator's does.
 void BM_Native_XSinXPlusP(benchmark::State& state) {
+  plotwerk::platform::ClearUpperVectorState();
   double p = 0.5;
   benchmark::DoNotOptimize(p);
   int column = 0;
@@ -55,6 +71,7 @@ void BM_Native_XSinXPlusP(benchmark::State& state) {
 }
 
 void BM_Native_Parabola(benchmark::State& state) {
+  plotwerk::platform::ClearUpperVectorState();
   int column = 0;
   for (auto _ : state) {
     double x = kXMin + column * kXStep;
@@ -65,6 +82,7 @@ void BM_Native_Parabola(benchmark::State& state) {
 }
 
 BENCHMARK(BM_Eval_XSinXPlusP);
+BENCHMARK(BM_Compiled_XSinXPlusP);
 BENCHMARK(BM_Native_XSinXPlusP);
 BENCHMARK(BM_Eval_Parabola);
 BENCHMARK(BM_Native_Parabola);

@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <cstdlib>
 
+#include "platform/vector_state.h"
+
 namespace plotwerk::cli {
 
 void EnsureGuiApplication() {
@@ -14,6 +16,9 @@ void EnsureGuiApplication() {
   static char* argv[] = {name, nullptr};
   // Deliberately never destroyed: it must outlive every static that holds fonts or images.
   new QGuiApplication(argc, argv);
+  // Starting the application leaves the vector registers' upper halves in use, which slows
+  // every later SSE instruction of the process.
+  platform::ClearUpperVectorState();
 }
 
 }  // namespace plotwerk::cli

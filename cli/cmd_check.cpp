@@ -26,12 +26,15 @@ std::string Latin1ToUtf8(const std::string& text) {
   return out;
 }
 
-// Prints "ok" (exit 0) or "POSITION: MESSAGE" (exit 1).
+// Prints "ok" (exit 0), followed by "read as TERM" when the term has implicit products, or
+// "POSITION: MESSAGE" (exit 1).
 int RunCheck(const std::vector<std::string>& args) {
   if (args.size() != 1) return UsageError("check");
   const fktint::TermCheck check = fktint::CheckTerm(ArgumentToTerm(args[0]));
   if (check.ok()) {
     std::printf("ok\n");
+    // A term with implicit products: how it was read, with every "*" written.
+    if (!check.read_as.empty()) std::printf("read as %s\n", Latin1ToUtf8(check.read_as).c_str());
     return 0;
   }
   std::printf("%zu: %s\n", check.position,

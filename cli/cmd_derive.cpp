@@ -9,6 +9,7 @@
 #include "fktint/fktint.h"
 #include "fktint/term_check.h"
 #include "uableitung/rule_table_check.h"
+#include "uableitung/no_derivative.h"
 #include "uableitung/term_tree.h"
 #include "uableitung/uableitung.h"
 
@@ -38,49 +39,28 @@ std::string Latin1ToUtf8(std::string_view text) {
   return out;
 }
 
-// The first name called with "(" that the differentiator does not know, or empty.
-std::string UnknownFunction(const std::string& text) {
-  const auto letter = [](char c) { return c >= 'A' && c <= 'Z'; };
-  for (std::size_t i = 0; i < text.size();) {
-    if (!letter(text[i])) {
-      ++i;
-      continue;
-    }
-    std::size_t end = i;
-    while (end < text.size() && letter(text[end])) ++end;
-    if (end < text.size() && text[end] == '(' &&
-        ua::FunctionKindForName(std::string_view(text).substr(i, end - i)) % 10 == 0) {
-      return text.substr(i, end - i);
-    }
-    i = end;
-  }
-  return {};
-}
-
-// Why a term (upper-case bytes) gives no derivative, in the order the window's status line
-// tells it: the checker's verdict, the length, the differentiator's own reading.
+// Why a term (upper-case bytes) gives no derivative, as the window's status line tells it.
 std::string NoDerivativeReason(const std::string& term) {
-  if (term.empty()) return "the term is empty";
-  const fktint::TermCheck check = fktint::CheckTerm(term);
-  if (!check.ok()) {
-    return "the term cannot be read (position " + std::to_string(check.position) + ": " +
-           Latin1ToUtf8(fktint::DescribeTermCheck(check)) + ")";
-  }
-  const std::string text = fktint::NormaliseTermText(term);
-  if (term.size() > ua::kMaxTypedLength || text.size() > ua::kMaxTermLength) {
-    return "the term is too long to differentiate";
-  }
-  ua::PoolScope pool;
-  try {
-    ua::ParseFailed = false;
-    if (ua::ParseTermTree(text) == nullptr || ua::ParseFailed) {
-      const std::string unknown = UnknownFunction(text);
-      if (!unknown.empty()) return "the differentiator does not know the function " + unknown;
-      return "the differentiator cannot read this form of the term (R, [ ], | |, 2*-X and more than " +
-             std::to_string(ua::kMaxParseDepth) + " nested subterms are not supported)";
+  const ua::NoDerivativeReason why = ua::WhyNoDerivative(term);
+  switch (why.kind) {
+    case ua::NoDerivative::kEmpty:
+      return "the term is empty";
+    case ua::NoDerivative::kUnreadable: {
+      const fktint::TermCheck check = fktint::CheckTerm(term);
+      return "the term cannot be read (position " + std::to_string(check.position) + ": " +
+             Latin1ToUtf8(fktint::DescribeTermCheck(check)) + ")";
     }
-  } catch (const ua::DerivationTooLarge&) {
-    return "the term is nested too deeply to differentiate";
+    case ua::NoDerivative::kTooLong:
+      return "the term is too long to differentiate";
+    case ua::NoDerivative::kTooDeep:
+      return "the term is nested too deeply to differentiate";
+    case ua::NoDerivative::kUnknownFunction:
+      return "the differentiator does not know the function " + Latin1ToUtf8(why.function);
+    case ua::NoDerivative::kUnreadableForm:
+      return "the differentiator cannot read this form of the term ([ ] and more than " +
+             std::to_string(ua::kMaxParseDepth) + " nested subterms are not supported)";
+    case ua::NoDerivative::kTooLarge:
+      break;
   }
   return "the derivative would be too long";
 }

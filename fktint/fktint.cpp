@@ -1,16 +1,17 @@
-// The term evaluator: normalises the term text and reads and evaluates it in a single pass.
+// The term evaluator: compiles the reader's tree into a program for a small stack machine and
+// runs it; the functions, guards and codes are those of the term language.
 #include "fktint/fktint.h"
 
-#include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
 #include <numbers>
 #include <string>
+#include <unordered_map>
 
 #include "fktint/name_table.h"
 #include "fktint/special_functions.h"
+#include "fktint/term_reader.h"
 
 namespace plotwerk::fktint {
 
@@ -43,14 +44,6 @@ constexpr double kEuler = 2.718281828459045;
 constexpr double kLgFactor = 0.4342944819033;
 constexpr double kLdFactor = 1.442695040889;
 constexpr double kSqrtTwoPi = 2.506628274631;
-
-// Brackets and function calls may nest this deep; beyond, the term is unreadable (code 1). The
-// reader recurses once per level, so the bound keeps the stack small even under sanitizers.
-constexpr int kMaxNesting = 1024;
-
-constexpr unsigned char kMiddleDot = 183;
-constexpr unsigned char kCapitalEAcute = 201;  // Euler's number
-constexpr unsigned char kSmallEAcute = 233;    // may occur inside a number token
 
 // The normalised copy of a term lives in a fixed per-thread buffer, so evaluating allocates
 // nothing; only a term longer than the buffer falls back to a string that is kept and reused.
@@ -91,250 +84,23 @@ std::string_view Normalise(std::string_view term) {
   return std::string_view(out + 1, n - 1);
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 bool IsWhole(double v) { return v == std::trunc(v); }
 
 // Integer part as the bracket [ ] and INT take it: truncation of v, or of v - 1 when v < 0.
 double IntegerPart(double v) { return v >= 0 ? std::trunc(v) : std::trunc(v - 1); }
 
-constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-constexpr std::uint64_t kLargestExactMantissa = 1ull << 53;
+enum Op : std::uint8_t {
+  kPushConstant, kPushX, kPushP, kPushQ,
+  kNegate, kAdd, kSubtract, kMultiply, kDivide, kPower, kCall, kFloor, kAbsolute,
+};
 
-// Converts the decimal number at the start of token (digits with at most one "."); the reader's
-// token may go on with a second "." or an é, which end the conversion without an error.
-double ConvertNumber(const char* token, std::size_t length) {
-  std::size_t i = 0;
-  std::uint64_t mantissa = 0;
-  int digits = 0;           // significant digits taken into mantissa
-  int fraction_digits = 0;  // of those, after the point
-  bool exact = true;
-  bool seen_point = false;
-  bool nonzero_whole_part = false;
-  for (; i < length; ++i) {
-    const char c = token[i];
-    if (c == '.') {
-      if (seen_point) break;
-      seen_point = true;
-      continue;
-    }
-    if (!IsDigit(c)) break;
-    if (!seen_point && c != '0') nonzero_whole_part = true;
-    if (digits < 19) {
-      mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
-      if (mantissa != 0) ++digits;
-      if (seen_point) ++fraction_digits;
-    } else {
-      exact = false;
-    }
-  }
-  const std::size_t end = i;
-  if (exact && mantissa <= kLargestExactMantissa && fraction_digits <= 22) {
-    // Both operands are exact doubles, so the one division rounds correctly.
-    const auto whole = static_cast<double>(mantissa);
-    return fraction_digits == 0 ? whole : whole / kExactPowersOfTen[fraction_digits];
-  }
-  double value = 0;
-  const auto result = std::from_chars(token, token + end, value, std::chars_format::fixed);
-  if (result.ec == std::errc::result_out_of_range) {
-    return nonzero_whole_part ? std::numeric_limits<double>::infinity() : 0.0;
-  }
-  return result.ec == std::errc() ? value : 0.0;
-}
+// Where a binary operation's right operand comes from; the order follows the push operations.
+enum Operand : std::uint8_t { kFromStack, kFromConstant, kFromX, kFromP, kFromQ };
 
-// The state of one evaluation. The saved-operator stack of the reading procedures is the chain
-// of ApplyOperators frames, each keeping the priority it replaced.
-class Reader {
+// Runs the operations of one evaluation; error_ is the code set last, as the term language
+// defines it (SGN clears it, INT and HEAVISIDE set 3, a power after a code above 1 sets 2).
+class Machine {
  public:
-  Reader(std::string_view text, double x) : text_(text.data()), length_(text.size()), x_(x) {}
-
-  double ReadExpression() {
-    double v = ReadOperand();
-    while (lookahead_prio_ > 0) v = ApplyOperators(v);
-    return v;
-  }
-
-  std::uint8_t error() const { return error_; }
-  bool too_deep() const { return too_deep_; }
-
- private:
-  void ReadOperator() {
-    if (pos_ >= length_) {
-      lookahead_prio_ = 0;
-      return;
-    }
-    const unsigned char c = static_cast<unsigned char>(text_[pos_++]);
-    lookahead_op_ = c;
-    switch (c) {
-      case ')':
-      case ']':
-      case '|':
-        lookahead_prio_ = 0;
-        break;
-      case '+':
-      case '-':
-        lookahead_prio_ = 1;
-        break;
-      case '*':
-      case '/':
-      case kMiddleDot:
-        lookahead_prio_ = 2;
-        break;
-      case '^':
-        lookahead_prio_ = 3;
-        break;
-      default:
-        lookahead_prio_ = 0;
-        error_ = kEvalUnreadable;
-    }
-  }
-
-  // A minus at the start of an operand negates the factor alone, before any operator applies.
-  double ReadOperand() {
-    double v;
-    if (pos_ < length_ && text_[pos_] == '-') {
-      ++pos_;
-      v = -ReadFactor();
-    } else {
-      v = ReadFactor();
-    }
-    ReadOperator();
-    while (lookahead_prio_ > current_prio_) v = ApplyOperators(v);
-    return v;
-  }
-
-  // Applies operators of the look-ahead's priority from left to right; operators of higher
-  // priority are taken by the operands it reads. Nests at most three deep per expression.
-  double ApplyOperators(double left) {
-    const std::uint8_t saved_prio = current_prio_;
-    do {
-      const unsigned char op = lookahead_op_;
-      current_prio_ = lookahead_prio_;
-      const double right = ReadOperand();
-      left = Combine(op, left, right);
-    } while (lookahead_prio_ >= current_prio_);
-    current_prio_ = saved_prio;
-    return left;
-  }
-
-  double ReadFactor() {
-    if (pos_ >= length_) {
-      error_ = kEvalUnreadable;
-      return 0;
-    }
-    const unsigned char c = static_cast<unsigned char>(text_[pos_]);
-    switch (c) {
-      case '(':
-        ++pos_;
-        return ReadNested();
-      case '[':
-        ++pos_;
-        return IntegerPart(ReadNested());
-      case '|':
-        ++pos_;
-        return std::fabs(ReadNested());
-      case 'X':
-        ++pos_;
-        return x_;
-      case 'P':
-        if (pos_ + 1 == length_) {
-          ++pos_;
-          return ParamP;
-        }
-        if (text_[pos_ + 1] == 'I') {
-          pos_ += 2;
-          return kPi;
-        }
-        if (pos_ + 2 < length_ && text_[pos_ + 1] == 'H' && text_[pos_ + 2] == 'I') {
-          pos_ += 3;
-          return kGoldenRatio;
-        }
-        ++pos_;
-        return ParamP;
-      case 'Q':
-        ++pos_;
-        return ParamQ;
-      case 'R':
-        ++pos_;
-        return ParamR;
-      case kCapitalEAcute:
-        ++pos_;
-        return kEuler;
-      default:
-        break;
-    }
-    if (IsDigit(static_cast<char>(c)) || c == '.') return ReadNumber();
-    if ((c >= 'A' && c <= 'J') || (c >= 'L' && c <= 'O') || c == 'S' || c == 'T' || c == 'V' ||
-        c == 'W') {
-      return CallFunction();
-    }
-    error_ = kEvalUnreadable;  // the character stays; ReadOperator consumes it
-    return 0;
-  }
-
-  // An expression inside a bracket or a function argument, one nesting level deeper.
-  double ReadNested() {
-    if (depth_ >= kMaxNesting) {
-      // Too deep: stop reading; the evaluation answers 0 with code 1.
-      too_deep_ = true;
-      pos_ = length_;
-      return 0;
-    }
-    ++depth_;
-    const double v = ReadExpression();
-    --depth_;
-    return v;
-  }
-
-  double ReadNumber() {
-    const std::size_t start = pos_;
-    while (pos_ < length_) {
-      const unsigned char c = static_cast<unsigned char>(text_[pos_]);
-      if (!IsDigit(static_cast<char>(c)) && c != '.' && c != kSmallEAcute) break;
-      ++pos_;
-    }
-    return ConvertNumber(text_ + start, pos_ - start);
-  }
-
-  static constexpr std::size_t kShortScan = 64;  // below this a plain loop beats a memchr call
-
-  // The first "(" at or after from, or length_ when there is none. The reading position only
-  // moves forward, so the last answer is reused while it still lies ahead: a long term with many
-  // names is scanned once, not once per name.
-  std::size_t FindOpeningBracket(std::size_t from) {
-    if (from >= open_searched_from_ && from <= open_found_at_) return open_found_at_;
-    std::size_t at = from;
-    if (length_ - std::min(from, length_) < kShortScan) {
-      while (at < length_ && text_[at] != '(') ++at;
-    } else {
-      const void* found = std::memchr(text_ + from, '(', length_ - from);
-      at = found ? static_cast<std::size_t>(static_cast<const char*>(found) - text_) : length_;
-    }
-    open_searched_from_ = from;
-    open_found_at_ = std::min(at, length_);
-    return open_found_at_;
-  }
-
-  double CallFunction() {
-    const std::size_t open = FindOpeningBracket(pos_ + 1);
-    if (open >= length_) {
-      error_ = kEvalUnreadable;
-      return 0;
-    }
-    const Function function = detail::LookupFunction(std::string_view(text_ + pos_, open - pos_));
-    pos_ = open + 1;
-    if (function == Function::kNone || function == Function::kF1 || function == Function::kF2 ||
-        function == Function::kF3 || function == Function::kF4) {
-      error_ = kEvalUnreadable;  // the argument is not read; reading goes on behind the "("
-      return 0;
-    }
-    const double v = ReadNested();
-    if (too_deep_) return 0;
-    return Apply(function, v);
-  }
-
   double DomainError() {
     error_ = kEvalUndefined;
     return 0;
@@ -555,59 +321,186 @@ class Reader {
     return std::pow(left, n);
   }
 
-  const char* text_;
-  std::size_t length_;
-  std::size_t pos_ = 0;
-  double x_;
-  unsigned char lookahead_op_ = 0;
-  std::uint8_t lookahead_prio_ = 0;
-  std::uint8_t current_prio_ = 0;
   std::uint8_t error_ = kEvalOk;
-  int depth_ = 0;
-  bool too_deep_ = false;
-  std::size_t open_searched_from_ = 1;
-  std::size_t open_found_at_ = 0;
 };
 
 }  // namespace
 
-std::string NormaliseTermText(std::string_view term) {
-  if (term.empty()) return std::string();
-  return std::string(Normalise(term));
+CompiledTerm::CompiledTerm(std::string_view term) {
+  const TermReading reading = ReadTerm(term);
+  check_ = reading.check;
+  if (!reading.ok()) return;
+  code_.reserve(reading.nodes.size());
+  std::size_t depth = 0;
+  for (const ReadNode& node : reading.nodes) {
+    Instruction in;
+    switch (node.kind) {
+      case NodeKind::kNumber: in.op = kPushConstant; in.value = node.value; break;
+      case NodeKind::kX: in.op = kPushX; break;
+      case NodeKind::kP: in.op = kPushP; break;
+      case NodeKind::kQ: in.op = kPushQ; break;
+      case NodeKind::kR: in.op = kPushConstant; in.value = 0; break;
+      case NodeKind::kPi: in.op = kPushConstant; in.value = kPi; break;
+      case NodeKind::kPhi: in.op = kPushConstant; in.value = kGoldenRatio; break;
+      case NodeKind::kEuler: in.op = kPushConstant; in.value = kEuler; break;
+      case NodeKind::kNegate: in.op = kNegate; break;
+      case NodeKind::kAdd: in.op = kAdd; break;
+      case NodeKind::kSubtract: in.op = kSubtract; break;
+      case NodeKind::kMultiply: in.op = kMultiply; break;
+      case NodeKind::kDivide: in.op = kDivide; break;
+      case NodeKind::kPower: in.op = kPower; break;
+      case NodeKind::kCall:
+        in.op = kCall;
+        in.function = static_cast<std::uint8_t>(node.function);
+        break;
+      case NodeKind::kFloor: in.op = kFloor; break;
+      case NodeKind::kAbsolute: in.op = kAbsolute; break;
+    }
+    if (in.op <= kPushQ) {
+      stack_size_ = std::max(stack_size_, ++depth);
+    } else if (in.op >= kAdd && in.op <= kPower) {
+      --depth;
+      // A right operand that is a leaf is taken by the operation itself: one step less.
+      const Instruction pushed = code_.back();
+      if (pushed.op <= kPushQ) {
+        code_.pop_back();
+        in.operand = static_cast<std::uint8_t>(kFromConstant + (pushed.op - kPushConstant));
+        in.value = pushed.value;
+      }
+    }
+    code_.push_back(in);
+  }
 }
 
-double EvaluateTerm(std::string_view term, double x) {
+namespace {
+
+// The value stack of a term that needs more than a few entries, kept and reused.
+double* LongStack(std::size_t size) {
+  thread_local std::vector<double> stack;
+  if (stack.size() < size) stack.resize(size);
+  return stack.data();
+}
+
+}  // namespace
+
+TermValue CompiledTerm::Evaluate(double x, double p, double q) const {
   // x outside the allowed range, or not a number at all, is not evaluated.
-  if (std::isnan(x) || x < -kLargestX) {
-    EvalError = kEvalUnreadable;
-    return 0;
+  if (std::isnan(x) || x < -kLargestX) return {0, kEvalUnreadable};
+  if (x > kLargestX) return {0, kEvalJump};
+  if (!readable()) return {0, kEvalUnreadable};
+  constexpr std::size_t kInlineStack = 64;
+  double inline_stack[kInlineStack];
+  double* stack = inline_stack;
+  if (stack_size_ + 1 > kInlineStack) stack = LongStack(stack_size_ + 1);  // + the first spill
+  Machine m;
+  // The topmost value lives in a register (acc); the stack holds the values below it, so a step
+  // does not wait for its operand to travel through memory.
+  double acc = 0;
+  double* below = stack;  // one past the topmost value below acc
+  auto right = [&](const Instruction& in) {
+    switch (in.operand) {
+      case kFromConstant: return in.value;
+      case kFromX: return x;
+      case kFromP: return p;
+      case kFromQ: return q;
+      default: {
+        // The right operand is acc; the left one comes back from the stack.
+        const double r = acc;
+        acc = *--below;
+        return r;
+      }
+    }
+  };
+  for (const Instruction& in : code_) {
+    switch (in.op) {
+      case kPushConstant: *below++ = acc; acc = in.value; break;
+      case kPushX: *below++ = acc; acc = x; break;
+      case kPushP: *below++ = acc; acc = p; break;
+      case kPushQ: *below++ = acc; acc = q; break;
+      case kNegate: acc = -acc; break;
+      case kAdd: { const double r = right(in); acc = acc + r; break; }
+      case kSubtract: { const double r = right(in); acc = acc - r; break; }
+      case kMultiply: { const double r = right(in); acc = m.Combine('*', acc, r); break; }
+      case kDivide: { const double r = right(in); acc = m.Combine('/', acc, r); break; }
+      case kPower: { const double r = right(in); acc = m.Power(acc, r); break; }
+      case kCall: acc = m.Apply(static_cast<Function>(in.function), acc); break;
+      case kFloor: acc = IntegerPart(acc); break;
+      case kAbsolute: acc = std::fabs(acc); break;
+      default: break;
+    }
   }
-  if (x > kLargestX) {
-    EvalError = kEvalJump;
-    return 0;
-  }
-  if (term.empty()) {
-    EvalError = kEvalUnreadable;
-    return 0;
-  }
-  Reader reader(Normalise(term), x);
-  const double value = reader.ReadExpression();
-  if (reader.too_deep()) {
-    EvalError = kEvalUnreadable;
-    return 0;
-  }
-  EvalError = reader.error();
-  if (value > kGuardValue) {  // also +infinity
-    EvalError = kEvalClamped;
-    return kGuardValue;
-  }
+  const double value = acc;
+  TermValue result{value, m.error_};
+  if (value > kGuardValue) return {kGuardValue, kEvalClamped};  // also +infinity
   // A value that left the double range downwards or is not a number (from an infinite or NaN
   // parameter, or an unguarded overflow such as a sum of infinities) must never be used.
   if (std::isnan(value) || value == -std::numeric_limits<double>::infinity()) {
-    if (EvalError != kEvalUnreadable) EvalError = kEvalUndefined;
-    return 0;
+    return {0, result.code == kEvalUnreadable ? kEvalUnreadable : kEvalUndefined};
   }
-  return value;
+  return result;
+}
+
+namespace {
+
+// Terms compiled so far on this thread. A window holds a handful of terms; the cache is emptied
+// when it grows beyond what any window needs, so typing cannot make it grow without bound.
+constexpr std::size_t kMostCachedTerms = 256;
+
+// Looks texts up without copying them into a key.
+struct TextHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
+
+struct TermCache {
+  std::unordered_map<std::string, std::shared_ptr<const CompiledTerm>, TextHash, std::equal_to<>> terms;
+  std::string last_text;
+  std::shared_ptr<const CompiledTerm> last;
+};
+
+TermCache& Cache() {
+  thread_local TermCache cache;
+  return cache;
+}
+
+}  // namespace
+
+std::shared_ptr<const CompiledTerm> CompileTerm(std::string_view term) {
+  TermCache& cache = Cache();
+  if (cache.last && term == cache.last_text) return cache.last;
+  auto found = cache.terms.find(term);
+  if (found == cache.terms.end()) {
+    if (cache.terms.size() >= kMostCachedTerms) cache.terms.clear();
+    found = cache.terms.emplace(std::string(term), std::make_shared<const CompiledTerm>(term)).first;
+  }
+  cache.last_text = term;
+  cache.last = found->second;
+  return cache.last;
+}
+
+TermValue EvaluateTerm(std::string_view term, double x, double p, double q) {
+  if (std::isnan(x) || x < -kLargestX) return {0, kEvalUnreadable};
+  if (x > kLargestX) return {0, kEvalJump};
+  TermCache& cache = Cache();
+  if (cache.last && term == cache.last_text) return cache.last->Evaluate(x, p, q);
+  return CompileTerm(term)->Evaluate(x, p, q);
+}
+
+double EvaluateTerm(std::string_view term, double x) {
+  const TermValue result = EvaluateTerm(term, x, ParamP, ParamQ);
+  EvalError = result.code;
+  return result.value;
+}
+
+double EvaluateTerm(const CompiledTerm& term, double x) {
+  const TermValue result = term.Evaluate(x, ParamP, ParamQ);
+  EvalError = result.code;
+  return result.value;
+}
+
+std::string NormaliseTermText(std::string_view term) {
+  if (term.empty()) return std::string();
+  return std::string(Normalise(term));
 }
 
 }  // namespace plotwerk::fktint

@@ -1,10 +1,14 @@
-// The term evaluator and the number fields: a term is read and evaluated in one pass, with the
-// outcome reported in EvalError, never by an exception.
+// The term evaluator and the number fields: a term is read once into a compiled program, which
+// is evaluated at any x; the outcome is a value and a code, never an exception.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "fktint/term_check.h"
 
 namespace plotwerk::fktint {
 
@@ -22,13 +26,51 @@ inline constexpr std::uint8_t kEvalClamped = 4;     // clamped or substitute val
 // the other codes are usable.
 inline bool IsFailure(std::uint8_t code) { return code == kEvalUnreadable || code == kEvalUndefined; }
 
-// The values of the letters P, Q and R in a term.
+// The values of the letters P and Q that EvaluateTerm(term, x) uses. R is always 0.
 extern double ParamP;
 extern double ParamQ;
 extern double ParamR;
 
-// Evaluates the upper-case term (code page 1252 bytes) at X = x and sets EvalError.
+struct TermValue {
+  double value = 0;
+  std::uint8_t code = kEvalOk;
+};
+
+// A term read once: a program for a small stack machine, evaluated at any x, P and Q without
+// reading the text again. An unreadable term evaluates to 0 with code 1 everywhere.
+class CompiledTerm {
+ public:
+  explicit CompiledTerm(std::string_view term);
+
+  TermValue Evaluate(double x, double p, double q) const;
+  bool readable() const { return check_.ok(); }
+  // The reader's verdict: the first problem, or the "read as" text of implicit products.
+  const TermCheck& check() const { return check_; }
+
+  struct Instruction {
+    std::uint8_t op = 0;
+    std::uint8_t function = 0;
+    // Of a binary operation: where its right operand comes from (the stack, X, P, Q or value).
+    std::uint8_t operand = 0;
+    double value = 0;
+  };
+
+ private:
+  std::vector<Instruction> code_;
+  std::size_t stack_size_ = 0;
+  TermCheck check_;
+};
+
+// The compiled form of the term from a per-thread cache keyed by the text; shared, so it stays
+// valid while the caller holds it, whatever the cache does.
+std::shared_ptr<const CompiledTerm> CompileTerm(std::string_view term);
+
+// Evaluates the upper-case term (code page 1252 bytes) at X = x with the given P and Q.
+TermValue EvaluateTerm(std::string_view term, double x, double p, double q);
+
+// The older interface: evaluates with ParamP and ParamQ and sets EvalError.
 double EvaluateTerm(std::string_view term, double x);
+double EvaluateTerm(const CompiledTerm& term, double x);
 
 // The term text as EvaluateTerm reads it, which the differentiator reads too: "," becomes ".",
 // blanks go (a term of blanks only keeps one), a leading "-" or "+" gets a "0" in front, and

@@ -17,9 +17,10 @@ enum class TermProblem {
   kUnknownFunction,      // detail: the name
   kReservedFunction,     // detail: F1 to F4, which a term may not call
   kNameWithoutBracket,   // detail: the name
-  kUnmatchedClosing,     // detail: the closing character
-  kIgnoredText,          // detail: the closing character after which the rest is ignored
-  kTooDeep,              // brackets nested beyond what the evaluator reads
+  kUnmatchedClosing,     // detail: the closing character (nothing after it is read)
+  kTooDeep,              // brackets or powers nested beyond what the reader reads
+  kExponentNotation,     // detail: the number with its E ("1E3")
+  kNumberBeforeE,        // detail: the number followed by Euler's number ("2E")
 };
 
 struct TermCheck {
@@ -29,14 +30,18 @@ struct TermCheck {
   std::size_t position = 0;
   // The offending text, code page 1252 bytes, at most kMaxDetailLength characters.
   std::string detail;
+  // For a readable term with implicit products: the term as read with every "*" written
+  // ("2PX^2" is read as "2*P*X^2"); empty otherwise.
+  std::string read_as;
 
   bool ok() const { return problem == TermProblem::kNone; }
 };
 
 inline constexpr std::size_t kMaxDetailLength = 20;
 
-// Checks the upper-case term (code page 1252 bytes). A term that the evaluator reads to its end
-// is ok; a missing closing bracket at the end is accepted, as the evaluator accepts it.
+// Checks the upper-case term (code page 1252 bytes) by reading it as the evaluator reads it: a
+// term is ok exactly when the evaluator can read it. Missing closing brackets at the end are
+// accepted.
 TermCheck CheckTerm(std::string_view term);
 
 // The English message of a problem, without the position ("unexpected character 'X'");

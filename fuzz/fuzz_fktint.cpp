@@ -67,6 +67,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const fk::TermCheck check = fk::CheckTerm(term);
   Check(check.ok() ? check.position == 0 : check.position >= 1 && check.position <= term.size() + 1);
   if (check.ok() && x >= -1e6 && term.find("TANH") == std::string_view::npos) Check(code != 1);
+  // One reader: a term the checker rejects is unreadable for the evaluator, wherever x lies.
+  if (!check.ok()) Check(code == 1 && value == 0);
+  // Implicit products written out read the same.
+  if (!check.read_as.empty()) {
+    const fk::TermValue explicit_value = fk::EvaluateTerm(check.read_as, x, fk::ParamP, fk::ParamQ);
+    Check(explicit_value.code == code);
+    Check(explicit_value.value == value || (std::isnan(explicit_value.value) && std::isnan(value)));
+  }
+  // The interface with explicit parameters gives what the older one gives.
+  const fk::TermValue direct = fk::EvaluateTerm(term, x, fk::ParamP, fk::ParamQ);
+  Check(direct.code == code && direct.value == value);
 
   const double field = fk::ReadNumberField(term);
   Check(Usable(field));

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/emf_canvas.h"
+#include "platform/vector_state.h"
 #include "plot/clip.h"
 
 namespace plotwerk::platform {
@@ -100,6 +101,7 @@ QtCanvas::QtCanvas(QPaintDevice& device, int width, int height) : width_(width),
 QtCanvas::~QtCanvas() { Finish(); }
 
 void QtCanvas::Begin() {
+  const UpperVectorStateGuard clean_upper_state;  // after Qt's 256-bit drawing code
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setRenderHint(QPainter::TextAntialiasing, false);
   dirty_ = true;
@@ -113,6 +115,7 @@ void QtCanvas::SetSmooth(bool smooth) {
 }
 
 void QtCanvas::Finish() {
+  const UpperVectorStateGuard clean_upper_state;  // after Qt's 256-bit drawing code
   if (painter_.isActive()) painter_.end();
 }
 
@@ -151,6 +154,7 @@ void QtCanvas::Sync() {
 }
 
 void QtCanvas::DrawLine(plot::Point from, plot::Point to) {
+  const UpperVectorStateGuard clean_upper_state;  // after Qt's 256-bit drawing code
   if (!painter_.isActive() || State().pen_style == plot::PenStyle::Clear) return;
   Sync();
   plot::RealPoint a{static_cast<double>(from.x), static_cast<double>(from.y)};
@@ -213,6 +217,7 @@ plot::TextSize QtCanvas::TextExtent(std::string_view text) {
 }
 
 void QtCanvas::TextOut(std::int32_t x, std::int32_t y, std::string_view text) {
+  const UpperVectorStateGuard clean_upper_state;  // after Qt's 256-bit drawing code
   if (!painter_.isActive()) return;
   if (x > width_ + kGuardMargin || y > height_ + kGuardMargin || x < -kMaxTextOffset || y < -kMaxTextOffset) {
     return;
@@ -235,6 +240,7 @@ void QtCanvas::TextOut(std::int32_t x, std::int32_t y, std::string_view text) {
 }
 
 void QtCanvas::Rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+  const UpperVectorStateGuard clean_upper_state;  // after Qt's 256-bit drawing code
   if (!painter_.isActive()) return;
   Sync();
   auto clamp_x = [&](std::int64_t v) {
@@ -263,6 +269,7 @@ void QtCanvas::Rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std:
 }
 
 void QtCanvas::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+  const UpperVectorStateGuard clean_upper_state;  // after Qt's 256-bit drawing code
   if (!painter_.isActive()) return;
   Sync();
   const double left = std::min(x1, x2), right = std::max(x1, x2);
@@ -281,6 +288,7 @@ void QtCanvas::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::i
 }
 
 void QtCanvas::Polygon(std::span<const plot::Point> points) {
+  const UpperVectorStateGuard clean_upper_state;  // after Qt's 256-bit drawing code
   if (!painter_.isActive() || points.empty()) return;
   Sync();
   const bool inside = std::all_of(points.begin(), points.end(),
@@ -309,6 +317,7 @@ plot::Rgb QtCanvas::Pixel(std::int32_t x, std::int32_t y) {
 }
 
 void QtCanvas::SetPixel(std::int32_t x, std::int32_t y, plot::Rgb c) {
+  const UpperVectorStateGuard clean_upper_state;  // after Qt's 256-bit drawing code
   if (x < 0 || y < 0 || x >= width_ || y >= height_ || !painter_.isActive()) return;
   if (image_ != nullptr) {
     // The raster engine paints straight into the image memory, so the pixel can be written

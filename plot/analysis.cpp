@@ -68,8 +68,8 @@ class PointCollector {
 bool Sample::Defined() const { return error == fktint::kEvalOk && std::isfinite(value); }
 
 SampleFunction TermFunction(std::string term) {
-  return [term = std::move(term)](double x) {
-    const double value = fktint::EvaluateTerm(term, x);
+  return [compiled = fktint::CompileTerm(term)](double x) {
+    const double value = fktint::EvaluateTerm(*compiled, x);
     return Sample{value, fktint::EvalError};
   };
 }

@@ -159,13 +159,14 @@ void CurvePlotter::PlotTerm(const std::string& term, int field) {
 }
 
 void CurvePlotter::DrawGraph(const std::string& term) {
+  const auto compiled = fktint::CompileTerm(term);  // read once for all samples
   const std::int32_t width = mapping_.width;
   const std::int32_t height = mapping_.height;
   const double jump_rows = height / 2.0 - 10;
 
   double row = 0;
   auto evaluate = [&](std::int32_t i) {
-    row = mapping_.WorldToPixelY(fktint::EvaluateTerm(term, WorldX(i)));
+    row = mapping_.WorldToPixelY(fktint::EvaluateTerm(*compiled, WorldX(i)));
     return fktint::EvalError;
   };
 
@@ -225,11 +226,12 @@ void CurvePlotter::DerivedPoint(std::int32_t column, double row, std::uint8_t er
 }
 
 void CurvePlotter::DerivativeCurve(const std::string& term, DerivedKind kind) {
+  const auto compiled = fktint::CompileTerm(term);  // read once for all samples
   const std::int32_t width = mapping_.width;
   const double xs = mapping_.x_scale;
   const double oy = mapping_.origin_y_real;
   const double ys = mapping_.y_scale;
-  auto f = [&](std::int32_t column) { return fktint::EvaluateTerm(term, WorldX(column)); };
+  auto f = [&](std::int32_t column) { return fktint::EvaluateTerm(*compiled, WorldX(column)); };
 
   double fi = 0;
   std::int32_t i = StartColumn(kDerivativeFirstColumn, width + kStartSearchOverrun, [&](std::int32_t c) {
@@ -265,10 +267,11 @@ void CurvePlotter::DerivativeCurve(const std::string& term, DerivedKind kind) {
 }
 
 void CurvePlotter::TransformedCurve(const std::string& term, DerivedKind kind) {
+  const auto compiled = fktint::CompileTerm(term);  // read once for all samples
   const std::int32_t width = mapping_.width;
   const std::int32_t height = mapping_.height;
   const double p = fktint::ParamP;
-  auto f = [&](double x) { return fktint::EvaluateTerm(term, x); };
+  auto f = [&](double x) { return fktint::EvaluateTerm(*compiled, x); };
 
   double row = 0;
   auto evaluate = [&](std::int32_t column) -> std::uint8_t {
@@ -348,12 +351,13 @@ void CurvePlotter::PlotFamily(const std::string& term) {
 }
 
 void CurvePlotter::PlotInverse(const std::string& term) {
+  const auto compiled = fktint::CompileTerm(term);  // read once for all samples
   const std::int32_t width = mapping_.width;
   const std::int32_t last_row = mapping_.height + kInverseOverrun;
   double column = 0;
   auto evaluate = [&](std::int32_t j) {
     const double y = (mapping_.origin_y_real - j) / mapping_.y_scale;
-    column = mapping_.WorldToPixelX(fktint::EvaluateTerm(term, y));
+    column = mapping_.WorldToPixelX(fktint::EvaluateTerm(*compiled, y));
     return fktint::EvalError;
   };
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "fktint/fktint.h"
+#include "fktint/term_check.h"
 #include "plot/coordinate_system.h"
 #include "plot/first_term.h"
 #include "plot/graphs.h"
@@ -89,12 +90,16 @@ void Plotter::DrawCommand(const Controls& controls) {
       {&controls.ed_f3, controls.c_f3},
       {&controls.ed_f4, controls.c_f4},
   };
+  // A term that cannot be read is not drawn at all: no curve and no caption (the window's
+  // field marks say why).
   int field = 0;
   for (const auto& [text, checked] : fields) {
     ++field;
-    if (!text->empty() && checked) terms_.Add(*text, field);
+    if (!text->empty() && checked && fktint::CheckTerm(*text).ok()) terms_.Add(*text, field);
   }
+  // What the fields show is what is drawn: P and Q are taken from theirs on every Draw.
   if (!controls.ed_parameter.empty()) fktint::ParamP = fktint::ReadNumberField(controls.ed_parameter);
+  if (!controls.ed_q.empty()) fktint::ParamQ = fktint::ReadNumberField(controls.ed_q);
 }
 
 void Plotter::Redraw(Canvas& canvas, int width, int height, Controls& controls) {

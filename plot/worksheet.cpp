@@ -14,6 +14,7 @@
 
 #include "plot/controls_names.h"
 #include "plot/reachable.h"
+#include "plot/version1_terms.h"
 
 namespace plotwerk::plot {
 
@@ -354,6 +355,14 @@ Worksheet WorksheetFromJson(std::string_view json, std::vector<std::string>* war
 
   Worksheet worksheet;
   ReadControls(Section(root, kControlsKey), worksheet.controls, warnings);
+  if (version->get<double>() < 2) {
+    // Version 1 read terms the older way: keep their meaning and say so.
+    for (const RewrittenField& f : RewriteVersion1Fields(worksheet.controls)) {
+      if (warnings == nullptr) continue;
+      warnings->push_back("\"" + Latin1ToUtf8(f.before) + "\" of " + f.name + " is written \"" + Latin1ToUtf8(f.after) +
+                          "\" so that it keeps its meaning");
+    }
+  }
   if (root.contains(kViewKey)) worksheet.view = ReadView(Section(root, kViewKey), warnings);
   const Json& parameters = Section(root, kParametersKey);
   for (const char* name : {kParamPKey, kParamQKey}) {

@@ -16,7 +16,7 @@
 namespace plotwerk::plot {
 
 inline constexpr char kWorksheetFormat[] = "plotwerk-worksheet";
-inline constexpr int kWorksheetVersion = 1;
+inline constexpr int kWorksheetVersion = 2;  // 2: terms in the school reading
 inline constexpr char kWorksheetSuffix[] = "plotwerk";
 // A larger file is refused before it is read: every field at its longest in two-byte
 // characters stays below 1 MiB, and parsing a hostile file of this size takes about a second.

@@ -24,8 +24,8 @@
         <translation>die Funktion %1 kann nicht abgeleitet werden</translation>
     </message>
     <message>
-        <source>the differentiator cannot read this form of %1 (R, [ ], | |, 2*-X are not supported)</source>
-        <translation>diese Schreibweise von %1 kann nicht abgeleitet werden (R, [ ], | |, 2*-X werden nicht unterstützt)</translation>
+        <source>the differentiator cannot read this form of %1 ([ ] is not supported)</source>
+        <translation>diese Schreibweise von %1 kann nicht abgeleitet werden ([ ] wird nicht unterstützt)</translation>
     </message>
     <message>
         <source>the derivative of %1 would be too long</source>
@@ -67,10 +67,6 @@
         <translation>&apos;%1&apos; ohne Gegenstück</translation>
     </message>
     <message>
-        <source>unmatched &apos;%1&apos;, the rest is ignored</source>
-        <translation>&apos;%1&apos; ohne Gegenstück, der Rest wird ignoriert</translation>
-    </message>
-    <message>
         <source>brackets nested too deeply</source>
         <translation>Klammern zu tief geschachtelt</translation>
     </message>
@@ -81,6 +77,18 @@
     <message>
         <source>no value here, read as 0</source>
         <translation>hier kein Wert, als 0 gelesen</translation>
+    </message>
+    <message>
+        <source>%1: read as %2</source>
+        <translation>%1: gelesen als %2</translation>
+    </message>
+    <message>
+        <source>no exponent notation: write %1*10^%2 for &apos;%3&apos;</source>
+        <translation>keine Exponentenschreibweise: schreibe %1*10^%2 für &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>a number directly before E: write %1*E for &apos;%2&apos;</source>
+        <translation>eine Zahl direkt vor E: schreibe %1*E für &apos;%2&apos;</translation>
     </message>
     <message>
         <source>Domain</source>
@@ -1293,9 +1301,9 @@ alle, die sie entwickeln und pflegen.</translation>
 %2</translation>
     </message>
     <message>
-        <source>The worksheet &quot;%1&quot; was opened; this program ignored:
+        <source>The worksheet &quot;%1&quot; was opened with these notes:
 %2</source>
-        <translation>Das Arbeitsblatt &quot;%1&quot; wurde geöffnet; dabei wurde übergangen:
+        <translation>Das Arbeitsblatt &quot;%1&quot; wurde geöffnet, mit diesen Hinweisen:
 %2</translation>
     </message>
     <message>

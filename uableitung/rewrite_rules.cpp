@@ -78,6 +78,13 @@ bool StandsAlone(const std::string& s, std::size_t at, std::string_view pattern,
 // with its surroundings may rebuild its pattern.
 void ApplyPair(std::string& s, std::string_view pattern, std::string_view replacement, std::size_t max_length,
                std::size_t pair, const ReplacementTrace* trace) {
+  // A pair that opens or closes more brackets than it replaces would leave an unreadable term.
+  auto balance = [](std::string_view t) {
+    long b = 0;
+    for (char c : t) b += (c == '(') - (c == ')');
+    return b;
+  };
+  if (balance(pattern) != balance(replacement)) return;
   std::size_t from = 0;
   for (std::size_t rounds = s.size(); rounds > 0 && s.size() > 1; --rounds) {
     std::size_t at = s.find(pattern, from);

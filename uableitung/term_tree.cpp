@@ -1,10 +1,10 @@
-// The node pool, the differentiator's reader of the term syntax and DifferentiateTerm.
+// The node pool, the tree built from the evaluator's reading of a term, and DifferentiateTerm.
 #include "uableitung/term_tree.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "fktint/fktint.h"
+#include "fktint/term_reader.h"
 #include "uableitung/uableitung.h"
 
 namespace plotwerk::uableitung {
@@ -15,40 +15,13 @@ bool ParseFailed = false;
 namespace {
 
 constexpr unsigned char kEulerChar = 201;  // É in code page 1252
-constexpr double kEuler = 2.718281828459045;
 constexpr double kGoldenRatio = 1.618033988749895;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
 
-// True when s is a decimal number: optional sign, digits with at most one point. Like the
-// evaluator it knows no exponent notation (1E3), so no derivative is formed of a term the
-// evaluator cannot read. Rejects what strtod would also take (INF, NAN, hex).
-bool ReadDecimal(std::string_view s, double& value) {
-  std::size_t i = 0;
-  while (i < s.size() && s[i] == ' ') ++i;
-  bool negative = false;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
-  const std::size_t start = i;
-  std::size_t digits = 0;
-  while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
-  if (i < s.size() && s[i] == '.') {
-    ++i;
-    while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
-  }
-  if (digits == 0) return false;
-  if (i != s.size()) return false;
-  std::string token(s.substr(start));
-  if (token[0] == '.') token.insert(0, "0");
-  double v = 0.0;
-  const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), v);
-  if (error != std::errc() || end != token.data() + token.size() || !std::isfinite(v)) return false;
-  value = negative ? -v : v;
-  return true;
-}
-
-// Index just past the factor that starts at i, as the evaluator reads one factor: a bracket,
-// or a run of letters, digits and points optionally followed by a bracketed argument.
+// Index just past the factor that starts at i: a bracket, or a run of letters, digits and
+// points optionally followed by a bracketed argument.
 std::size_t FactorEnd(std::string_view s, std::size_t i) {
   auto skip_group = [&](std::size_t k) {
     int depth = 0;
@@ -72,114 +45,113 @@ TermNode* Fail() {
   return nullptr;
 }
 
-TermNode* Parse(std::string_view text, int depth);
+using fktint::NodeKind;
+using fktint::ReadNode;
+using fktint::detail::Function;
 
-// Reads a subterm that begins with a sign the evaluator reads as negating one factor. Where
-// that factor is raised to a power, "-A^n" means (-A)^n there, so it is read that way here.
-std::string UnaryMinusAsSubtraction(std::string_view s) {
-  const std::size_t end = FactorEnd(s, 1);
-  if (end > 1 && end < s.size() && s[end] == '^') {
-    std::string out = "(0-";
-    out.append(s.substr(1, end - 1));
-    out += ')';
-    out.append(s.substr(end));
-    return out;
+// The differentiator's kind of an evaluator function; kUnknownFunction for the functions it has
+// no rule for (SI, GAMMA, GAUSS, DIGAMMA, SEC, CSC, FRAC, HEAVISIDE, ARCSEC) and for SQR, which
+// becomes a square.
+int KindOfFunction(Function function) {
+  switch (function) {
+    case Function::kSqrt: return kSqrt;
+    case Function::kExp: return kExp;
+    case Function::kLn: return kLn;
+    case Function::kAbs: return kAbs;
+    case Function::kSin: return kSin;
+    case Function::kCos: return kCos;
+    case Function::kTan: return kTan;
+    case Function::kCot: return kCot;
+    case Function::kArccos: return kArccos;
+    case Function::kArcsin: return kArcsin;
+    case Function::kArctan: return kArctan;
+    case Function::kArccot: return kArccot;
+    case Function::kLg: return kLg;
+    case Function::kLd: return kLd;
+    case Function::kSinh: return kSinh;
+    case Function::kCosh: return kCosh;
+    case Function::kTanh: return kTanh;
+    case Function::kArsinh: return kArsinh;
+    case Function::kArcosh: return kArcosh;
+    case Function::kArtanh: return kArtanh;
+    case Function::kInt: return kInt;
+    case Function::kSgn: return kSgn;
+    default: return kUnknownFunction;
   }
-  return std::string(s).insert(0, "0");
 }
 
-TermNode* Parse(std::string_view text, int depth) {
-  if (depth > kMaxParseDepth) return Fail();
-  std::string s(text);
-  if (s.empty()) s = " ";
-  if (s[0] == '-') s = UnaryMinusAsSubtraction(s);
-  ParseFailed = false;
-  const std::size_t n = s.size();
+// Builds the differentiator's tree from the shared reader's nodes.
+class TreeBuilder {
+ public:
+  explicit TreeBuilder(const fktint::TermReading& reading) : nodes_(reading.nodes) {}
 
-  // Bracket check from the last character to the first.
-  int depth_count = 0;
-  bool wrapped = true;
-  for (std::size_t k = n; k-- > 0;) {
-    if (s[k] == ')') {
-      ++depth_count;
-    } else if (s[k] == '(') {
-      --depth_count;
-    } else if (depth_count == 0) {
-      wrapped = false;
-    }
-    if (depth_count < 0) return Fail();
-  }
-  if (depth_count > 0) return Fail();
-  if (wrapped && n >= 2) return Parse(std::string_view(s).substr(1, n - 2), depth + 1);
-
-  // The weakest operator at depth 0, rightmost occurrence.
-  static constexpr char kOperators[] = "+-*/^";
-  for (int op = 0; op < 5; ++op) {
-    int d = 0;
-    std::size_t split = std::string::npos;
-    for (std::size_t k = n; k-- > 0;) {
-      if (s[k] == kOperators[op] && d == 0) {
-        split = k;
-        break;
+  TermNode* Build(int index, int depth) {
+    if (depth > kMaxParseDepth) return Fail();
+    const ReadNode& n = nodes_[static_cast<std::size_t>(index)];
+    switch (n.kind) {
+      case NodeKind::kNumber: return g_pool.NewNumber(n.value);
+      case NodeKind::kX: return g_pool.NewNode(kVariableX);
+      case NodeKind::kP: return g_pool.NewNode(kParameterP);
+      case NodeKind::kQ: return g_pool.NewNode(kParameterQ);
+      case NodeKind::kR: return g_pool.NewNumber(0.0);  // R is always 0
+      case NodeKind::kPi: return g_pool.NewNode(kPi);
+      case NodeKind::kPhi: return g_pool.NewNumber(kGoldenRatio);
+      case NodeKind::kEuler: return Exp(g_pool.NewNumber(1.0));  // e = EXP(1), printed exactly
+      case NodeKind::kNegate: {
+        TermNode* node = g_pool.NewNode(kDifference);
+        node->left = g_pool.NewNumber(0.0);
+        node->right = Build(n.left, depth + 1);
+        return ParseFailed ? nullptr : node;
       }
-      if (s[k] == ')') ++d;
-      if (s[k] == '(') --d;
+      case NodeKind::kPower:
+        // e^u is EXP(u), which keeps Euler's number exact.
+        if (nodes_[static_cast<std::size_t>(n.left)].kind == NodeKind::kEuler) {
+          TermNode* exponent = Build(n.right, depth + 1);
+          return ParseFailed ? nullptr : Exp(exponent);
+        }
+        return Binary(kPower, n, depth);
+      case NodeKind::kAdd: return Binary(kSum, n, depth);
+      case NodeKind::kSubtract: return Binary(kDifference, n, depth);
+      case NodeKind::kMultiply: return Binary(kProduct, n, depth);
+      case NodeKind::kDivide: return Binary(kQuotient, n, depth);
+      case NodeKind::kAbsolute: return Call(kAbs, n.left, depth);
+      case NodeKind::kFloor: return Fail();
+      case NodeKind::kCall:
+        if (n.function == Function::kSqr) {
+          TermNode* node = g_pool.NewNode(kPower);
+          node->left = Build(n.left, depth + 1);
+          node->right = g_pool.NewNumber(2.0);
+          return ParseFailed ? nullptr : node;
+        }
+        return Call(KindOfFunction(n.function), n.left, depth);
     }
-    if (split == std::string::npos) continue;
-    TermNode* node = g_pool.NewNode(kSum + op);
-    if (split == 0) {
-      if (op >= 2) return Fail();
-      node->left = g_pool.NewNumber(0.0);
-    } else {
-      node->left = Parse(std::string_view(s).substr(0, split), depth + 1);
-      if (ParseFailed) return nullptr;
-    }
-    if (split == n - 1) return Fail();
-    node->right = Parse(std::string_view(s).substr(split + 1), depth + 1);
-    if (ParseFailed) return nullptr;
+    return Fail();
+  }
+
+ private:
+  static TermNode* Exp(TermNode* argument) {
+    TermNode* node = g_pool.NewNode(kExp);
+    node->argument = argument;
     return node;
   }
 
-  if (s[n - 1] == ')') {
-    int d = 0;
-    std::size_t open = 0;
-    for (std::size_t k = n; k-- > 0;) {
-      if (s[k] == ')') ++d;
-      if (s[k] == '(' && --d == 0) {
-        open = k;
-        break;
-      }
-    }
-    const int kind = FunctionKindForName(std::string_view(s).substr(0, open));
+  TermNode* Call(int kind, int argument, int depth) {
     if (kind == kUnknownFunction) return Fail();
     TermNode* node = g_pool.NewNode(kind);
-    node->argument = Parse(std::string_view(s).substr(open + 1, n - open - 2), depth + 1);
-    if (ParseFailed) return nullptr;
-    return node;
+    node->argument = Build(argument, depth + 1);
+    return ParseFailed ? nullptr : node;
   }
 
-  switch (s[0]) {
-    case 'X':
-      return n == 1 ? g_pool.NewNode(kVariableX) : Fail();
-    case 'P':
-      if (s == "PI") return g_pool.NewNode(kPi);
-      // The evaluator reads PHI as the golden ratio; any other letters after P are an error there.
-      if (s == "PHI") return g_pool.NewNumber(kGoldenRatio);
-      return n == 1 ? g_pool.NewNode(kParameterP) : Fail();
-    case 'Q':
-      return n == 1 ? g_pool.NewNode(kParameterQ) : Fail();
-    case 'Y':
-      return g_pool.NewNode(kSymbolY);
-    default:
-      break;
+  TermNode* Binary(int kind, const ReadNode& n, int depth) {
+    TermNode* node = g_pool.NewNode(kind);
+    node->left = Build(n.left, depth + 1);
+    if (ParseFailed) return nullptr;
+    node->right = Build(n.right, depth + 1);
+    return ParseFailed ? nullptr : node;
   }
-  if (static_cast<unsigned char>(s[0]) == kEulerChar) {
-    return n == 1 ? g_pool.NewNumber(kEuler) : Fail();
-  }
-  double value = 0.0;
-  if (!ReadDecimal(s, value)) return Fail();
-  return g_pool.NewNumber(value);
-}
+
+  const std::vector<ReadNode>& nodes_;
+};
 
 }  // namespace
 
@@ -208,74 +180,19 @@ void NodePool::Release() {
   live_ = 0;
 }
 
-int FunctionKindForName(std::string_view name) {
-  const std::size_t n = name.size();
-  auto member = [](std::string_view three) {
-    if (three == "SIN") return 1;
-    if (three == "COS") return 2;
-    if (three == "TAN") return 3;
-    if (three == "COT") return 4;
-    return 0;
-  };
-  switch (n) {
-    case 2:
-      if (name[0] == 'L') {
-        if (name[1] == 'N') return kLn;
-        if (name[1] == 'G') return kLg;
-        if (name[1] == 'D') return kLd;
-      }
-      return kUnknownFunction;
-    case 3:
-      if (const int m = member(name)) return 30 + m;
-      if (name == "EXP") return kExp;
-      if (name == "ABS") return kAbs;
-      if (name == "SGN") return kSgn;
-      if (name == "INT") return kInt;
-      if (name == "LOG") return kLogP;
-      return kUnknownFunction;
-    case 4:
-      if (name[3] == 'H') {
-        const int m = member(name.substr(0, 3));
-        return m ? 40 + m : kUnknownFunction;
-      }
-      if (name[3] == 'T') return kSqrt;
-      return kUnknownFunction;
-    case 5:
-      return name[0] == 'E' ? kExp : kUnknownFunction;
-    case 6:
-      if (name[0] == 'W') return kSqrt;
-      if (name[5] == 'H') {
-        const int m = name.substr(0, 2) == "AR" ? member(name.substr(2, 3)) : 0;
-        return m ? 60 + m : kUnknownFunction;
-      }
-      if (name.substr(0, 3) == "ARC") {
-        const int m = member(name.substr(3, 3));
-        return m ? 50 + m : kUnknownFunction;
-      }
-      return kUnknownFunction;
-    default:
-      return kUnknownFunction;
-  }
-}
-
 TermNode* ParseTermTree(std::string_view text) {
   ParseFailed = false;
-  // The reader rescans a subterm at every level, so overlong or deeply nested texts are refused
-  // before they cost time.
   if (text.size() > kMaxTermLength) return Fail();
-  int depth = 0;
-  for (char c : text) {
-    if (c == '(' && ++depth > kMaxBracketDepth) return Fail();
-    if (c == ')') --depth;
-  }
-  TermNode* root = Parse(text, 0);
+  const fktint::TermReading reading = fktint::ReadTerm(text);
+  if (!reading.ok()) return Fail();
+  TermNode* root = TreeBuilder(reading).Build(reading.root(), 0);
   return ParseFailed ? nullptr : root;
 }
 
 namespace {
 
-// Inserts "0" after every "(" whose minus the evaluator would bind to a single factor that is
-// then raised to a power: the printed text means a subtraction there, as the parser reads it.
+// Inserts "0" after every "(" whose minus stands before a factor raised to a power: the
+// printed text means a subtraction there, and "(0-" says so under any reading of a minus.
 std::string ToEvaluatorReading(std::string text) {
   for (std::size_t at = text.find("(-"); at != std::string::npos; at = text.find("(-", at + 1)) {
     const std::size_t end = FactorEnd(text, at + 2);
@@ -290,7 +207,7 @@ std::string ToEvaluatorReading(std::string text) {
 
 std::string DifferentiateTerm(std::string_view term) {
   if (term.size() > kMaxTypedLength) return std::string();
-  const std::string text = fktint::NormaliseTermText(term);
+  const std::string text = fktint::NormaliseTermText(term);  // blanks go
   PoolScope pool;
   std::string result;
   try {

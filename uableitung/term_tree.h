@@ -51,7 +51,7 @@ enum Kind : std::uint8_t {
   kArcosh = 62,
   kArtanh = 63,
   kArcoth = 64,
-  // What FunctionKindForName answers for a name that is no function: units digit 0.
+  // A function the differentiator has no rule for: units digit 0.
   kUnknownFunction = 20,
 };
 
@@ -111,12 +111,11 @@ class PoolScope {
   PoolScope& operator=(const PoolScope&) = delete;
 };
 
-// The differentiator's reading of the text normalised as the evaluator does
-// (fktint::NormaliseTermText); nullptr with ParseFailed set when the text cannot be read.
+// The tree of a term as the evaluator's reader reads it (fktint::ReadTerm, so both agree on
+// every term); nullptr with ParseFailed set when the text cannot be read or has a function the
+// differentiator has no rule for.
 TermNode* ParseTermTree(std::string_view text);
 
-// The function kind for a name as read by the parser; kUnknownFunction for any other name.
-int FunctionKindForName(std::string_view name);
 
 // The derivative tree; copies what it needs, never shares nodes with the input.
 TermNode* DeriveTree(const TermNode* node);
@@ -138,8 +137,9 @@ struct PrintedTerm {
 };
 PrintedTerm PrintTree(const TermNode* node);
 
-// Inserts "0" after each "(" whose minus the evaluator would bind to one factor raised to a
-// power, so that the evaluator reads the text as the parser does.
+// Inserts "0" after each "(" whose minus stands before a factor raised to a power: "(-A^2"
+// becomes "(0-A^2", which means the same and reads the same way under every reading of a
+// minus, the older one included.
 std::string MakeEvaluatorSafe(std::string text);
 
 // The final removal of exponents 1 that DifferentiateTerm applies to its result.

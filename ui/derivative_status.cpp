@@ -4,73 +4,35 @@
 
 #include <QCoreApplication>
 
-#include "fktint/fktint.h"
-#include "fktint/term_check.h"
-#include "uableitung/term_tree.h"
+#include "uableitung/no_derivative.h"
 #include "ui/field_marks.h"
 
 namespace plotwerk::ui {
 
-namespace {
-
-bool IsLetter(char c) { return c >= 'A' && c <= 'Z'; }
-
-// The first name called with "(" that the differentiator does not know, or empty.
-std::string UnknownFunction(const std::string& text) {
-  for (std::size_t i = 0; i < text.size();) {
-    if (!IsLetter(text[i])) {
-      ++i;
-      continue;
-    }
-    std::size_t end = i;
-    while (end < text.size() && IsLetter(text[end])) ++end;
-    if (end < text.size() && text[end] == '(' &&
-        uableitung::FunctionKindForName(std::string_view(text).substr(i, end - i)) % 10 == 0) {
-      return text.substr(i, end - i);
-    }
-    i = end;
-  }
-  return {};
-}
-
-}  // namespace
-
 QString DerivativeFailure(const std::string& term, const QString& name) {
-  if (term.empty())
-    return QCoreApplication::translate("DerivativeStatus", "%1 is empty: no derivative").arg(name);
-  const QString problem = TermFieldProblem(term);
-  if (!problem.isEmpty())
-    return QCoreApplication::translate("DerivativeStatus", "%1 cannot be read (%2): no derivative")
-        .arg(name, problem);
-  if (term.size() > uableitung::kMaxTypedLength) {
-    return QCoreApplication::translate("DerivativeStatus", "%1 is too long to differentiate").arg(name);
-  }
-  const std::string text = fktint::NormaliseTermText(term);
-  if (text.size() > uableitung::kMaxTermLength)
-    return QCoreApplication::translate("DerivativeStatus", "%1 is too long to differentiate").arg(name);
-  bool readable = false;
-  {
-    uableitung::PoolScope pool;
-    try {
-      uableitung::ParseFailed = false;
-      readable = uableitung::ParseTermTree(text) != nullptr && !uableitung::ParseFailed;
-    } catch (const uableitung::DerivationTooLarge&) {
+  const uableitung::NoDerivativeReason why = uableitung::WhyNoDerivative(term);
+  switch (why.kind) {
+    case uableitung::NoDerivative::kEmpty:
+      return QCoreApplication::translate("DerivativeStatus", "%1 is empty: no derivative").arg(name);
+    case uableitung::NoDerivative::kUnreadable:
+      return QCoreApplication::translate("DerivativeStatus", "%1 cannot be read (%2): no derivative")
+          .arg(name, TermFieldProblem(term));
+    case uableitung::NoDerivative::kTooLong:
+      return QCoreApplication::translate("DerivativeStatus", "%1 is too long to differentiate").arg(name);
+    case uableitung::NoDerivative::kTooDeep:
       return QCoreApplication::translate("DerivativeStatus", "%1 is nested too deeply to differentiate")
           .arg(name);
-    }
-  }
-  if (!readable) {
-    const std::string unknown = UnknownFunction(text);
-    if (!unknown.empty()) {
+    case uableitung::NoDerivative::kUnknownFunction:
       return QCoreApplication::translate("DerivativeStatus",
                                          "the differentiator does not know the function %1")
-          .arg(QString::fromLatin1(unknown));
-    }
-    return QCoreApplication::translate(
-               "DerivativeStatus",
-               "the differentiator cannot read this form of %1 (R, [ ], | |, 2*-X are not "
-               "supported)")
-        .arg(name);
+          .arg(QString::fromLatin1(why.function));
+    case uableitung::NoDerivative::kUnreadableForm:
+      return QCoreApplication::translate(
+                 "DerivativeStatus",
+                 "the differentiator cannot read this form of %1 ([ ] is not supported)")
+          .arg(name);
+    case uableitung::NoDerivative::kTooLarge:
+      break;
   }
   return QCoreApplication::translate("DerivativeStatus", "the derivative of %1 would be too long").arg(name);
 }

@@ -39,11 +39,20 @@ QString Describe(const fktint::TermCheck& check) {
       return QCoreApplication::translate("FieldMarks", "'(' missing after name '%1'").arg(Detail(check));
     case TermProblem::kUnmatchedClosing:
       return QCoreApplication::translate("FieldMarks", "unmatched '%1'").arg(Detail(check));
-    case TermProblem::kIgnoredText:
-      return QCoreApplication::translate("FieldMarks", "unmatched '%1', the rest is ignored")
-          .arg(Detail(check));
     case TermProblem::kTooDeep:
       return QCoreApplication::translate("FieldMarks", "brackets nested too deeply");
+    case TermProblem::kExponentNotation: {
+      // "1E-3": the number before the E and the power of ten after it.
+      const QString detail = Detail(check);
+      const qsizetype e = detail.indexOf('E');
+      QString power = detail.mid(e + 1);
+      if (power.startsWith('-')) power = "(" + power + ")";
+      return QCoreApplication::translate("FieldMarks", "no exponent notation: write %1*10^%2 for '%3'")
+          .arg(detail.left(e), power, detail);
+    }
+    case TermProblem::kNumberBeforeE:
+      return QCoreApplication::translate("FieldMarks", "a number directly before E: write %1*E for '%2'")
+          .arg(Detail(check).chopped(1), Detail(check));
   }
   return {};
 }
@@ -99,7 +108,7 @@ FieldMarks::FieldMarks(TFGraf& window) : QObject(&window), window_(window) {
   };
   fields_.reserve(std::size(fields));
   for (const auto& f : fields) {
-    fields_.push_back({f.edit, f.name, f.term, {}});
+    fields_.push_back({f.edit, f.name, f.term, {}, {}});
     connect(f.edit, &QLineEdit::textChanged, this, [this, edit = f.edit] { Recheck(edit); });
   }
   for (const Field& f : fields_) Recheck(f.edit);
@@ -119,6 +128,11 @@ void FieldMarks::Recheck(TermEdit* edit) {
     const QString problem = f.term ? TermFieldProblem(text) : NumberFieldProblem(text);
     const bool changed = problem != f.problem;
     f.problem = problem;
+    f.read_as.clear();
+    if (f.term && problem.isEmpty() && !text.empty()) {
+      const std::string read_as = fktint::CheckTerm(text).read_as;
+      f.read_as = QString::fromLatin1(read_as.data(), static_cast<qsizetype>(read_as.size()));
+    }
     if (changed) {
       QPalette palette = edit->palette();
       palette.setColor(QPalette::Base,
@@ -146,6 +160,14 @@ void FieldMarks::ShowInStatusLine(const Field* changed) {
     if (!f.problem.isEmpty()) shown = &f;
   }
   const QString previous = status.property("field_message").toString();
+  if (shown == nullptr && changed && !changed->read_as.isEmpty()) {
+    // The field just edited reads with implicit products: say how.
+    const QString message = QCoreApplication::translate("FieldMarks", "%1: read as %2")
+                                .arg(changed->name, changed->read_as);
+    status.setProperty("field_message", message);
+    status.SetMessage(message);
+    return;
+  }
   if (shown == nullptr) {
     // Clear only our own message, not a derivative button's.
     if (!previous.isEmpty() && status.Message() == previous) status.SetMessage({});

@@ -38,6 +38,7 @@ class FieldMarks : public QObject {
     QString name;  // as the status line names it: "f1(x)", "P", "Δ", ...
     bool term;     // a term field (else a number field)
     QString problem;
+    QString read_as;  // a readable term with implicit products, every "*" written
   };
 
   void ShowInStatusLine(const Field* changed);

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 
+#include "platform/vector_state.h"
 #include "ui/info2/tf35.h"
 #include "ui/language.h"
 #include "ui/recovery.h"
@@ -52,6 +53,9 @@ int main(int argc, char* argv[]) {
   AnswerHelpOrVersion(argc, argv);
 
   QApplication app(argc, argv);
+  // Starting the application leaves the vector registers' upper halves in use, which slows
+  // every later SSE instruction of the process.
+  plotwerk::platform::ClearUpperVectorState();
   SetApplicationNames();
   QGuiApplication::setDesktopFileName("org.plotwerk.Plotwerk");
   QCommandLineParser parser;

@@ -135,7 +135,7 @@ bool WorksheetActions::Open(const QString& path) {
   window_.b_zeichnenClick();
   Remember(path);
   if (!warnings.isEmpty()) {
-    show_warnings(tr("The worksheet \"%1\" was opened; this program ignored:\n%2")
+    show_warnings(tr("The worksheet \"%1\" was opened with these notes:\n%2")
                       .arg(QFileInfo(path).fileName(), warnings.join(QLatin1Char('\n'))));
   }
   return true;

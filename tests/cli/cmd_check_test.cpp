@@ -16,8 +16,10 @@ TEST(CheckCommand, AnswersAndExitCodes) {
   };
   const Case cases[] = {
       {"check 'x*sin(x+p)'", 0, "ok\n"},
-      {"check 2X", 1, "2: unexpected character 'X'\n"},
-      {"check 'X)*2'", 1, "2: unmatched ')', the rest is ignored\n"},
+      {"check 2px^2", 0, "ok\nread as 2*P*X^2\n"},
+      {"check X2", 1, "2: unexpected character '2'\n"},
+      {"check 1E3", 1, "1: no exponent notation: write 1*10^3 for '1E3'\n"},
+      {"check 'X)*2'", 1, "2: unmatched ')'\n"},
       {"check 'abc(x)'", 1, "1: unknown function name 'ABC'\n"},
       {"check ''", 1, "1: empty term\n"},
       {"check X+\xC3\xBC", 1, "3: unexpected character '\xC3\xBC'\n"},  // ü, back in UTF-8

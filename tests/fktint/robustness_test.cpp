@@ -82,7 +82,9 @@ TEST_F(Robustness, MegabyteTerms) {
   EXPECT_EQ(EvalError, kEvalUnreadable);
   EXPECT_EQ(EvaluateTerm("X" + std::string(kMegabyte, ' ') + "*2", 3), 6);
   EXPECT_EQ(EvalError, kEvalOk);
-  EXPECT_EQ(EvaluateTerm(Repeat("(-X^2)+", kMegabyte / 7), 3), -9.0 * (kMegabyte / 7));
+  EXPECT_EQ(EvaluateTerm(Repeat("(-X^2)+", kMegabyte / 7) + "0", 3), -9.0 * (kMegabyte / 7));
+  EXPECT_EQ(EvalError, kEvalOk);
+  EXPECT_EQ(EvaluateTerm(Repeat("(-X^2)+", kMegabyte / 7), 3), 0);
   EXPECT_EQ(EvalError, kEvalUnreadable);  // the trailing "+" misses its operand
   for (const char* piece : {"S", "SIN", "F1(", "2X", "((((S+", "A+(", "\xB7", ")"}) {
     SCOPED_TRACE(piece);

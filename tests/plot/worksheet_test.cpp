@@ -47,6 +47,28 @@ TEST(Worksheet, EveryControlKindSurvivesTheRoundTrip) {
   EXPECT_EQ(back.view, original.view);  // doubles exactly
 }
 
+// Version 1 read "2+-X^2" as 2+(-X)^2 and "2^3^2" as (2^3)^2; those terms are rewritten to keep
+// that meaning, with a notice, and terms that read alike stay as they are.
+TEST(Worksheet, Version1TermsKeepTheirMeaning) {
+  const std::string json = R"({"format": "plotwerk-worksheet", "version": 1,
+      "controls": {"ed_f1": "2+-X^2", "ed_f2": "X^2/4-2", "ed_parameter": "2^3^2"}})";
+  std::vector<std::string> warnings;
+  const Worksheet w = WorksheetFromJson(json, &warnings);
+  EXPECT_EQ(w.controls.ed_f1, "2+(-X)^2");
+  EXPECT_EQ(w.controls.ed_f2, "X^2/4-2");
+  EXPECT_EQ(w.controls.ed_parameter, "(2^3)^2");
+  EXPECT_EQ(warnings, (std::vector<std::string>{
+                          R"("2+-X^2" of ed_f1 is written "2+(-X)^2" so that it keeps its meaning)",
+                          R"("2^3^2" of ed_parameter is written "(2^3)^2" so that it keeps its meaning)"}));
+  // Version 2 is read as it stands.
+  std::string now = json;
+  now.replace(now.find("\"version\": 1"), 12, "\"version\": 2");
+  warnings.clear();
+  EXPECT_EQ(WorksheetFromJson(now, &warnings).controls.ed_f1, "2+-X^2");
+  EXPECT_TRUE(warnings.empty());
+  EXPECT_NE(WorksheetToJson(w).find("\"version\": 2"), std::string::npos);
+}
+
 TEST(Worksheet, MissingKeysTakeStartValuesAndUnknownKeysWarn) {
   const std::string json = R"({"format": "plotwerk-worksheet", "version": 1, "comment": "lesson 3",
       "controls": {"c_f2": true, "ed_f1": "x^2", "rb_punkta": true, "c_ergebnisliste": true, "c_neu": false,
@@ -66,10 +88,10 @@ TEST(Worksheet, MissingKeysTakeStartValuesAndUnknownKeysWarn) {
   EXPECT_EQ(warnings, (std::vector<std::string>{R"(unknown key "controls.c_neu" ignored)", R"(unknown key "view.zoom" ignored)",
                                    R"(unknown key "comment" ignored)"}));
 
-  const Worksheet bare = WorksheetFromJson(R"({"format": "plotwerk-worksheet", "version": 2})", &warnings);
+  const Worksheet bare = WorksheetFromJson(R"({"format": "plotwerk-worksheet", "version": 3})", &warnings);
   EXPECT_FALSE(bare.view.has_value());  // the basic setting
   EXPECT_TRUE(SameWorksheet(bare, Worksheet{}));
-  EXPECT_NE(warnings.back().find("version 2"), std::string::npos);
+  EXPECT_NE(warnings.back().find("version 3"), std::string::npos);
 }
 
 // A valid worksheet with one key replaced (dotted path) by raw JSON text.

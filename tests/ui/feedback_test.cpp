@@ -49,10 +49,10 @@ class FeedbackTest : public WindowTest {
 
 TEST_F(FeedbackTest, WrongFieldsAreMarkedUntilTheyRead) {
   EXPECT_EQ(Message(), "");
-  window->ed_f1->setText("2X");
+  window->ed_f1->setText("X2");
   EXPECT_TRUE(Red(window->ed_f1));
-  EXPECT_EQ(window->ed_f1->toolTip(), "position 2: unexpected character 'X'");
-  EXPECT_EQ(Message(), "f1(x): position 2: unexpected character 'X'");
+  EXPECT_EQ(window->ed_f1->toolTip(), "position 2: unexpected character '2'");
+  EXPECT_EQ(Message(), "f1(x): position 2: unexpected character '2'");
 
   window->ed_parameter->setText("ABC");  // read as 0 without a word before
   EXPECT_TRUE(Red(window->ed_parameter));
@@ -63,20 +63,25 @@ TEST_F(FeedbackTest, WrongFieldsAreMarkedUntilTheyRead) {
   window->ed_delta->setText("0,08");
   window->ed_parameter->setText("2*PI");
   EXPECT_FALSE(Red(window->ed_parameter));
-  EXPECT_EQ(Message(), "f1(x): position 2: unexpected character 'X'") << "the one left";
+  EXPECT_EQ(Message(), "f1(x): position 2: unexpected character '2'") << "the one left";
   window->ed_f1->setText("2*X");
   EXPECT_FALSE(Red(window->ed_f1));
   EXPECT_EQ(window->ed_f1->toolTip(), "");
+  EXPECT_EQ(Message(), "");
+  // Implicit products are not wrong; the status line says how they are read.
+  window->ed_f1->setText("2PX^2");
+  EXPECT_FALSE(Red(window->ed_f1));
+  EXPECT_EQ(Message(), "f1(x): read as 2*P*X^2");
+  window->ed_f1->setText("2*X");
   EXPECT_EQ(Message(), "");
   window->ed_f3->setText("");
   EXPECT_FALSE(Red(window->ed_f3)) << "an empty field is not wrong";
 }
 
 TEST_F(FeedbackTest, TermThatCannotBeReadGetsNoLegend) {
-  window->ed_f1->setText("2X");
-  window->ed_f2->setText("-1");  // a red line far below the legend rows
+  window->ed_f1->setText("X)*2");  // read as y = x before: now not drawn at all
+  window->ed_f2->setText("-1");  // a line far below the legend rows
   window->c_f2->setChecked(true);  // draws, and the legend is on from the start
-  // The legend of f2 stands in the second row; the first row stays empty.
   const QImage picture = Picture();
   auto row_has_ink = [&](int top) {
     for (int y = top; y < top + 12; ++y) {
@@ -88,8 +93,11 @@ TEST_F(FeedbackTest, TermThatCannotBeReadGetsNoLegend) {
     }
     return false;
   };
-  EXPECT_FALSE(row_has_ink(16)) << "no label for 2X";
-  EXPECT_TRUE(row_has_ink(32)) << "f2's label";
+  // f2 is the only curve, so it takes the first row and colour, as when f1 is unchecked; no
+  // row is left for a caption of f1.
+  EXPECT_EQ(window->Plotter().Terms().Terms(), std::vector<std::string>{"-1"}) << "no curve of f1";
+  EXPECT_TRUE(row_has_ink(16)) << "f2's label";
+  EXPECT_FALSE(row_has_ink(32)) << "no label for X)*2";
 }
 
 TEST_F(FeedbackTest, DerivativeButtonsSayWhyTheyFailed) {
@@ -98,10 +106,10 @@ TEST_F(FeedbackTest, DerivativeButtonsSayWhyTheyFailed) {
     const char* message;
   };
   const Case cases[] = {
-      {"SQR(X)", "the differentiator does not know the function SQR"},
-      {"2X", "f1(x) cannot be read (position 2: unexpected character 'X'): no derivative"},
+      {"SIN(X)+GAMMA(X)", "the differentiator does not know the function GAMMA"},
+      {"X2", "f1(x) cannot be read (position 2: unexpected character '2'): no derivative"},
       {"", "f1(x) is empty: no derivative"},
-      {"[X]", "the differentiator cannot read this form of f1(x) (R, [ ], | |, 2*-X are not supported)"},
+      {"[X]", "the differentiator cannot read this form of f1(x) ([ ] is not supported)"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.f1);
@@ -112,7 +120,7 @@ TEST_F(FeedbackTest, DerivativeButtonsSayWhyTheyFailed) {
   }
   window->ed_f1->setText("X^3");
   EXPECT_EQ(Message(), "") << "the reason was about the old f1";
-  window->ed_f1->setText("SQR(X)");
+  window->ed_f1->setText("SI(X)");
   window->button_f2strich->click();
   EXPECT_FALSE(Message().isEmpty());
   window->ed_f1->setText("X^3");

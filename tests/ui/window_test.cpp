@@ -88,12 +88,21 @@ TEST_F(WindowTest, TypedTermIsUpperCasedAndEnterRedraws) {
   EXPECT_EQ(TermsOf(*window), std::vector<std::string>{"X^2/3-1+X"});
 }
 
-TEST_F(WindowTest, DrawReadsParameterPButNotQ) {
+TEST_F(WindowTest, DrawReadsParametersPAndQ) {
   fktint::ParamQ = 0;
   window->ed_parameter->setText("2*PI");
   window->b_zeichnen->click();
   EXPECT_NEAR(fktint::ParamP, 6.283185307179586, 1e-12);
-  EXPECT_DOUBLE_EQ(fktint::ParamQ, 0) << "ed_q reaches Q only through its stepper";
+  EXPECT_DOUBLE_EQ(fktint::ParamQ, 2) << "the field shows Q = 2";
+
+  // Q typed and Enter changes the graph of X+Q.
+  window->ed_f1->setText("X+Q");
+  window->b_zeichnen->click();
+  const QImage with_two = Picture();
+  window->ed_q->setText("3");
+  QTest::keyClick(window->ed_q, Qt::Key_Return);
+  EXPECT_DOUBLE_EQ(fktint::ParamQ, 3);
+  EXPECT_NE(Picture(), with_two);
 
   // An empty field keeps the previous value; an unreadable one gives 0.
   window->ed_parameter->clear();
@@ -214,12 +223,12 @@ TEST_F(WindowTest, DerivativeButtonsFillF3AndF4AndDraw) {
   EXPECT_EQ(window->ed_f3->text(), "12*X^3-4*X");
 
   // A term the differentiator cannot read empties both fields, which Draw then skips.
-  window->ed_f1->setText("SQR(X)");
+  window->ed_f1->setText("SI(X)");
   window->button_fstrich->click();
   window->button_f2strich->click();
   EXPECT_EQ(window->ed_f3->text(), "");
   EXPECT_EQ(window->ed_f4->text(), "");
-  EXPECT_EQ(TermsOf(*window), std::vector<std::string>{"SQR(X)"});
+  EXPECT_EQ(TermsOf(*window), std::vector<std::string>{"SI(X)"});
 }
 
 TEST_F(WindowTest, AdjustYResolutionScalesTheXRangeWithoutCentring) {
