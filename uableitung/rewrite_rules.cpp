@@ -6,6 +6,7 @@
 
 #include "resources/embedded_resources.h"
 #include "uableitung/rule_table_check.h"
+#include "uableitung/simplify.h"
 #include "uableitung/term_tree.h"
 #include "uableitung/uableitung.h"
 
@@ -178,8 +179,21 @@ std::string FoldNumberProducts(std::string s) {
 
 }  // namespace
 
-std::string DeriveTerm(std::string_view term) {
+std::string RewrittenDerivative(std::string_view term) {
   return FoldNumberProducts(ApplyRewriteRules(DifferentiateTerm(term)));
+}
+
+// The tidied derivative where it is shorter than the rewritten one. Two tidy forms compete: the
+// derivative tree tidied directly, and the rewritten text tidied (which keeps what the table knows,
+// such as SIN(2*X)).
+std::string DeriveTerm(std::string_view term) {
+  std::string rewritten = RewrittenDerivative(term);
+  if (rewritten.size() <= 1) return rewritten;
+  std::string best = rewritten;
+  for (std::string tidy : {TidyDerivative(term), TidyTermText(rewritten)}) {
+    if (!tidy.empty() && tidy.size() < best.size()) best = std::move(tidy);
+  }
+  return best;
 }
 
 }  // namespace plotwerk::uableitung

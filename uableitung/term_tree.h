@@ -118,6 +118,9 @@ TermNode* ParseTermTree(std::string_view text);
 // The function kind for a name as read by the parser; kUnknownFunction for any other name.
 int FunctionKindForName(std::string_view name);
 
+// The name a function kind prints as (not for kLogP, which prints its own derivative factor).
+std::string FunctionName(int kind);
+
 // The derivative tree; copies what it needs, never shares nodes with the input.
 TermNode* DeriveTree(const TermNode* node);
 TermNode* CopyTree(const TermNode* node);
