@@ -698,9 +698,19 @@ class Tidier {
         }
         const Expr other = refactored ? a_.Mul(factors) : nullptr;
         const bool other_product = other && other->op == Op::kMul;
-        return Shortest({rebuilt, Expand(rebuilt), FactorSums(rebuilt), GroupEqualPowers(rebuilt), NegateSums(rebuilt), other,
-                         other_product ? Expand(other) : nullptr, other_product ? FactorSums(other) : nullptr,
-                         other_product ? GroupEqualPowers(other) : nullptr});
+        std::vector<Expr> candidates{rebuilt,
+                                     Expand(rebuilt),
+                                     FactorSums(rebuilt),
+                                     GroupEqualPowers(rebuilt),
+                                     other,
+                                     other_product ? Expand(other) : nullptr,
+                                     other_product ? FactorSums(other) : nullptr,
+                                     other_product ? GroupEqualPowers(other) : nullptr};
+        const std::size_t base_forms = candidates.size();
+        for (std::size_t i = 0; i < base_forms; ++i) {
+          if (candidates[i] && candidates[i]->op == Op::kMul) candidates.push_back(NegateSums(candidates[i]));
+        }
+        return Shortest(candidates);
       }
     }
     return e;
