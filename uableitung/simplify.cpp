@@ -572,7 +572,8 @@ class Printer {
   }
 
   // The summands with their signs. A first summand that would put a minus before a power gives
-  // way to the first positive one; when all are negative the minus goes in front of a bracket.
+  // way to the first positive one, and so does a negative first one of two (1-X, not -X+1); when
+  // all are negative the minus goes in front of a bracket.
   std::string SumText(const Expr& e) {
     struct Summand {
       bool negative;
@@ -588,7 +589,7 @@ class Printer {
         summands.push_back({false, Print(t)});
       }
     }
-    if (summands[0].negative && summands[0].text.leading_power) {
+    if (summands[0].negative && (summands[0].text.leading_power || summands.size() == 2)) {
       auto positive = std::find_if(summands.begin(), summands.end(), [](const Summand& s) { return !s.negative; });
       if (positive != summands.end()) {
         std::rotate(summands.begin(), positive, positive + 1);
