@@ -206,6 +206,20 @@ bool PolynomialDegree(const Expr& term, double& degree) {
   return std::all_of(term->args.begin(), term->args.end(), factor_degree);
 }
 
+// A polynomial in X lists its terms by falling degree; other sums keep their order.
+void SortPolynomial(std::vector<Expr>& terms) {
+  std::vector<double> degrees(terms.size());
+  for (std::size_t i = 0; i < terms.size(); ++i) {
+    if (!PolynomialDegree(terms[i], degrees[i])) return;
+  }
+  std::vector<std::size_t> order(terms.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return degrees[a] > degrees[b]; });
+  std::vector<Expr> sorted;
+  for (std::size_t i : order) sorted.push_back(terms[i]);
+  terms = std::move(sorted);
+}
+
 class Algebra {
  public:
   Expr Num(const Number& n) { return Build(Op::kNum, 0, n, {}); }
@@ -257,15 +271,17 @@ class Algebra {
     if (!IsZero(constant)) out.push_back(Num(constant));
     if (out.empty()) return Int(0);
     if (out.size() == 1) return out[0];
-    SortPolynomial(out);
     return Build(Op::kAdd, 0, Number{}, std::move(out));
   }
 
   // Flattens, folds the numbers and collects the powers of one base.
   Expr Mul(const std::vector<Expr>& factors, int pass = 0) {
     Number coefficient = Integer(1);
+    // Number exponents of one base are added, and so are the others, but a number is not added
+    // to a term: X^(1/X)/X^2 stays as it is.
     struct Group {
       Expr base;
+      bool numeric;
       std::vector<Expr> exponents;
     };
     std::vector<Group> groups;
@@ -285,9 +301,10 @@ class Algebra {
       }
       const Expr base = f->op == Op::kPow ? f->args[0] : f;
       const Expr exponent = f->op == Op::kPow ? f->args[1] : Int(1);
+      const bool numeric = IsNum(exponent);
       bool found = false;
       for (auto [it, end] = index.equal_range(base->hash); it != end; ++it) {
-        if (Same(groups[it->second].base, base)) {
+        if (groups[it->second].numeric == numeric && Same(groups[it->second].base, base)) {
           groups[it->second].exponents.push_back(exponent);
           found = true;
           break;
@@ -295,7 +312,7 @@ class Algebra {
       }
       if (!found) {
         index.emplace(base->hash, groups.size());
-        groups.push_back({base, {exponent}});
+        groups.push_back({base, numeric, {exponent}});
       }
     }
     if (IsZero(coefficient)) return Int(0);
@@ -408,20 +425,6 @@ class Algebra {
       args.push_back(rest);
     }
     return Build(Op::kMul, 0, Number{}, std::move(args));
-  }
-
-  // A polynomial in X lists its terms by falling degree; other sums keep their order.
-  static void SortPolynomial(std::vector<Expr>& terms) {
-    std::vector<double> degrees(terms.size());
-    for (std::size_t i = 0; i < terms.size(); ++i) {
-      if (!PolynomialDegree(terms[i], degrees[i])) return;
-    }
-    std::vector<std::size_t> order(terms.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return degrees[a] > degrees[b]; });
-    std::vector<Expr> sorted;
-    for (std::size_t i : order) sorted.push_back(terms[i]);
-    terms = std::move(sorted);
   }
 
   std::size_t built_ = 0;
@@ -580,7 +583,9 @@ class Printer {
       Printed text;
     };
     std::vector<Summand> summands;
-    for (const Expr& t : e->args) {
+    std::vector<Expr> terms = e->args;
+    SortPolynomial(terms);
+    for (const Expr& t : terms) {
       if (IsNum(t) && IsNegative(t->num)) {
         summands.push_back({true, {NumberText(Negate(t->num)), false}});
       } else if (t->op == Op::kMul && IsNum(t->args[0]) && IsNegative(t->args[0]->num)) {

@@ -1,10 +1,14 @@
 // The textbook forms of derivatives, the printing rules of the tidying and its bounds.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <iostream>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "fktint/fktint.h"
 #include "uableitung/simplify.h"
 #include "uableitung/uableitung.h"
 
@@ -130,6 +134,43 @@ TEST(Tidy, KeepsTheRewrittenFormWhenNotShorter) {
   EXPECT_EQ(DeriveTerm("TAN(X)"), "1+TAN(X)^2");
   // The untidied text is what derive --raw prints.
   EXPECT_EQ(DifferentiateTerm("(X+1)*(X-1)"), "(X-1)+(X+1)");
+}
+
+// A random term of the school syntax, fully bracketed, from a fixed seed.
+std::string RandomTerm(std::mt19937& random, int depth) {
+  static const char* const kLeaves[] = {"X", "X", "X", "P", "2", "3", "0.5", "1", "0"};
+  static const char* const kFunctions[] = {"SIN", "COS", "EXP", "LN", "SQRT", "ABS"};
+  const int pick = static_cast<int>(random() % (depth <= 0 ? 3 : 12));
+  if (pick < 3) return kLeaves[random() % std::size(kLeaves)];
+  if (pick < 5) return std::string(kFunctions[random() % std::size(kFunctions)]) + "(" + RandomTerm(random, depth - 1) + ")";
+  if (pick < 7) return "(" + RandomTerm(random, depth - 1) + ")^" + std::to_string(random() % 5 - 1 == 0 ? 2 : random() % 4);
+  if (pick == 7) return "(" + RandomTerm(random, depth - 1) + ")^(" + std::to_string(random() % 3 + 1) + "/2)";
+  static const char kOperators[] = "+-*/";
+  return "(" + RandomTerm(random, depth - 1) + ")" + kOperators[random() % 4] + "(" + RandomTerm(random, depth - 1) + ")";
+}
+
+// Wherever a random term has a value, its tidied text has the same one; and tidying the tidied
+// text again never makes it longer.
+TEST(Tidy, KeepsTheValueOfRandomTerms) {
+  std::mt19937 random(20261208);
+  constexpr double kPoints[] = {-2.7, -1.3, -0.4, 0.3, 0.9, 1.6, 2.2, 3.1};
+  int compared = 0;
+  for (int n = 0; n < 3000; ++n) {
+    const std::string term = RandomTerm(random, 4);
+    const std::string tidy = TidyTermText(term);
+    ASSERT_FALSE(tidy.empty()) << term;
+    EXPECT_LE(TidyTermText(tidy).size(), tidy.size()) << term << " -> " << tidy;
+    for (double x : kPoints) {
+      fktint::ParamP = 0.7;
+      const double a = fktint::EvaluateTerm(term, x);
+      if (fktint::EvalError != fktint::kEvalOk || !std::isfinite(a) || std::fabs(a) > 1e8) continue;
+      const double b = fktint::EvaluateTerm(tidy, x);
+      ++compared;
+      EXPECT_TRUE(fktint::EvalError == fktint::kEvalOk && std::fabs(a - b) <= 1e-9 * std::max(1.0, std::fabs(a)))
+          << term << " -> " << tidy << " at " << x << ": " << a << " vs " << b;
+    }
+  }
+  EXPECT_GE(compared, 8000);
 }
 
 TEST(Tidy, GivesUpOnlyBeyondItsBounds) {
