@@ -121,4 +121,20 @@ void BM_Rewritten_Mixed4000(benchmark::State& state) {
 }
 BENCHMARK(BM_Rewritten_Mixed4000)->Unit(benchmark::kMillisecond);
 
+// The costliest shape found for the tidying: quotients nested twelve deep, whose derivative puts
+// sums over one denominator at every level.
+std::string NestedQuotient() {
+  std::string term = "X";
+  for (int i = 0; i < 12; ++i) term = "X/(X+" + term + ")";
+  return term;
+}
+
+void BM_Derive_NestedQuotient(benchmark::State& state) { DeriveEach(state, NestedQuotient()); }
+BENCHMARK(BM_Derive_NestedQuotient)->Unit(benchmark::kMillisecond);
+
+void BM_Rewritten_NestedQuotient(benchmark::State& state) {
+  DeriveEach(state, NestedQuotient(), plotwerk::uableitung::RewrittenDerivative);
+}
+BENCHMARK(BM_Rewritten_NestedQuotient)->Unit(benchmark::kMillisecond);
+
 }  // namespace

@@ -151,6 +151,11 @@ std::string NumberText(const Number& n) {
 
 enum class Op : std::uint8_t { kNum, kSym, kAdd, kMul, kPow, kFunc };
 
+struct Printed {
+  std::string text;
+  bool leading_power = false;  // the text begins with a factor raised to a power
+};
+
 struct Node;
 using Expr = std::shared_ptr<const Node>;
 
@@ -162,20 +167,14 @@ struct Node {
   Number num;
   std::vector<Expr> args;
   std::uint64_t hash = 0;
+  // The printed text, kept once made: the forms compared by length share most of their nodes.
+  mutable std::shared_ptr<const Printed> printed;
 };
 
-bool Same(const Expr& a, const Expr& b) {
-  if (a == b) return true;
-  if (a->hash != b->hash || a->op != b->op || a->kind != b->kind || a->args.size() != b->args.size()) return false;
-  if (a->op == Op::kNum && !SameNumber(a->num, b->num)) return false;
-  for (std::size_t i = 0; i < a->args.size(); ++i) {
-    if (!Same(a->args[i], b->args[i])) return false;
-  }
-  return true;
-}
+// Nodes are made once per structure (Algebra::Build), so equal subterms are the same node.
+bool Same(const Expr& a, const Expr& b) { return a == b; }
 
 bool IsNum(const Expr& e) { return e->op == Op::kNum; }
-bool IsNumber(const Expr& e, std::int64_t k) { return IsNum(e) && e->num.exact && e->num.q == 1 && e->num.p == k; }
 
 // Where a factor stands in a printed product: variables first, then functions and powers,
 // then brackets, and the exponential function last, as in 2*X*(X+1)*EXP(X).
@@ -220,10 +219,50 @@ void SortPolynomial(std::vector<Expr>& terms) {
   terms = std::move(sorted);
 }
 
+// Finds the group of a node among the groups of one sum or product: a scan for the few groups of
+// most, a hash index once there are many.
+class GroupIndex {
+ public:
+  template <class Match>
+  std::size_t Find(const Expr& key, Match match) const {
+    if (keys_.size() <= kScanLimit) {
+      for (std::size_t i = 0; i < keys_.size(); ++i) {
+        if (keys_[i] == key.get() && match(i)) return i;
+      }
+      return SIZE_MAX;
+    }
+    for (auto [it, end] = index_.equal_range(key.get()); it != end; ++it) {
+      if (match(it->second)) return it->second;
+    }
+    return SIZE_MAX;
+  }
+
+  void Add(const Expr& key, std::size_t group) {
+    keys_.push_back(key.get());
+    if (keys_.size() == kScanLimit + 1) {
+      for (std::size_t i = 0; i < keys_.size(); ++i) index_.emplace(keys_[i], i);
+    } else if (keys_.size() > kScanLimit) {
+      index_.emplace(key.get(), group);
+    }
+  }
+
+ private:
+  static constexpr std::size_t kScanLimit = 16;
+  std::vector<const Node*> keys_;
+  std::unordered_multimap<const Node*, std::size_t> index_;
+};
+
 class Algebra {
  public:
   Expr Num(const Number& n) { return Build(Op::kNum, 0, n, {}); }
-  Expr Int(std::int64_t k) { return Num(Integer(k)); }
+  Expr Int(std::int64_t k) {
+    if (k >= -1 && k <= 1) {
+      Expr& small = small_[k + 1];
+      if (!small) small = Num(Integer(k));
+      return small;
+    }
+    return Num(Integer(k));
+  }
   Expr Sym(int kind) { return Build(Op::kSym, kind, Number{}, {}); }
 
   Expr Func(int kind, const Expr& argument) {
@@ -237,30 +276,25 @@ class Algebra {
   Expr Add(const std::vector<Expr>& terms) {
     std::vector<Expr> flat;
     for (const Expr& t : terms) Flatten(t, Integer(1), flat);
+    Work(flat.size());
     Number constant = Integer(0);
     struct Group {
       Expr rest;
       Number coefficient;
     };
     std::vector<Group> groups;
-    std::unordered_multimap<std::uint64_t, std::size_t> index;
+    GroupIndex index;
     for (const Expr& t : flat) {
       if (IsNum(t)) {
         constant = ::plotwerk::uableitung::Add(constant, t->num);
         continue;
       }
       auto [coefficient, rest] = SplitCoefficient(t);
-      bool found = false;
-      for (auto [it, end] = index.equal_range(rest->hash); it != end; ++it) {
-        if (Same(groups[it->second].rest, rest)) {
-          Group& g = groups[it->second];
-          g.coefficient = ::plotwerk::uableitung::Add(g.coefficient, coefficient);
-          found = true;
-          break;
-        }
-      }
-      if (!found) {
-        index.emplace(rest->hash, groups.size());
+      const std::size_t at = index.Find(rest, [&](std::size_t i) { return groups[i].rest == rest; });
+      if (at < groups.size()) {
+        groups[at].coefficient = ::plotwerk::uableitung::Add(groups[at].coefficient, coefficient);
+      } else {
+        index.Add(rest, groups.size());
         groups.push_back({rest, coefficient});
       }
     }
@@ -282,10 +316,11 @@ class Algebra {
     struct Group {
       Expr base;
       bool numeric;
+      Expr factor;  // the factor as it came while it is alone
       std::vector<Expr> exponents;
     };
     std::vector<Group> groups;
-    std::unordered_multimap<std::uint64_t, std::size_t> index;
+    GroupIndex index;
     std::vector<Expr> flat;
     for (const Expr& f : factors) {
       if (f->op == Op::kMul) {
@@ -294,36 +329,34 @@ class Algebra {
         flat.push_back(f);
       }
     }
+    Work(flat.size());
     for (const Expr& f : flat) {
       if (IsNum(f)) {
         coefficient = Multiply(coefficient, f->num);
         continue;
       }
-      const Expr base = f->op == Op::kPow ? f->args[0] : f;
+      const Expr& base = f->op == Op::kPow ? f->args[0] : f;
       const Expr exponent = f->op == Op::kPow ? f->args[1] : Int(1);
       const bool numeric = IsNum(exponent);
-      bool found = false;
-      for (auto [it, end] = index.equal_range(base->hash); it != end; ++it) {
-        if (groups[it->second].numeric == numeric && Same(groups[it->second].base, base)) {
-          groups[it->second].exponents.push_back(exponent);
-          found = true;
-          break;
-        }
-      }
-      if (!found) {
-        index.emplace(base->hash, groups.size());
-        groups.push_back({base, numeric, {exponent}});
+      const std::size_t at =
+          index.Find(base, [&](std::size_t i) { return groups[i].numeric == numeric && groups[i].base == base; });
+      if (at < groups.size()) {
+        groups[at].exponents.push_back(exponent);
+      } else {
+        index.Add(base, groups.size());
+        groups.push_back({base, numeric, f, {exponent}});
       }
     }
     if (IsZero(coefficient)) return Int(0);
     std::vector<Expr> out;
     bool again = false;
     for (const Group& g : groups) {
-      const Expr exponent = g.exponents.size() == 1 ? g.exponents[0] : Add(g.exponents);
-      const Expr f = g.exponents.size() == 1 ? Build(Op::kPow, 0, Number{}, {g.base, exponent}) : Pow(g.base, exponent);
-      if (g.exponents.size() == 1 && IsNumber(exponent, 1)) {
-        out.push_back(g.base);
-      } else if (IsNum(f)) {
+      if (g.exponents.size() == 1) {
+        out.push_back(g.factor);
+        continue;
+      }
+      const Expr f = Pow(g.base, Add(g.exponents));
+      if (IsNum(f)) {
         coefficient = Multiply(coefficient, f->num);
       } else {
         again = again || f->op == Op::kMul;
@@ -370,7 +403,6 @@ class Algebra {
     return Build(Op::kPow, 0, Number{}, {base, exponent});
   }
 
-  std::size_t built() const { return built_; }
 
  private:
   static Number Reciprocal(const Number& n) {
@@ -378,20 +410,31 @@ class Algebra {
     return Inexact(1 / n.v, n.decimal);
   }
 
+  // The one node of this structure: an existing one when its operands are the same nodes.
   Expr Build(Op op, int kind, const Number& num, std::vector<Expr> args) {
+    Work(1 + args.size());
+    std::uint64_t h = (static_cast<std::uint64_t>(op) << 8 | static_cast<std::uint64_t>(kind)) * 0x9E3779B97F4A7C15ull;
+    if (op == Op::kNum) {
+      h ^= num.exact ? static_cast<std::uint64_t>(num.p) * 31 + static_cast<std::uint64_t>(num.q)
+                     : std::hash<double>{}(num.v);
+      h += num.decimal;
+    }
+    for (const Expr& a : args) h = (h ^ a->hash) * 0x100000001B3ull + 0x7F4A7C15;
+    for (auto [it, end] = nodes_.equal_range(h); it != end; ++it) {
+      const Node& n = *it->second;
+      if (n.op == op && n.kind == kind && n.args == args &&
+          (op != Op::kNum || (SameNumber(n.num, num) && n.num.decimal == num.decimal))) {
+        return it->second;
+      }
+    }
     if (++built_ > kMaxTidyNodes) throw TidyTooLarge{};
     auto node = std::make_shared<Node>();
     node->op = op;
     node->kind = kind;
     node->num = num;
-    std::uint64_t h = (static_cast<std::uint64_t>(op) << 8 | static_cast<std::uint64_t>(kind)) * 0x9E3779B97F4A7C15ull;
-    if (op == Op::kNum) {
-      h ^= num.exact ? static_cast<std::uint64_t>(num.p) * 31 + static_cast<std::uint64_t>(num.q)
-                     : std::hash<double>{}(num.v);
-    }
-    for (const Expr& a : args) h = (h ^ a->hash) * 0x100000001B3ull + 0x7F4A7C15;
     node->hash = h;
     node->args = std::move(args);
+    nodes_.emplace(h, node);
     return node;
   }
 
@@ -427,27 +470,34 @@ class Algebra {
     return Build(Op::kMul, 0, Number{}, std::move(args));
   }
 
+  // Nodes made or looked up and operands gathered: the measure of the time spent.
+  void Work(std::size_t units) {
+    work_ += units;
+    if (work_ > kMaxTidyWork) throw TidyTooLarge{};
+  }
+
   std::size_t built_ = 0;
+  std::size_t work_ = 0;
+  std::unordered_multimap<std::uint64_t, Expr> nodes_;
+  Expr small_[3];  // -1, 0 and 1, made once
 };
 
 // ---------------------------------------------------------------------------------------------
 // Printing. Every minus that the printer puts in front of an operand stands before a number or
 // before a factor that is not raised to a power, so "-2*X^2" and "-(X^2)" but never "-X^2".
 
-struct Printed {
-  std::string text;
-  bool leading_power = false;  // the text begins with a factor raised to a power
-};
-
 class Printer {
  public:
-  std::string Text(const Expr& e) { return Print(e).text; }
+  const std::string& Text(const Expr& e) { return Print(e).text; }
 
-  Printed Print(const Expr& e) {
-    Printed p = PrintInner(e);
-    printed_ += p.text.size();
-    if (printed_ > kMaxTidyPrinted || p.text.size() > kMaxPrintedLength) throw TidyTooLarge{};
-    return p;
+  const Printed& Print(const Expr& e) {
+    if (!e->printed) {
+      Printed p = PrintInner(e);
+      printed_ += p.text.size();
+      if (printed_ > kMaxTidyPrinted || p.text.size() > kMaxPrintedLength) throw TidyTooLarge{};
+      e->printed = std::make_shared<const Printed>(std::move(p));
+    }
+    return *e->printed;
   }
 
  private:
@@ -496,12 +546,19 @@ class Printer {
     return Atomic(e, text) ? text : "(" + text + ")";
   }
 
-  // b^e, or SQRT(b) for the exponent 1/2 of a sum or a written fraction, and where it is shorter.
   Printed PowerText(const Expr& base, const Expr& exponent) {
-    std::string power = Operand(base) + "^" + Operand(exponent);
-    if (IsNum(exponent) && IsHalf(exponent->num)) {
+    if (IsNum(exponent)) return NumberPowerText(base, exponent->num);
+    return {Operand(base) + "^" + Operand(exponent), true};
+  }
+
+  // b^n, or SQRT(b) for the exponent 1/2 of a sum or a written fraction, and where it is shorter.
+  Printed NumberPowerText(const Expr& base, const Number& n) {
+    const std::string exponent = NumberText(n);
+    const bool bare = !IsNegative(n) && exponent.find('/') == std::string::npos;
+    std::string power = Operand(base) + "^" + (bare ? exponent : "(" + exponent + ")");
+    if (IsHalf(n)) {
       std::string root = "SQRT(" + Text(base) + ")";
-      if (base->op == Op::kAdd || !exponent->num.decimal || root.size() <= power.size()) return {root, false};
+      if (base->op == Op::kAdd || !n.decimal || root.size() <= power.size()) return {root, false};
     }
     return {power, true};
   }
@@ -529,12 +586,8 @@ class Printer {
         const Number& n = f->args[1]->num;
         if (IsWhole(n) || f->args[0]->op == Op::kAdd || (n.exact && !n.decimal)) {
           const Number positive = Negate(n);
-          if (IsOne(positive)) {
-            denominator.push_back(FactorText(f->args[0]).text);
-          } else {
-            Algebra scratch;
-            denominator.push_back(PowerText(f->args[0], scratch.Num(positive)).text);
-          }
+          denominator.push_back(IsOne(positive) ? FactorText(f->args[0]).text
+                                                : NumberPowerText(f->args[0], positive).text);
           continue;
         }
       }
@@ -669,7 +722,7 @@ class Tidier {
       case Op::kPow: {
         const Expr rebuilt = a_.Pow(Improve(e->args[0], depth + 1), Improve(e->args[1], depth + 1));
         structured_.emplace(e.get(), rebuilt);
-        return Shortest({rebuilt, Expand(rebuilt)});
+        return Shortest({rebuilt, HasSumFactor(rebuilt) ? Expand(rebuilt) : nullptr});
       }
       case Op::kAdd: {
         std::vector<Expr> terms;
@@ -682,7 +735,8 @@ class Tidier {
         const Expr rebuilt = a_.Add(terms);
         if (rebuilt->op != Op::kAdd) return rebuilt;
         rebuilt_sums_.emplace(e.get(), a_.Add(structured_terms));
-        return Shortest({rebuilt, Expand(rebuilt), Together(rebuilt), FactorOut(rebuilt)});
+        const bool products_of_sums = std::any_of(rebuilt->args.begin(), rebuilt->args.end(), HasSumFactor);
+        return Shortest({rebuilt, products_of_sums ? Expand(rebuilt) : nullptr, Together(rebuilt), FactorOut(rebuilt)});
       }
       case Op::kMul: {
         std::vector<Expr> factors;
@@ -705,11 +759,11 @@ class Tidier {
         const Expr other = refactored ? a_.Mul(factors) : nullptr;
         const bool other_product = other && other->op == Op::kMul;
         std::vector<Expr> candidates{rebuilt,
-                                     Expand(rebuilt),
+                                     HasSumFactor(rebuilt) ? Expand(rebuilt) : nullptr,
                                      FactorSums(rebuilt),
                                      GroupEqualPowers(rebuilt),
                                      other,
-                                     other_product ? Expand(other) : nullptr,
+                                     other_product && HasSumFactor(other) ? Expand(other) : nullptr,
                                      other_product ? FactorSums(other) : nullptr,
                                      other_product ? GroupEqualPowers(other) : nullptr};
         const std::size_t base_forms = candidates.size();
@@ -731,6 +785,16 @@ class Tidier {
       if (!best || length < best_length) best = c, best_length = length;
     }
     return best;
+  }
+
+  // Whether multiplying out can change e: a sum, or a positive integer power of one, among its factors.
+  static bool HasSumFactor(const Expr& e) {
+    auto is_sum = [](const Expr& f) {
+      return f->op == Op::kAdd || (f->op == Op::kPow && f->args[0]->op == Op::kAdd && IsNum(f->args[1]) &&
+                                   IsWhole(f->args[1]->num) && f->args[1]->num.p > 1);
+    };
+    if (e->op == Op::kMul) return std::any_of(e->args.begin(), e->args.end(), is_sum);
+    return is_sum(e);
   }
 
   // The summands of e with products of sums multiplied out; false beyond kMaxExpandedTerms.
