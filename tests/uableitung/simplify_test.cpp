@@ -130,8 +130,10 @@ TEST(Tidy, NeverPutsAMinusBeforeAPowerNorChainsPowers) {
 TEST(Tidy, KeepsTheRewrittenFormWhenNotShorter) {
   // The table's trigonometric identity is shorter than anything the algebra finds.
   EXPECT_EQ(DeriveTerm("SIN(X)^2"), "SIN(2*X)");
-  // Of two forms of one length the rewritten one stays.
+  // Of two forms of one length the rewritten one stays, unless it has a number behind a factor.
   EXPECT_EQ(DeriveTerm("TAN(X)"), "1+TAN(X)^2");
+  EXPECT_EQ(DeriveTerm("P*X^3-X"), "3*P*X^2-1");
+  EXPECT_EQ(DeriveTerm("2^(3*X)"), "3*2^(3*X)*LN(2)");
   // The untidied text is what derive --raw prints.
   EXPECT_EQ(DifferentiateTerm("(X+1)*(X-1)"), "(X-1)+(X+1)");
 }
