@@ -838,9 +838,15 @@ class Tidier {
     return true;
   }
 
+  // The sum multiplied out, where that gives a polynomial: functions are not multiplied into
+  // sums (2*TAN(X)*(1+TAN(X)^2) stays), which also keeps their powers low where they grow fast.
   Expr Expand(const Expr& e) {
     std::vector<Expr> terms;
     if (!ExpandTerms(e, terms)) return nullptr;
+    double degree = 0;
+    for (const Expr& t : terms) {
+      if (!PolynomialDegree(t, degree)) return nullptr;
+    }
     return a_.Add(terms);
   }
 

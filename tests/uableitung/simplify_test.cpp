@@ -134,6 +134,8 @@ TEST(Tidy, KeepsTheRewrittenFormWhenNotShorter) {
   EXPECT_EQ(DeriveTerm("TAN(X)"), "1+TAN(X)^2");
   EXPECT_EQ(DeriveTerm("P*X^3-X"), "3*P*X^2-1");
   EXPECT_EQ(DeriveTerm("2^(3*X)"), "3*2^(3*X)*LN(2)");
+  // Functions are not multiplied into sums: the curve analysis evaluates this near the poles.
+  EXPECT_EQ(DeriveTerm("1+TAN(X)^2"), "2*TAN(X)*(1+TAN(X)^2)");
   // The untidied text is what derive --raw prints.
   EXPECT_EQ(DifferentiateTerm("(X+1)*(X-1)"), "(X-1)+(X+1)");
 }
