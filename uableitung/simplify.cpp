@@ -289,7 +289,9 @@ class Algebra {
         constant = ::plotwerk::uableitung::Add(constant, t->num);
         continue;
       }
-      auto [coefficient, rest] = SplitCoefficient(t);
+      const auto split = SplitCoefficient(t);
+      const Number& coefficient = split.first;
+      const Expr& rest = split.second;
       const std::size_t at = index.Find(rest, [&](std::size_t i) { return groups[i].rest == rest; });
       if (at < groups.size()) {
         groups[at].coefficient = ::plotwerk::uableitung::Add(groups[at].coefficient, coefficient);
@@ -871,13 +873,13 @@ class Tidier {
       own.emplace_back();
       const std::vector<Expr> factors = t->op == Op::kMul ? t->args : std::vector<Expr>{t};
       for (const Expr& f : factors) {
-        auto [base, n] = IntegerPower(f);
+        const auto [base, n] = IntegerPower(f);
         if (n >= 0 || IsNum(base)) {
           numerators.back().push_back(f);
           continue;
         }
         own.back().push_back({base, -n});
-        auto it = std::find_if(common.begin(), common.end(), [&](const Power& c) { return Same(c.base, base); });
+        auto it = std::find_if(common.begin(), common.end(), [&, b = base](const Power& c) { return Same(c.base, b); });
         if (it == common.end()) {
           common.push_back({base, -n});
         } else {
@@ -1018,7 +1020,7 @@ class Tidier {
         rest.push_back(f);
         continue;
       }
-      auto it = std::find_if(groups.begin(), groups.end(), [&](const auto& g) { return g.first == n; });
+      auto it = std::find_if(groups.begin(), groups.end(), [n = n](const auto& g) { return g.first == n; });
       if (it == groups.end()) {
         groups.push_back({n, {base}});
       } else {
