@@ -274,6 +274,15 @@ class Algebra {
 
   // Flattens, folds the numbers, collects like terms and splices sums scaled by a number.
   Expr Add(const std::vector<Expr>& terms) {
+    // One term besides zeros is kept as it is: -4.375*(X+1) is not multiplied out.
+    const Expr* single = nullptr;
+    int others = 0;
+    for (const Expr& t : terms) {
+      if (IsNum(t) && IsZero(t->num)) continue;
+      single = &t;
+      ++others;
+    }
+    if (others == 1 && (*single)->op != Op::kAdd) return *single;
     std::vector<Expr> flat;
     for (const Expr& t : terms) Flatten(t, Integer(1), flat);
     Work(flat.size());
