@@ -1,15 +1,19 @@
-// Speed of DeriveTerm, with the fresh inflation of the rewrite table and both of its passes.
+// Speed of DeriveTerm, with the fresh inflation of the rewrite table and both of its passes, and
+// of the algebraic tidying that follows them. RewrittenDerivative is DeriveTerm without the
+// tidying, so each pair of figures shows what the tidying costs.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
+#include "uableitung/simplify.h"
 #include "uableitung/uableitung.h"
 
 namespace {
 
-void DeriveEach(benchmark::State& state, const std::string& term) {
+void DeriveEach(benchmark::State& state, const std::string& term,
+                std::string (*derive)(std::string_view) = plotwerk::uableitung::DeriveTerm) {
   for (auto _ : state) {
-    std::string derivative = plotwerk::uableitung::DeriveTerm(term);
+    std::string derivative = derive(term);
     benchmark::DoNotOptimize(derivative);
   }
 }
@@ -49,5 +53,88 @@ void BM_Derive_NestedSine200(benchmark::State& state) {
   DeriveEach(state, term);
 }
 BENCHMARK(BM_Derive_NestedSine200);
+
+void BM_Rewritten_DefaultTerm(benchmark::State& state) {
+  DeriveEach(state, "X*SIN(X+P)", plotwerk::uableitung::RewrittenDerivative);
+}
+BENCHMARK(BM_Rewritten_DefaultTerm);
+
+// A quotient whose second derivative the tidying puts over one denominator and cancels.
+void BM_Derive_QuotientSecond(benchmark::State& state) { DeriveEach(state, "-2*X/(X^2-1)^2"); }
+BENCHMARK(BM_Derive_QuotientSecond);
+
+void BM_Rewritten_QuotientSecond(benchmark::State& state) {
+  DeriveEach(state, "-2*X/(X^2-1)^2", plotwerk::uableitung::RewrittenDerivative);
+}
+BENCHMARK(BM_Rewritten_QuotientSecond);
+
+// A polynomial of 4000 characters in bracketed groups of 15 summands (the reader nests one
+// level per summand, so one long sum could not be read at all).
+std::string GroupedPolynomial4000() {
+  std::string term = "X";
+  for (int k = 2; term.size() < 4000; ++k) {
+    term += (k % 16 == 0 ? ")+(" : "+") + std::to_string(k % 7 + 1) + "*X^" + std::to_string(k % 40 + 2);
+  }
+  return "(" + term + ")";
+}
+
+void BM_Derive_Polynomial4000(benchmark::State& state) { DeriveEach(state, GroupedPolynomial4000()); }
+BENCHMARK(BM_Derive_Polynomial4000)->Unit(benchmark::kMillisecond);
+
+void BM_Rewritten_Polynomial4000(benchmark::State& state) {
+  DeriveEach(state, GroupedPolynomial4000(), plotwerk::uableitung::RewrittenDerivative);
+}
+BENCHMARK(BM_Rewritten_Polynomial4000)->Unit(benchmark::kMillisecond);
+
+// The tidying alone on the derivative tree of the 4000-character polynomial, and on a term of
+// 4000 characters of quotients and chain-rule products (the worst shapes for the algebra).
+void BM_Tidy_Polynomial4000(benchmark::State& state) {
+  DeriveEach(state, GroupedPolynomial4000(), plotwerk::uableitung::TidyDerivative);
+}
+BENCHMARK(BM_Tidy_Polynomial4000)->Unit(benchmark::kMillisecond);
+
+std::string MixedTerm4000() {
+  static const char* const kParts[] = {"X^2/(X+1)", "(X-1)/(X^2+1)", "SQRT(X^2+1)", "X*EXP(-X)", "LN(X^2+1)",
+                                       "(2*X+1)^3", "SIN(X)^2", "X/(X-2)^2"};
+  std::string term;
+  for (int k = 0; term.size() < 4000; ++k) {
+    term += (k % 8 == 0 ? (k ? ")+(" : "(") : "+") + std::string(kParts[k % 8]);
+  }
+  return term + ")";
+}
+
+void BM_Tidy_TermText4000(benchmark::State& state) {
+  DeriveEach(state, MixedTerm4000(), plotwerk::uableitung::TidyTermText);
+}
+BENCHMARK(BM_Tidy_TermText4000)->Unit(benchmark::kMillisecond);
+
+void BM_Tidy_Mixed4000(benchmark::State& state) {
+  DeriveEach(state, MixedTerm4000(), plotwerk::uableitung::TidyDerivative);
+}
+BENCHMARK(BM_Tidy_Mixed4000)->Unit(benchmark::kMillisecond);
+
+void BM_Derive_Mixed4000(benchmark::State& state) { DeriveEach(state, MixedTerm4000()); }
+BENCHMARK(BM_Derive_Mixed4000)->Unit(benchmark::kMillisecond);
+
+void BM_Rewritten_Mixed4000(benchmark::State& state) {
+  DeriveEach(state, MixedTerm4000(), plotwerk::uableitung::RewrittenDerivative);
+}
+BENCHMARK(BM_Rewritten_Mixed4000)->Unit(benchmark::kMillisecond);
+
+// The costliest shape found for the tidying: quotients nested twelve deep, whose derivative puts
+// sums over one denominator at every level.
+std::string NestedQuotient() {
+  std::string term = "X";
+  for (int i = 0; i < 12; ++i) term = "X/(X+" + term + ")";
+  return term;
+}
+
+void BM_Derive_NestedQuotient(benchmark::State& state) { DeriveEach(state, NestedQuotient()); }
+BENCHMARK(BM_Derive_NestedQuotient)->Unit(benchmark::kMillisecond);
+
+void BM_Rewritten_NestedQuotient(benchmark::State& state) {
+  DeriveEach(state, NestedQuotient(), plotwerk::uableitung::RewrittenDerivative);
+}
+BENCHMARK(BM_Rewritten_NestedQuotient)->Unit(benchmark::kMillisecond);
 
 }  // namespace

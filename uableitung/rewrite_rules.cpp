@@ -6,6 +6,7 @@
 
 #include "resources/embedded_resources.h"
 #include "uableitung/rule_table_check.h"
+#include "uableitung/simplify.h"
 #include "uableitung/term_tree.h"
 #include "uableitung/uableitung.h"
 
@@ -185,8 +186,42 @@ std::string FoldNumberProducts(std::string s) {
 
 }  // namespace
 
-std::string DeriveTerm(std::string_view term) {
+std::string RewrittenDerivative(std::string_view term) {
   return FoldNumberProducts(ApplyRewriteRules(DifferentiateTerm(term)));
+}
+
+namespace {
+
+// Whether every number factor stands at the front of its product (3*P*X, not P*3*X); a number
+// raised to a power is no such factor.
+bool NumbersInFront(const std::string& s) {
+  for (std::size_t i = 0; i + 1 < s.size(); ++i) {
+    if (s[i] != '*' || !IsNumberChar(s[i + 1])) continue;
+    std::size_t end = i + 1;
+    while (end < s.size() && IsNumberChar(s[end])) ++end;
+    if (end == s.size() || s[end] != '^') return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+// The tidied derivative where it is shorter than the rewritten one, or as short with the numbers
+// in front where the rewritten one has them behind. Two tidy forms compete: the derivative tree
+// tidied directly, and the rewritten text tidied (which keeps what the table knows, SIN(2*X)).
+std::string DeriveTerm(std::string_view term) {
+  std::string rewritten = RewrittenDerivative(term);
+  if (rewritten.size() <= 1) return rewritten;
+  std::string best = rewritten;
+  const bool rewritten_in_order = NumbersInFront(rewritten);
+  for (std::string tidy : {TidyDerivative(term), TidyTermText(rewritten)}) {
+    if (tidy.empty()) continue;
+    if (tidy.size() < best.size() ||
+        (tidy.size() == rewritten.size() && best == rewritten && !rewritten_in_order && NumbersInFront(tidy))) {
+      best = std::move(tidy);
+    }
+  }
+  return best;
 }
 
 }  // namespace plotwerk::uableitung

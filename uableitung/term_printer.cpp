@@ -260,6 +260,8 @@ bool NeedsBracket(int parent, int child, bool is_left) {
   return rule == A || (rule == L && is_left) || (rule == R && !is_left);
 }
 
+}  // namespace
+
 std::string FunctionName(int kind) {
   switch (kind) {
     case kSqrt: return "SQRT";
@@ -281,6 +283,8 @@ std::string FunctionName(int kind) {
     default: return name;
   }
 }
+
+namespace {
 
 struct Printer {
   std::size_t work = 0;

@@ -117,6 +117,9 @@ class PoolScope {
 TermNode* ParseTermTree(std::string_view text);
 
 
+// The name a function kind prints as (not for kLogP, which prints its own derivative factor).
+std::string FunctionName(int kind);
+
 // The derivative tree; copies what it needs, never shares nodes with the input.
 TermNode* DeriveTree(const TermNode* node);
 TermNode* CopyTree(const TermNode* node);

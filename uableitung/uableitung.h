@@ -14,6 +14,10 @@ namespace plotwerk::uableitung {
 // table cannot be inflated (a broken build).
 std::string DeriveTerm(std::string_view term);
 
+// The derivative as printed from the tree, simplified by the text passes and tidied by the rewrite
+// table, before the algebraic tidying that DeriveTerm adds.
+std::string RewrittenDerivative(std::string_view term);
+
 // The derivative before the rewrite table: printed from the tree and simplified by the text passes.
 std::string DifferentiateTerm(std::string_view term);
 

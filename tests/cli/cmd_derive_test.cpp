@@ -17,6 +17,9 @@ TEST(DeriveCommand, PrintsOneDerivativeLine) {
   EXPECT_EQ(first.out, "SIN(X+P)+X*COS(X+P)\n");
   EXPECT_EQ(RunCli("derive --raw " + ShellQuote("3*X^4-2*X^2+1")).out, "3*4*X^3-2*2*X\n");
   EXPECT_EQ(RunCli("derive " + ShellQuote("3*X^4-2*X^2+1")).out, "12*X^3-4*X\n");
+  // The tidied form as an exercise book prints it; --raw keeps the untidied text.
+  EXPECT_EQ(RunCli("derive " + ShellQuote("X^2/(X+1)/(X-1)")).out, "-2*X/(X^2-1)^2\n");
+  EXPECT_EQ(RunCli("derive --raw " + ShellQuote("(X+1)*(X-1)")).out, "(X-1)+(X+1)\n");
 }
 
 TEST(DeriveCommand, NoDerivativeSaysWhyAndFails) {

@@ -78,6 +78,9 @@ TEST(Reading, AMinusAppliesAfterThePowersThatFollowIt) {
   EXPECT_EQ(Read("(-X^2)"), "(- 0 (^ X 2))");
   EXPECT_EQ(Read("(-X)^2"), "(^ (- 0 X) 2)");
   EXPECT_EQ(Read("2^-X^2"), "(^ 2 (- 0 (^ X 2)))");
+  EXPECT_EQ(Read("-SIN(X)^2"), "(- 0 (^ (31 X) 2))");
+  // The evaluator draws (-2^2)*X as -4*X.
+  EXPECT_EQ(DeriveTerm("(-2^2)*X"), "-4");
 }
 
 TEST(Reading, ReadsLongTermsWhole) {

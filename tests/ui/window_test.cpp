@@ -221,6 +221,9 @@ TEST_F(WindowTest, DerivativeButtonsFillF3AndF4AndDraw) {
   window->ed_f1->setText("3*X^4-2*X^2+1");
   window->button_fstrich->click();
   EXPECT_EQ(window->ed_f3->text(), "12*X^3-4*X");
+  window->ed_f1->setText("X^0.5");
+  window->button_f2strich->click();
+  EXPECT_EQ(window->ed_f4->text(), "-0.25*X^(-1.5)");
 
   // A term the differentiator cannot read empties both fields, which Draw then skips.
   window->ed_f1->setText("SI(X)");
