@@ -2,13 +2,13 @@
 #include "fktint/fktint.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
 #include <numbers>
 #include <string>
 
+#include "fktint/decimal.h"
 #include "fktint/name_table.h"
 #include "fktint/special_functions.h"
 
@@ -136,12 +136,11 @@ double ConvertNumber(const char* token, std::size_t length) {
     const auto whole = static_cast<double>(mantissa);
     return fraction_digits == 0 ? whole : whole / kExactPowersOfTen[fraction_digits];
   }
-  double value = 0;
-  const auto result = std::from_chars(token, token + end, value, std::chars_format::fixed);
-  if (result.ec == std::errc::result_out_of_range) {
+  const Decimal number = ParseDecimal(std::string_view(token, end));
+  if (number.status == DecimalStatus::kOverflow || number.status == DecimalStatus::kUnderflow) {
     return nonzero_whole_part ? std::numeric_limits<double>::infinity() : 0.0;
   }
-  return result.ec == std::errc() ? value : 0.0;
+  return number.status == DecimalStatus::kOk ? number.value : 0.0;
 }
 
 // The state of one evaluation. The saved-operator stack of the reading procedures is the chain

@@ -1,9 +1,9 @@
 // The node pool, the differentiator's reader of the term syntax and DifferentiateTerm.
 #include "uableitung/term_tree.h"
 
-#include <charconv>
 #include <cmath>
 
+#include "fktint/decimal.h"
 #include "fktint/fktint.h"
 #include "uableitung/uableitung.h"
 
@@ -40,10 +40,9 @@ bool ReadDecimal(std::string_view s, double& value) {
   if (i != s.size()) return false;
   std::string token(s.substr(start));
   if (token[0] == '.') token.insert(0, "0");
-  double v = 0.0;
-  const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), v);
-  if (error != std::errc() || end != token.data() + token.size() || !std::isfinite(v)) return false;
-  value = negative ? -v : v;
+  const fktint::Decimal number = fktint::ParseDecimal(token);
+  if (number.status != fktint::DecimalStatus::kOk) return false;
+  value = negative ? -number.value : number.value;
   return true;
 }
 

@@ -1,0 +1,50 @@
+// The portable decimal reader: rounding as the C library rounds, and the edges of the double range.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <limits>
+#include <string>
+
+#include "fktint/decimal.h"
+
+namespace plotwerk::fktint {
+namespace {
+
+TEST(ParseDecimal, RoundsAsTheCLibraryDoes) {
+  const char* texts[] = {"0", "1", "0.1", ".5", "5.", "3.14159265358979323846264338327950288",
+                         "123456789012345678901234567890", "0.000000000000000000000000001234",
+                         "9007199254740993", "2.2250738585072014", "179769313486231570000000000000000000000000000"};
+  for (const char* text : texts) {
+    SCOPED_TRACE(text);
+    const double expected = std::strtod(text, nullptr);  // the tests run in the C locale
+    const Decimal d = ParseDecimal(text);
+    EXPECT_EQ(d.status, DecimalStatus::kOk);
+    EXPECT_EQ(d.value, expected);
+  }
+}
+
+TEST(ParseDecimal, RangeAndSyntax) {
+  const std::string huge = "1" + std::string(400, '0');
+  const std::string tiny = "0." + std::string(400, '0') + "1";
+  const struct { std::string text; DecimalStatus status; double value; } cases[] = {
+      {huge, DecimalStatus::kOverflow, std::numeric_limits<double>::infinity()},
+      {tiny, DecimalStatus::kUnderflow, 0},
+      {"0.000", DecimalStatus::kOk, 0},
+      {"", DecimalStatus::kMalformed, 0},
+      {".", DecimalStatus::kMalformed, 0},
+      {"1.2.3", DecimalStatus::kMalformed, 0},
+      {"-1", DecimalStatus::kMalformed, 0},
+      {"1E3", DecimalStatus::kMalformed, 0},
+      {"1,5", DecimalStatus::kMalformed, 0},
+      {" 1", DecimalStatus::kMalformed, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const Decimal d = ParseDecimal(c.text);
+    EXPECT_EQ(d.status, c.status);
+    EXPECT_EQ(d.value, c.value);
+  }
+}
+
+}  // namespace
+}  // namespace plotwerk::fktint
