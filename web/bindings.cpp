@@ -16,6 +16,7 @@
 #include "plot/analysis.h"
 #include "plot/animation.h"
 #include "plot/controls_names.h"
+#include "plot/field_length.h"
 #include "plot/navigation.h"
 #include "plot/plotter.h"
 #include "plot/texts.h"
@@ -202,15 +203,34 @@ val CheckTerm(const std::string& utf8) {
   out.set("ok", check.ok());
   out.set("position", static_cast<int>(check.position));
   out.set("message", Cp1252ToUtf8(fktint::DescribeTermCheck(check)));
+  out.set("problem", static_cast<int>(check.problem));
+  out.set("detail", Cp1252ToUtf8(check.detail));
   return out;
 }
 
-std::string Derive(const std::string& utf8) {
+// The derivative buttons: f1' into ed_f3 (order 1) or f1'' into ed_f4 (order 2), as the window
+// does; a derivative too long for a field is none. Returns the name of the term that could not
+// be differentiated ("f1(x)", "f1'(x)"), "too long", or "" on success.
+std::string DeriveField(int order) {
+  plot::Controls& c = TheSession().controls;
+  std::string failure;
+  std::string result;
   try {
-    return Cp1252ToUtf8(uableitung::DeriveTerm(Utf8ToCp1252(utf8)));
+    result = uableitung::DeriveTerm(c.ed_f1);
+    if (result.empty()) failure = "f1(x)";
+    if (order == 2 && failure.empty()) {
+      result = uableitung::DeriveTerm(std::string(result));
+      if (result.empty()) failure = "f1'(x)";
+    }
   } catch (const uableitung::RuleTableError&) {
-    return std::string();
+    return "error";
   }
+  if (result.size() > static_cast<std::size_t>(plot::kMaxFieldLength)) {
+    result.clear();
+    failure = "too long";
+  }
+  (order == 2 ? c.ed_f4 : c.ed_f3) = result;
+  return failure;
 }
 
 void AnimationTick() { plot::AnimationTick(TheSession().controls); }
@@ -281,7 +301,7 @@ EMSCRIPTEN_BINDINGS(plotwerk) {
   function("zoomAbout", &ZoomAbout);
   function("trace", &Trace);
   function("checkTerm", &CheckTerm);
-  function("derive", &Derive);
+  function("deriveField", &DeriveField);
   function("animationTick", &AnimationTick);
   function("stepField", &StepField);
   function("paramP", &ParamP);

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Writes the generated files of the page into the site folder: the German texts taken from the
-window's translation file (strings_de.json) and the service worker's list of files with a
-version made from their contents (files.json), so a new build replaces the offline copy."""
+"""Writes the generated parts of the page into the site folder: the German texts taken from the
+window's translation file (strings_de.json), and the service worker's list of files with a
+version made from their contents (filled into sw.js), so a new build replaces the offline copy."""
 import hashlib
 import json
 import os
@@ -28,13 +28,17 @@ def main():
     ts_path, site = sys.argv[1], sys.argv[2]
     with open(os.path.join(site, 'strings_de.json'), 'w', encoding='utf-8') as f:
         json.dump(german_texts(ts_path), f, ensure_ascii=False, sort_keys=True)
-    files = sorted(n for n in os.listdir(site) if n not in ('sw.js', 'files.json') and not n.startswith('.'))
+    files = sorted(n for n in os.listdir(site) if n != 'sw.js' and not n.startswith('.'))
     digest = hashlib.sha256()
     for name in files:
         with open(os.path.join(site, name), 'rb') as f:
             digest.update(name.encode() + b'\0' + f.read())
-    with open(os.path.join(site, 'files.json'), 'w', encoding='utf-8') as f:
-        json.dump({'version': digest.hexdigest()[:16], 'files': ['./'] + files}, f)
+    worker = os.path.join(site, 'sw.js')
+    with open(worker, encoding='utf-8') as f:
+        text = f.read()
+    text = text.replace('@VERSION@', digest.hexdigest()[:16]).replace('@FILES@', json.dumps(['./'] + files))
+    with open(worker, 'w', encoding='utf-8') as f:
+        f.write(text)
 
 
 if __name__ == '__main__':
