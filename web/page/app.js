@@ -137,6 +137,7 @@ for (const { name, kind } of controls) {
 }
 
 $('draw').addEventListener('click', draw);
+for (const form of document.querySelectorAll('form:not([method])')) form.addEventListener('submit', (e) => e.preventDefault());
 document.addEventListener('keydown', (e) => {
   if (e.key === 'Enter' && e.target === document.body) draw();
 });
