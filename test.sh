@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything (default compiler, warnings as errors), runs every
 # test, then the core tests once more under AddressSanitizer and UndefinedBehaviorSanitizer,
-# built with clang so that both compilers see every change.
+# built with clang so that both compilers see every change, and last the browser edition, built
+# with Emscripten and tested in headless Chromium against plotwerk-cli.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
@@ -20,3 +21,6 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=cl
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+scripts/build-web.sh
+/usr/bin/python3 tests/web/browser_test.py build-web/site build/cli/plotwerk-cli

@@ -266,7 +266,7 @@ def test_marks_navigation_colours(driver, url, cli, failures):
     zoomed = view()
     failures.check(zoomed[1] - zoomed[0] < after[1] - after[0], f'wheel: {after} -> {zoomed}')
     # The curve colours: f1 blue, f2 red (m_farbe), none of them without their terms.
-    counts = driver.execute_script(SET_CONTROLS + """;
+    counts = driver.execute_script(SET_CONTROLS.replace('return {lines', 'const unused = {lines') + """;
         const c = document.getElementById('picture'), ctx = c.getContext('2d');
         const d = ctx.getImageData(0, 0, c.width, c.height).data;
         let blue = 0, red = 0;
@@ -274,7 +274,7 @@ def test_marks_navigation_colours(driver, url, cli, failures):
           if (d[i] < 60 && d[i + 1] < 60 && d[i + 2] > 200) blue++;
           if (d[i] > 200 && d[i + 1] < 60 && d[i + 2] < 60) red++;
         }
-        return [blue, red];""".replace('return {lines', 'const unused = {lines'), {'c_f2': '1', 'UpDown1': '2'})
+        return [blue, red];""", {'c_f2': '1', 'ed_f2': 'X^2/4-2', 'UpDown1': '2'})
     failures.check(counts[0] > 500 and counts[1] > 500, f'curve colours on the canvas: blue, red pixels {counts}')
 
 

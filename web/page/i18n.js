@@ -59,13 +59,22 @@ export class Texts {
     return Object.entries(this.catalogue['plotwerk::plot'] || {}).flat();
   }
 
+  // A caption of the page: as the main window words it, else as another part of the program does.
+  caption(english) {
+    const window = this.catalogue['plotwerk::ui::TFGraf']?.[english];
+    if (window !== undefined) return window;
+    for (const table of Object.values(this.catalogue)) {
+      if (table[english] !== undefined) return table[english];
+    }
+    return PAGE_GERMAN[english] ?? english;
+  }
+
   translatePage(root) {
     document.documentElement.lang = this.language;
     if (this.language === 'en') return;
-    const window = 'plotwerk::ui::TFGraf';
-    for (const el of root.querySelectorAll('[data-i18n]')) el.textContent = this.tr(window, el.dataset.i18n);
-    for (const el of root.querySelectorAll('[data-i18n-label]')) el.setAttribute('aria-label', this.tr(window, el.dataset.i18nLabel));
-    document.title = this.tr(window, document.title);
+    for (const el of root.querySelectorAll('[data-i18n]')) el.textContent = this.caption(el.dataset.i18n);
+    for (const el of root.querySelectorAll('[data-i18n-label]')) el.setAttribute('aria-label', this.caption(el.dataset.i18nLabel));
+    document.title = this.caption(document.title);
   }
 }
 
