@@ -69,8 +69,14 @@ SCENES = [
                                       'm_raster': '0', 'c_nullstellen': '1'}),
 ]
 
-# The window's "everything on" for the redraw benchmark.
-EVERYTHING_ON = SCENES[-2][1]
+# The benchmark scenes: every analysis and construction on f1 and f2; and the scene of the
+# window's BM_Redraw_AllOptions (four terms, every derived curve, family, every grid option).
+EVERY_ANALYSIS = SCENES[-2][1]
+ALL_OPTIONS = {'c_f2': '1', 'ed_f3': '1/X', 'ed_f4': 'TAN(X)*SQRT(X)', 'ed_xvon': '-1000000000000',
+               'c_1ableitung': '1', 'c_2ableitung': '1', 'c_schar': '1', 'spiegelungxachse': '1',
+               'spiegelungyachse': '1', 'spiegelungursprung': '1', 'nacheinanderausfuehrung': '1',
+               'verschiebungxachse': '1', 'streckungxachse': '1', 'verschiebungyachse': '1', 'streckungyachse': '1',
+               'Umkehrkurvezuf1x1': '1', 'm_mmraster': '1', 'M_rahmen': '1', 'MAchsen21': '1'}
 
 
 def free_port():
@@ -315,30 +321,43 @@ def test_origin_and_offline(driver, server, failures):
 
 
 def bench(driver, url):
-    """Redraw times (input to painted canvas) and the animation, for the closing note."""
+    """Redraw times (input to painted canvas, and the core's redraw alone), the animation, the
+    time to the first picture and the files' sizes, for the closing note."""
     results = {}
-    for name, settings in [('default scene', {}), ('everything on', EVERYTHING_ON)]:
+    for name, settings in [('default scene', {}), ('every analysis', EVERY_ANALYSIS), ('all options', ALL_OPTIONS)]:
         open_page(driver, url + '?lang=en')
         driver.execute_script(SET_CONTROLS, settings)
-        times = driver.execute_script("""
-            const p = window.plotwerk, out = [];
-            for (let k = 0; k < 60; ++k) { const t = performance.now(); p.paint();
-              p.core.view(); out.push(performance.now() - t); }
-            out.sort((a, b) => a - b); return out;""")
-        results[name] = {'median_ms': times[len(times) // 2], 'p90_ms': times[int(len(times) * 0.9)],
-                         'max_ms': times[-1]}
+        results[name] = driver.execute_script("""
+            const p = window.plotwerk, c = document.getElementById('picture').getContext('2d');
+            const median = (a) => a.sort((x, y) => x - y)[a.length >> 1];
+            const painted = [], core = [];
+            for (let k = 0; k < 60; ++k) {
+              let t = performance.now();
+              p.paint();
+              c.getImageData(0, 0, 1, 1);  // waits until the canvas is painted
+              painted.push(performance.now() - t);
+              t = performance.now();
+              p.core.redraw(p.state.width, p.state.height);
+              core.push(performance.now() - t);
+            }
+            const p90 = [...painted].sort((x, y) => x - y)[54];
+            return {painted_median_ms: median(painted), painted_p90_ms: p90, core_median_ms: median(core),
+                    area: [p.state.width, p.state.height]};""")
     open_page(driver, url + '?lang=en')
     driver.find_element(By.ID, 'b_animation').click()
     time.sleep(4)
     driver.find_element(By.ID, 'b_animation').click()
-    results['animation'] = driver.execute_script(
-        'const a = window.plotwerk.animation; return {ticks: a.ticks, late: a.late,'
+    results['animation, default scene'] = driver.execute_script(
+        'const a = window.plotwerk.animation; return {ticks: a.ticks, late_ticks: a.late,'
         ' seconds: (performance.now() - a.started) / 1000};')
-    start = time.time()
-    open_page(driver, url + '?lang=en')
-    results['first_picture_s'] = driver.execute_script(
-        "const n = performance.getEntriesByType('navigation')[0]; return performance.now() / 1000;")
-    results['load_wall_s'] = time.time() - start
+    firsts = []
+    for _ in range(5):
+        open_page(driver, url + '?lang=en')
+        firsts.append(driver.execute_script('return window.plotwerk.firstPictureMs'))
+    results['first picture ms (5 loads, warm cache)'] = firsts
+    site = sys.argv[1]
+    results['files'] = {n: os.path.getsize(os.path.join(site, n)) for n in sorted(os.listdir(site))}
+    results['files total'] = sum(results['files'].values())
     print(json.dumps(results, indent=1))
 
 

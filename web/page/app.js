@@ -374,6 +374,7 @@ if (hasWorksheets && hash.startsWith('#worksheet=')) {
 } else {
   draw();
 }
+const firstPicture = performance.now();
 new ResizeObserver(() => { if (resizeCanvases()) paintSoon(); }).observe(area);
 
 if ('serviceWorker' in navigator && location.protocol !== 'file:') {
@@ -381,5 +382,6 @@ if ('serviceWorker' in navigator && location.protocol !== 'file:') {
 }
 
 // For the tests and the benchmarks.
-window.plotwerk = { core, draw, paint, timings, animation, state, fontFor, openWorksheetText, saveWorksheet, hasWorksheets };
+window.plotwerk = { core, draw, paint, timings, animation, state, fontFor, openWorksheetText, saveWorksheet, hasWorksheets,
+  firstPictureMs: firstPicture };
 document.body.dataset.ready = '1';
