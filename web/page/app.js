@@ -32,16 +32,26 @@ const timings = [];
 
 function setStatus(message) { $('status-message').textContent = message; }
 
+// The form follows the session; only what changed is touched, so a repaint does not make the
+// browser lay out the page again.
 function syncForm() {
   for (const { name, kind } of controls) {
     const el = $(name);
     if (!el) continue;
     const value = core.getControl(name);
-    if (kind === 'check') el.checked = value === '1';
-    else if (el !== document.activeElement || kind === 'number') el.value = value;
+    if (kind === 'check') {
+      if (el.checked !== (value === '1')) el.checked = value === '1';
+    } else if (el.value !== value && (el !== document.activeElement || kind === 'number')) {
+      el.value = value;
+    }
   }
-  for (const name of CAPTIONS) $(name).textContent = core.getControl(name);
-  $('memo').hidden = core.getControl('Mergebnis_visible') !== '1';
+  for (const name of CAPTIONS) setText($(name), core.getControl(name));
+  const hidden = core.getControl('Mergebnis_visible') !== '1';
+  if ($('memo').hidden !== hidden) $('memo').hidden = hidden;
+}
+
+function setText(el, text) {
+  if (el.textContent !== text) el.textContent = text;
 }
 
 function markField(name) {
@@ -80,10 +90,8 @@ function paint() {
   const start = performance.now();
   resizeCanvases();
   const record = core.redraw(state.width, state.height);
-  const ctx = picture.getContext('2d');
-  ctx.setTransform(state.ratio, 0, 0, state.ratio, 0, 0);
-  replay(ctx, record, state.width, state.height);
-  $('result-list').textContent = core.resultList();
+  replay(picture.getContext('2d'), record, state.width, state.height, state.ratio);
+  setText($('result-list'), core.resultList());
   syncForm();
   timings.push(performance.now() - start);
   if (timings.length > TIMING_SAMPLES) timings.shift();

@@ -37,8 +37,10 @@ function ascentOf(font) {
   return ascents.get(font);
 }
 
-export function replay(ctx, record, width, height) {
+// The context is scaled by `ratio` (device pixels per CSS pixel).
+export function replay(ctx, record, width, height, ratio = 1) {
   ctx.save();
+  ctx.setTransform(ratio, 0, 0, ratio, 0, 0);
   ctx.globalCompositeOperation = 'source-over';
   ctx.fillStyle = '#fff';
   ctx.fillRect(0, 0, width, height);
@@ -47,11 +49,29 @@ export function replay(ctx, record, width, height) {
   let pen = 0, penWidth = 1, penStyle = 0, penMode = 0, brush = 0xffffff, brushStyle = 0;
   let fontPoints = 9, fontColour = 0, flags = 0;
   let shift = 0.5;  // odd pen widths are centred on the pixel
-  let pathOpen = false, endX = NaN, endY = NaN;
+  let path = null, endX = NaN, endY = NaN;
 
+  // A wide pen strokes the run of lines as thin lines side by side, across the pen both ways:
+  // the software rasteriser strokes thin lines many times faster than wide ones, and the
+  // result is the pen's band, as the window draws it.
   const flush = () => {
-    if (pathOpen) ctx.stroke();
-    pathOpen = false;
+    if (path === null) return;
+    if (penWidth === 1 || penStyle === PEN_DOT) {
+      ctx.stroke(path);
+    } else {
+      ctx.lineWidth = 1;
+      const first = -Math.floor((penWidth - 1) / 2);
+      for (let k = first; k < first + penWidth; ++k) {
+        ctx.setTransform(ratio, 0, 0, ratio, k * ratio, 0);
+        ctx.stroke(path);
+        if (k !== 0) {
+          ctx.setTransform(ratio, 0, 0, ratio, 0, k * ratio);
+          ctx.stroke(path);
+        }
+      }
+      ctx.setTransform(ratio, 0, 0, ratio, 0, 0);
+    }
+    path = null;
     endX = endY = NaN;
   };
   const strokeStyle = () => {
@@ -87,15 +107,15 @@ export function replay(ctx, record, width, height) {
         i += 9;
         break;
       case OP_LINE: {
-        const x1 = record[i] + shift, y1 = record[i + 1] + shift, x2 = record[i + 2] + shift, y2 = record[i + 3] + shift;
+        // Lines are stroked one pixel wide (a wide pen as a band of them), centred on the pixel.
+        const x1 = record[i] + 0.5, y1 = record[i + 1] + 0.5, x2 = record[i + 2] + 0.5, y2 = record[i + 3] + 0.5;
         i += 4;
-        if (!pathOpen) {
+        if (path === null) {
           strokeStyle();
-          ctx.beginPath();
-          pathOpen = true;
+          path = new Path2D();
         }
-        if (x1 !== endX || y1 !== endY) ctx.moveTo(x1, y1);
-        ctx.lineTo(x2, y2);
+        if (x1 !== endX || y1 !== endY) path.moveTo(x1, y1);
+        path.lineTo(x2, y2);
         endX = x2;
         endY = y2;
         break;
