@@ -19,6 +19,8 @@ packages=(
   dpkg-dev file desktop-file-utils appstream shared-mime-info
   # The second compiler: the sanitizer pass of ./test.sh and scripts/fuzz.sh (libFuzzer runtime).
   clang libclang-rt-dev
+  # The browser edition (scripts/build-web.sh) and its tests in headless Chromium.
+  emscripten nodejs python3 chromium chromium-driver python3-selenium
 )
 
 missing=()

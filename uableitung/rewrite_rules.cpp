@@ -1,10 +1,11 @@
 // The rewrite table: loading the embedded stream, applying the pairs, and DeriveTerm.
-#include <zlib.h>
-
 #include <cmath>
 #include <cstdlib>
+#include <optional>
+#include <utility>
 
 #include "resources/embedded_resources.h"
+#include "uableitung/inflate.h"
 #include "uableitung/rule_table_check.h"
 #include "uableitung/simplify.h"
 #include "uableitung/term_tree.h"
@@ -14,7 +15,6 @@ namespace plotwerk::uableitung {
 
 namespace {
 
-constexpr std::size_t kInflateChunk = 16384;
 // A text may grow to this multiple of its length (plus a little) while the table is applied.
 constexpr std::size_t kMaxGrowthFactor = 4;
 constexpr std::size_t kGrowthAllowance = 256;
@@ -22,24 +22,9 @@ constexpr std::size_t kGrowthAllowance = 256;
 }  // namespace
 
 std::string InflateRuleStream(std::span<const unsigned char> packed) {
-  z_stream stream{};
-  if (inflateInit(&stream) != Z_OK) throw RuleTableError();
-  stream.next_in = const_cast<Bytef*>(packed.data());
-  stream.avail_in = static_cast<uInt>(packed.size());
-  std::string text;
-  int status = Z_OK;
-  while (status == Z_OK) {
-    const std::size_t old_size = text.size();
-    text.resize(old_size + kInflateChunk);
-    stream.next_out = reinterpret_cast<Bytef*>(text.data() + old_size);
-    stream.avail_out = static_cast<uInt>(kInflateChunk);
-    status = inflate(&stream, Z_FINISH);
-    if (status == Z_BUF_ERROR && stream.avail_out == 0) status = Z_OK;  // the chunk was full
-    text.resize(text.size() - stream.avail_out);
-  }
-  inflateEnd(&stream);
-  if (status != Z_STREAM_END) throw RuleTableError();
-  return text;
+  std::optional<std::string> text = InflateZlib(packed);
+  if (!text) throw RuleTableError();
+  return std::move(*text);
 }
 
 namespace {
