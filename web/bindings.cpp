@@ -61,6 +61,8 @@ const char* KindName(plot::ControlKind kind) {
     case plot::ControlKind::Number: return "number";
     case plot::ControlKind::Caption: return "caption";
     case plot::ControlKind::Shown: return "shown";
+    case plot::ControlKind::Choice: return "choice";
+    case plot::ControlKind::Setting: return "setting";
   }
   return "";
 }

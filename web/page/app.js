@@ -141,6 +141,10 @@ for (const { name, kind } of controls) {
     el.addEventListener('input', () => {
       if (core.setControl(name, el.value) === '') paint();
     });
+  } else if (kind === 'choice') {
+    el.addEventListener('input', () => {
+      if (core.setControl(name, el.value) === '') paint();
+    });
   }
 }
 
