@@ -29,6 +29,9 @@ if [[ $target == fuzz_uableitung ]]; then
   while IFS= read -r term || [[ -n $term ]]; do
     [[ -n $term ]] && printf '%s' "$term" >"${seeds[0]}/term$((i++))"
   done <tests/uableitung/corpus.txt
+elif [[ -d fuzz/seeds/$target ]]; then
+  # Targets with a seed folder of their own (worksheets, command lines) start from it.
+  seeds=(fuzz/seeds/$target)
 elif [[ -z $(ls -A "$corpus") ]]; then
   # A few seeds: selector byte (x), parameter byte (P), then the term.
   i=0
