@@ -12,6 +12,7 @@
 #include <set>
 #include <variant>
 
+#include "fktint/text_encoding.h"
 #include "plot/controls_names.h"
 #include "plot/reachable.h"
 #include "plot/version1_terms.h"
@@ -150,20 +151,6 @@ std::string FieldText(const std::string& key, const Json& v) {
   }
   std::string why;
   if (!AsTypedFieldText(out, &why)) RefuseKey(key, why);
-  return out;
-}
-
-std::string Latin1ToUtf8(const std::string& text) {
-  std::string out;
-  for (const char ch : text) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c < 0x80) {
-      out += ch;
-    } else {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
   return out;
 }
 
@@ -314,7 +301,7 @@ std::string WorksheetToJson(const Worksheet& worksheet) {
         [&](auto member) {
           const auto& value = worksheet.controls.*member;
           if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
-            controls[info.name] = Latin1ToUtf8(value);
+            controls[info.name] = fktint::Latin1ToUtf8(value);
           } else {
             controls[info.name] = value;
           }
@@ -359,7 +346,7 @@ Worksheet WorksheetFromJson(std::string_view json, std::vector<std::string>* war
     // Version 1 read terms the older way: keep their meaning and say so.
     for (const RewrittenField& f : RewriteVersion1Fields(worksheet.controls)) {
       if (warnings == nullptr) continue;
-      warnings->push_back("\"" + Latin1ToUtf8(f.before) + "\" of " + f.name + " is written \"" + Latin1ToUtf8(f.after) +
+      warnings->push_back("\"" + fktint::Latin1ToUtf8(f.before) + "\" of " + f.name + " is written \"" + fktint::Latin1ToUtf8(f.after) +
                           "\" so that it keeps its meaning");
     }
   }
