@@ -60,7 +60,7 @@ MarkerSpot SpotAt(double col, double row) {
 void FillTable(PointTable& table, const std::vector<FoundPoint>& points) {
   table.count = 0;
   for (const FoundPoint& p : points) {
-    if (table.count >= kMaxTablePoints) break;
+    if (table.count >= kMaxPointsPerSearch) break;
     table.x[table.count] = p.x;
     table.minimum[table.count] = p.minimum;
     ++table.count;

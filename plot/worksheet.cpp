@@ -241,12 +241,9 @@ PlotView ReadView(const Json& section, std::vector<std::string>* warnings) {
 }
 
 void CheckSavable(const Worksheet& worksheet) {
-  std::string why;
-  if (!IsReachable(worksheet.controls, &why)) {
-    throw WorksheetError("this state cannot be saved as a worksheet: " + why);
-  }
-  if (worksheet.view && !IsReachableView(*worksheet.view, &why)) {
-    throw WorksheetError("this view cannot be saved in a worksheet: " + why);
+  if (const std::optional<Unsavable> problem = WhyUnsavable(worksheet.controls, worksheet.view)) {
+    throw WorksheetError(problem->in_view ? "this view cannot be saved in a worksheet: " + problem->why
+                                          : "this state cannot be saved as a worksheet: " + problem->why);
   }
   if (!std::isfinite(worksheet.param_p) || !std::isfinite(worksheet.param_q)) {
     throw WorksheetError("this state cannot be saved as a worksheet: P or Q is not a finite number");
@@ -291,6 +288,13 @@ Json Parse(std::string_view json) {
 bool SameWorksheet(const Worksheet& a, const Worksheet& b) {
   return SameSettings(a.controls, b.controls) && a.view == b.view && a.param_p == b.param_p &&
          a.param_q == b.param_q;
+}
+
+std::optional<Unsavable> WhyUnsavable(const Controls& controls, const std::optional<PlotView>& view) {
+  std::string why;
+  if (!IsReachable(controls, &why)) return Unsavable{false, why};
+  if (view && !IsReachableView(*view, &why)) return Unsavable{true, why};
+  return std::nullopt;
 }
 
 std::string WorksheetToJson(const Worksheet& worksheet) {

@@ -109,10 +109,7 @@ ExportActions::ExportActions(TFGraf& window) : QObject(&window), window_(window)
 
 platform::PictureDrawer ExportActions::Drawer() {
   auto controls = std::make_shared<plot::Controls>(window_.SnapshotControls());
-  return [this, controls](plot::Canvas& canvas) {
-    window_.Plotter().Koordinatensystem(canvas, *controls);
-    window_.Plotter().Zeichnen(canvas, *controls);
-  };
+  return [this, controls](plot::Canvas& canvas) { window_.Plotter().DrawPicture(canvas, *controls); };
 }
 
 void ExportActions::alsWMFkopieren1Click() {
