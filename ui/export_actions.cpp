@@ -154,7 +154,7 @@ void ExportActions::Speichern1Click() {
     if (!MayReplace(&window_, bytes, lift)) return;
     platform::SavePicture(bytes, FormatForSavedName(path, index), source);
   } catch (const std::exception& e) {
-    show_error(PlatformMessage(e.what()));
+    show_error(FileErrorMessage(QString::fromUtf8(e.what())));
   }
 }
 

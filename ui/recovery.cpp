@@ -12,6 +12,7 @@
 #include <exception>
 
 #include "fktint/fktint.h"
+#include "ui/language.h"
 #include "ui/tfgraf.h"
 
 namespace plotwerk::ui {
@@ -84,7 +85,7 @@ void Recovery::OfferRestore() {
   } catch (const std::exception& e) {
     ::unlink(path.c_str());
     show_error(tr("The lesson kept from the last run cannot be restored and was discarded:\n%1")
-                   .arg(QString::fromUtf8(e.what())));
+                   .arg(FileErrorMessage(QString::fromUtf8(e.what()))));
     return;
   }
   const QString time = QDateTime::fromSecsSinceEpoch(info.st_mtime).toString(QStringLiteral("HH:mm"));

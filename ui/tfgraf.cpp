@@ -609,7 +609,7 @@ void TFGraf::Redraw() {
     if (reported) return;
     reported = true;
     const QString text = QString::fromLatin1(e.what());
-    QTimer::singleShot(0, this, [this, text] { QMessageBox::critical(this, kMainWindowTitle, text); });
+    QTimer::singleShot(0, this, [this, text] { QMessageBox::critical(this, MainWindowTitle(), text); });
   }
 }
 

@@ -118,7 +118,8 @@ bool WorksheetActions::Open(const QString& path) {
     worksheet = platform::ReadWorksheet(platform::FileNameBytes(path), &read_warnings);
     for (const std::string& warning : read_warnings) warnings.append(QString::fromStdString(warning));
   } catch (const std::exception& e) {
-    show_error(tr("Cannot open the worksheet \"%1\":\n%2").arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())));
+    show_error(tr("Cannot open the worksheet \"%1\":\n%2")
+                   .arg(QDir::toNativeSeparators(path), FileErrorMessage(QString::fromUtf8(e.what()))));
     return false;
   }
   // The animation would move the opened state on at its next tick.
@@ -149,10 +150,11 @@ bool WorksheetActions::Save(const QString& path) {
     platform::WriteWorksheet(bytes, Current());
   } catch (const platform::ExportError& e) {
     // The writer's message names the file once already.
-    show_error(PlatformMessage(e.what()));
+    show_error(FileErrorMessage(QString::fromUtf8(e.what())));
     return false;
   } catch (const std::exception& e) {
-    show_error(tr("Cannot save the worksheet \"%1\":\n%2").arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())));
+    show_error(tr("Cannot save the worksheet \"%1\":\n%2")
+                   .arg(QDir::toNativeSeparators(path), FileErrorMessage(QString::fromUtf8(e.what()))));
     return false;
   }
   Remember(path);
