@@ -14,6 +14,7 @@
 #include "fktint/fktint.h"
 #include "ui/language.h"
 #include "ui/tfgraf.h"
+#include "ui/worksheet_actions.h"
 
 namespace plotwerk::ui {
 
@@ -93,15 +94,7 @@ void Recovery::OfferRestore() {
     ::unlink(path.c_str());
     return;
   }
-  window_.ApplyControls(worksheet.controls);
-  fktint::ParamP = worksheet.param_p;
-  fktint::ParamQ = worksheet.param_q;
-  if (worksheet.view) {
-    window_.Plotter().SetView(*worksheet.view);
-  } else {
-    window_.Plotter().ApplyBasicSetting(window_.PaintWidth(), window_.PaintHeight());
-  }
-  window_.b_zeichnenClick();
+  ShowWorksheet(window_, worksheet);
   // The file holds the restored lesson; it is kept until a normal end, as if written now.
   last_ = Current();
   written_ = true;

@@ -108,6 +108,19 @@ platform::Worksheet WorksheetActions::Current() const {
   return {window_.SnapshotControls(), window_.Plotter().View(), fktint::ParamP, fktint::ParamQ};
 }
 
+void ShowWorksheet(TFGraf& window, const platform::Worksheet& worksheet) {
+  window.ApplyControls(worksheet.controls);
+  fktint::ParamP = worksheet.param_p;
+  fktint::ParamQ = worksheet.param_q;
+  // After the controls: showing or hiding the memo has already resized the drawing area.
+  if (worksheet.view) {
+    window.Plotter().SetView(*worksheet.view);
+  } else {
+    window.Plotter().ApplyBasicSetting(window.PaintWidth(), window.PaintHeight());
+  }
+  window.b_zeichnenClick();
+}
+
 bool WorksheetActions::Changed() const { return baseline_ && !platform::SameWorksheet(*baseline_, Current()); }
 
 bool WorksheetActions::Open(const QString& path) {
@@ -124,16 +137,7 @@ bool WorksheetActions::Open(const QString& path) {
   }
   // The animation would move the opened state on at its next tick.
   if (window_.Timer1->isActive()) window_.b_animation->click();
-  window_.ApplyControls(worksheet.controls);
-  fktint::ParamP = worksheet.param_p;
-  fktint::ParamQ = worksheet.param_q;
-  // After the controls: showing or hiding the memo has already resized the drawing area.
-  if (worksheet.view) {
-    window_.Plotter().SetView(*worksheet.view);
-  } else {
-    window_.Plotter().ApplyBasicSetting(window_.PaintWidth(), window_.PaintHeight());
-  }
-  window_.b_zeichnenClick();
+  ShowWorksheet(window_, worksheet);
   Remember(path);
   if (!warnings.isEmpty()) {
     show_warnings(tr("The worksheet \"%1\" was opened with these notes:\n%2")
