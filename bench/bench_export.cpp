@@ -29,10 +29,7 @@ struct Window {
       platform::QtCanvas canvas(screen);
       plotter.Redraw(canvas, kWidth, kHeight, controls);
     }
-    source = {screen, kWidth, kHeight, [this](plot::Canvas& c) {
-                plotter.Koordinatensystem(c, controls);
-                plotter.Zeichnen(c, controls);
-              }};
+    source = {screen, kWidth, kHeight, [this](plot::Canvas& c) { plotter.DrawPicture(c, controls); }};
   }
 };
 

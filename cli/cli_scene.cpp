@@ -5,38 +5,15 @@
 #include <charconv>
 #include <cstdio>
 
-
 #include "cli/cli_text.h"
 #include "fktint/fktint.h"
+#include "fktint/text_encoding.h"
 #include "platform/emf_canvas.h"
 #include "platform/worksheet.h"
 #include "plot/field_length.h"
 #include "plot/controls_names.h"
 
 namespace plotwerk::cli {
-
-namespace {
-
-// Code page 1252 bytes to UTF-8 for the terminal.
-std::string Cp1252ToUtf8(std::string_view text) {
-  std::string out;
-  for (const char ch : text) {
-    const char16_t cp = platform::Cp1252ToUnicode(static_cast<unsigned char>(ch));
-    if (cp < 0x80) {
-      out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-      out += static_cast<char>(0xC0 | (cp >> 6));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-      out += static_cast<char>(0xE0 | (cp >> 12));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-  }
-  return out;
-}
-
-}  // namespace
 
 namespace {
 
@@ -119,7 +96,7 @@ void PrepareScene(plot::Plotter& plotter, SceneOptions& scene) {
 }
 
 void PrintResultList(const plot::Plotter& plotter) {
-  for (const std::string& line : plotter.Results().Lines()) std::printf("%s\n", Cp1252ToUtf8(line).c_str());
+  for (const std::string& line : plotter.Results().Lines()) std::printf("%s\n", fktint::Cp1252ToUtf8(line).c_str());
 }
 
 }  // namespace plotwerk::cli

@@ -6,25 +6,11 @@
 #include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "fktint/term_check.h"
+#include "fktint/text_encoding.h"
 
 namespace plotwerk::cli {
 
 namespace {
-
-// The message's bytes are code page 1252; the terminal wants UTF-8.
-std::string Latin1ToUtf8(const std::string& text) {
-  std::string out;
-  for (char ch : text) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c < 0x80) {
-      out += ch;
-    } else {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
 
 // Prints "ok" (exit 0), followed by "read as TERM" when the term has implicit products, or
 // "POSITION: MESSAGE" (exit 1).
@@ -34,11 +20,11 @@ int RunCheck(const std::vector<std::string>& args) {
   if (check.ok()) {
     std::printf("ok\n");
     // A term with implicit products: how it was read, with every "*" written.
-    if (!check.read_as.empty()) std::printf("read as %s\n", Latin1ToUtf8(check.read_as).c_str());
+    if (!check.read_as.empty()) std::printf("read as %s\n", fktint::Latin1ToUtf8(check.read_as).c_str());
     return 0;
   }
   std::printf("%zu: %s\n", check.position,
-              Latin1ToUtf8(fktint::DescribeTermCheck(check)).c_str());
+              fktint::Latin1ToUtf8(fktint::DescribeTermCheck(check)).c_str());
   return 1;
 }
 

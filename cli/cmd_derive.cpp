@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "fktint/fktint.h"
 #include "fktint/term_check.h"
+#include "fktint/text_encoding.h"
 #include "uableitung/rule_table_check.h"
 #include "uableitung/no_derivative.h"
 #include "uableitung/term_tree.h"
@@ -18,25 +19,11 @@ namespace plotwerk::cli {
 namespace {
 
 namespace ua = plotwerk::uableitung;
+using fktint::Latin1ToUtf8;
 
 std::string Derivative(std::string_view term, bool raw) {
   const std::string text = ArgumentToTerm(term);
   return raw ? ua::DifferentiateTerm(text) : ua::DeriveTerm(text);
-}
-
-// Code page 1252 bytes of a message to UTF-8 for the terminal.
-std::string Latin1ToUtf8(std::string_view text) {
-  std::string out;
-  for (const char ch : text) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c < 0x80) {
-      out += ch;
-    } else {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
 }
 
 // Why a term (upper-case bytes) gives no derivative, as the window's status line tells it.

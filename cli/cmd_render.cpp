@@ -25,7 +25,6 @@
 #include "platform/qt_canvas.h"
 #include "platform/worksheet.h"
 #include "plot/plotter.h"
-#include "plot/reachable.h"
 
 namespace plotwerk::cli {
 
@@ -71,10 +70,8 @@ int Fail(const std::string& message) { return FailCommand("render", message); }
 static void WriteRenderedPicture(const QImage& image, const std::string& path, platform::PictureFormat format,
                                  plot::Plotter& plotter, plot::Controls& controls, const std::string& worksheet_path,
                                  const std::string& worksheet_json, const QByteArray* page_pdf) {
-  const platform::PictureSource source{image, image.width(), image.height(), [&](plot::Canvas& canvas) {
-                                         plotter.Koordinatensystem(canvas, controls);
-                                         plotter.Zeichnen(canvas, controls);
-                                       }};
+  const platform::PictureSource source{image, image.width(), image.height(),
+                                       [&](plot::Canvas& canvas) { plotter.DrawPicture(canvas, controls); }};
   std::optional<platform::PreparedFile> worksheet;
   if (!worksheet_path.empty()) {
     worksheet.emplace(worksheet_path, [&](platform::ByteSink& sink) {
@@ -123,10 +120,9 @@ static int RunRender(const std::vector<std::string>& args) {
   if (!ApplySceneWorksheet(scene, "render")) return 1;
   if (!save_worksheet.empty()) {
     // Refuse before drawing what could not be opened again.
-    std::string why;
-    if (!plot::IsReachable(scene.controls, &why)) return Fail("cannot save this state as a worksheet: " + why);
-    if (scene.view && !plot::IsReachableView(*scene.view, &why)) {
-      return Fail("cannot save this view in a worksheet: " + why);
+    if (const std::optional<plot::Unsavable> problem = plot::WhyUnsavable(scene.controls, scene.view)) {
+      return Fail(problem->in_view ? "cannot save this view in a worksheet: " + problem->why
+                                   : "cannot save this state as a worksheet: " + problem->why);
     }
   }
 

@@ -50,23 +50,9 @@ std::uint32_t ColourRef(plot::Rgb c) {
   return std::uint32_t{c.r} | (std::uint32_t{c.g} << 8) | (std::uint32_t{c.b} << 16);
 }
 
-constexpr std::array<char16_t, 32> kCp1252High{
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-}  // namespace
-
-namespace {
-
 std::int32_t Round(double v) { return static_cast<std::int32_t>(std::lround(v)); }
 
 }  // namespace
-
-char16_t Cp1252ToUnicode(unsigned char byte) {
-  if (byte >= 0x80 && byte < 0xA0) return kCp1252High[byte - 0x80];
-  return byte;
-}
 
 EmfCanvas::EmfCanvas(int width, int height, TextMeasurer& measurer)
     : width_(std::max(width, 1)), height_(std::max(height, 1)), measurer_(measurer) {

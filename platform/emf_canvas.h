@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fktint/text_encoding.h"
 #include "plot/canvas.h"
 #include "plot/clip.h"
 
@@ -47,8 +48,7 @@ enum class EmfRecordType : std::uint32_t {
 
 inline constexpr int kEmfReferenceDpi = 96;  // the picture's pixels are 1/96 inch
 
-// Converts one code page 1252 byte to its Unicode code point (UTF-16 unit).
-char16_t Cp1252ToUnicode(unsigned char byte);
+using fktint::Cp1252ToUnicode;
 
 class EmfCanvas final : public plot::Canvas {
  public:

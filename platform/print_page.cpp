@@ -183,10 +183,7 @@ PageContent MakePageContent(plot::Plotter& plotter, plot::Controls controls, con
   // The value table belongs to the page whenever it is asked for, shown memo or not.
   if (controls.c_wertetabelle) controls.Mergebnis_visible = true;
   plotter.UpdateMapping(page.picture_width, page.picture_height);
-  page.picture_svg = RenderSvg(page.picture_width, page.picture_height, kFileBackgroundExtra, [&](plot::Canvas& canvas) {
-    plotter.Koordinatensystem(canvas, controls);
-    plotter.Zeichnen(canvas, controls);
-  });
+  page.picture_svg = RenderSvg(page.picture_width, page.picture_height, kFileBackgroundExtra, [&](plot::Canvas& canvas) { plotter.DrawPicture(canvas, controls); });
   const std::vector<std::string>& terms = plotter.Terms().Terms();
   const std::vector<int> fields = plot::DrawnFields(controls);
   for (std::size_t i = 0; i < terms.size(); ++i) {

@@ -16,6 +16,7 @@
 #include "platform/emf_canvas.h"
 #include "platform/vector_state.h"
 #include "plot/clip.h"
+#include "plot/line_walk.h"
 
 namespace plotwerk::platform {
 
@@ -184,30 +185,14 @@ void QtCanvas::ThinLine(Pixel64 from, Pixel64 to, bool end_clipped) {
   const plot::CanvasState& s = State();
   const bool invert = s.pen_mode == plot::PenMode::Invert;
   const QRgb colour = qRgb(s.pen_color.r, s.pen_color.g, s.pen_color.b);
-  const std::int64_t dx = std::abs(to.x - from.x), dy = -std::abs(to.y - from.y);
-  const int sx = from.x < to.x ? 1 : -1, sy = from.y < to.y ? 1 : -1;
-  std::int64_t err = dx + dy;
-  std::int64_t x = from.x, y = from.y;
-  // At most max(|dx|, |dy|) + 1 steps; the segment is already clipped to the guard area.
-  for (std::int64_t step = 0;; ++step) {
-    const bool at_end = x == to.x && y == to.y;
-    if (at_end && !end_clipped) break;
+  // The segment is already clipped to the guard area, which bounds the walk.
+  plot::WalkLine(from.x, from.y, to.x, to.y, end_clipped, [&](std::int64_t x, std::int64_t y, std::int64_t step) {
     const bool dot_gap = s.pen_style == plot::PenStyle::Dot && step % 2 == 1;
     if (!dot_gap && x >= 0 && y >= 0 && x < width_ && y < height_) {
       QRgb& pixel = reinterpret_cast<QRgb*>(image_->bits() + static_cast<qsizetype>(y) * image_->bytesPerLine())[x];
       pixel = invert ? (~pixel | 0xFF000000u) : colour;
     }
-    if (at_end) break;
-    const std::int64_t e2 = 2 * err;
-    if (e2 >= dy) {
-      err += dy;
-      x += sx;
-    }
-    if (e2 <= dx) {
-      err += dx;
-      y += sy;
-    }
-  }
+  });
 }
 
 plot::TextSize QtCanvas::TextExtent(std::string_view text) {

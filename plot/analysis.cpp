@@ -18,24 +18,31 @@ namespace {
 constexpr double kSamePointCellFraction = 0.5;
 
 struct ScanSettings {
-  int cells;
-  int iterations;
-  bool sign_test;       // y0 * y1 < 0 refines the cell as a root
-  bool direction_test;  // (y1 - y0) * (y2 - y1) < 0 refines the turning point
-  bool needs_small_value;  // a turning point counts only where g touches 0
+  int cells = kZeroCells;
+  int iterations = kZeroIterations;
+  bool sign_test = false;          // y0 * y1 < 0 refines the cell as a root
+  bool direction_test = false;     // (y1 - y0) * (y2 - y1) < 0 refines the turning point
+  bool needs_small_value = false;  // a turning point counts only where g touches 0
 };
+
+// Zeros and intersections: roots of g, and turning points where g touches 0.
+constexpr ScanSettings kRootScan{.cells = kZeroCells,
+                                 .iterations = kZeroIterations,
+                                 .sign_test = true,
+                                 .direction_test = true,
+                                 .needs_small_value = true};
 
 ScanSettings SettingsFor(SearchKind kind) {
   switch (kind) {
     case SearchKind::Zeros:
     case SearchKind::Intersections:
-      return {kZeroCells, kZeroIterations, true, true, true};
+      return kRootScan;
     case SearchKind::Extrema:
-      return {kExtremumCells, kExtremumIterations, false, true, false};
+      return {.cells = kExtremumCells, .iterations = kExtremumIterations, .direction_test = true};
     case SearchKind::Inflections:
-      return {kZeroCells, kExtremumIterations, true, false, false};
+      return {.cells = kZeroCells, .iterations = kExtremumIterations, .sign_test = true};
   }
-  return {kZeroCells, kZeroIterations, true, true, true};
+  return kRootScan;
 }
 
 // Collects accepted points: each once, at most kMaxPointsPerSearch.
@@ -85,6 +92,8 @@ std::optional<SearchInterval> MakeSearchInterval(double from, double to) {
   return SearchInterval{lo, hi};
 }
 
+// Brent's zero finder: R. P. Brent, "Algorithms for Minimization without Derivatives",
+// Prentice-Hall 1973, chapter 4 (procedure zero).
 double RefineRoot(const SampleFunction& g, double a, double b, double tol, int iterations) {
   double fa = g(a).value;
   double fb = g(b).value;
@@ -148,6 +157,8 @@ double RefineRoot(const SampleFunction& g, double a, double b, double tol, int i
   return b;
 }
 
+// Brent's minimiser: R. P. Brent, "Algorithms for Minimization without Derivatives",
+// Prentice-Hall 1973, chapter 5 (procedure localmin).
 double RefineTurningPoint(const SampleFunction& g, double a, double m, double c, bool minimum,
                           int iterations) {
   // Minimises phi = +-g; an undefined point is never better than a defined one.

@@ -60,7 +60,7 @@ MarkerSpot SpotAt(double col, double row) {
 void FillTable(PointTable& table, const std::vector<FoundPoint>& points) {
   table.count = 0;
   for (const FoundPoint& p : points) {
-    if (table.count >= kMaxTablePoints) break;
+    if (table.count >= kMaxPointsPerSearch) break;
     table.x[table.count] = p.x;
     table.minimum[table.count] = p.minimum;
     ++table.count;
@@ -257,10 +257,29 @@ void AnalyseFirstTerm(FirstTermContext& ctx) {
 
 void DrawAntiderivative(FirstTermContext& ctx) { PlotAntiderivative(ctx.curves, ctx.term); }
 
+// The caption after the x field of A or B: the y-value of the point.
+std::string PointCaption(double y) { return "; " + fktint::FormatNumber(1, 2, y) + " )"; }
+
+// The marker of A or B in its colour at (x, y), if `shown`, and where it stands for the mouse
+// and the point names. The brush is left white.
+void DrawPointMarker(FirstTermContext& ctx, bool shown, PointKind kind, Rgb colour, double x, double y,
+                     MarkerSpot& spot) {
+  Canvas& canvas = ctx.canvas;
+  canvas.SetPenColor(kBlack);
+  canvas.SetBrushColor(colour);
+  if (shown) {
+    const double col = ctx.mapping.WorldToPixelX(x);
+    const double row = ctx.mapping.WorldToPixelY(y);
+    DrawMarker(canvas, col, row);
+    ctx.marked.push_back({kind, x, y, col, row});
+    spot = SpotAt(col, row);
+  }
+  canvas.SetBrushColor(kWhite);
+}
+
 void DrawConstructions(FirstTermContext& ctx) {
   const Controls& c = ctx.controls;
   Canvas& canvas = ctx.canvas;
-  const ScreenMapping& map = ctx.mapping;
   const double xA = ctx.xA;
   const double xB = ctx.xB;
   double yA = 0;
@@ -268,7 +287,7 @@ void DrawConstructions(FirstTermContext& ctx) {
 
   if (c.c_punktA || c.c_tangente || c.c_normale || c.c_sekante) {
     yA = DefinedValueOrZero(ctx.term, xA);
-    ctx.controls.Label11 = "; " + fktint::FormatNumber(1, 2, yA) + " )";
+    ctx.controls.Label11 = PointCaption(yA);
     const std::optional<double> slope = SlopeAt(ctx.term, ctx.first_derivative, xA);
     // A slope that prints as 0 is a horizontal tangent; the normal there is vertical.
     const bool horizontal = slope && fktint::FormatNumber(1, kLineDecimals, *slope) == "0";
@@ -287,27 +306,13 @@ void DrawConstructions(FirstTermContext& ctx) {
         if (!line.empty()) ctx.curves.PlotTerm(line);
       }
     }
-    canvas.SetPenColor(kBlack);
-    canvas.SetBrushColor(kMarkerAColour);
-    if (c.c_punktA) {
-      DrawMarker(canvas, map.WorldToPixelX(xA), map.WorldToPixelY(yA));
-      ctx.marked.push_back({PointKind::MarkerA, xA, yA, map.WorldToPixelX(xA), map.WorldToPixelY(yA)});
-      ctx.points.marker_a = SpotAt(map.WorldToPixelX(xA), map.WorldToPixelY(yA));
-    }
-    canvas.SetBrushColor(kWhite);
+    DrawPointMarker(ctx, c.c_punktA, PointKind::MarkerA, kMarkerAColour, xA, yA, ctx.points.marker_a);
   }
 
   if (c.c_punktB || c.c_sekante) {
     yB = DefinedValueOrZero(ctx.term, xB);
-    ctx.controls.Label10 = "; " + fktint::FormatNumber(1, 2, yB) + " )";
-    canvas.SetPenColor(kBlack);
-    canvas.SetBrushColor(kMarkerBColour);
-    if (c.c_punktB) {
-      DrawMarker(canvas, map.WorldToPixelX(xB), map.WorldToPixelY(yB));
-      ctx.marked.push_back({PointKind::MarkerB, xB, yB, map.WorldToPixelX(xB), map.WorldToPixelY(yB)});
-      ctx.points.marker_b = SpotAt(map.WorldToPixelX(xB), map.WorldToPixelY(yB));
-    }
-    canvas.SetBrushColor(kWhite);
+    ctx.controls.Label10 = PointCaption(yB);
+    DrawPointMarker(ctx, c.c_punktB, PointKind::MarkerB, kMarkerBColour, xB, yB, ctx.points.marker_b);
   }
 
   if (c.c_sekante) {

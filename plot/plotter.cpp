@@ -108,6 +108,10 @@ void Plotter::Redraw(Canvas& canvas, int width, int height, Controls& controls) 
   canvas.SetFontName("Verdana");
   canvas.SetFontSize(9);
   canvas.SetTransparentTextBackground();
+  DrawPicture(canvas, controls);
+}
+
+void Plotter::DrawPicture(Canvas& canvas, Controls& controls) {
   Koordinatensystem(canvas, controls);
   Zeichnen(canvas, controls);
 }

@@ -44,9 +44,12 @@ class Plotter {
   // finite spans is replaced by the basic setting.
   void Redraw(Canvas& canvas, int width, int height, Controls& controls);
 
-  // The two drawing steps on their own (also for vector exports), using the current mapping.
+  // The two drawing steps on their own, using the current mapping.
   void Koordinatensystem(Canvas& canvas, const Controls& controls) const;
   void Zeichnen(Canvas& canvas, Controls& controls);
+  // Both steps, the coordinate system first: the picture again on another canvas (the vector
+  // exports and the printed page).
+  void DrawPicture(Canvas& canvas, Controls& controls);
 
  private:
   PlotView view_;

@@ -5,15 +5,16 @@
 #include <array>
 #include <cstdint>
 
+#include "plot/analysis.h"
+
 namespace plotwerk::plot {
 
-inline constexpr int kMaxTablePoints = 24;
-
+// Holds every point one search can find.
 struct PointTable {
   std::int32_t count = 0;
-  std::array<double, kMaxTablePoints> x{};
+  std::array<double, kMaxPointsPerSearch> x{};
   // Extrema only: whether the point is a minimum (the samples turned from falling to rising).
-  std::array<bool, kMaxTablePoints> minimum{};
+  std::array<bool, kMaxPointsPerSearch> minimum{};
 };
 
 // Where a marker of point A or B was drawn in the last picture, in pixels of the picture.

@@ -12,6 +12,7 @@
 #include <set>
 #include <variant>
 
+#include "fktint/text_encoding.h"
 #include "plot/controls_names.h"
 #include "plot/reachable.h"
 #include "plot/version1_terms.h"
@@ -153,20 +154,6 @@ std::string FieldText(const std::string& key, const Json& v) {
   return out;
 }
 
-std::string Latin1ToUtf8(const std::string& text) {
-  std::string out;
-  for (const char ch : text) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c < 0x80) {
-      out += ch;
-    } else {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
-
 // The animation's radio buttons, one group (prefix "rb_").
 bool IsRadioButton(const ControlInfo& info) { return info.name.rfind("rb_", 0) == 0; }
 
@@ -254,12 +241,9 @@ PlotView ReadView(const Json& section, std::vector<std::string>* warnings) {
 }
 
 void CheckSavable(const Worksheet& worksheet) {
-  std::string why;
-  if (!IsReachable(worksheet.controls, &why)) {
-    throw WorksheetError("this state cannot be saved as a worksheet: " + why);
-  }
-  if (worksheet.view && !IsReachableView(*worksheet.view, &why)) {
-    throw WorksheetError("this view cannot be saved in a worksheet: " + why);
+  if (const std::optional<Unsavable> problem = WhyUnsavable(worksheet.controls, worksheet.view)) {
+    throw WorksheetError(problem->in_view ? "this view cannot be saved in a worksheet: " + problem->why
+                                          : "this state cannot be saved as a worksheet: " + problem->why);
   }
   if (!std::isfinite(worksheet.param_p) || !std::isfinite(worksheet.param_q)) {
     throw WorksheetError("this state cannot be saved as a worksheet: P or Q is not a finite number");
@@ -306,6 +290,13 @@ bool SameWorksheet(const Worksheet& a, const Worksheet& b) {
          a.param_q == b.param_q;
 }
 
+std::optional<Unsavable> WhyUnsavable(const Controls& controls, const std::optional<PlotView>& view) {
+  std::string why;
+  if (!IsReachable(controls, &why)) return Unsavable{false, why};
+  if (view && !IsReachableView(*view, &why)) return Unsavable{true, why};
+  return std::nullopt;
+}
+
 std::string WorksheetToJson(const Worksheet& worksheet) {
   CheckSavable(worksheet);
   Json controls = Json::object();
@@ -314,7 +305,7 @@ std::string WorksheetToJson(const Worksheet& worksheet) {
         [&](auto member) {
           const auto& value = worksheet.controls.*member;
           if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
-            controls[info.name] = Latin1ToUtf8(value);
+            controls[info.name] = fktint::Latin1ToUtf8(value);
           } else {
             controls[info.name] = value;
           }
@@ -359,7 +350,7 @@ Worksheet WorksheetFromJson(std::string_view json, std::vector<std::string>* war
     // Version 1 read terms the older way: keep their meaning and say so.
     for (const RewrittenField& f : RewriteVersion1Fields(worksheet.controls)) {
       if (warnings == nullptr) continue;
-      warnings->push_back("\"" + Latin1ToUtf8(f.before) + "\" of " + f.name + " is written \"" + Latin1ToUtf8(f.after) +
+      warnings->push_back("\"" + fktint::Latin1ToUtf8(f.before) + "\" of " + f.name + " is written \"" + fktint::Latin1ToUtf8(f.after) +
                           "\" so that it keeps its meaning");
     }
   }

@@ -43,6 +43,14 @@ class WorksheetError : public std::runtime_error {
   explicit WorksheetError(const std::string& message) : std::runtime_error(message) {}
 };
 
+// Why the controls or the view could not be opened again from a worksheet; `in_view` tells
+// which of the two the reason is about. Nothing when both can be saved.
+struct Unsavable {
+  bool in_view = false;
+  std::string why;
+};
+std::optional<Unsavable> WhyUnsavable(const Controls& controls, const std::optional<PlotView>& view);
+
 // The file's text (UTF-8). Throws WorksheetError for a state no typing reaches (see
 // plot/reachable.h), which could not be opened again.
 std::string WorksheetToJson(const Worksheet& worksheet);

@@ -178,6 +178,46 @@
         <source>Printing failed.</source>
         <translation>Das Drucken ist fehlgeschlagen.</translation>
     </message>
+    <message>
+        <source>the symbolic link points to nothing that exists</source>
+        <translation>die symbolische Verknüpfung zeigt auf nichts, was existiert</translation>
+    </message>
+    <message>
+        <source>the file is write-protected</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the file belongs to another owner or group, which a new file could not keep</source>
+        <translation>die Datei gehört einem anderen Besitzer oder einer anderen Gruppe, die eine neue Datei nicht behalten könnte</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>die Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the file is larger than a worksheet can be</source>
+        <translation>die Datei ist größer, als ein Arbeitsblatt sein kann</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot; kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the file has %1 other hard link(s), which replacing it would break</source>
+        <translation>die Datei hat %1 weitere harte Verknüpfung(en), die beim Ersetzen verloren gingen</translation>
+    </message>
+    <message>
+        <source>the file has %1 bytes, more than a worksheet can hold (%2 bytes)</source>
+        <translation>die Datei hat %1 Bytes, mehr als ein Arbeitsblatt fassen kann (%2 Bytes)</translation>
+    </message>
 </context>
 <context>
     <name>plotwerk::plot</name>

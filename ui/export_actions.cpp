@@ -109,10 +109,7 @@ ExportActions::ExportActions(TFGraf& window) : QObject(&window), window_(window)
 
 platform::PictureDrawer ExportActions::Drawer() {
   auto controls = std::make_shared<plot::Controls>(window_.SnapshotControls());
-  return [this, controls](plot::Canvas& canvas) {
-    window_.Plotter().Koordinatensystem(canvas, *controls);
-    window_.Plotter().Zeichnen(canvas, *controls);
-  };
+  return [this, controls](plot::Canvas& canvas) { window_.Plotter().DrawPicture(canvas, *controls); };
 }
 
 void ExportActions::alsWMFkopieren1Click() {
@@ -157,7 +154,7 @@ void ExportActions::Speichern1Click() {
     if (!MayReplace(&window_, bytes, lift)) return;
     platform::SavePicture(bytes, FormatForSavedName(path, index), source);
   } catch (const std::exception& e) {
-    show_error(PlatformMessage(e.what()));
+    show_error(FileErrorMessage(QString::fromUtf8(e.what())));
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QRegularExpression>
 #include <QTranslator>
 
 #include <memory>
@@ -67,6 +68,32 @@ constexpr char kPlatformContext[] = "plotwerk::platform";
     QT_TRANSLATE_NOOP("plotwerk::platform", "The picture could not be prepared for printing."),
     QT_TRANSLATE_NOOP("plotwerk::platform", "The printer could not be started."),
     QT_TRANSLATE_NOOP("plotwerk::platform", "Printing failed."),
+    // Why a file could not be written (the all-or-nothing writer) or read (the worksheet reader).
+    QT_TRANSLATE_NOOP("plotwerk::platform", "the symbolic link points to nothing that exists"),
+    QT_TRANSLATE_NOOP("plotwerk::platform", "the file is write-protected"),
+    QT_TRANSLATE_NOOP("plotwerk::platform",
+                      "the file belongs to another owner or group, which a new file could not keep"),
+    QT_TRANSLATE_NOOP("plotwerk::platform", "no such file"),
+    QT_TRANSLATE_NOOP("plotwerk::platform", "it is a folder"),
+    QT_TRANSLATE_NOOP("plotwerk::platform", "not a regular file"),
+    QT_TRANSLATE_NOOP("plotwerk::platform", "the file is larger than a worksheet can be"),
+};
+
+// File errors with a name or numbers in them: the English pattern and its text with %1, %2 for
+// the captured parts; `reason_last`: the last part is a reason, translated in turn.
+struct MessagePattern {
+  const char* english;
+  const char* text;
+  bool reason_last;
+};
+const MessagePattern kFileErrorPatterns[] = {
+    {R"re(^Cannot write "(.*)": (.*)$)re", QT_TRANSLATE_NOOP("plotwerk::platform", "Cannot write \"%1\": %2"), true},
+    {R"re(^the file has (\d+) other hard link\(s\), which replacing it would break$)re",
+     QT_TRANSLATE_NOOP("plotwerk::platform", "the file has %1 other hard link(s), which replacing it would break"),
+     false},
+    {R"re(^the file has (\d+) bytes, more than a worksheet can hold \((\d+) bytes\)$)re",
+     QT_TRANSLATE_NOOP("plotwerk::platform", "the file has %1 bytes, more than a worksheet can hold (%2 bytes)"),
+     false},
 };
 
 std::unique_ptr<QTranslator> g_window_translator;
@@ -123,6 +150,21 @@ bool InstallLanguage(const QString& language) {
 
 QString PlatformMessage(const char* english) {
   return QCoreApplication::translate(kPlatformContext, english);
+}
+
+QString FileErrorMessage(const QString& english) {
+  for (const MessagePattern& pattern : kFileErrorPatterns) {
+    const QRegularExpression re(QString::fromLatin1(pattern.english), QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch match = re.match(english);
+    if (!match.hasMatch()) continue;
+    const QString text = QCoreApplication::translate(kPlatformContext, pattern.text);
+    const QString first = match.captured(1);
+    if (match.lastCapturedIndex() == 1) return text.arg(first);
+    const QString second = pattern.reason_last ? FileErrorMessage(match.captured(2)) : match.captured(2);
+    // Both at once, so that a "%2" in a file name stays as it is.
+    return text.arg(first, second);
+  }
+  return QCoreApplication::translate(kPlatformContext, english.toUtf8().constData());
 }
 
 }  // namespace plotwerk::ui

@@ -26,4 +26,8 @@ bool InstallLanguage(const QString& language);
 // A message of the platform layer (an exception's text) in the window's language.
 QString PlatformMessage(const char* english);
 
+// Why a file could not be written or a worksheet not read, in the window's language: the known
+// reasons are translated, file names and numbers kept; an unknown reason stays as it is.
+QString FileErrorMessage(const QString& english);
+
 }  // namespace plotwerk::ui

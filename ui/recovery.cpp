@@ -12,7 +12,9 @@
 #include <exception>
 
 #include "fktint/fktint.h"
+#include "ui/language.h"
 #include "ui/tfgraf.h"
+#include "ui/worksheet_actions.h"
 
 namespace plotwerk::ui {
 
@@ -84,7 +86,7 @@ void Recovery::OfferRestore() {
   } catch (const std::exception& e) {
     ::unlink(path.c_str());
     show_error(tr("The lesson kept from the last run cannot be restored and was discarded:\n%1")
-                   .arg(QString::fromUtf8(e.what())));
+                   .arg(FileErrorMessage(QString::fromUtf8(e.what()))));
     return;
   }
   const QString time = QDateTime::fromSecsSinceEpoch(info.st_mtime).toString(QStringLiteral("HH:mm"));
@@ -92,15 +94,7 @@ void Recovery::OfferRestore() {
     ::unlink(path.c_str());
     return;
   }
-  window_.ApplyControls(worksheet.controls);
-  fktint::ParamP = worksheet.param_p;
-  fktint::ParamQ = worksheet.param_q;
-  if (worksheet.view) {
-    window_.Plotter().SetView(*worksheet.view);
-  } else {
-    window_.Plotter().ApplyBasicSetting(window_.PaintWidth(), window_.PaintHeight());
-  }
-  window_.b_zeichnenClick();
+  ShowWorksheet(window_, worksheet);
   // The file holds the restored lesson; it is kept until a normal end, as if written now.
   last_ = Current();
   written_ = true;

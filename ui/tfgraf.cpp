@@ -27,6 +27,7 @@
 
 #include "fktint/fktint.h"
 #include "platform/qt_canvas.h"
+#include "plot/controls_names.h"
 #include "plot/field_length.h"
 #include "plot/texts.h"
 #include "uableitung/uableitung.h"
@@ -115,17 +116,26 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x,
   return label;
 }
 
-QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& text, int x, int y,
-                        int width, bool checked = false) {
+// The start value of the control `name` as its text ("0"/"1" for check marks), from the one list
+// of controls, so the window starts where a fresh snapshot does.
+std::string StartValue(const char* name) {
+  static const plot::Controls start;
+  std::string value;
+  plot::GetControl(start, name, &value);
+  return value;
+}
+
+bool StartChecked(const char* name) { return StartValue(name) == "1"; }
+
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& text, int x, int y, int width) {
   auto* box = Named(new QCheckBox(text, parent), name);
-  box->setChecked(checked);
+  box->setChecked(StartChecked(name));
   PlaceCentred(box, x, y, width, kCheckBoxHeight);
   return box;
 }
 
-TermEdit* MakeEdit(QWidget* parent, const char* name, const QString& text, int x, int y, int width,
-                   int height = kEditHeight) {
-  auto* edit = Named(new TermEdit(text, parent), name);
+TermEdit* MakeEdit(QWidget* parent, const char* name, int x, int y, int width, int height = kEditHeight) {
+  auto* edit = Named(new TermEdit(QString::fromLatin1(StartValue(name)), parent), name);
   edit->setGeometry(x, y, width, height);
   return edit;
 }
@@ -137,13 +147,12 @@ UpDown* MakeStepper(QWidget* parent, const char* name, int x, int y, int min, in
   return stepper;
 }
 
-QAction* MakeItem(QMenu* menu, const char* name, const QString& caption, bool checkable = false,
-                  bool checked = false) {
+QAction* MakeItem(QMenu* menu, const char* name, const QString& caption, bool checkable = false) {
   QAction* item = menu->addAction(caption);
   item->setObjectName(name);
   if (checkable) {
     item->setCheckable(true);
-    item->setChecked(checked);
+    item->setChecked(StartChecked(name));
   }
   return item;
 }
@@ -300,8 +309,9 @@ void TFGraf::BuildPanel7() {
   constexpr int kLeftWidth = kRight - kLeft, kRightWidth = kEdge - kRight, kFullWidth = kEdge - kLeft;
 
   Label2 = MakeLabel(p, "Label2", tr("Graph width"), 24, 16);
-  ed_breite = MakeEdit(p, "ed_breite", "1", 98, 11, 36);
-  UpDown1 = MakeStepper(p, "UpDown1", 134, 11, plot::kMinGraphWidth, plot::kMaxGraphWidth, 1, kEditHeight);
+  ed_breite = MakeEdit(p, "ed_breite", 98, 11, 36);
+  UpDown1 = MakeStepper(p, "UpDown1", 134, 11, plot::kMinGraphWidth, plot::kMaxGraphWidth,
+                        plot::Controls{}.UpDown1, kEditHeight);
   UpDown1->SetAssociate(ed_breite);
 
   c_1ableitung = MakeCheckBox(p, "c_1ableitung", tr("1st derivat."), kLeft, 41, kLeftWidth);
@@ -315,26 +325,26 @@ void TFGraf::BuildPanel7() {
   c_pktanzeige = MakeCheckBox(p, "c_pktanzeige", tr("Show points"), kRight, 113, kRightWidth);
 
   Label1 = MakeLabel(p, "Label1", tr("Domain"), 8, 140);
-  ed_xvon = MakeEdit(p, "ed_xvon", "-1000", 56, 136, 41);
+  ed_xvon = MakeEdit(p, "ed_xvon", 56, 136, 41);
   Label3 = MakeLabel(p, "Label3", "< x <", 104, 140);
-  ed_xbis = MakeEdit(p, "ed_xbis", "1000", 144, 136, 41);
+  ed_xbis = MakeEdit(p, "ed_xbis", 144, 136, 41);
 
   Label8 = MakeLabel(p, "Label8", tr("Parameter P = "), 16, 176);
-  ed_parameter = MakeEdit(p, "ed_parameter", "1", 106, 171, 41);
+  ed_parameter = MakeEdit(p, "ed_parameter", 106, 171, 41);
   UpDown2 = MakeStepper(p, "UpDown2", 148, 169, kStepperMin, kStepperMax, 0);
   Label4 = MakeLabel(p, "Label4", tr("Parameter Q = "), 16, 200);
-  ed_q = MakeEdit(p, "ed_q", "2", 106, 195, 41);
+  ed_q = MakeEdit(p, "ed_q", 106, 195, 41);
   UpDown5 = MakeStepper(p, "UpDown5", 148, 193, kStepperMin, kStepperMax, 0);
 
   c_schar = MakeCheckBox(p, "c_schar", tr("Array of functions d ="), kLeft, 222, 160 - kLeft);
-  ed_schardiff = MakeEdit(p, "ed_schardiff", "0,1", 160, 220, 32);
+  ed_schardiff = MakeEdit(p, "ed_schardiff", 160, 220, 32);
 
   c_punktA = MakeCheckBox(p, "c_punktA", tr("Point A ("), kLeft, 248, 84 - kLeft);
-  ed_A = MakeEdit(p, "ed_A", "1", 84, 246, 41);
+  ed_A = MakeEdit(p, "ed_A", 84, 246, 41);
   UpDown3 = MakeStepper(p, "UpDown3", 125, 245, kStepperMin, kStepperMax, 0);
   Label11 = MakeLabel(p, "Label11", ";       )", 145, 250, kEdge - 145);
   c_punktB = MakeCheckBox(p, "c_punktB", tr("Point B ("), kLeft, 272, 84 - kLeft);
-  ed_B = MakeEdit(p, "ed_B", "0", 84, 270, 41);
+  ed_B = MakeEdit(p, "ed_B", 84, 270, 41);
   UpDown4 = MakeStepper(p, "UpDown4", 125, 269, kStepperMin, kStepperMax, 0);
   Label10 = MakeLabel(p, "Label10", ";       )", 145, 274, kEdge - 145);
 
@@ -354,7 +364,9 @@ void TFGraf::BuildPanel7() {
   PlaceCentred(rb_punktB, 104, 396, kRightWidth, kCheckBoxHeight - 1);
   rb_parameter = Named(new QRadioButton(tr("Parameter"), p), "rb_parameter");
   PlaceCentred(rb_parameter, 104, 412, kRightWidth, kCheckBoxHeight - 1);
-  rb_parameter->setChecked(true);
+  for (QRadioButton* rb : {rb_punkta, rb_punktB, rb_parameter}) {
+    rb->setChecked(StartChecked(rb->objectName().toLatin1().constData()));
+  }
   AnimationGroup = Named(new QButtonGroup(p), "AnimationGroup");
   AnimationGroup->setExclusive(true);
   for (QRadioButton* rb : {rb_punkta, rb_punktB, rb_parameter}) AnimationGroup->addButton(rb);
@@ -374,13 +386,13 @@ void TFGraf::BuildPanel7() {
       Label9->resize(Label9->sizeHint());
     }
   }
-  ed_von = MakeEdit(p, "ed_von", "-6", 42, 436, 32);
-  ed_bis = MakeEdit(p, "ed_bis", "6", 98, 436, 32);
+  ed_von = MakeEdit(p, "ed_von", 42, 436, 32);
+  ed_bis = MakeEdit(p, "ed_bis", 98, 436, 32);
   // The step of the animation is marked with a capital delta.
   Label16 = MakeLabel(p, "Label16", QString(QChar(0x0394)), 138, 437);
   Label16->setFont(Verdana(10));
   Label16->resize(Label16->sizeHint());
-  ed_delta = MakeEdit(p, "ed_delta", "0,08", 152, 436, 32);
+  ed_delta = MakeEdit(p, "ed_delta", 152, 436, 32);
 
   c_wertetabelle = MakeCheckBox(p, "c_wertetabelle", tr("Value table in list"), kLeft, 467, kFullWidth);
 
@@ -399,14 +411,14 @@ void TFGraf::BuildPanel9() {
   QWidget* p = Panel9;
   p->setFont(Verdana(10));
   constexpr int kCheckWidth = 84 - 12;
-  c_f1 = MakeCheckBox(p, "c_f1", "f1(x) =", 12, 16, kCheckWidth, true);
-  ed_f1 = MakeEdit(p, "ed_f1", "X*SIN(X+P)", 84, 12, kTermEditWidth, kTermEditHeight);
-  c_f2 = MakeCheckBox(p, "c_f2", "f2(x) =", 12, 48, kCheckWidth, false);
-  ed_f2 = MakeEdit(p, "ed_f2", "X^2/4-2", 84, 44, kTermEditWidth, kTermEditHeight);
-  c_f3 = MakeCheckBox(p, "c_f3", "f3(x) =", 384, 16, kCheckWidth, true);
-  ed_f3 = MakeEdit(p, "ed_f3", "", 456, 12, kTermEditWidth, kTermEditHeight);
-  c_f4 = MakeCheckBox(p, "c_f4", "f4(x) =", 384, 48, kCheckWidth, true);
-  ed_f4 = MakeEdit(p, "ed_f4", "", 456, 44, kTermEditWidth, kTermEditHeight);
+  c_f1 = MakeCheckBox(p, "c_f1", "f1(x) =", 12, 16, kCheckWidth);
+  ed_f1 = MakeEdit(p, "ed_f1", 84, 12, kTermEditWidth, kTermEditHeight);
+  c_f2 = MakeCheckBox(p, "c_f2", "f2(x) =", 12, 48, kCheckWidth);
+  ed_f2 = MakeEdit(p, "ed_f2", 84, 44, kTermEditWidth, kTermEditHeight);
+  c_f3 = MakeCheckBox(p, "c_f3", "f3(x) =", 384, 16, kCheckWidth);
+  ed_f3 = MakeEdit(p, "ed_f3", 456, 12, kTermEditWidth, kTermEditHeight);
+  c_f4 = MakeCheckBox(p, "c_f4", "f4(x) =", 384, 48, kCheckWidth);
+  ed_f4 = MakeEdit(p, "ed_f4", 456, 44, kTermEditWidth, kTermEditHeight);
   button_fstrich = Named(new QPushButton("f1'(x)", p), "button_fstrich");
   button_fstrich->setGeometry(752, 10, 48, 25);
   button_f2strich = Named(new QPushButton("f1\"(x)", p), "button_f2strich");
@@ -432,16 +444,16 @@ void TFGraf::BuildMenu() {
 
   M_ksystem = Named(bar->addMenu(tr("Coordinate system")), "M_ksystem");
   M_ksystem->menuAction()->setObjectName("M_ksystem");
-  MAchsen1 = MakeItem(M_ksystem, "MAchsen1", tr("Represent axes"), true, true);
+  MAchsen1 = MakeItem(M_ksystem, "MAchsen1", tr("Represent axes"), true);
   MAchsen21 = MakeItem(M_ksystem, "MAchsen21", tr("Highlight axes"), true);
   M_rahmen = MakeItem(M_ksystem, "M_rahmen", tr("Coordinate frame"), true);
   M_winkel = MakeItem(M_ksystem, "M_winkel", tr("Degrees on the x-axis"), true);
   M_bogen = MakeItem(M_ksystem, "M_bogen", tr("Radians on the x-axis"), true);
   MakeSeparator(M_ksystem, "N7");
-  m_raster = MakeItem(M_ksystem, "m_raster", tr("Grid"), true, true);
+  m_raster = MakeItem(M_ksystem, "m_raster", tr("Grid"), true);
   m_mmraster = MakeItem(M_ksystem, "m_mmraster", tr("mm-Grid"), true);
-  m_terme = MakeItem(M_ksystem, "m_terme", tr("Show function term"), true, true);
-  m_farbe = MakeItem(M_ksystem, "m_farbe", tr("Colored function graphs"), true, true);
+  m_terme = MakeItem(M_ksystem, "m_terme", tr("Show function term"), true);
+  m_farbe = MakeItem(M_ksystem, "m_farbe", tr("Colored function graphs"), true);
   MakeSeparator(M_ksystem, "N6");
   intervallverkleinern = MakeItem(M_ksystem, "intervallverkleinern", tr("Decrease display interval"));
   intervallvergroessern = MakeItem(M_ksystem, "intervallvergroessern", tr("Increase display interval"));
@@ -597,7 +609,7 @@ void TFGraf::Redraw() {
     if (reported) return;
     reported = true;
     const QString text = QString::fromLatin1(e.what());
-    QTimer::singleShot(0, this, [this, text] { QMessageBox::critical(this, kMainWindowTitle, text); });
+    QTimer::singleShot(0, this, [this, text] { QMessageBox::critical(this, MainWindowTitle(), text); });
   }
 }
 

@@ -108,6 +108,19 @@ platform::Worksheet WorksheetActions::Current() const {
   return {window_.SnapshotControls(), window_.Plotter().View(), fktint::ParamP, fktint::ParamQ};
 }
 
+void ShowWorksheet(TFGraf& window, const platform::Worksheet& worksheet) {
+  window.ApplyControls(worksheet.controls);
+  fktint::ParamP = worksheet.param_p;
+  fktint::ParamQ = worksheet.param_q;
+  // After the controls: showing or hiding the memo has already resized the drawing area.
+  if (worksheet.view) {
+    window.Plotter().SetView(*worksheet.view);
+  } else {
+    window.Plotter().ApplyBasicSetting(window.PaintWidth(), window.PaintHeight());
+  }
+  window.b_zeichnenClick();
+}
+
 bool WorksheetActions::Changed() const { return baseline_ && !platform::SameWorksheet(*baseline_, Current()); }
 
 bool WorksheetActions::Open(const QString& path) {
@@ -118,21 +131,13 @@ bool WorksheetActions::Open(const QString& path) {
     worksheet = platform::ReadWorksheet(platform::FileNameBytes(path), &read_warnings);
     for (const std::string& warning : read_warnings) warnings.append(QString::fromStdString(warning));
   } catch (const std::exception& e) {
-    show_error(tr("Cannot open the worksheet \"%1\":\n%2").arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())));
+    show_error(tr("Cannot open the worksheet \"%1\":\n%2")
+                   .arg(QDir::toNativeSeparators(path), FileErrorMessage(QString::fromUtf8(e.what()))));
     return false;
   }
   // The animation would move the opened state on at its next tick.
   if (window_.Timer1->isActive()) window_.b_animation->click();
-  window_.ApplyControls(worksheet.controls);
-  fktint::ParamP = worksheet.param_p;
-  fktint::ParamQ = worksheet.param_q;
-  // After the controls: showing or hiding the memo has already resized the drawing area.
-  if (worksheet.view) {
-    window_.Plotter().SetView(*worksheet.view);
-  } else {
-    window_.Plotter().ApplyBasicSetting(window_.PaintWidth(), window_.PaintHeight());
-  }
-  window_.b_zeichnenClick();
+  ShowWorksheet(window_, worksheet);
   Remember(path);
   if (!warnings.isEmpty()) {
     show_warnings(tr("The worksheet \"%1\" was opened with these notes:\n%2")
@@ -149,10 +154,11 @@ bool WorksheetActions::Save(const QString& path) {
     platform::WriteWorksheet(bytes, Current());
   } catch (const platform::ExportError& e) {
     // The writer's message names the file once already.
-    show_error(PlatformMessage(e.what()));
+    show_error(FileErrorMessage(QString::fromUtf8(e.what())));
     return false;
   } catch (const std::exception& e) {
-    show_error(tr("Cannot save the worksheet \"%1\":\n%2").arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())));
+    show_error(tr("Cannot save the worksheet \"%1\":\n%2")
+                   .arg(QDir::toNativeSeparators(path), FileErrorMessage(QString::fromUtf8(e.what()))));
     return false;
   }
   Remember(path);

@@ -76,4 +76,8 @@ QString WorksheetArgument(const QStringList& arguments);
 // Opens the worksheet named on the command line (if any) once the window is up and drawn.
 void OpenWorksheetFromArguments(TFGraf& window, const QStringList& arguments);
 
+// Puts a worksheet that has been read into the window: the controls, P and Q, the view (or the
+// basic setting), then the Draw command.
+void ShowWorksheet(TFGraf& window, const platform::Worksheet& worksheet);
+
 }  // namespace plotwerk::ui

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "plot/clip.h"
+#include "plot/line_walk.h"
 
 namespace plotwerk::plot::testing {
 
@@ -52,26 +53,10 @@ void RasterCanvas::LinePixels(Point from, Point to, bool include_end, std::vecto
   const RealPoint original_end = b;
   if (!ClipSegment(a, b, guard)) return;
   const bool end_clipped = b.x != original_end.x || b.y != original_end.y;
-  std::int64_t x0 = std::llround(a.x), y0 = std::llround(a.y);
-  const std::int64_t x1 = std::llround(b.x), y1 = std::llround(b.y);
-  const std::int64_t dx = std::llabs(x1 - x0), dy = -std::llabs(y1 - y0);
-  const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
-  std::int64_t err = dx + dy;
-  while (true) {
-    const bool at_end = x0 == x1 && y0 == y1;
-    if (at_end && !(include_end || end_clipped)) break;
-    out.push_back({static_cast<std::int32_t>(x0), static_cast<std::int32_t>(y0)});
-    if (at_end) break;
-    const std::int64_t e2 = 2 * err;
-    if (e2 >= dy) {
-      err += dy;
-      x0 += sx;
-    }
-    if (e2 <= dx) {
-      err += dx;
-      y0 += sy;
-    }
-  }
+  WalkLine(std::llround(a.x), std::llround(a.y), std::llround(b.x), std::llround(b.y), include_end || end_clipped,
+           [&](std::int64_t x, std::int64_t y, std::int64_t) {
+             out.push_back({static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)});
+           });
 }
 
 void RasterCanvas::PenPixels(std::vector<Point>& pixels) {

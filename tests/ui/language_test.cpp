@@ -170,5 +170,30 @@ TEST(CoreTexts, EveryPhraseTheCoreWritesHasAGermanEntry) {
   EXPECT_GE(words, 24) << "the drawing should have used most of the core's phrases";
 }
 
+// The reasons of the file writer and the worksheet reader reach the German window in German;
+// file names and numbers stay, an unknown reason stays English.
+TEST(FileErrors, KnownReasonsAreTranslatedNamesKept) {
+  ASSERT_TRUE(InstallLanguage("de"));
+  const std::pair<const char*, const char*> cases[] = {
+      {"no such file", "die Datei gibt es nicht"},
+      {"it is a folder", "es ist ein Ordner"},
+      {"Cannot write \"/tmp/a %2.plotwerk\": the file is write-protected",
+       "\"/tmp/a %2.plotwerk\" kann nicht geschrieben werden: die Datei ist schreibgeschützt"},
+      {"Cannot write \"x.bmp\": the file has 2 other hard link(s), which replacing it would break",
+       "\"x.bmp\" kann nicht geschrieben werden: die Datei hat 2 weitere harte Verknüpfung(en), die beim "
+       "Ersetzen verloren gingen"},
+      {"the file has 3000000 bytes, more than a worksheet can hold (2097152 bytes)",
+       "die Datei hat 3000000 Bytes, mehr als ein Arbeitsblatt fassen kann (2097152 Bytes)"},
+      {"Cannot write \"x.bmp\": Disk quota exceeded", "\"x.bmp\" kann nicht geschrieben werden: Disk quota exceeded"},
+      {"line 3: unexpected end", "line 3: unexpected end"},
+  };
+  for (const auto& [english, german] : cases) {
+    SCOPED_TRACE(english);
+    EXPECT_EQ(FileErrorMessage(QString::fromUtf8(english)), QString::fromUtf8(german));
+  }
+  InstallLanguage("en");
+  EXPECT_EQ(FileErrorMessage("Cannot write \"x\": it is a folder"), "Cannot write \"x\": it is a folder");
+}
+
 }  // namespace
 }  // namespace plotwerk::ui
