@@ -22,11 +22,11 @@ constexpr int kPaintHeight = plotwerk::plot::kDefaultAreaHeight;
 // area between the curves.
 Controls EverythingOn(const std::string& f1) {
   Controls c;
-  c.ed_f1 = f1;
-  c.c_f2 = true;
-  for (bool* box : {&c.c_nullstellen, &c.c_extrema, &c.c_wendepunkte, &c.c_wendetangente,
-                    &c.c_schnittpunkte, &c.c_pktanzeige, &c.c_integral, &c.c_stammfunktion,
-                    &c.c_punktA, &c.c_punktB, &c.c_tangente, &c.c_normale, &c.c_sekante}) {
+  c.f1_term = f1;
+  c.f2_plotted = true;
+  for (bool* box : {&c.zeros, &c.extrema, &c.inflections, &c.inflection_tangents,
+                    &c.intersections, &c.show_points, &c.integral, &c.antiderivative,
+                    &c.point_a, &c.point_b, &c.tangent, &c.normal, &c.secant}) {
     *box = true;
   }
   return c;

@@ -21,11 +21,11 @@ constexpr int kPaintHeight = plotwerk::plot::kDefaultAreaHeight;
 
 Controls WithAllAnalyses() {
   Controls c;
-  c.c_f2 = true;  // the intersections need a second term
-  for (bool* box : {&c.c_1ableitung, &c.c_2ableitung, &c.c_nullstellen, &c.c_extrema,
-                    &c.c_wendepunkte, &c.c_wendetangente, &c.c_stammfunktion,
-                    &c.c_schnittpunkte, &c.c_pktanzeige, &c.c_punktA, &c.c_punktB,
-                    &c.c_tangente, &c.c_normale, &c.c_sekante, &c.c_integral}) {
+  c.f2_plotted = true;  // the intersections need a second term
+  for (bool* box : {&c.first_derivative, &c.second_derivative, &c.zeros, &c.extrema,
+                    &c.inflections, &c.inflection_tangents, &c.antiderivative,
+                    &c.intersections, &c.show_points, &c.point_a, &c.point_b,
+                    &c.tangent, &c.normal, &c.secant, &c.integral}) {
     *box = true;
   }
   return c;
@@ -58,8 +58,8 @@ BENCHMARK(BM_Animation_TickAllAnalyses)->Unit(benchmark::kMillisecond);
 
 void BM_Animation_TickPointAAllAnalyses(benchmark::State& state) {
   Controls c = WithAllAnalyses();
-  c.rb_parameter = false;
-  c.rb_punkta = true;
+  c.animate_parameter = false;
+  c.animate_point_a = true;
   RunTicks(state, c);
 }
 BENCHMARK(BM_Animation_TickPointAAllAnalyses)->Unit(benchmark::kMillisecond);

@@ -30,15 +30,15 @@ Scene DefaultScene() { return {}; }
 Scene AdversarialScene() {
   Scene s;
   plot::Controls& c = s.controls;
-  c.c_f2 = true;
-  c.ed_f3 = "1/X";
-  c.ed_f4 = "TAN(X)*SQRT(X)";
-  c.ed_xvon = "-1000000000000";
-  c.c_1ableitung = c.c_2ableitung = c.c_schar = true;
-  c.spiegelungxachse = c.spiegelungyachse = c.spiegelungursprung = true;
-  c.nacheinanderausfuehrung = c.verschiebungxachse = c.streckungxachse = true;
-  c.verschiebungyachse = c.streckungyachse = c.Umkehrkurvezuf1x1 = true;
-  c.m_mmraster = c.M_rahmen = c.MAchsen21 = c.M_bogen = c.M_winkel = true;
+  c.f2_plotted = true;
+  c.f3_term = "1/X";
+  c.f4_term = "TAN(X)*SQRT(X)";
+  c.domain_from = "-1000000000000";
+  c.first_derivative = c.second_derivative = c.family = true;
+  c.mirror_in_x_axis = c.mirror_in_y_axis = c.mirror_in_origin = true;
+  c.composition = c.shift_along_x = c.stretch_along_x = true;
+  c.shift_along_y = c.stretch_along_y = c.inverse_of_f1 = true;
+  c.fine_grid = c.frame = c.bold_axes = c.radians = c.degrees = true;
   s.view = {1e6, 1e6 + 1e-3, -1, 1};
   s.basic = false;
   return s;
@@ -48,7 +48,7 @@ Scene AdversarialScene() {
 Scene AllOptionsScene() {
   Scene s = AdversarialScene();
   s.basic = true;
-  s.controls.M_bogen = s.controls.M_winkel = false;
+  s.controls.radians = s.controls.degrees = false;
   return s;
 }
 
@@ -56,9 +56,9 @@ Scene AllOptionsScene() {
 Scene AnalysisScene(bool labels) {
   Scene s;
   plot::Controls& c = s.controls;
-  c.c_f2 = true;
-  c.c_nullstellen = c.c_extrema = c.c_wendepunkte = c.c_schnittpunkte = true;
-  c.m_punktnamen = labels;
+  c.f2_plotted = true;
+  c.zeros = c.extrema = c.inflections = c.intersections = true;
+  c.point_labels = labels;
   return s;
 }
 

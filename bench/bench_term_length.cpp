@@ -29,15 +29,15 @@ std::string FourierSum(std::size_t length) {
 
 plot::Controls EverythingOn(const std::string& term) {
   plot::Controls c;
-  c.ed_f1 = term;
-  c.c_f2 = true;
-  c.c_1ableitung = c.c_2ableitung = c.c_nullstellen = c.c_extrema = c.c_wendepunkte = true;
-  c.c_wendetangente = c.c_stammfunktion = c.c_schnittpunkte = c.c_pktanzeige = true;
-  c.c_schar = c.c_punktA = c.c_punktB = c.c_tangente = c.c_normale = c.c_sekante = c.c_integral = true;
-  c.c_wertetabelle = c.c_ergebnisliste = c.Mergebnis_visible = true;
-  c.spiegelungxachse = c.spiegelungursprung = c.spiegelungyachse = true;
-  c.verschiebungxachse = c.streckungxachse = c.verschiebungyachse = c.streckungyachse = true;
-  c.nacheinanderausfuehrung = c.funktionsaddition = c.Umkehrkurvezuf1x1 = true;
+  c.f1_term = term;
+  c.f2_plotted = true;
+  c.first_derivative = c.second_derivative = c.zeros = c.extrema = c.inflections = true;
+  c.inflection_tangents = c.antiderivative = c.intersections = c.show_points = true;
+  c.family = c.point_a = c.point_b = c.tangent = c.normal = c.secant = c.integral = true;
+  c.value_table = c.result_list = c.result_memo_visible = true;
+  c.mirror_in_x_axis = c.mirror_in_origin = c.mirror_in_y_axis = true;
+  c.shift_along_x = c.stretch_along_x = c.shift_along_y = c.stretch_along_y = true;
+  c.composition = c.sum_f1_f2 = c.inverse_of_f1 = true;
   return c;
 }
 
@@ -53,7 +53,7 @@ void Run(benchmark::State& state, plot::Controls controls) {
     canvas.Finish();
     benchmark::DoNotOptimize(image.constBits());
   }
-  state.counters["chars"] = static_cast<double>(controls.ed_f1.size());
+  state.counters["chars"] = static_cast<double>(controls.f1_term.size());
 }
 
 void BM_Redraw_EverythingOnByTermLength(benchmark::State& state) {
@@ -63,7 +63,7 @@ void BM_Redraw_EverythingOnByTermLength(benchmark::State& state) {
 // The worst case the limit allows: all four fields that long.
 void BM_Redraw_EverythingOnFourFieldsByTermLength(benchmark::State& state) {
   plot::Controls controls = EverythingOn(FourierSum(static_cast<std::size_t>(state.range(0))));
-  controls.ed_f2 = controls.ed_f3 = controls.ed_f4 = controls.ed_f1;
+  controls.f2_term = controls.f3_term = controls.f4_term = controls.f1_term;
   Run(state, controls);
 }
 

@@ -24,7 +24,7 @@ void FollowResultListCheckBox(SceneOptions& scene) {
   const bool given = scene.worksheet.empty() ||
                      std::any_of(scene.sets.begin(), scene.sets.end(),
                                  [](const auto& set) { return set.first == "c_ergebnisliste"; });
-  if (given) scene.controls.Mergebnis_visible = scene.controls.c_ergebnisliste;
+  if (given) scene.controls.result_memo_visible = scene.controls.result_list;
 }
 
 }  // namespace

@@ -181,7 +181,7 @@ PageContent MakePageContent(plot::Plotter& plotter, plot::Controls controls, con
   page.picture_width = std::max(width, 1);
   page.picture_height = std::max(height, 1);
   // The value table belongs to the page whenever it is asked for, shown memo or not.
-  if (controls.c_wertetabelle) controls.Mergebnis_visible = true;
+  if (controls.value_table) controls.result_memo_visible = true;
   plotter.UpdateMapping(page.picture_width, page.picture_height);
   page.picture_svg = RenderSvg(page.picture_width, page.picture_height, kFileBackgroundExtra, [&](plot::Canvas& canvas) { plotter.DrawPicture(canvas, controls); });
   const std::vector<std::string>& terms = plotter.Terms().Terms();

@@ -36,17 +36,17 @@ double AnimationStep(double value, double step, double lower, double upper, bool
 }
 
 void AnimationTick(Controls& controls) {
-  const double step = ReadField(controls.ed_delta);
-  const double lower = ReadField(controls.ed_von);
-  const double upper = ReadField(controls.ed_bis);
-  if (controls.rb_punkta || controls.rb_punktB) {
-    std::string& text = controls.rb_punkta ? controls.ed_A : controls.ed_B;
+  const double step = ReadField(controls.animation_step);
+  const double lower = ReadField(controls.interval_from);
+  const double upper = ReadField(controls.interval_to);
+  if (controls.animate_point_a || controls.animate_point_b) {
+    std::string& text = controls.animate_point_a ? controls.point_a_x : controls.point_b_x;
     const double a = AnimationStep(ReadField(text), step, lower, upper, anim_upward);
     text = fktint::FormatNumber(kFieldWidth, kFieldDecimals, a);
     return;
   }
   fktint::ParamP = AnimationStep(fktint::ParamP, step, lower, upper, anim_upward);
-  controls.ed_parameter = fktint::FormatNumber(kFieldWidth, kFieldDecimals, fktint::ParamP);
+  controls.parameter_p = fktint::FormatNumber(kFieldWidth, kFieldDecimals, fktint::ParamP);
 }
 
 std::string StepFieldText(std::string_view field_text, StepDirection direction, double& value) {

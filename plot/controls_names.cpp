@@ -12,8 +12,8 @@ namespace {
 // The settable controls of the list: everything but the captions.
 std::vector<ControlInfo> MakeTable() {
   std::vector<ControlInfo> out;
-#define PLOTWERK_CONTROL_ENTRY(kind, name, start) \
-  if (ControlKind::kind != ControlKind::Caption) out.push_back({#name, ControlKind::kind, &Controls::name});
+#define PLOTWERK_CONTROL_ENTRY(kind, name, key, start) \
+  if (ControlKind::kind != ControlKind::Caption) out.push_back({key, ControlKind::kind, &Controls::name});
   PLOTWERK_CONTROLS(PLOTWERK_CONTROL_ENTRY)
 #undef PLOTWERK_CONTROL_ENTRY
   return out;
@@ -21,7 +21,7 @@ std::vector<ControlInfo> MakeTable() {
 
 const ControlInfo* Find(std::string_view name) {
   for (const ControlInfo& e : ControlTable()) {
-    if (name == e.name) return &e;
+    if (name == e.key) return &e;
   }
   return nullptr;
 }
@@ -43,7 +43,7 @@ std::string ControlNamesList() {
   std::string out;
   for (const ControlInfo& e : ControlTable()) {
     if (!out.empty()) out += ", ";
-    out += e.name;
+    out += e.key;
   }
   return out;
 }
@@ -61,7 +61,7 @@ bool SetControl(Controls& controls, std::string_view name, std::string_view valu
     controls.*(*text) = std::string(value);
     int width = 0;
     if (name == "ed_breite" && ParseInt(value, &width)) {
-      controls.UpDown1 = std::clamp(width, kMinGraphWidth, kMaxGraphWidth);
+      controls.graph_width = std::clamp(width, kMinGraphWidth, kMaxGraphWidth);
     }
     return true;
   }
@@ -71,7 +71,7 @@ bool SetControl(Controls& controls, std::string_view name, std::string_view valu
     }
     const bool on = value == "1";
     if (on && name.substr(0, 3) == "rb_") {
-      controls.rb_punkta = controls.rb_punktB = controls.rb_parameter = false;
+      controls.animate_point_a = controls.animate_point_b = controls.animate_parameter = false;
     }
     controls.*(*check) = on;
     return true;
@@ -87,7 +87,7 @@ bool SetControl(Controls& controls, std::string_view name, std::string_view valu
   }
   controls.*number = v;
   // The stepper writes its position into its field, as its arrows do in the window.
-  if (number == &Controls::UpDown1) controls.ed_breite = std::to_string(v);
+  if (number == &Controls::graph_width) controls.graph_width_text = std::to_string(v);
   return true;
 }
 

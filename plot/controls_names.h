@@ -14,7 +14,9 @@ namespace plotwerk::plot {
 using ControlMember = std::variant<std::string Controls::*, bool Controls::*, int Controls::*>;
 
 struct ControlInfo {
-  std::string name;
+  // The control's name in worksheet files, on the command line (--set) and in the browser page:
+  // the key column of PLOTWERK_CONTROLS, which stays when the code name changes.
+  std::string key;
   ControlKind kind;
   ControlMember member;
 };

@@ -127,20 +127,20 @@ class CoordinateSystem {
         c_(c),
         w_(mapping.width),
         h_(mapping.height),
-        m_(c.M_winkel || c.M_bogen ? kAngleUnit : 1),
+        m_(c.degrees || c.radians ? kAngleUnit : 1),
         px_{mapping.x_scale, mapping.origin_x_real},
         // A tick value t along y stands at world y = -t, i.e. row t * y_scale + origin_y.
         py_{mapping.y_scale, mapping.origin_y_real},
         pxm_{mapping.x_scale * m_, mapping.origin_x_real},
-        typed_x_(TypedStep(c.ed_xabstand, mapping.x_scale)),
-        typed_y_(TypedStep(c.ed_yabstand, mapping.y_scale)) {}
+        typed_x_(TypedStep(c.x_tick_spacing, mapping.x_scale)),
+        typed_y_(TypedStep(c.y_tick_spacing, mapping.y_scale)) {}
 
   void Draw() {
     canvas_.SetFontColor(kBlack);
-    if (c_.m_mmraster) FineGrid();
-    if (c_.MAchsen1) {
+    if (c_.fine_grid) FineGrid();
+    if (c_.axes) {
       Axes();
-    } else if (c_.m_raster) {
+    } else if (c_.grid) {
       SubstituteAxes();
     }
     XTicks();
@@ -155,8 +155,8 @@ class CoordinateSystem {
   // stand at the edge of the area it lies beyond (unless the frame already has them).
   bool XLabelsOnAxis() const { return -6 < mapping_.origin_y && mapping_.origin_y + 6 < h_; }
   bool YLabelsOnAxis() const { return 16 < mapping_.origin_x && mapping_.origin_x - 16 < w_; }
-  bool XLabelsAtEdge() const { return c_.MAchsen1 && !c_.M_rahmen && !XLabelsOnAxis(); }
-  bool YLabelsAtEdge() const { return c_.MAchsen1 && !c_.M_rahmen && !YLabelsOnAxis(); }
+  bool XLabelsAtEdge() const { return c_.axes && !c_.frame && !XLabelsOnAxis(); }
+  bool YLabelsAtEdge() const { return c_.axes && !c_.frame && !YLabelsOnAxis(); }
   bool XAxisInView() const { return !(view_.y_min * view_.y_max > 0); }
 
   void FineGrid() {
@@ -179,7 +179,7 @@ class CoordinateSystem {
   }
 
   void Axes() {
-    const int axis_width = c_.MAchsen21 ? 2 : 1;
+    const int axis_width = c_.bold_axes ? 2 : 1;
     canvas_.SetPenWidth(axis_width);
     canvas_.SetPenColor(kBlack);
     const std::int32_t ox = mapping_.origin_x;
@@ -210,8 +210,8 @@ class CoordinateSystem {
   }
 
   std::string XLabel(double t) const {
-    if (c_.M_bogen) return fktint::FormatNumber(4, 2, t / 4);
-    if (c_.M_winkel) return fktint::FormatNumber(4, 2, 45 * t) + "\xB0";
+    if (c_.radians) return fktint::FormatNumber(4, 2, t / 4);
+    if (c_.degrees) return fktint::FormatNumber(4, 2, 45 * t) + "\xB0";
     return fktint::FormatNumber(4, 3, t);
   }
 
@@ -220,11 +220,11 @@ class CoordinateSystem {
     const std::int32_t oy = mapping_.origin_y;
     const double p0 = px_(0);
     zero_label_ = {};
-    if (c_.MAchsen1 && -6 < oy && oy + 6 < h_ && 10 < p0 && p0 - 10 < w_) {
+    if (c_.axes && -6 < oy && oy + 6 < h_ && 10 < p0 && p0 - 10 < w_) {
       canvas_.TextOut(ToPixel(p0) - 10, oy + 6, "0");
       zero_label_ = {true, ToPixel(p0) - 10, std::int64_t{ToPixel(p0)} - 10 + canvas_.TextWidth("0")};
     }
-    if (c_.M_winkel || c_.M_bogen) {
+    if (c_.degrees || c_.radians) {
       step.d -= 1;
       if (step.d == 0) step.d = 1;
     }
@@ -252,7 +252,7 @@ class CoordinateSystem {
     for (double col : {0.0, static_cast<double>(w_)}) {
       const double t = std::round((col - pxm_.offset) / pxm_.slope / s) * s;
       int width = canvas_.TextWidth(XLabel(t));
-      if (c_.M_bogen) width += canvas_.TextWidth("p");
+      if (c_.radians) width += canvas_.TextWidth("p");
       widest = std::max(widest, width);
     }
     const double needed = (widest + kLabelGap) / spacing;
@@ -284,14 +284,14 @@ class CoordinateSystem {
   void XTick(double t, std::int32_t col) {
     const std::string label = XLabel(t);
     const bool labelled = LabelDue(t, std::int64_t{col} - 10, std::int64_t{col} - 10 + canvas_.TextWidth(label));
-    if (c_.m_raster) {
+    if (c_.grid) {
       canvas_.SetPenColor(kGridGrey);
       canvas_.SetPenStyle(PenStyle::Dot);
       Line(canvas_, col, 0, col, h_);
       canvas_.SetPenColor(kBlack);
       canvas_.SetPenStyle(PenStyle::Solid);
     }
-    if (c_.M_rahmen) {
+    if (c_.frame) {
       Line(canvas_, col, 0, col, 5);
       Line(canvas_, col, h_, col, h_ - 6);
       if (labelled) canvas_.TextOut(col, 6, label);
@@ -301,11 +301,11 @@ class CoordinateSystem {
       return;
     }
     const std::int32_t oy = mapping_.origin_y;
-    if (c_.MAchsen1 && -6 < oy && oy + 6 < h_ && col < w_ - 26) {
+    if (c_.axes && -6 < oy && oy + 6 < h_ && col < w_ - 26) {
       Line(canvas_, col, oy + 6, col, oy - 6);
       if (!labelled) return;
       canvas_.TextOut(col - 10, oy + 6, label);
-      if (c_.M_bogen) {
+      if (c_.radians) {
         const int label_width = canvas_.TextWidth(label);
         canvas_.SetFontName("Symbol");
         canvas_.TextOut(col - 8 + label_width, oy + 6, "p");
@@ -350,14 +350,14 @@ class CoordinateSystem {
     const std::int32_t height = canvas_.TextExtent(label).height;
     const auto top = static_cast<std::int32_t>(std::min<std::int64_t>(row, std::int64_t{h_} - height));
     const bool labelled = LabelDue(t, top, std::int64_t{top} + height);
-    if (c_.m_raster) {
+    if (c_.grid) {
       canvas_.SetPenColor(kGridGrey);
       canvas_.SetPenStyle(PenStyle::Dot);
       Line(canvas_, 0, row, w_, row);
       canvas_.SetPenColor(kBlack);
       canvas_.SetPenStyle(PenStyle::Solid);
     }
-    if (c_.M_rahmen) {
+    if (c_.frame) {
       if (labelled) canvas_.TextOut(2, top, label);
       Line(canvas_, 0, row, 5, row);
       Line(canvas_, w_ - 6, row, w_, row);
@@ -367,7 +367,7 @@ class CoordinateSystem {
       return;
     }
     const std::int32_t ox = mapping_.origin_x;
-    if (c_.MAchsen1 && 16 < ox && ox - 16 < w_ && row > 26) {
+    if (c_.axes && 16 < ox && ox - 16 < w_ && row > 26) {
       Line(canvas_, ox - 6, row, ox + 6, row);
       if (!labelled) return;
       const int extent = canvas_.TextExtent(label).width;

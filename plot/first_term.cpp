@@ -76,7 +76,7 @@ std::vector<FoundPoint> Search(SearchKind kind, const std::string& term, double 
 
 void WriteBottomText(FirstTermContext& ctx, std::string_view label, std::string list) {
   if (list.size() >= kPointSeparator.size()) list.resize(list.size() - kPointSeparator.size());
-  if (ctx.controls.c_pktanzeige) {
+  if (ctx.controls.show_points) {
     const std::int64_t row =
         ctx.mapping.height - kBottomTextOffset - kBottomTextRow * std::int64_t{ctx.text_row_count};
     ctx.canvas.TextOut(kBottomTextLeft,
@@ -138,13 +138,13 @@ void ReportInflections(FirstTermContext& ctx, const PointTable& table) {
   for (int i = 0; i < table.count; ++i) {
     const double x = table.x[i];
     const double y = RawValue(ctx.term, x);
-    if (c.c_wendetangente) {
+    if (c.inflection_tangents) {
       canvas.SetBrushColor(kWhite);
       const std::optional<double> m = SlopeAt(ctx.term, ctx.first_derivative, x);
       const std::string tangent = m ? LineTerm(*m, y - x * *m, 4, 4) : std::string();
       if (!tangent.empty()) ctx.curves.PlotTerm(tangent);
     }
-    if (c.c_wendepunkte) {
+    if (c.inflections) {
       canvas.SetPenColor(kBlack);
       canvas.SetBrushColor(kInflectionMarkColour);
       DrawMarker(canvas, ctx.mapping.WorldToPixelX(x), ctx.mapping.WorldToPixelY(y));
@@ -156,14 +156,14 @@ void ReportInflections(FirstTermContext& ctx, const PointTable& table) {
   }
   canvas.SetBrushColor(kWhite);
   canvas.SetFontColor(kAfterInflectionFontColour);
-  if (c.c_wendepunkte) WriteBottomText(ctx, Localized("Inflection Points: "), std::move(list));
+  if (c.inflections) WriteBottomText(ctx, Localized("Inflection Points: "), std::move(list));
 }
 
 }  // namespace
 
 std::vector<int> DrawnFields(const Controls& c) {
-  const bool drawn[] = {c.c_f1 && !c.ed_f1.empty(), c.c_f2 && !c.ed_f2.empty(), c.c_f3 && !c.ed_f3.empty(),
-                        c.c_f4 && !c.ed_f4.empty()};
+  const bool drawn[] = {c.f1_plotted && !c.f1_term.empty(), c.f2_plotted && !c.f2_term.empty(), c.f3_plotted && !c.f3_term.empty(),
+                        c.f4_plotted && !c.f4_term.empty()};
   std::vector<int> out;
   for (int i = 0; i < 4; ++i) {
     if (drawn[i]) out.push_back(i + 1);
@@ -172,9 +172,9 @@ std::vector<int> DrawnFields(const Controls& c) {
 }
 
 std::ptrdiff_t AnalysedEntry(const Controls& c, std::size_t list_size) {
-  if (c.cb_analyse < 1 || c.cb_analyse >= kAnalyseChoices) return list_size > 0 ? 0 : -1;
+  if (c.analysed_term < 1 || c.analysed_term >= kAnalyseChoices) return list_size > 0 ? 0 : -1;
   const std::vector<int> fields = DrawnFields(c);
-  const auto at = std::find(fields.begin(), fields.end(), c.cb_analyse);
+  const auto at = std::find(fields.begin(), fields.end(), c.analysed_term);
   if (at == fields.end()) return -1;
   const std::ptrdiff_t entry = at - fields.begin();
   return static_cast<std::size_t>(entry) < list_size ? entry : -1;
@@ -183,12 +183,12 @@ std::ptrdiff_t AnalysedEntry(const Controls& c, std::size_t list_size) {
 void ChoosePartner(FirstTermContext& ctx) {
   const Controls& c = ctx.controls;
   // The area and the intersections are taken with f2; f2 itself is taken with f1.
-  const bool with_f1 = c.cb_analyse == 2;
-  ctx.partner = with_f1 ? c.ed_f1 : c.ed_f2;
-  ctx.partner_drawn = with_f1 ? c.c_f1 : c.c_f2;
+  const bool with_f1 = c.analysed_term == 2;
+  ctx.partner = with_f1 ? c.f1_term : c.f2_term;
+  ctx.partner_drawn = with_f1 ? c.f1_plotted : c.f2_plotted;
   ctx.names = {};
-  if (c.cb_analyse >= 1 && c.cb_analyse < kAnalyseChoices) {
-    ctx.names.analysed = "f" + std::to_string(c.cb_analyse);
+  if (c.analysed_term >= 1 && c.analysed_term < kAnalyseChoices) {
+    ctx.names.analysed = "f" + std::to_string(c.analysed_term);
     ctx.names.partner = with_f1 ? "f1" : "f2";
   }
 }
@@ -201,7 +201,7 @@ void AddDerivativeLines(FirstTermContext& ctx) {
   ctx.first_derivative = uableitung::DeriveTerm(ctx.term);
   ctx.second_derivative =
       ctx.first_derivative.empty() ? std::string() : uableitung::DeriveTerm(ctx.first_derivative);
-  AddDerivativeResultLines(ctx.results, ctx.controls.ed_von, ctx.controls.ed_bis,
+  AddDerivativeResultLines(ctx.results, ctx.controls.interval_from, ctx.controls.interval_to,
                            ctx.first_derivative, ctx.second_derivative);
 }
 
@@ -214,27 +214,27 @@ void DrawIntegralArea(FirstTermContext& ctx) {
 
   const std::optional<IntegralResult> integral = IntegrateBetween(f, g, ctx.xA, ctx.xB);
   if (!integral) return;
-  ctx.controls.Label13 = "= " + IntegralValue(*integral, integral->integral);
-  ctx.controls.Label15 = "= " + IntegralValue(*integral, integral->area);
+  ctx.controls.integral_caption = "= " + IntegralValue(*integral, integral->integral);
+  ctx.controls.area_caption = "= " + IntegralValue(*integral, integral->area);
   AddIntegralLines(ctx.results, *integral, ctx.second_area_term, ctx.names);
 }
 
 void AnalyseFirstTerm(FirstTermContext& ctx) {
   const Controls& c = ctx.controls;
-  const bool inflections = c.c_wendepunkte || c.c_wendetangente;
-  if (!c.c_nullstellen && !c.c_extrema && !inflections && !c.c_schnittpunkte) return;
+  const bool inflections = c.inflections || c.inflection_tangents;
+  if (!c.zeros && !c.extrema && !inflections && !c.intersections) return;
   // The interval is read once for all searches; P stays as the Draw command set it, so a
   // parameter text that refers to P cannot make it creep from search to search.
-  const double from = fktint::ReadNumberField(c.ed_von);
-  const double to = fktint::ReadNumberField(c.ed_bis);
+  const double from = fktint::ReadNumberField(c.interval_from);
+  const double to = fktint::ReadNumberField(c.interval_to);
 
   // Every search works on the analysed term, the curve its marks lie on (by default the first
   // term of the list: f1, or the first checked term when f1 is not drawn).
-  if (c.c_nullstellen) {
+  if (c.zeros) {
     FillTable(ctx.points.zeros, Search(SearchKind::Zeros, ctx.term, from, to));
     ReportPoints(ctx, SearchKind::Zeros, ctx.points.zeros);
   }
-  if (c.c_extrema) {
+  if (c.extrema) {
     // A term whose derivative is 0 is constant (or a staircase of constants): it has no
     // extremum, whatever turns the rounding noise of its samples takes (SIN(X)^2+COS(X)^2).
     const bool constant = ctx.first_derivative == "0";
@@ -247,7 +247,7 @@ void AnalyseFirstTerm(FirstTermContext& ctx) {
               Search(SearchKind::Inflections, ctx.second_derivative, from, to, ctx.term));
     ReportInflections(ctx, ctx.points.inflections);
   }
-  if (c.c_schnittpunkte) {
+  if (c.intersections) {
     AddIntersectionHeadings(ctx.results, ctx.partner, ctx.names);
     const std::string g = SearchTerm(SearchKind::Intersections, ctx.term, ctx.partner, {});
     FillTable(ctx.points.intersections, Search(SearchKind::Intersections, g, from, to));
@@ -285,18 +285,18 @@ void DrawConstructions(FirstTermContext& ctx) {
   double yA = 0;
   double yB = 0;
 
-  if (c.c_punktA || c.c_tangente || c.c_normale || c.c_sekante) {
+  if (c.point_a || c.tangent || c.normal || c.secant) {
     yA = DefinedValueOrZero(ctx.term, xA);
-    ctx.controls.Label11 = PointCaption(yA);
+    ctx.controls.point_a_y_caption = PointCaption(yA);
     const std::optional<double> slope = SlopeAt(ctx.term, ctx.first_derivative, xA);
     // A slope that prints as 0 is a horizontal tangent; the normal there is vertical.
     const bool horizontal = slope && fktint::FormatNumber(1, kLineDecimals, *slope) == "0";
-    if (c.c_tangente && slope) {
+    if (c.tangent && slope) {
       canvas.SetBrushColor(kWhite);
       const std::string line = LineTerm(*slope, yA - xA * *slope, kLineDecimals, kLineDecimals);
       if (!line.empty()) ctx.curves.PlotTerm(line);
     }
-    if (c.c_normale && slope) {
+    if (c.normal && slope) {
       canvas.SetBrushColor(kWhite);
       if (horizontal) {
         ctx.curves.PlotVerticalLine(xA, kLineDecimals);
@@ -306,16 +306,16 @@ void DrawConstructions(FirstTermContext& ctx) {
         if (!line.empty()) ctx.curves.PlotTerm(line);
       }
     }
-    DrawPointMarker(ctx, c.c_punktA, PointKind::MarkerA, kMarkerAColour, xA, yA, ctx.points.marker_a);
+    DrawPointMarker(ctx, c.point_a, PointKind::MarkerA, kMarkerAColour, xA, yA, ctx.points.marker_a);
   }
 
-  if (c.c_punktB || c.c_sekante) {
+  if (c.point_b || c.secant) {
     yB = DefinedValueOrZero(ctx.term, xB);
-    ctx.controls.Label10 = PointCaption(yB);
-    DrawPointMarker(ctx, c.c_punktB, PointKind::MarkerB, kMarkerBColour, xB, yB, ctx.points.marker_b);
+    ctx.controls.point_b_y_caption = PointCaption(yB);
+    DrawPointMarker(ctx, c.point_b, PointKind::MarkerB, kMarkerBColour, xB, yB, ctx.points.marker_b);
   }
 
-  if (c.c_sekante) {
+  if (c.secant) {
     canvas.SetBrushColor(kWhite);
     if (xB - xA != 0) {
       const double m = (yB - yA) / (xB - xA);
@@ -328,10 +328,10 @@ void DrawConstructions(FirstTermContext& ctx) {
 void AddValueTable(FirstTermContext& ctx) {
   const Controls& c = ctx.controls;
   // The table goes into the memo only; while the memo is hidden it is not built.
-  if (!c.c_wertetabelle || !c.Mergebnis_visible) return;
+  if (!c.value_table || !c.result_memo_visible) return;
   AddValueTableLines(ctx.results, ctx.term, ctx.first_derivative,
-                     fktint::ReadNumberField(c.ed_von), fktint::ReadNumberField(c.ed_bis),
-                     fktint::ReadNumberField(c.ed_delta));
+                     fktint::ReadNumberField(c.interval_from), fktint::ReadNumberField(c.interval_to),
+                     fktint::ReadNumberField(c.animation_step));
 }
 
 }  // namespace plotwerk::plot

@@ -115,7 +115,7 @@ std::string_view DerivedLabel(DerivedKind kind) {
 
 CurvePlotter::CurvePlotter(Canvas& canvas, const ScreenMapping& mapping, const Controls& controls,
                            bool colour_switch)
-    : label_switch(controls.m_terme),
+    : label_switch(controls.term_captions),
       canvas_(canvas),
       mapping_(mapping),
       controls_(controls),
@@ -133,7 +133,7 @@ void CurvePlotter::ApplyCurveStyle() {
   curve_colour = colour_switch_ ? colour : kCurveBlack;
   canvas_.SetPenColor(curve_colour);
   canvas_.SetFontColor(curve_colour);
-  canvas_.SetPenWidth(std::clamp(controls_.UpDown1, kMinGraphWidth, kMaxGraphWidth));
+  canvas_.SetPenWidth(std::clamp(controls_.graph_width, kMinGraphWidth, kMaxGraphWidth));
 }
 
 void CurvePlotter::WriteLabel(std::string_view text) {
@@ -221,7 +221,7 @@ void CurvePlotter::DerivedPoint(std::int32_t column, double row, std::uint8_t er
   const std::int32_t c = RoundHalfEven(row);
   PointStep step = ChooseStep(c, mapping_.height, error, kDerivedRules);
   // With degrees or radians on the x-axis the derived curves are dotted, never joined.
-  if (step == PointStep::Join && (controls_.M_winkel || controls_.M_bogen)) step = PointStep::Dot;
+  if (step == PointStep::Join && (controls_.degrees || controls_.radians)) step = PointStep::Dot;
   PlotPoint(canvas_, column, c, step, curve_colour);
 }
 
@@ -329,9 +329,9 @@ void CurvePlotter::PlotFamily(const std::string& term) {
   label_switch = false;
   SetCurveStyle();
   const double remembered_p = fktint::ParamP;
-  double d = std::fabs(fktint::ReadNumberField(controls_.ed_schardiff));
+  double d = std::fabs(fktint::ReadNumberField(controls_.family_step));
   if (!(d >= kMinFamilyStep) || !std::isfinite(d)) d = kMinFamilyStep;
-  const double q = fktint::ReadNumberField(controls_.ed_q);
+  const double q = fktint::ReadNumberField(controls_.parameter_q);
   fktint::ParamQ = q;
 
   family_members = 0;
@@ -347,7 +347,7 @@ void CurvePlotter::PlotFamily(const std::string& term) {
     ++family_members;
   }
   fktint::ParamP = remembered_p;
-  label_switch = controls_.m_terme;
+  label_switch = controls_.term_captions;
 }
 
 void CurvePlotter::PlotInverse(const std::string& term) {

@@ -23,14 +23,14 @@ struct TransformItem {
   DerivedKind kind;
 };
 constexpr TransformItem kTransformItems[] = {
-    {&Controls::spiegelungxachse, DerivedKind::MirrorX},
-    {&Controls::spiegelungyachse, DerivedKind::Negate},
-    {&Controls::spiegelungursprung, DerivedKind::MirrorOrigin},
-    {&Controls::nacheinanderausfuehrung, DerivedKind::SelfCompose},
-    {&Controls::verschiebungxachse, DerivedKind::ShiftX},
-    {&Controls::streckungxachse, DerivedKind::StretchX},
-    {&Controls::verschiebungyachse, DerivedKind::ShiftY},
-    {&Controls::streckungyachse, DerivedKind::StretchY},
+    {&Controls::mirror_in_x_axis, DerivedKind::MirrorX},
+    {&Controls::mirror_in_y_axis, DerivedKind::Negate},
+    {&Controls::mirror_in_origin, DerivedKind::MirrorOrigin},
+    {&Controls::composition, DerivedKind::SelfCompose},
+    {&Controls::shift_along_x, DerivedKind::ShiftX},
+    {&Controls::stretch_along_x, DerivedKind::StretchX},
+    {&Controls::shift_along_y, DerivedKind::ShiftY},
+    {&Controls::stretch_along_y, DerivedKind::StretchY},
 };
 
 void FirstTermBlock(FirstTermContext& ctx, CurvePlotter& curves) {
@@ -38,24 +38,24 @@ void FirstTermBlock(FirstTermContext& ctx, CurvePlotter& curves) {
   const std::string& f1 = ctx.term;
   AnalyseFirstTerm(ctx);
 
-  if (c.c_1ableitung) curves.PlotDerivedCurve(f1, DerivedKind::FirstDerivative);
-  if (c.c_2ableitung) curves.PlotDerivedCurve(f1, DerivedKind::SecondDerivative);
+  if (c.first_derivative) curves.PlotDerivedCurve(f1, DerivedKind::FirstDerivative);
+  if (c.second_derivative) curves.PlotDerivedCurve(f1, DerivedKind::SecondDerivative);
   for (const TransformItem& t : kTransformItems) {
     if (c.*t.item) curves.PlotDerivedCurve(f1, t.kind);
   }
 
-  if (c.c_schar) {
+  if (c.family) {
     curves.PlotFamily(f1);
     if (curves.family_truncated) {
       ctx.results.Add(Localized("Array of functions: only the first %1 curves drawn",
                                 {std::to_string(kMaxFamilyMembers)}));
     }
   }
-  if (c.c_stammfunktion) {
+  if (c.antiderivative) {
     curves.SetCurveStyle();
     DrawAntiderivative(ctx);
   }
-  if (c.Umkehrkurvezuf1x1) {
+  if (c.inverse_of_f1) {
     curves.SetCurveStyle();
     curves.PlotInverse(f1);
   }
@@ -63,14 +63,14 @@ void FirstTermBlock(FirstTermContext& ctx, CurvePlotter& curves) {
   // The combinations take the analysed term with its partner (f1 with f2 by default).
   const std::string& f2 = ctx.partner;
   if (!f2.empty()) {
-    if (c.funktionsaddition) curves.PlotTerm(f1 + "+(" + f2 + ")");
-    if (c.funktionssubtraktion1) curves.PlotTerm(f1 + "-(" + f2 + ")");
-    if (c.funktionsmultiplikation) curves.PlotTerm("(" + f1 + ")*(" + f2 + ")");
-    if (c.funktionsdivision1 && f2 != "0") curves.PlotTerm("(" + f1 + ")/(" + f2 + ")");
+    if (c.sum_f1_f2) curves.PlotTerm(f1 + "+(" + f2 + ")");
+    if (c.difference_f1_f2) curves.PlotTerm(f1 + "-(" + f2 + ")");
+    if (c.product_f1_f2) curves.PlotTerm("(" + f1 + ")*(" + f2 + ")");
+    if (c.quotient_f1_f2 && f2 != "0") curves.PlotTerm("(" + f1 + ")/(" + f2 + ")");
   }
 
   DrawConstructions(ctx);
-  if (c.c_wertetabelle) AddValueTable(ctx);
+  if (c.value_table) AddValueTable(ctx);
 }
 
 }  // namespace
@@ -85,10 +85,10 @@ void Plotter::UpdateMapping(int width, int height) {
 void Plotter::DrawCommand(const Controls& controls) {
   terms_.Clear();
   const std::pair<const std::string*, bool> fields[] = {
-      {&controls.ed_f1, controls.c_f1},
-      {&controls.ed_f2, controls.c_f2},
-      {&controls.ed_f3, controls.c_f3},
-      {&controls.ed_f4, controls.c_f4},
+      {&controls.f1_term, controls.f1_plotted},
+      {&controls.f2_term, controls.f2_plotted},
+      {&controls.f3_term, controls.f3_plotted},
+      {&controls.f4_term, controls.f4_plotted},
   };
   // A term that cannot be read is not drawn at all: no curve and no caption (the window's
   // field marks say why).
@@ -98,12 +98,12 @@ void Plotter::DrawCommand(const Controls& controls) {
     if (!text->empty() && checked && fktint::CheckTerm(*text).ok()) terms_.Add(*text, field);
   }
   // What the fields show is what is drawn: P and Q are taken from theirs on every Draw.
-  if (!controls.ed_parameter.empty()) fktint::ParamP = fktint::ReadNumberField(controls.ed_parameter);
-  if (!controls.ed_q.empty()) fktint::ParamQ = fktint::ReadNumberField(controls.ed_q);
+  if (!controls.parameter_p.empty()) fktint::ParamP = fktint::ReadNumberField(controls.parameter_p);
+  if (!controls.parameter_q.empty()) fktint::ParamQ = fktint::ReadNumberField(controls.parameter_q);
 }
 
 void Plotter::Redraw(Canvas& canvas, int width, int height, Controls& controls) {
-  colour_switch_ = controls.m_farbe;
+  colour_switch_ = controls.coloured_graphs;
   UpdateMapping(width, height);
   canvas.SetFontName("Verdana");
   canvas.SetFontSize(9);
@@ -123,8 +123,8 @@ void Plotter::Koordinatensystem(Canvas& canvas, const Controls& controls) const 
 void Plotter::Zeichnen(Canvas& canvas, Controls& controls) {
   results_.Clear();
   CurvePlotter curves(canvas, mapping_, controls, colour_switch_);
-  x_from_ = fktint::ReadNumberField(controls.ed_xvon);
-  x_to_ = fktint::ReadNumberField(controls.ed_xbis);
+  x_from_ = fktint::ReadNumberField(controls.domain_from);
+  x_to_ = fktint::ReadNumberField(controls.domain_to);
   curves.x_from = x_from_;
   curves.x_to = x_to_;
   FirstTermContext ctx{
@@ -136,10 +136,10 @@ void Plotter::Zeichnen(Canvas& canvas, Controls& controls) {
       .points = points_,
       .curves = curves,
       .redraw_coordinate_system = [this, &canvas, &controls] { Koordinatensystem(canvas, controls); },
-      .xA = fktint::ReadNumberField(controls.ed_A),
-      .xB = fktint::ReadNumberField(controls.ed_B),
+      .xA = fktint::ReadNumberField(controls.point_a_x),
+      .xB = fktint::ReadNumberField(controls.point_b_x),
   };
-  curves.label_switch = controls.m_terme;
+  curves.label_switch = controls.term_captions;
   points_.marker_a = {};
   points_.marker_b = {};
   term_colours_.clear();
@@ -157,14 +157,14 @@ void Plotter::Zeichnen(Canvas& canvas, Controls& controls) {
     if (entry == analysed) {
       ctx.term = term;
       AddDerivativeLines(ctx);
-      if (controls.c_integral) DrawIntegralArea(ctx);
+      if (controls.integral) DrawIntegralArea(ctx);
     }
     curves.PlotTerm(term, terms_.LastField());
     term_colours_.push_back(curves.curve_colour);
     if (entry == analysed) FirstTermBlock(ctx, curves);
   }
   // The labels come last, over every curve, and avoid the curves of the list.
-  if (controls.m_punktnamen && !ctx.marked.empty()) {
+  if (controls.point_labels && !ctx.marked.empty()) {
     std::vector<CurveRows> rows;
     for (const std::string& term : terms_.Terms()) rows.push_back(SampleCurveRows(term, mapping_));
     DrawPointLabels(canvas, mapping_, ctx.marked, rows);

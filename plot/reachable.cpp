@@ -59,7 +59,7 @@ bool AsTypedFieldText(std::string& text, std::string* error) {
 }
 
 void FollowGraphWidthField(Controls& controls) {
-  std::string_view text = controls.ed_breite;
+  std::string_view text = controls.graph_width_text;
   auto blank = [](char c) { return c == ' ' || static_cast<unsigned char>(c) == kNoBreakSpace; };
   while (!text.empty() && blank(text.front())) text.remove_prefix(1);
   while (!text.empty() && blank(text.back())) text.remove_suffix(1);
@@ -68,7 +68,7 @@ void FollowGraphWidthField(Controls& controls) {
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), width);
   if (!text.empty() && ec == std::errc() && end == text.data() + text.size() && width >= kMinGraphWidth &&
       width <= kMaxGraphWidth) {
-    controls.UpDown1 = width;
+    controls.graph_width = width;
   }
 }
 
@@ -77,29 +77,29 @@ bool IsReachable(const Controls& controls, std::string* error) {
     if (info.kind != ControlKind::Text && info.kind != ControlKind::Setting) continue;
     std::string text = controls.*std::get<std::string Controls::*>(info.member);
     std::string why;
-    if (!AsTypedFieldText(text, &why)) return Fail(error, info.name + ": " + why);
+    if (!AsTypedFieldText(text, &why)) return Fail(error, info.key + ": " + why);
     if (text != controls.*std::get<std::string Controls::*>(info.member)) {
-      return Fail(error, info.name + ": lower-case letters, which the fields upper-case as they are typed");
+      return Fail(error, info.key + ": lower-case letters, which the fields upper-case as they are typed");
     }
   }
-  if (controls.UpDown1 < kMinGraphWidth || controls.UpDown1 > kMaxGraphWidth) {
-    return Fail(error, "UpDown1: the graph width " + std::to_string(controls.UpDown1) + " lies outside " +
+  if (controls.graph_width < kMinGraphWidth || controls.graph_width > kMaxGraphWidth) {
+    return Fail(error, "UpDown1: the graph width " + std::to_string(controls.graph_width) + " lies outside " +
                            std::to_string(kMinGraphWidth) + " to " + std::to_string(kMaxGraphWidth));
   }
-  if (controls.cb_analyse < 0 || controls.cb_analyse >= kAnalyseChoices) {
-    return Fail(error, "cb_analyse: the choice " + std::to_string(controls.cb_analyse) + " lies outside 0 to " +
+  if (controls.analysed_term < 0 || controls.analysed_term >= kAnalyseChoices) {
+    return Fail(error, "cb_analyse: the choice " + std::to_string(controls.analysed_term) + " lies outside 0 to " +
                            std::to_string(kAnalyseChoices - 1));
   }
   Controls following = controls;
   FollowGraphWidthField(following);
-  if (following.UpDown1 != controls.UpDown1) {
-    return Fail(error, "UpDown1: the graph width " + std::to_string(controls.UpDown1) +
+  if (following.graph_width != controls.graph_width) {
+    return Fail(error, "UpDown1: the graph width " + std::to_string(controls.graph_width) +
                            " differs from the number in ed_breite, which the stepper follows");
   }
-  if (controls.rb_punkta + controls.rb_punktB + controls.rb_parameter != 1) {
+  if (controls.animate_point_a + controls.animate_point_b + controls.animate_parameter != 1) {
     return Fail(error, "rb_punkta, rb_punktB, rb_parameter: exactly one of the animation's radio buttons is checked");
   }
-  if (controls.c_ergebnisliste != controls.Mergebnis_visible) {
+  if (controls.result_list != controls.result_memo_visible) {
     return Fail(error, "c_ergebnisliste, Mergebnis_visible: the result memo is shown exactly when "
                        "\"Result List\" is checked");
   }

@@ -10,13 +10,13 @@ std::vector<RewrittenField> RewriteVersion1Fields(Controls& controls) {
     const char* name;
     std::string Controls::*field;
   } fields[] = {
-      {"ed_f1", &Controls::ed_f1},         {"ed_f2", &Controls::ed_f2},
-      {"ed_f3", &Controls::ed_f3},         {"ed_f4", &Controls::ed_f4},
-      {"ed_xvon", &Controls::ed_xvon},     {"ed_xbis", &Controls::ed_xbis},
-      {"ed_parameter", &Controls::ed_parameter}, {"ed_q", &Controls::ed_q},
-      {"ed_schardiff", &Controls::ed_schardiff}, {"ed_A", &Controls::ed_A},
-      {"ed_B", &Controls::ed_B},           {"ed_von", &Controls::ed_von},
-      {"ed_bis", &Controls::ed_bis},       {"ed_delta", &Controls::ed_delta},
+      {"ed_f1", &Controls::f1_term},         {"ed_f2", &Controls::f2_term},
+      {"ed_f3", &Controls::f3_term},         {"ed_f4", &Controls::f4_term},
+      {"ed_xvon", &Controls::domain_from},     {"ed_xbis", &Controls::domain_to},
+      {"ed_parameter", &Controls::parameter_p}, {"ed_q", &Controls::parameter_q},
+      {"ed_schardiff", &Controls::family_step}, {"ed_A", &Controls::point_a_x},
+      {"ed_B", &Controls::point_b_x},           {"ed_von", &Controls::interval_from},
+      {"ed_bis", &Controls::interval_to},       {"ed_delta", &Controls::animation_step},
   };
   std::vector<RewrittenField> changed;
   for (const auto& f : fields) {

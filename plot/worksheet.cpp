@@ -155,17 +155,17 @@ std::string FieldText(const std::string& key, const Json& v) {
 }
 
 // The animation's radio buttons, one group (prefix "rb_").
-bool IsRadioButton(const ControlInfo& info) { return info.name.rfind("rb_", 0) == 0; }
+bool IsRadioButton(const ControlInfo& info) { return info.key.rfind("rb_", 0) == 0; }
 
 void ReadControls(const Json& section, Controls& controls, std::vector<std::string>* warnings) {
   bool radio_given_checked = false;
   bool memo_given = false;
   bool width_given = false;
   for (const ControlInfo& info : ControlTable()) {
-    const auto it = section.find(info.name);
+    const auto it = section.find(info.key);
     if (it == section.end()) continue;
     const Json& v = *it;
-    const std::string key = std::string(kControlsKey) + "." + info.name;
+    const std::string key = std::string(kControlsKey) + "." + info.key;
     if (const auto* text = std::get_if<std::string Controls::*>(&info.member)) {
       controls.*(*text) = FieldText(key, v);
     } else if (const auto* check = std::get_if<bool Controls::*>(&info.member)) {
@@ -198,16 +198,16 @@ void ReadControls(const Json& section, Controls& controls, std::vector<std::stri
   // leaves out the memo shows it as "Result List" says, as in the window.
   if (radio_given_checked) {
     for (const ControlInfo& info : ControlTable()) {
-      if (IsRadioButton(info) && !section.contains(info.name)) controls.*std::get<bool Controls::*>(info.member) = false;
+      if (IsRadioButton(info) && !section.contains(info.key)) controls.*std::get<bool Controls::*>(info.member) = false;
     }
   }
-  if (!memo_given) controls.Mergebnis_visible = controls.c_ergebnisliste;
+  if (!memo_given) controls.result_memo_visible = controls.result_list;
   // The stepper and its field move together: a file giving one sets the other; a file giving
   // both must agree (checked below).
   if (!width_given) {
     FollowGraphWidthField(controls);
   } else if (!section.contains("ed_breite")) {
-    controls.ed_breite = std::to_string(controls.UpDown1);
+    controls.graph_width_text = std::to_string(controls.graph_width);
   }
   std::string why;
   if (!IsReachable(controls, &why)) Refuse(std::string(kControlsKey) + ": " + why);
@@ -215,7 +215,7 @@ void ReadControls(const Json& section, Controls& controls, std::vector<std::stri
       section, "controls.",
       [](const std::string& key) {
         return std::any_of(ControlTable().begin(), ControlTable().end(),
-                           [&](const ControlInfo& info) { return info.name == key; });
+                           [&](const ControlInfo& info) { return info.key == key; });
       },
       warnings);
 }
@@ -305,9 +305,9 @@ std::string WorksheetToJson(const Worksheet& worksheet) {
         [&](auto member) {
           const auto& value = worksheet.controls.*member;
           if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
-            controls[info.name] = fktint::Latin1ToUtf8(value);
+            controls[info.key] = fktint::Latin1ToUtf8(value);
           } else {
-            controls[info.name] = value;
+            controls[info.key] = value;
           }
         },
         info.member);

@@ -65,12 +65,12 @@ void AnimationControl::b_animationClick() {
 void AnimationControl::Timer1Timer() {
   plot::Controls controls = window_.SnapshotControls();
   plot::AnimationTick(controls);
-  if (controls.rb_punkta) {
-    window_.ed_A->setText(QString::fromLatin1(controls.ed_A));
-  } else if (controls.rb_punktB) {
-    window_.ed_B->setText(QString::fromLatin1(controls.ed_B));
+  if (controls.animate_point_a) {
+    window_.ed_A->setText(QString::fromLatin1(controls.point_a_x));
+  } else if (controls.animate_point_b) {
+    window_.ed_B->setText(QString::fromLatin1(controls.point_b_x));
   } else {
-    window_.ed_parameter->setText(QString::fromLatin1(controls.ed_parameter));
+    window_.ed_parameter->setText(QString::fromLatin1(controls.parameter_p));
   }
   window_.PaintBox1Paint();
 }

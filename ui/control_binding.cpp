@@ -102,8 +102,8 @@ void ControlBinding::Bind(const TFGraf& window, const char* name,
 }
 
 ControlBinding::ControlBinding(const TFGraf& window) {
-#define PLOTWERK_BIND_CONTROL(kind, name, start) \
-  Bind<plot::ControlKind::kind>(window, #name, &plot::Controls::name);
+#define PLOTWERK_BIND_CONTROL(kind, name, key, start) \
+  Bind<plot::ControlKind::kind>(window, key, &plot::Controls::name);
   PLOTWERK_CONTROLS(PLOTWERK_BIND_CONTROL)
 #undef PLOTWERK_BIND_CONTROL
 }

@@ -36,7 +36,7 @@ void InstallPictureOptions(TFGraf& window) {
   auto* labels = new QAction(TFGraf::tr("Label points"), menu);
   labels->setObjectName("m_punktnamen");
   labels->setCheckable(true);
-  labels->setChecked(plot::Controls{}.m_punktnamen);
+  labels->setChecked(plot::Controls{}.point_labels);
   menu->insertAction(ItemBefore(menu, "N6"), labels);
   QObject::connect(labels, &QAction::triggered, &window, [&window, labels] { window.Menueinstellungen(labels); });
 
@@ -53,7 +53,7 @@ void InstallPictureOptions(TFGraf& window) {
   const QString whole[] = {TFGraf::tr("Analyse the first plotted term"), TFGraf::tr("Analyse f1"),
                            TFGraf::tr("Analyse f2"), TFGraf::tr("Analyse f3"), TFGraf::tr("Analyse f4")};
   for (int i = 0; i < choice->count(); ++i) choice->setItemData(i, whole[i], Qt::ToolTipRole);
-  choice->setCurrentIndex(plot::Controls{}.cb_analyse);
+  choice->setCurrentIndex(plot::Controls{}.analysed_term);
   choice->setToolTip(TFGraf::tr("The term the searches, marks, tangents and areas work on"));
   choice->setAccessibleName(TFGraf::tr("Analysed term"));
   QCheckBox* left = window.c_stammfunktion;

@@ -311,7 +311,7 @@ void TFGraf::BuildPanel7() {
   Label2 = MakeLabel(p, "Label2", tr("Graph width"), 24, 16);
   ed_breite = MakeEdit(p, "ed_breite", 98, 11, 36);
   UpDown1 = MakeStepper(p, "UpDown1", 134, 11, plot::kMinGraphWidth, plot::kMaxGraphWidth,
-                        plot::Controls{}.UpDown1, kEditHeight);
+                        plot::Controls{}.graph_width, kEditHeight);
   UpDown1->SetAssociate(ed_breite);
 
   c_1ableitung = MakeCheckBox(p, "c_1ableitung", tr("1st derivat."), kLeft, 41, kLeftWidth);
@@ -565,10 +565,10 @@ QImage TFGraf::RenderPicture(qreal device_pixel_ratio) {
   // The drawing rewrites only the captions of what it draws; the others go back to their start
   // texts, so no number of an earlier picture stays behind.
   const plot::Controls start;
-  controls.Label10 = start.Label10;
-  controls.Label11 = start.Label11;
-  controls.Label13 = start.Label13;
-  controls.Label15 = start.Label15;
+  controls.point_b_y_caption = start.point_b_y_caption;
+  controls.point_a_y_caption = start.point_a_y_caption;
+  controls.integral_caption = start.integral_caption;
+  controls.area_caption = start.area_caption;
   const int w = std::max(1, PaintWidth());
   const int h = std::max(1, PaintHeight());
   QImage picture;
@@ -591,10 +591,10 @@ QImage TFGraf::RenderPicture(qreal device_pixel_ratio) {
     canvas.SetSmooth(smooth_lines_);
     plotter_.Redraw(canvas, w, h, controls);
   }
-  Label10->setText(QString::fromLatin1(controls.Label10));
-  Label11->setText(QString::fromLatin1(controls.Label11));
-  Label13->setText(QString::fromLatin1(controls.Label13));
-  Label15->setText(QString::fromLatin1(controls.Label15));
+  Label10->setText(QString::fromLatin1(controls.point_b_y_caption));
+  Label11->setText(QString::fromLatin1(controls.point_a_y_caption));
+  Label13->setText(QString::fromLatin1(controls.integral_caption));
+  Label15->setText(QString::fromLatin1(controls.area_caption));
   return picture;
 }
 

@@ -140,8 +140,8 @@ void UndoHistory::Restore(const WindowState& state) {
   fktint::ParamQ = state.param_q;
   // The captions the drawing writes, as they stood: the drawing rewrites only those it uses.
   const std::pair<QLabel*, const std::string*> captions[] = {
-      {window_.Label10, &state.controls.Label10}, {window_.Label11, &state.controls.Label11},
-      {window_.Label13, &state.controls.Label13}, {window_.Label15, &state.controls.Label15}};
+      {window_.Label10, &state.controls.point_b_y_caption}, {window_.Label11, &state.controls.point_a_y_caption},
+      {window_.Label13, &state.controls.integral_caption}, {window_.Label15, &state.controls.area_caption}};
   for (const auto& [label, text] : captions) label->setText(QString::fromLatin1(*text));
   window_.PaintBox1Paint();
   recorded_ = Capture();

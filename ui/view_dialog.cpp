@@ -100,8 +100,8 @@ ViewDialog::ViewDialog(TFGraf& window) : QDialog(&window), window_(window) {
   XTo = field("XTo", Shown(view.x_max));
   YFrom = field("YFrom", Shown(view.y_min));
   YTo = field("YTo", Shown(view.y_max));
-  XTick = field("XTick", QString::fromLatin1(controls.ed_xabstand));
-  YTick = field("YTick", QString::fromLatin1(controls.ed_yabstand));
+  XTick = field("XTick", QString::fromLatin1(controls.x_tick_spacing));
+  YTick = field("YTick", QString::fromLatin1(controls.y_tick_spacing));
   XTickAuto = new QCheckBox(tr("automatic"), this);
   XTickAuto->setObjectName("XTickAuto");
   YTickAuto = new QCheckBox(tr("automatic"), this);
@@ -188,8 +188,8 @@ void ViewDialog::accept() {
 
 void ApplyViewChoice(TFGraf& window, const ViewChoice& choice) {
   plot::Controls controls = window.SnapshotControls();
-  controls.ed_xabstand = choice.x_tick;
-  controls.ed_yabstand = choice.y_tick;
+  controls.x_tick_spacing = choice.x_tick;
+  controls.y_tick_spacing = choice.y_tick;
   window.ApplyControls(controls);
   window.Plotter().SetView(choice.view);
   window.PaintBox1Paint();

@@ -71,7 +71,7 @@ val ControlList() {
   val list = val::array();
   for (const plot::ControlInfo& info : plot::ControlTable()) {
     val entry = val::object();
-    entry.set("name", info.name);
+    entry.set("name", info.key);
     entry.set("kind", std::string(KindName(info.kind)));
     list.call<void>("push", entry);
   }
@@ -89,10 +89,10 @@ std::string GetControl(const std::string& name) {
   if (!plot::GetControl(TheSession().controls, name, &value)) {
     // The captions the drawing writes are not settable, but the page shows them.
     const plot::Controls& c = TheSession().controls;
-    if (name == "Label10") return Cp1252ToUtf8(c.Label10);
-    if (name == "Label11") return Cp1252ToUtf8(c.Label11);
-    if (name == "Label13") return Cp1252ToUtf8(c.Label13);
-    if (name == "Label15") return Cp1252ToUtf8(c.Label15);
+    if (name == "Label10") return Cp1252ToUtf8(c.point_b_y_caption);
+    if (name == "Label11") return Cp1252ToUtf8(c.point_a_y_caption);
+    if (name == "Label13") return Cp1252ToUtf8(c.integral_caption);
+    if (name == "Label15") return Cp1252ToUtf8(c.area_caption);
     return std::string();
   }
   return Cp1252ToUtf8(value);
@@ -181,7 +181,7 @@ val Trace(int px, int py) {
   out.set("x", Number(shown_x, dx));
   out.set("y", Number((map.origin_y_real - py) / map.y_scale, DecimalsForScale(map.y_scale)));
   const auto& terms = s.plotter.Terms().Terms();
-  if (terms.empty() || !s.controls.c_f1 || s.controls.ed_f1.empty()) {
+  if (terms.empty() || !s.controls.f1_plotted || s.controls.f1_term.empty()) {
     out.set("state", std::string("none"));
     return out;
   }
@@ -218,7 +218,7 @@ std::string DeriveField(int order) {
   std::string failure;
   std::string result;
   try {
-    result = uableitung::DeriveTerm(c.ed_f1);
+    result = uableitung::DeriveTerm(c.f1_term);
     if (result.empty()) failure = "f1(x)";
     if (order == 2 && failure.empty()) {
       result = uableitung::DeriveTerm(std::string(result));
@@ -231,7 +231,7 @@ std::string DeriveField(int order) {
     result.clear();
     failure = "too long";
   }
-  (order == 2 ? c.ed_f4 : c.ed_f3) = result;
+  (order == 2 ? c.f4_term : c.f3_term) = result;
   return failure;
 }
 
@@ -240,10 +240,10 @@ void AnimationTick() { plot::AnimationTick(TheSession().controls); }
 // A stepper click on ed_parameter, ed_q, ed_A or ed_B; P and Q follow their field at once.
 bool StepField(const std::string& name, bool up) {
   plot::Controls& c = TheSession().controls;
-  std::string* field = name == "ed_parameter" ? &c.ed_parameter
-                       : name == "ed_q"       ? &c.ed_q
-                       : name == "ed_A"       ? &c.ed_A
-                       : name == "ed_B"       ? &c.ed_B
+  std::string* field = name == "ed_parameter" ? &c.parameter_p
+                       : name == "ed_q"       ? &c.parameter_q
+                       : name == "ed_A"       ? &c.point_a_x
+                       : name == "ed_B"       ? &c.point_b_x
                                               : nullptr;
   if (field == nullptr) return false;
   double value = 0;

@@ -342,7 +342,7 @@ TEST(QtCanvas, DefaultPictureHasTheGraphAndGridColours) {
     QtCanvas c(image);
     plot::Plotter plotter;
     plot::Controls controls;
-    controls.c_f2 = true;
+    controls.f2_plotted = true;
     plotter.ApplyBasicSetting(kWidth, kHeight);
     plotter.DrawCommand(controls);
     plotter.Redraw(c, kWidth, kHeight, controls);

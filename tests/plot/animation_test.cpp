@@ -24,9 +24,9 @@ class Animation : public ::testing::Test {
     fields_ = Controls{};
   }
   void Ticks(AnimatedValue which, int n) {
-    fields_.rb_parameter = which == AnimatedValue::kParameter;
-    fields_.rb_punkta = which == AnimatedValue::kPointA;
-    fields_.rb_punktB = which == AnimatedValue::kPointB;
+    fields_.animate_parameter = which == AnimatedValue::kParameter;
+    fields_.animate_point_a = which == AnimatedValue::kPointA;
+    fields_.animate_point_b = which == AnimatedValue::kPointB;
     for (int i = 0; i < n; ++i) AnimationTick(fields_);
   }
   Controls fields_;
@@ -35,10 +35,10 @@ class Animation : public ::testing::Test {
 TEST_F(Animation, ParameterBouncesAtTheUpperBound) {
   Ticks(AnimatedValue::kParameter, 1);
   EXPECT_NEAR(fktint::ParamP, 1.08, 1e-12);
-  EXPECT_EQ(fields_.ed_parameter, "1,08");
+  EXPECT_EQ(fields_.parameter_p, "1,08");
   Ticks(AnimatedValue::kParameter, 62);
   EXPECT_NEAR(fktint::ParamP, 6.04, 1e-9);
-  EXPECT_EQ(fields_.ed_parameter, "6,04");
+  EXPECT_EQ(fields_.parameter_p, "6,04");
   EXPECT_FALSE(anim_upward);
   Ticks(AnimatedValue::kParameter, 1);
   EXPECT_NEAR(fktint::ParamP, 5.96, 1e-9);
@@ -46,35 +46,35 @@ TEST_F(Animation, ParameterBouncesAtTheUpperBound) {
 
 TEST_F(Animation, PointBouncesAtBothBoundsOnTwoDecimalValues) {
   Ticks(AnimatedValue::kPointA, 1);
-  EXPECT_EQ(fields_.ed_A, "1,08");
+  EXPECT_EQ(fields_.point_a_x, "1,08");
   double lowest = 1, highest = 1;
   for (int i = 0; i < 1000; ++i) {
     Ticks(AnimatedValue::kPointA, 1);
-    const double a = fktint::ReadNumberField(fields_.ed_A);
+    const double a = fktint::ReadNumberField(fields_.point_a_x);
     lowest = std::min(lowest, a);
     highest = std::max(highest, a);
   }
   EXPECT_NEAR(highest, 6.04, 1e-9);
   EXPECT_NEAR(lowest, -6.04, 1e-9);
-  EXPECT_EQ(fields_.ed_B, "0");  // only the chosen value moves
+  EXPECT_EQ(fields_.point_b_x, "0");  // only the chosen value moves
 }
 
 TEST_F(Animation, DirectionIsSharedAcrossTheAnimatedValues) {
   anim_upward = false;
   Ticks(AnimatedValue::kPointB, 1);
-  EXPECT_EQ(fields_.ed_B, "-0,08");
+  EXPECT_EQ(fields_.point_b_x, "-0,08");
   Ticks(AnimatedValue::kPointA, 1);
-  EXPECT_EQ(fields_.ed_A, "0,92");
+  EXPECT_EQ(fields_.point_a_x, "0,92");
 }
 
 TEST_F(Animation, ReversedIntervalSwingsAroundTheLowerBound) {
-  fields_.ed_von = "5";
-  fields_.ed_bis = "3";
-  fields_.ed_A = "1";
+  fields_.interval_from = "5";
+  fields_.interval_to = "3";
+  fields_.point_a_x = "1";
   Ticks(AnimatedValue::kPointA, 100);  // climbs from 1 to 5
   for (int i = 0; i < 500; ++i) {
     Ticks(AnimatedValue::kPointA, 1);
-    const double a = fktint::ReadNumberField(fields_.ed_A);
+    const double a = fktint::ReadNumberField(fields_.point_a_x);
     ASSERT_GE(a, 5 - 0.08 - 1e-9);
     ASSERT_LE(a, 5 + 0.08 + 1e-9);
     if (std::fabs(a - 5) > 1e-9) {
@@ -121,14 +121,14 @@ TEST(AnimationStep, AStepThatWouldOverflowLeavesTheValueFinite) {
 }
 
 TEST_F(Animation, UnreadableFieldsReadAsZero) {
-  fields_.ed_delta = "";
+  fields_.animation_step = "";
   Ticks(AnimatedValue::kPointA, 3);  // step 0: the value stays
-  EXPECT_EQ(fields_.ed_A, "1");
-  fields_.ed_delta = "0,5";
-  fields_.ed_bis = "(";
-  fields_.ed_A = "1";
+  EXPECT_EQ(fields_.point_a_x, "1");
+  fields_.animation_step = "0,5";
+  fields_.interval_to = "(";
+  fields_.point_a_x = "1";
   Ticks(AnimatedValue::kPointA, 1);  // above the bound 0: the direction turns
-  EXPECT_EQ(fields_.ed_A, "1,5");
+  EXPECT_EQ(fields_.point_a_x, "1,5");
   EXPECT_FALSE(anim_upward);
 }
 

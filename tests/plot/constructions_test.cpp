@@ -70,8 +70,8 @@ TEST(LineTermTest, SlopeInterceptAndSign) {
 }
 
 TEST_F(ConstructionsTest, MarkersOfAAndBInTheirExactColours) {
-  controls.c_punktA = true;
-  controls.c_punktB = true;
+  controls.point_a = true;
+  controls.point_b = true;
   Draw();
   const auto a = EllipsesFilled(kMarkerAColour);
   const auto b = EllipsesFilled(kMarkerBColour);
@@ -83,14 +83,14 @@ TEST_F(ConstructionsTest, MarkersOfAAndBInTheirExactColours) {
   EXPECT_EQ(a[0].state.pen_color, kBlack);
   EXPECT_EQ(b[0].a, (Point{299, 294}));
   EXPECT_EQ(b[0].b, (Point{308, 303}));
-  EXPECT_EQ(controls.Label11, "; 0,91 )");
-  EXPECT_EQ(controls.Label10, "; 0 )");
+  EXPECT_EQ(controls.point_a_y_caption, "; 0,91 )");
+  EXPECT_EQ(controls.point_b_y_caption, "; 0 )");
 }
 
 TEST_F(ConstructionsTest, TangentNormalAndSecantAtTheDefaults) {
-  controls.c_tangente = true;
-  controls.c_normale = true;
-  controls.c_sekante = true;
+  controls.tangent = true;
+  controls.normal = true;
+  controls.secant = true;
   Draw();
   // f(x) = x sin(x + 1): f'(1) = sin 2 + cos 2 = 0.49315, f(1) = 0.90930.
   EXPECT_TRUE(HasText("Y = 0,493*X+0,416"));
@@ -101,11 +101,11 @@ TEST_F(ConstructionsTest, TangentNormalAndSecantAtTheDefaults) {
 }
 
 TEST_F(ConstructionsTest, HorizontalTangentVerticalNormalNoSecantForEqualAbscissae) {
-  controls.ed_f1 = "2";
-  controls.c_normale = true;
-  controls.c_tangente = true;
-  controls.c_sekante = true;
-  controls.ed_B = "1";
+  controls.f1_term = "2";
+  controls.normal = true;
+  controls.tangent = true;
+  controls.secant = true;
+  controls.point_b_x = "1";
   Draw();
   int lines = 0;
   for (const CanvasCall& t : canvas.Texts()) lines += t.text.rfind("Y = ", 0) == 0;
@@ -115,13 +115,13 @@ TEST_F(ConstructionsTest, HorizontalTangentVerticalNormalNoSecantForEqualAbsciss
 }
 
 TEST_F(ConstructionsTest, MarkersFarOutsideAreSkipped) {
-  controls.ed_f1 = "X";
-  controls.ed_A = "10^9";
-  controls.ed_B = "-10^9";
-  controls.c_punktA = true;
-  controls.c_punktB = true;
-  controls.c_tangente = true;
-  controls.c_sekante = true;
+  controls.f1_term = "X";
+  controls.point_a_x = "10^9";
+  controls.point_b_x = "-10^9";
+  controls.point_a = true;
+  controls.point_b = true;
+  controls.tangent = true;
+  controls.secant = true;
   Draw();
   EXPECT_TRUE(EllipsesFilled(kMarkerAColour).empty());
   EXPECT_TRUE(EllipsesFilled(kMarkerBColour).empty());
@@ -138,30 +138,30 @@ std::vector<int> HatchColumns(const std::vector<CanvasCall>& lines) {
 }
 
 TEST_F(ConstructionsTest, HatchingRunsFromBTowardsA) {
-  controls.c_integral = true;
+  controls.integral = true;
   Draw();  // A = 1, B = 0: to the right from column 304, before column 353.5
   std::vector<int> expected;
   for (int c = 304; c <= 352; c += 2) expected.push_back(c);
   EXPECT_EQ(HatchColumns(LinesIn(kHatchColour)), expected);
 
-  controls.ed_A = "0";
-  controls.ed_B = "1";
+  controls.point_a_x = "0";
+  controls.point_b_x = "1";
   Draw();  // to the left from 354.5 while beyond column 303
   expected.clear();
   for (int c = 354; c >= 304; c -= 2) expected.push_back(c);
   EXPECT_EQ(HatchColumns(LinesIn(kHatchColour)), expected);
 
   // Where the curve is undefined there is no area: SQRT(X) from -1 hatches only right of 0.
-  controls.ed_f1 = "SQRT(X)";
-  controls.ed_A = "-1";
+  controls.f1_term = "SQRT(X)";
+  controls.point_a_x = "-1";
   Draw();
   EXPECT_EQ(HatchColumns(LinesIn(kHatchColour)), expected);
 }
 
 TEST_F(ConstructionsTest, HatchingFarRightDrawsOnlyVisibleColumns) {
-  controls.c_integral = true;
-  controls.ed_A = "0";
-  controls.ed_B = "100";  // column 5354: the walk is still feasible
+  controls.integral = true;
+  controls.point_a_x = "0";
+  controls.point_b_x = "100";  // column 5354: the walk is still feasible
   Draw();
   std::set<int> walked;
   for (int c : HatchColumns(LinesIn(kHatchColour))) {
@@ -169,7 +169,7 @@ TEST_F(ConstructionsTest, HatchingFarRightDrawsOnlyVisibleColumns) {
   }
   for (const char* far : {"10^9", "9*10^9"}) {
     SCOPED_TRACE(far);
-    controls.ed_B = far;
+    controls.point_b_x = far;
     Draw();
     const std::vector<int> columns = HatchColumns(LinesIn(kHatchColour));
     EXPECT_LE(columns.size(), static_cast<std::size_t>(kWidth / 2 + 4));
@@ -182,8 +182,8 @@ TEST_F(ConstructionsTest, HatchingFarRightDrawsOnlyVisibleColumns) {
 }
 
 TEST_F(ConstructionsTest, AntiderivativeOfOneIsTheLineThroughTheOrigin) {
-  controls.ed_f1 = "1";
-  controls.c_stammfunktion = true;
+  controls.f1_term = "1";
+  controls.antiderivative = true;
   Draw();
   const ScreenMapping& map = plotter.Mapping();
   const auto lines = LinesIn(kCurveOrange);  // the first curve of no term field
@@ -196,8 +196,8 @@ TEST_F(ConstructionsTest, AntiderivativeOfOneIsTheLineThroughTheOrigin) {
 }
 
 TEST_F(ConstructionsTest, AntiderivativeLabelFollowsTheSwitch) {
-  controls.c_stammfunktion = true;
-  controls.m_terme = false;
+  controls.antiderivative = true;
+  controls.term_captions = false;
   Draw();
   EXPECT_FALSE(HasText("Antiderivative f1"));
   EXPECT_FALSE(LinesIn(kCurveOrange).empty());
@@ -239,7 +239,7 @@ TEST_F(ConstructionsTest, AntiderivativeCurveSameByWalkAndJump) {
 }
 
 TEST_F(ConstructionsTest, AntiderivativeFarFromTheAxisEnds) {
-  controls.c_stammfunktion = true;
+  controls.antiderivative = true;
   for (const PlotView& view : {PlotView{-1e9 - 12, -1e9, -5, 5}, PlotView{1e12, 1e12 + 12, -5, 5},
                                PlotView{-1e300, -0.9e300, -5, 5}}) {
     plotter.SetView(view);
@@ -247,7 +247,7 @@ TEST_F(ConstructionsTest, AntiderivativeFarFromTheAxisEnds) {
     plotter.Redraw(canvas, kWidth, kHeight, controls);
   }
   // x_from far right of the view: nothing to draw, found without walking to it.
-  controls.ed_xvon = "10^9";
+  controls.domain_from = "10^9";
   plotter.ApplyBasicSetting(kWidth, kHeight);
   canvas.ClearCalls();
   plotter.Redraw(canvas, kWidth, kHeight, controls);

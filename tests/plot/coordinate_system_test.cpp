@@ -102,7 +102,7 @@ TEST(CoordinateSystem, FractionalStepsAreLabelledWithDecimalCommas) {
 
 TEST(CoordinateSystem, DegreeAndRadianLabelling) {
   Controls degrees;
-  degrees.M_winkel = true;
+  degrees.degrees = true;
   const Drawn d = Draw(BasicSetting(606, 597), 606, 597, degrees);
   const auto labels = TextsAtRow(d.canvas, d.mapping.origin_y + 6);
   ASSERT_GE(labels.size(), 5u);
@@ -112,8 +112,8 @@ TEST(CoordinateSystem, DegreeAndRadianLabelling) {
   EXPECT_EQ(d.canvas.TextsEqual("45\xB0").front().a.x, RoundHalfEven(d.mapping.WorldToPixelX(0.7853981633974483)) - 10);
 
   Controls radians = degrees;
-  radians.M_bogen = true;  // wins over degrees
-  radians.M_rahmen = true;
+  radians.radians = true;  // wins over degrees
+  radians.frame = true;
   const Drawn r = Draw(BasicSetting(606, 597), 606, 597, radians);
   const auto quarter = r.canvas.TextsEqual("0,25");
   ASSERT_EQ(quarter.size(), 2u);  // frame label and axis label
@@ -128,7 +128,7 @@ TEST(CoordinateSystem, DegreeAndRadianLabelling) {
 
 TEST(CoordinateSystem, AngleModeTurnsDivisorFourIntoThirds) {
   Controls degrees;
-  degrees.M_winkel = true;
+  degrees.degrees = true;
   const Drawn d = Draw({-1, 1, -1, 1}, 606, 400, degrees);
   EXPECT_FALSE(d.canvas.TextsEqual("15\xB0").empty());
   EXPECT_FALSE(d.canvas.TextsEqual("30\xB0").empty());
@@ -136,7 +136,7 @@ TEST(CoordinateSystem, AngleModeTurnsDivisorFourIntoThirds) {
 
 TEST(CoordinateSystem, ViewRightOfTheYAxisHasNoYAxisButGridAndFrame) {
   Controls c;
-  c.M_rahmen = true;
+  c.frame = true;
   const Drawn d = Draw({1, 11, -5, 5}, 500, 500, c);
   EXPECT_LT(d.mapping.origin_x, 0);
   EXPECT_TRUE(d.canvas.TextsEqual("y").empty());
@@ -204,14 +204,14 @@ TEST(CoordinateSystem, ScaleNumbersStandAtTheEdgeWhenAnAxisIsOutOfView) {
 // A typed spacing replaces the automatic one on its axis; one too dense for the area is ignored.
 TEST(CoordinateSystem, TypedTickSpacing) {
   Controls c;
-  c.ed_xabstand = "0,5";
-  c.ed_yabstand = "PI";
+  c.x_tick_spacing = "0,5";
+  c.y_tick_spacing = "PI";
   const Drawn d = Draw({-6, 6, -5, 5}, 600, 500, c);
   EXPECT_EQ(d.canvas.TextsEqual("2,5").size(), 1u);
   EXPECT_EQ(d.canvas.TextsEqual("3,142").size(), 1u);
   EXPECT_EQ(d.canvas.TextsEqual("2").size(), 1u);  // on x only: y counts in steps of pi
-  c.ed_xabstand = "0,0001";
-  c.ed_yabstand = "-1";
+  c.x_tick_spacing = "0,0001";
+  c.y_tick_spacing = "-1";
   const Drawn dense = Draw({-6, 6, -5, 5}, 600, 500, c);
   const Drawn automatic = Draw({-6, 6, -5, 5}, 600, 500);
   EXPECT_EQ(dense.canvas.Texts().size(), automatic.canvas.Texts().size());
@@ -231,7 +231,7 @@ TEST(CoordinateSystem, NoTicksNearTheArrowHeads) {
 
 TEST(CoordinateSystem, ArrowHeadsAndHighlightedAxes) {
   Controls c;
-  c.MAchsen21 = true;
+  c.bold_axes = true;
   const Drawn d = Draw(BasicSetting(606, 597), 606, 597, c);
   const auto heads = d.canvas.Calls(CallKind::Polygon);
   ASSERT_EQ(heads.size(), 2u);
@@ -250,7 +250,7 @@ TEST(CoordinateSystem, ArrowHeadsAndHighlightedAxes) {
 
 TEST(CoordinateSystem, HiddenAxesDrawSubstituteLinesOrNothing) {
   Controls c;
-  c.MAchsen1 = false;
+  c.axes = false;
   const Drawn grid = Draw(BasicSetting(606, 597), 606, 597, c);
   EXPECT_TRUE(grid.canvas.Calls(CallKind::Polygon).empty());
   bool substitute = false;
@@ -258,8 +258,8 @@ TEST(CoordinateSystem, HiddenAxesDrawSubstituteLinesOrNothing) {
   EXPECT_TRUE(substitute);
   EXPECT_TRUE(grid.canvas.Texts().empty());
 
-  c.m_raster = false;
-  c.M_rahmen = true;
+  c.grid = false;
+  c.frame = true;
   const Drawn frame = Draw(BasicSetting(606, 597), 606, 597, c);
   for (const CanvasCall& l : frame.canvas.Lines()) {
     const bool short_tick = std::abs(l.a.x - l.b.x) + std::abs(l.a.y - l.b.y) <= 6;
@@ -278,7 +278,7 @@ TEST(CoordinateSystem, OriginRowOffTheAreaSuppressesXAxisTicks) {
 
 TEST(CoordinateSystem, FineGridStartsAtTheFirstWholeStepOnlyForHorizontalLines) {
   Controls c;
-  c.m_mmraster = true;
+  c.fine_grid = true;
   const Drawn d = Draw({-5, 5, 0.3, 10}, 500, 500, c);
   std::vector<int> rows, columns;
   for (const CanvasCall& l : LinesIn(d.canvas, kFine)) {
@@ -298,8 +298,8 @@ TEST(CoordinateSystem, FineGridStartsAtTheFirstWholeStepOnlyForHorizontalLines) 
 TEST(CoordinateSystem, ViewFarFromTheOriginJumpsToTheVisibleTicks) {
   // Stepping from the origin would take a billion steps; the labels show the visible ticks.
   Controls c;
-  c.M_rahmen = true;
-  c.m_mmraster = true;
+  c.frame = true;
+  c.fine_grid = true;
   const Drawn d = Draw({1e9, 1e9 + 10, 1e9, 1e9 + 7}, 846, 597, c);
   EXPECT_FALSE(d.canvas.TextsEqual("1000000001").empty());
   EXPECT_FALSE(d.canvas.TextsEqual("1000000009").empty());
@@ -313,7 +313,7 @@ TEST(CoordinateSystem, ViewFarFromTheOriginJumpsToTheVisibleTicks) {
 // nearly the same pixel: labels in one row or column never overlap, and some are still drawn.
 TEST(CoordinateSystem, LabelsNeverOverlapOnFarViews) {
   Controls c;
-  c.M_rahmen = true;
+  c.frame = true;
   for (const PlotView& v : {PlotView{-6, 6, -5, 5}, PlotView{1e6 - 30, 1e6 + 30, -20, 20},
                             PlotView{-1e6, 1e6, -5e5, 5e5}, PlotView{1e15, 1e15 + 40, 1e15, 1e15 + 30},
                             PlotView{-3e15, 3e15, -2e15, 2e15}}) {
@@ -344,7 +344,7 @@ TEST(CoordinateSystem, LabelsNeverOverlapOnFarViews) {
 // moves up instead of being cut (a 200 % window left "-3" half outside).
 TEST(CoordinateSystem, LowestYLabelStaysInsideTheArea) {
   Controls framed;
-  framed.M_rahmen = true;
+  framed.frame = true;
   RecordingCanvas measure;
   for (const Controls& c : {Controls{}, framed}) {
     for (int w = 300; w <= 900; w += 50) {
@@ -365,7 +365,7 @@ TEST(CoordinateSystem, DegenerateAreasAndHugeSpansFinish) {
                             PlotView{1e15, 1e15 + 1, -1, 1}}) {
     for (const auto& [w, h] : {std::pair{1, 1}, std::pair{4000, 3000}}) {
       Controls c;
-      c.m_mmraster = c.M_rahmen = c.M_bogen = true;
+      c.fine_grid = c.frame = c.radians = true;
       const Drawn d = Draw(v, w, h, c);
       EXPECT_LT(d.canvas.Calls().size(), 20000u);
     }

@@ -61,9 +61,9 @@ void Draw(Scene& run, int w = 606, int h = 597, const PlotView* view = nullptr) 
 
 Controls OnlyF1(const std::string& term) {
   Controls c;
-  c.ed_f1 = term;
-  c.m_raster = false;
-  c.MAchsen1 = false;
+  c.f1_term = term;
+  c.grid = false;
+  c.axes = false;
   return c;
 }
 
@@ -190,8 +190,8 @@ TEST(PlotTerm, ReturningFromFarBeyondAnEdgeIsNeverJoinedInTallAreas) {
 TEST(PlotTerm, DomainLimitsTheColumns) {
   Scene run;
   run.controls = OnlyF1("X");
-  run.controls.ed_xvon = "0";
-  run.controls.ed_xbis = "1";
+  run.controls.domain_from = "0";
+  run.controls.domain_to = "1";
   Draw(run);
   const auto blue = run.Segments(kCurveBlue);
   ASSERT_FALSE(blue.empty());
@@ -200,14 +200,14 @@ TEST(PlotTerm, DomainLimitsTheColumns) {
 
   Scene empty;
   empty.controls = OnlyF1("X");
-  empty.controls.ed_xvon = "2";
-  empty.controls.ed_xbis = "1";
+  empty.controls.domain_from = "2";
+  empty.controls.domain_to = "1";
   Draw(empty);
   EXPECT_EQ(empty.Segments(kCurveBlue).size(), 1u);  // start column joined to the next
 
   Scene far;
   far.controls = OnlyF1("X");
-  far.controls.ed_xvon = "10^10";
+  far.controls.domain_from = "10^10";
   Draw(far);
   EXPECT_TRUE(far.Segments(kCurveBlue).empty());
   EXPECT_EQ(far.canvas.TextsEqual("Y = X").size(), 1u);
@@ -216,11 +216,11 @@ TEST(PlotTerm, DomainLimitsTheColumns) {
 TEST(CurveStyle, ColoursLabelRowsAndWidthsFollowTheCurveNumber) {
   Scene run;
   run.controls = OnlyF1("X");
-  run.controls.ed_f2 = "X+1";
-  run.controls.c_f2 = true;
-  run.controls.ed_f3 = "X+2";
-  run.controls.ed_f4 = "X+3";
-  run.controls.UpDown1 = 3;
+  run.controls.f2_term = "X+1";
+  run.controls.f2_plotted = true;
+  run.controls.f3_term = "X+2";
+  run.controls.f4_term = "X+3";
+  run.controls.graph_width = 3;
   Draw(run);
   const Rgb colours[] = {kCurveBlue, kCurveRed, kCurveGreen, kCurveFuchsia};
   const char* labels[] = {"Y = X", "Y = X+1", "Y = X+2", "Y = X+3"};
@@ -245,15 +245,15 @@ TEST(CurveStyle, EachTermKeepsItsFieldColourWhateverOptionsAreOn) {
   };
   const Case cases[] = {
       {"nothing else", {}},
-      {"antiderivative", {&Controls::c_stammfunktion}},
-      {"derivatives", {&Controls::c_1ableitung, &Controls::c_2ableitung}},
+      {"antiderivative", {&Controls::antiderivative}},
+      {"derivatives", {&Controls::first_derivative, &Controls::second_derivative}},
       {"transformations and inverse",
-       {&Controls::spiegelungxachse, &Controls::spiegelungyachse, &Controls::spiegelungursprung,
-        &Controls::verschiebungxachse, &Controls::streckungyachse, &Controls::Umkehrkurvezuf1x1,
-        &Controls::funktionsaddition}},
+       {&Controls::mirror_in_x_axis, &Controls::mirror_in_y_axis, &Controls::mirror_in_origin,
+        &Controls::shift_along_x, &Controls::stretch_along_y, &Controls::inverse_of_f1,
+        &Controls::sum_f1_f2}},
       {"points and lines at A and B",
-       {&Controls::c_punktA, &Controls::c_punktB, &Controls::c_tangente, &Controls::c_sekante,
-        &Controls::c_wendetangente, &Controls::c_stammfunktion}},
+       {&Controls::point_a, &Controls::point_b, &Controls::tangent, &Controls::secant,
+        &Controls::inflection_tangents, &Controls::antiderivative}},
   };
   const Rgb terms[] = {kCurveBlue, kCurveRed, kCurveGreen, kCurveFuchsia};
   const char* labels[] = {"Y = X^3/8-X", "Y = X+1", "Y = X/2+2", "Y = 3-X"};
@@ -261,10 +261,10 @@ TEST(CurveStyle, EachTermKeepsItsFieldColourWhateverOptionsAreOn) {
     SCOPED_TRACE(c.name);
     Scene run;
     run.controls = OnlyF1("X^3/8-X");
-    run.controls.ed_f2 = "X+1";
-    run.controls.c_f2 = true;
-    run.controls.ed_f3 = "X/2+2";
-    run.controls.ed_f4 = "3-X";
+    run.controls.f2_term = "X+1";
+    run.controls.f2_plotted = true;
+    run.controls.f3_term = "X/2+2";
+    run.controls.f4_term = "3-X";
     for (bool Controls::*option : c.options) run.controls.*option = true;
     Draw(run);
     for (int k = 0; k < 4; ++k) {
@@ -297,7 +297,7 @@ TEST(CurveStyle, WidthOutsideTheStepperRangeIsClamped) {
   for (const auto& [width, expected] : {std::pair{0, 1}, std::pair{-5, 1}, std::pair{9, 6}, std::pair{1000000, 6}}) {
     Scene run;
     run.controls = OnlyF1("X");
-    run.controls.UpDown1 = width;
+    run.controls.graph_width = width;
     Draw(run);
     ASSERT_FALSE(run.Segments(kCurveBlue).empty());
     EXPECT_EQ(run.Segments(kCurveBlue)[0].state.pen_width, expected);
@@ -307,8 +307,8 @@ TEST(CurveStyle, WidthOutsideTheStepperRangeIsClamped) {
 TEST(CurveStyle, ColourSwitchOffDrawsEveryCurveBlack) {
   Scene run;
   run.controls = OnlyF1("X");
-  run.controls.c_f2 = true;
-  run.controls.m_farbe = false;
+  run.controls.f2_plotted = true;
+  run.controls.coloured_graphs = false;
   Draw(run);
   EXPECT_TRUE(run.Segments(kCurveBlue).empty());
   EXPECT_TRUE(run.Segments(kCurveRed).empty());
@@ -320,9 +320,9 @@ TEST(CurveStyle, ColourSwitchOffDrawsEveryCurveBlack) {
 TEST(CurveStyle, WithoutF1TheFirstCheckedTermIsTheFirstTerm) {
   Scene run;
   run.controls = OnlyF1("X");
-  run.controls.c_f1 = false;
-  run.controls.c_f2 = true;
-  run.controls.c_1ableitung = true;
+  run.controls.f1_plotted = false;
+  run.controls.f2_plotted = true;
+  run.controls.first_derivative = true;
   Draw(run);
   // f2 keeps its own colour; the derivative of X^2/4-2, X/2, takes the first extra colour.
   EXPECT_EQ(run.canvas.TextsEqual("Y = X^2/4-2")[0].state.font_color, kCurveRed);
@@ -350,20 +350,20 @@ TEST(DerivedCurves, TransformationsFollowTheirFormulas) {
   const struct {
     bool Controls::*item;
     DerivedKind kind;
-  } items[] = {{&Controls::spiegelungxachse, DerivedKind::MirrorX},
-               {&Controls::spiegelungyachse, DerivedKind::Negate},
-               {&Controls::spiegelungursprung, DerivedKind::MirrorOrigin},
-               {&Controls::nacheinanderausfuehrung, DerivedKind::SelfCompose},
-               {&Controls::verschiebungxachse, DerivedKind::ShiftX},
-               {&Controls::streckungxachse, DerivedKind::StretchX},
-               {&Controls::verschiebungyachse, DerivedKind::ShiftY},
-               {&Controls::streckungyachse, DerivedKind::StretchY}};
+  } items[] = {{&Controls::mirror_in_x_axis, DerivedKind::MirrorX},
+               {&Controls::mirror_in_y_axis, DerivedKind::Negate},
+               {&Controls::mirror_in_origin, DerivedKind::MirrorOrigin},
+               {&Controls::composition, DerivedKind::SelfCompose},
+               {&Controls::shift_along_x, DerivedKind::ShiftX},
+               {&Controls::stretch_along_x, DerivedKind::StretchX},
+               {&Controls::shift_along_y, DerivedKind::ShiftY},
+               {&Controls::stretch_along_y, DerivedKind::StretchY}};
   const std::string f = "X^3/8-X+0,5";
   for (const auto& item : items) {
     SCOPED_TRACE(std::string(DerivedLabel(item.kind)));
     Scene run;
     run.controls = OnlyF1(f);
-    run.controls.ed_parameter = "1,5";
+    run.controls.parameter_p = "1,5";
     run.controls.*item.item = true;
     Draw(run);
     const auto red = run.Segments(kCurveOrange);
@@ -386,8 +386,8 @@ TEST(DerivedCurves, DerivativesAreForwardDifferencesOverOnePixel) {
   const std::string f = "X*SIN(X+P)";
   Scene run;
   run.controls = OnlyF1(f);
-  run.controls.c_1ableitung = true;
-  run.controls.c_2ableitung = true;
+  run.controls.first_derivative = true;
+  run.controls.second_derivative = true;
   Draw(run);
   const ScreenMapping& m = run.Mapping();
   auto e = [&](int column) { return fktint::EvaluateTerm(f, m.PixelToWorldX(column)); };
@@ -419,8 +419,8 @@ TEST(DerivedCurves, DerivativesAreForwardDifferencesOverOnePixel) {
 TEST(DerivedCurves, AngleModesDrawTheDerivedCurveAsDots) {
   Scene run;
   run.controls = OnlyF1("X*SIN(X+P)");
-  run.controls.c_1ableitung = true;
-  run.controls.M_winkel = true;
+  run.controls.first_derivative = true;
+  run.controls.degrees = true;
   Draw(run);
   EXPECT_TRUE(run.Segments(kCurveOrange).empty());
   EXPECT_GT(run.Pixels(kCurveOrange).size(), 500u);
@@ -430,8 +430,8 @@ TEST(DerivedCurves, AngleModesDrawTheDerivedCurveAsDots) {
 TEST(DerivedCurves, ShiftByZeroRepeatsTheGraphInTheNextColour) {
   Scene run;
   run.controls = OnlyF1("X*SIN(X+P)");
-  run.controls.ed_parameter = "0";
-  run.controls.verschiebungxachse = true;
+  run.controls.parameter_p = "0";
+  run.controls.shift_along_x = true;
   Draw(run);
   const auto blue = run.Segments(kCurveBlue);
   const auto red = run.Segments(kCurveOrange);
@@ -443,7 +443,7 @@ TEST(DerivedCurves, ShiftByZeroRepeatsTheGraphInTheNextColour) {
 TEST(DerivedCurves, SelfCompositionIsUndefinedWhereTheInnerValueIs) {
   Scene run;
   run.controls = OnlyF1("SQRT(X)");
-  run.controls.nacheinanderausfuehrung = true;
+  run.controls.composition = true;
   Draw(run);
   for (const CanvasCall& s : run.Segments(kCurveOrange)) EXPECT_GE(s.a.x, 303);
 }
@@ -465,10 +465,10 @@ TEST(Family, StepsPFromItsValueToQ) {
     SCOPED_TRACE(std::string(c.step) + " to " + c.q);
     Scene run;
     run.controls = OnlyF1("X+P");
-    run.controls.c_schar = true;
-    run.controls.ed_schardiff = c.step;
-    run.controls.ed_q = c.q;
-    run.controls.Umkehrkurvezuf1x1 = true;
+    run.controls.family = true;
+    run.controls.family_step = c.step;
+    run.controls.parameter_q = c.q;
+    run.controls.inverse_of_f1 = true;
     Draw(run);
     EXPECT_EQ(FamilyMembers(run, kCurveOrange), c.members);
     EXPECT_EQ(run.canvas.TextsEqual("Y = X+P").size(), 1u);  // members are not labelled
@@ -482,8 +482,8 @@ TEST(Family, StepsPFromItsValueToQ) {
 TEST(Family, MemberCountIsBoundedAndReported) {
   Scene run;
   run.controls = OnlyF1("X+P");
-  run.controls.c_schar = true;
-  run.controls.ed_q = "10^10";
+  run.controls.family = true;
+  run.controls.parameter_q = "10^10";
   Draw(run, 60, 40);
   EXPECT_EQ(FamilyMembers(run, kCurveOrange), kMaxFamilyMembers);
   const auto& lines = run.plotter.Results().Lines();
@@ -495,9 +495,9 @@ TEST(Family, MemberCountIsBoundedAndReported) {
 TEST(Inverse, ReflectsInTheDiagonalOverEveryRowIgnoringTheDomain) {
   Scene run;
   run.controls = OnlyF1("2*X");
-  run.controls.ed_xvon = "0";
-  run.controls.ed_xbis = "1";
-  run.controls.Umkehrkurvezuf1x1 = true;
+  run.controls.domain_from = "0";
+  run.controls.domain_to = "1";
+  run.controls.inverse_of_f1 = true;
   Draw(run);
   const auto red = run.Segments(kCurveOrange);
   ASSERT_GT(red.size(), 400u);
@@ -514,8 +514,8 @@ TEST(Inverse, ReflectsInTheDiagonalOverEveryRowIgnoringTheDomain) {
 TEST(Combinations, DrawSumDifferenceProductAndQuotientWithF2) {
   Scene run;
   run.controls = OnlyF1("X");
-  run.controls.funktionsaddition = run.controls.funktionssubtraktion1 = true;
-  run.controls.funktionsmultiplikation = run.controls.funktionsdivision1 = true;
+  run.controls.sum_f1_f2 = run.controls.difference_f1_f2 = true;
+  run.controls.product_f1_f2 = run.controls.quotient_f1_f2 = true;
   Draw(run);
   const char* labels[] = {"Y = X+(X^2/4-2)", "Y = X-(X^2/4-2)", "Y = (X)*(X^2/4-2)", "Y = (X)/(X^2/4-2)"};
   for (int k = 0; k < 4; ++k) {
@@ -523,17 +523,17 @@ TEST(Combinations, DrawSumDifferenceProductAndQuotientWithF2) {
     ASSERT_EQ(label.size(), 1u) << labels[k];
     EXPECT_EQ(label[0].a.y, 16 * (k + 2));
   }
-  run.controls.ed_f2 = "0";
+  run.controls.f2_term = "0";
   Scene zero;
   zero.controls = run.controls;
   Draw(zero);
   EXPECT_TRUE(zero.canvas.TextsEqual("Y = (X)/(0)").empty());
-  zero.controls.ed_f2 = "0,0";
+  zero.controls.f2_term = "0,0";
   Scene zero_comma;
   zero_comma.controls = zero.controls;
   Draw(zero_comma);
   EXPECT_EQ(zero_comma.canvas.TextsEqual("Y = (X)/(0,0)").size(), 1u);
-  zero_comma.controls.ed_f2 = "";
+  zero_comma.controls.f2_term = "";
   Scene none;
   none.controls = zero_comma.controls;
   Draw(none);
@@ -550,17 +550,17 @@ TEST(Zeichnen, EmptyTermListDrawsNoCurveAndKeepsTheListEmpty) {
 
 TEST(Zeichnen, EveryOptionOnEveryAreaFinishes) {
   Controls all;
-  all.c_f2 = true;
-  all.ed_f3 = "1/X";
-  all.ed_f4 = "TAN(X)";
-  all.c_1ableitung = all.c_2ableitung = all.c_schar = true;
-  all.spiegelungxachse = all.spiegelungyachse = all.spiegelungursprung = true;
-  all.nacheinanderausfuehrung = all.verschiebungxachse = all.streckungxachse = true;
-  all.verschiebungyachse = all.streckungyachse = all.Umkehrkurvezuf1x1 = true;
-  all.funktionsaddition = all.funktionssubtraktion1 = true;
-  all.funktionsmultiplikation = all.funktionsdivision1 = true;
-  all.m_mmraster = all.M_rahmen = all.M_bogen = all.MAchsen21 = true;
-  all.ed_xvon = "-1E12";
+  all.f2_plotted = true;
+  all.f3_term = "1/X";
+  all.f4_term = "TAN(X)";
+  all.first_derivative = all.second_derivative = all.family = true;
+  all.mirror_in_x_axis = all.mirror_in_y_axis = all.mirror_in_origin = true;
+  all.composition = all.shift_along_x = all.stretch_along_x = true;
+  all.shift_along_y = all.stretch_along_y = all.inverse_of_f1 = true;
+  all.sum_f1_f2 = all.difference_f1_f2 = true;
+  all.product_f1_f2 = all.quotient_f1_f2 = true;
+  all.fine_grid = all.frame = all.radians = all.bold_axes = true;
+  all.domain_from = "-1E12";
   const PlotView views[] = {{-6, 6, -5, 5}, {1e6, 1e6 + 1e-3, -1, 1}, {std::nan(""), 1, 2, 3}, {5, -5, 1, 1}};
   for (const PlotView& view : views) {
     for (const auto& [w, h] : {std::pair{1, 1}, std::pair{4000, 3000}, std::pair{0, -7}}) {
@@ -579,9 +579,9 @@ TEST(Zeichnen, EveryOptionOnEveryAreaFinishes) {
 TEST(Zeichnen, NotANumberParameterDrawsNoTransformedPoints) {
   Scene run;
   run.controls = OnlyF1("X");
-  run.controls.ed_parameter = "";  // keeps the P set below
-  run.controls.verschiebungxachse = run.controls.streckungyachse = run.controls.c_schar = true;
-  run.controls.Umkehrkurvezuf1x1 = true;
+  run.controls.parameter_p = "";  // keeps the P set below
+  run.controls.shift_along_x = run.controls.stretch_along_y = run.controls.family = true;
+  run.controls.inverse_of_f1 = true;
   fktint::ParamP = std::nan("");
   Draw(run);
   EXPECT_TRUE(run.Segments(kCurveOrange).empty());    // f(x+p)
@@ -596,7 +596,7 @@ TEST(Zeichnen, RasterPictureHasTheCurveColoursExactly) {
   testing::RasterCanvas canvas(606, 597);
   Plotter plotter;
   Controls c;
-  c.c_f2 = true;
+  c.f2_plotted = true;
   plotter.ApplyBasicSetting(606, 597);
   plotter.DrawCommand(c);
   plotter.Redraw(canvas, 606, 597, c);

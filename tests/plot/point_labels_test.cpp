@@ -38,9 +38,9 @@ void Draw(Drawing& run, Controls& c, const PlotView* view = nullptr) {
 
 Controls AllSearches(const std::string& f1) {
   Controls c;
-  c.ed_f1 = f1;
-  c.c_nullstellen = c.c_extrema = c.c_wendepunkte = true;
-  c.m_punktnamen = true;
+  c.f1_term = f1;
+  c.zeros = c.extrema = c.inflections = true;
+  c.point_labels = true;
   return c;
 }
 
@@ -68,8 +68,8 @@ TEST(PointLabels, NamesAndCoordinatesInBothLanguages) {
     SetTextCatalogue(k.catalogue);
     Drawing run;
     Controls c = AllSearches("X^3-12*X");
-    c.ed_von = "-5";
-    c.ed_bis = "5";
+    c.interval_from = "-5";
+    c.interval_to = "5";
     const PlotView tall{-6, 6, -20, 20};
     Draw(run, c, &tall);
     SetTextCatalogue(nullptr);
@@ -80,7 +80,7 @@ TEST(PointLabels, NamesAndCoordinatesInBothLanguages) {
 TEST(PointLabels, OffByDefaultAndKeptApartOnTheArea) {
   Drawing run;
   Controls c = AllSearches("X^3-12*X");
-  c.m_punktnamen = false;
+  c.point_labels = false;
   const PlotView tall{-6, 6, -20, 20};
   Draw(run, c, &tall);
   EXPECT_TRUE(run.canvas.TextsEqual("Max(-2; 16)").empty());
@@ -135,13 +135,13 @@ TEST(AnalysedTerm, EverySearchMarkAndConstructionFollowsTheChoice) {
     SCOPED_TRACE(k.choice);
     Drawing run;
     Controls c;
-    c.ed_f1 = "X^2-4";
-    c.ed_f2 = "X-1";
-    c.ed_f3 = "2*X";
-    c.c_f2 = true;
-    c.c_nullstellen = c.c_schnittpunkte = c.c_punktA = true;
-    c.ed_A = "3";
-    c.cb_analyse = k.choice;
+    c.f1_term = "X^2-4";
+    c.f2_term = "X-1";
+    c.f3_term = "2*X";
+    c.f2_plotted = true;
+    c.zeros = c.intersections = c.point_a = true;
+    c.point_a_x = "3";
+    c.analysed_term = k.choice;
     Draw(run, c);
     std::vector<int> expected;
     for (const double x : k.zeros) expected.push_back(RoundHalfEven(run.plotter.Mapping().WorldToPixelX(x)));
@@ -149,7 +149,7 @@ TEST(AnalysedTerm, EverySearchMarkAndConstructionFollowsTheChoice) {
     // Zero marks first, then the intersections, then A.
     ASSERT_GE(marks.size(), expected.size());
     EXPECT_EQ(std::vector<int>(marks.begin(), marks.begin() + static_cast<long>(expected.size())), expected);
-    EXPECT_EQ(c.Label11, k.label_a);
+    EXPECT_EQ(c.point_a_y_caption, k.label_a);
     const auto& lines = run.plotter.Results().Lines();
     EXPECT_EQ(std::find(lines.begin(), lines.end(), k.heading) != lines.end(), !k.heading.empty());
   }

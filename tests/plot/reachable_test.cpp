@@ -18,14 +18,14 @@ TEST(Reachable, EdgesOfFieldsGraphWidthAndViews) {
 
   EXPECT_TRUE(IsReachable(Controls{}, nullptr));
   Controls c;
-  c.ed_breite = " +5 ";  // the stepper reads its field as the window does
+  c.graph_width_text = " +5 ";  // the stepper reads its field as the window does
   EXPECT_FALSE(IsReachable(c, nullptr));
   FollowGraphWidthField(c);
-  EXPECT_EQ(c.UpDown1, 5);
+  EXPECT_EQ(c.graph_width, 5);
   EXPECT_TRUE(IsReachable(c, nullptr));
-  c.ed_breite = "7";  // beyond the stepper: it keeps its position
+  c.graph_width_text = "7";  // beyond the stepper: it keeps its position
   FollowGraphWidthField(c);
-  EXPECT_EQ(c.UpDown1, 5);
+  EXPECT_EQ(c.graph_width, 5);
   EXPECT_TRUE(IsReachable(c, nullptr));
 
   EXPECT_TRUE(IsReachableView({1e15 - 1, 1e15, -1e15, -1e15 + 0.125}, nullptr));

@@ -45,22 +45,22 @@ Lines Concat(std::initializer_list<Lines> parts) {
 
 TEST_F(ResultListTest, DefaultControlsGiveTheTermAndDerivativeLines) {
   EXPECT_EQ(Draw(), kDefaultHead);
-  controls.c_f2 = true;
+  controls.f2_plotted = true;
   EXPECT_EQ(Draw(), Concat({kDefaultHead, {"Function Y = X^2/4-2"}}));
 }
 
 TEST_F(ResultListTest, EmptyTermListGivesAnEmptyList) {
-  controls.c_f1 = false;
-  controls.c_nullstellen = true;
+  controls.f1_plotted = false;
+  controls.zeros = true;
   EXPECT_TRUE(Draw().empty());
 }
 
 TEST_F(ResultListTest, EveryAnalysisOfTheDefaultTerms) {
-  controls.c_nullstellen = true;
-  controls.c_extrema = true;
-  controls.c_wendepunkte = true;
-  controls.c_schnittpunkte = true;
-  controls.c_integral = true;
+  controls.zeros = true;
+  controls.extrema = true;
+  controls.inflections = true;
+  controls.intersections = true;
+  controls.integral = true;
   // Values from the closed forms: zeros -1-pi, -1, 0, pi-1, 2pi-1; the integral of
   // x sin(x+1) over [0, 1] is sin 2 - cos 2 - sin 1 = 0.48397.
   const Lines expected = Concat({kDefaultHead,
@@ -76,57 +76,57 @@ TEST_F(ResultListTest, EveryAnalysisOfTheDefaultTerms) {
                                   "Function f2: Y = X^2/4-2", "Intersection points",
                                   "\t(-3,73;1,48)", "\t(2,39;-0,58)"}});
   EXPECT_EQ(Draw(), expected);
-  EXPECT_EQ(controls.Label13, "= 0,48");
-  EXPECT_EQ(controls.Label15, "= 0,48");
+  EXPECT_EQ(controls.integral_caption, "= 0,48");
+  EXPECT_EQ(controls.area_caption, "= 0,48");
 }
 
 TEST_F(ResultListTest, IntegralLinesOfASignChangingTerm) {
-  controls.ed_f1 = "X";
-  controls.ed_A = "-1";
-  controls.ed_B = "1";
-  controls.c_integral = true;
+  controls.f1_term = "X";
+  controls.point_a_x = "-1";
+  controls.point_b_x = "1";
+  controls.integral = true;
   const Lines& lines = Draw();
   ASSERT_GE(lines.size(), 10u);
   EXPECT_EQ(Lines(lines.end() - 4, lines.end()),
             (Lines{"Area under f1 between (-1 | 1)", "\t1", "Definite integral f1 between (-1 | 1)", "\t0"}));
-  EXPECT_EQ(controls.Label13, "= 0");
-  EXPECT_EQ(controls.Label15, "= 1");
+  EXPECT_EQ(controls.integral_caption, "= 0");
+  EXPECT_EQ(controls.area_caption, "= 1");
 
   // Between f1 and a checked f2; A and B exchanged give the same lines.
-  controls.c_f2 = true;
-  controls.ed_f2 = "X^2";
-  controls.ed_A = "1";
-  controls.ed_B = "0";
+  controls.f2_plotted = true;
+  controls.f2_term = "X^2";
+  controls.point_a_x = "1";
+  controls.point_b_x = "0";
   Lines between = Draw();
-  controls.ed_A = "0";
-  controls.ed_B = "1";
+  controls.point_a_x = "0";
+  controls.point_b_x = "1";
   EXPECT_EQ(Draw(), between);
   EXPECT_EQ(Lines(between.begin() + 6, between.begin() + 10),
             (Lines{"Area between f1 and f2 between (0 | 1)", "\t0,17",
                    "Definite integral f1-f2 between (0 | 1)", "\t0,17"}));
 
   // A = B: no lines, the labels keep their captions.
-  controls.ed_B = "0";
-  controls.Label13 = "= 7";
+  controls.point_b_x = "0";
+  controls.integral_caption = "= 7";
   EXPECT_EQ(Draw().size(), 7u);  // two terms' heads only
-  EXPECT_EQ(controls.Label13, "= 7");
+  EXPECT_EQ(controls.integral_caption, "= 7");
 }
 
 TEST_F(ResultListTest, SectionsWithoutPoints) {
-  controls.c_schnittpunkte = true;
-  controls.ed_f2 = "X^2+100";
+  controls.intersections = true;
+  controls.f2_term = "X^2+100";
   EXPECT_EQ(Draw(), Concat({kDefaultHead, {"Intersection points between f1 and f2",
                                            "Function f2: Y = X^2+100"}}));
-  controls.c_schnittpunkte = false;
-  controls.c_wendetangente = true;
+  controls.intersections = false;
+  controls.inflection_tangents = true;
   EXPECT_EQ(Draw(), Concat({kDefaultHead, {"Inflection points"}}));
 }
 
 TEST_F(ResultListTest, BottomTextsStackUpwards) {
-  controls.ed_f1 = "X^3-3*X";
-  controls.c_nullstellen = true;
-  controls.c_extrema = true;
-  controls.c_pktanzeige = true;
+  controls.f1_term = "X^3-3*X";
+  controls.zeros = true;
+  controls.extrema = true;
+  controls.show_points = true;
   Draw();
   const auto zeros = canvas.TextsEqual("Zeros: -1,73 | 0 | 1,73");
   const auto extrema = canvas.TextsEqual("Extreme points: (-1;2) | (1;-2)");
@@ -139,9 +139,9 @@ TEST_F(ResultListTest, BottomTextsStackUpwards) {
 }
 
 TEST_F(ResultListTest, MarksOfTheSearches) {
-  controls.ed_f1 = "X^3-3*X";
-  controls.c_nullstellen = true;
-  controls.c_extrema = true;
+  controls.f1_term = "X^3-3*X";
+  controls.zeros = true;
+  controls.extrema = true;
   Draw();
   int zero_marks = 0;
   int extremum_marks = 0;
@@ -157,13 +157,13 @@ TEST_F(ResultListTest, MarksOfTheSearches) {
 }
 
 TEST_F(ResultListTest, ParameterDoesNotCreep) {
-  controls.ed_parameter = "P+1";
-  controls.c_nullstellen = true;
-  controls.c_extrema = true;
-  controls.c_wendepunkte = true;
-  controls.c_schnittpunkte = true;
-  controls.c_wertetabelle = true;
-  controls.Mergebnis_visible = true;
+  controls.parameter_p = "P+1";
+  controls.zeros = true;
+  controls.extrema = true;
+  controls.inflections = true;
+  controls.intersections = true;
+  controls.value_table = true;
+  controls.result_memo_visible = true;
   fktint::ParamP = 1;
   plotter.ApplyBasicSetting(606, 597);
   plotter.Redraw(canvas, 606, 597, controls);
@@ -174,9 +174,9 @@ TEST_F(ResultListTest, ParameterDoesNotCreep) {
 }
 
 TEST_F(ResultListTest, ValueTableWithTheDefaultFields) {
-  controls.c_wertetabelle = true;
+  controls.value_table = true;
   EXPECT_EQ(Draw(), kDefaultHead);  // memo hidden: no table
-  controls.Mergebnis_visible = true;
+  controls.result_memo_visible = true;
   fktint::ParamP = 1;
   const Lines& lines = Draw();
   ASSERT_EQ(lines.size(), kDefaultHead.size() + 3 + 150);
@@ -247,13 +247,13 @@ namespace {
 // No line of the list depends on the view, and views far off or tiny must draw every mark,
 // hatch line and curve without converting an out-of-range value to a pixel.
 TEST_F(ResultListTest, ListIsTheSameForAdversarialViews) {
-  for (bool* box : {&controls.c_nullstellen, &controls.c_extrema, &controls.c_wendepunkte,
-                    &controls.c_wendetangente, &controls.c_schnittpunkte, &controls.c_pktanzeige,
-                    &controls.c_integral, &controls.c_stammfunktion, &controls.c_punktA,
-                    &controls.c_punktB, &controls.c_tangente, &controls.c_normale, &controls.c_sekante}) {
+  for (bool* box : {&controls.zeros, &controls.extrema, &controls.inflections,
+                    &controls.inflection_tangents, &controls.intersections, &controls.show_points,
+                    &controls.integral, &controls.antiderivative, &controls.point_a,
+                    &controls.point_b, &controls.tangent, &controls.normal, &controls.secant}) {
     *box = true;
   }
-  controls.c_f2 = true;
+  controls.f2_plotted = true;
   const Lines reference = Draw();
   for (const PlotView& view : {PlotView{-1e9, -1e9 + 1e-6, -1e-6, 1e-6}, PlotView{1e9, 2e9, -1, 1},
                                PlotView{-1e-9, 1e-9, -1e9, 1e9}, PlotView{-6, 6, 1e300, 1.1e300}}) {

@@ -111,10 +111,10 @@ TEST_F(TextbookTest, CompleteListsOfPoints) {
        "Min(-5,88;-5,8) Max(-2,9;2,74) Min(-0,52;-0,24) Max(1,25;0,97) Min(3,96;-3,84)",
        "(-4,56;-1,83) (-1,83;1,35) (0,38;0,38) (2,77;-1,62) (5,62;1,88)"},
   };
-  controls.c_nullstellen = controls.c_extrema = controls.c_wendepunkte = true;
+  controls.zeros = controls.extrema = controls.inflections = true;
   for (const Analysis& c : cases) {
     SCOPED_TRACE(c.term);
-    controls.ed_f1 = c.term;
+    controls.f1_term = c.term;
     Draw();
     EXPECT_EQ(Section("Zeros"), c.zeros);
     EXPECT_EQ(Section("Extrema"), c.extrema);
@@ -123,19 +123,19 @@ TEST_F(TextbookTest, CompleteListsOfPoints) {
 }
 
 TEST_F(TextbookTest, SearchesFollowTheFirstPlottedTerm) {
-  controls.c_nullstellen = controls.c_extrema = true;
-  controls.c_f1 = false;
-  controls.ed_f1 = "X^2-1";
-  controls.c_f2 = true;
-  controls.ed_f2 = "SIN(X)";
+  controls.zeros = controls.extrema = true;
+  controls.f1_plotted = false;
+  controls.f1_term = "X^2-1";
+  controls.f2_plotted = true;
+  controls.f2_term = "SIN(X)";
   Draw();
   EXPECT_EQ(Section("Zeros"), "-3,14 0 3,14");
   EXPECT_EQ(Section("Extrema"), "Max(-4,71;1) Min(-1,57;-1) Max(1,57;1) Min(4,71;-1)");
 }
 
 TEST_F(TextbookTest, RoundingNoiseOfAConstantMakesNoExtremum) {
-  controls.c_extrema = true;
-  controls.ed_f1 = "SIN(X)^2+COS(X)^2-1";  // 0 up to a few units in the last place
+  controls.extrema = true;
+  controls.f1_term = "SIN(X)^2+COS(X)^2-1";  // 0 up to a few units in the last place
   Draw();
   EXPECT_EQ(Section("Extrema"), "");
 }
@@ -155,23 +155,23 @@ TEST_F(TextbookTest, TangentAndNormalFromTheDerivative) {
       {"SQRT(X)", "4", "Y = 0,25*X+1", "Y = -4*X+18"},
       {"LN(X)", "1", "Y = 1*X-1", "Y = -1*X+1"},
   };
-  controls.c_tangente = controls.c_normale = true;
+  controls.tangent = controls.normal = true;
   for (const Lines& c : cases) {
     SCOPED_TRACE(c.term);
-    controls.ed_f1 = c.term;
-    controls.ed_A = c.a;
+    controls.f1_term = c.term;
+    controls.point_a_x = c.a;
     Draw();
     EXPECT_TRUE(HasText(c.tangent));
     EXPECT_TRUE(HasText(c.normal));
   }
   // Inflection tangents, four decimals: X^3-3*X at 0, a horizontal one for X^3, and
   // X^3-6*X^2+9*X at (2;2) with slope -3.
-  controls.c_tangente = controls.c_normale = false;
-  controls.c_wendetangente = true;
+  controls.tangent = controls.normal = false;
+  controls.inflection_tangents = true;
   for (const auto& [term, tangent] : {std::pair{"X^3-3*X", "Y = -3*X"}, std::pair{"X^3", "Y = 0"},
                                       std::pair{"X^3-6*X^2+9*X", "Y = -3*X+8"}}) {
     SCOPED_TRACE(term);
-    controls.ed_f1 = term;
+    controls.f1_term = term;
     Draw();
     EXPECT_TRUE(HasText(tangent));
   }
@@ -200,15 +200,15 @@ TEST_F(TextbookTest, IntegralsAtThePrintedDecimals) {
       {"1/0", "0", "1", "does not exist", "does not exist"},
       {"SQRT(X)", "-1", "1", "does not exist", "does not exist"},
   };
-  controls.c_integral = true;
+  controls.integral = true;
   for (const Integral& c : cases) {
     SCOPED_TRACE(c.term);
-    controls.ed_f1 = c.term;
-    controls.ed_A = c.a;
-    controls.ed_B = c.b;
+    controls.f1_term = c.term;
+    controls.point_a_x = c.a;
+    controls.point_b_x = c.b;
     Draw();
-    EXPECT_EQ(controls.Label13, std::string("= ") + c.integral);
-    EXPECT_EQ(controls.Label15, std::string("= ") + c.area);
+    EXPECT_EQ(controls.integral_caption, std::string("= ") + c.integral);
+    EXPECT_EQ(controls.area_caption, std::string("= ") + c.area);
   }
 }
 

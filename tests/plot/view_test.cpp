@@ -147,15 +147,15 @@ TEST(ControlNames, DefaultsAreTheWindowsStartValues) {
 
 TEST(ControlNames, EveryListedNameReadsAndSetsItsOwnMember) {
   for (const ControlInfo& info : ControlTable()) {
-    SCOPED_TRACE(info.name);
+    SCOPED_TRACE(info.key);
     Controls c;
     const std::string value = info.kind == ControlKind::Text ? "7" : info.kind == ControlKind::Number ? "5" : "1";
     std::string error;
-    ASSERT_TRUE(SetControl(c, info.name, value, &error)) << error;
+    ASSERT_TRUE(SetControl(c, info.key, value, &error)) << error;
     std::string back;
-    ASSERT_TRUE(GetControl(c, info.name, &back));
+    ASSERT_TRUE(GetControl(c, info.key, &back));
     EXPECT_EQ(back, value);
-    EXPECT_NE(ControlNamesList().find(info.name), std::string::npos);
+    EXPECT_NE(ControlNamesList().find(info.key), std::string::npos);
   }
 }
 
@@ -163,18 +163,18 @@ TEST(ControlNames, SetsEveryKindAndRejectsBadInput) {
   Controls c;
   std::string error;
   EXPECT_TRUE(SetControl(c, "ed_f2", "1/X", &error));
-  EXPECT_EQ(c.ed_f2, "1/X");
+  EXPECT_EQ(c.f2_term, "1/X");
   EXPECT_TRUE(SetControl(c, "m_raster", "0", &error));
-  EXPECT_FALSE(c.m_raster);
+  EXPECT_FALSE(c.grid);
   EXPECT_TRUE(SetControl(c, "ed_breite", "4", &error));
-  EXPECT_EQ(c.UpDown1, 4);
+  EXPECT_EQ(c.graph_width, 4);
   EXPECT_TRUE(SetControl(c, "ed_breite", "9", &error));
-  EXPECT_EQ(c.UpDown1, 6);  // the stepper stops at its range
+  EXPECT_EQ(c.graph_width, 6);  // the stepper stops at its range
   EXPECT_TRUE(SetControl(c, "UpDown1", "-3", &error));
-  EXPECT_EQ(c.UpDown1, -3);
+  EXPECT_EQ(c.graph_width, -3);
   EXPECT_TRUE(SetControl(c, "rb_punktB", "1", &error));
-  EXPECT_TRUE(c.rb_punktB);
-  EXPECT_FALSE(c.rb_parameter);  // one group
+  EXPECT_TRUE(c.animate_point_b);
+  EXPECT_FALSE(c.animate_parameter);  // one group
 
   EXPECT_FALSE(SetControl(c, "c_f2", "yes", &error));
   EXPECT_NE(error.find("0 or 1"), std::string::npos);

@@ -25,11 +25,11 @@ Worksheet EveryControlChanged() {
       w.controls.*(*check) = !(start.*(*check));
     }
   }
-  w.controls.ed_breite = "4";
-  w.controls.UpDown1 = 4;
-  w.controls.rb_punkta = w.controls.rb_parameter = false;
-  w.controls.rb_punktB = true;
-  w.controls.c_ergebnisliste = w.controls.Mergebnis_visible = true;
+  w.controls.graph_width_text = "4";
+  w.controls.graph_width = 4;
+  w.controls.animate_point_a = w.controls.animate_parameter = false;
+  w.controls.animate_point_b = true;
+  w.controls.result_list = w.controls.result_memo_visible = true;
   w.view = PlotView{0.1 + 0.2, 1e12 / 3, -2.0 / 3, 1e-3};
   w.param_p = -1.0 / 7;
   w.param_q = 12345.678;
@@ -43,7 +43,7 @@ TEST(Worksheet, EveryControlKindSurvivesTheRoundTrip) {
   EXPECT_TRUE(warnings.empty()) << warnings.front();
   EXPECT_TRUE(SameWorksheet(back, original));
   EXPECT_FALSE(SameWorksheet(back, Worksheet{}));  // the check itself can fail
-  EXPECT_EQ(back.controls.ed_A, original.controls.ed_A);
+  EXPECT_EQ(back.controls.point_a_x, original.controls.point_a_x);
   EXPECT_EQ(back.view, original.view);  // doubles exactly
 }
 
@@ -54,9 +54,9 @@ TEST(Worksheet, Version1TermsKeepTheirMeaning) {
       "controls": {"ed_f1": "2+-X^2", "ed_f2": "X^2/4-2", "ed_parameter": "2^3^2"}})";
   std::vector<std::string> warnings;
   const Worksheet w = WorksheetFromJson(json, &warnings);
-  EXPECT_EQ(w.controls.ed_f1, "2+(-X)^2");
-  EXPECT_EQ(w.controls.ed_f2, "X^2/4-2");
-  EXPECT_EQ(w.controls.ed_parameter, "(2^3)^2");
+  EXPECT_EQ(w.controls.f1_term, "2+(-X)^2");
+  EXPECT_EQ(w.controls.f2_term, "X^2/4-2");
+  EXPECT_EQ(w.controls.parameter_p, "(2^3)^2");
   EXPECT_EQ(warnings, (std::vector<std::string>{
                           R"("2+-X^2" of ed_f1 is written "2+(-X)^2" so that it keeps its meaning)",
                           R"("2^3^2" of ed_parameter is written "(2^3)^2" so that it keeps its meaning)"}));
@@ -64,7 +64,7 @@ TEST(Worksheet, Version1TermsKeepTheirMeaning) {
   std::string now = json;
   now.replace(now.find("\"version\": 1"), 12, "\"version\": 2");
   warnings.clear();
-  EXPECT_EQ(WorksheetFromJson(now, &warnings).controls.ed_f1, "2+-X^2");
+  EXPECT_EQ(WorksheetFromJson(now, &warnings).controls.f1_term, "2+-X^2");
   EXPECT_TRUE(warnings.empty());
   EXPECT_NE(WorksheetToJson(w).find("\"version\": 2"), std::string::npos);
 }
@@ -76,13 +76,13 @@ TEST(Worksheet, MissingKeysTakeStartValuesAndUnknownKeysWarn) {
       "view": {"x_min": -1, "x_max": 1, "y_min": -2, "y_max": 2, "zoom": 3}})";
   std::vector<std::string> warnings;
   const Worksheet w = WorksheetFromJson(json, &warnings);
-  EXPECT_EQ(w.controls.ed_f1, "X^2");  // upper-cased as typed
-  EXPECT_EQ(w.controls.ed_f2, Controls{}.ed_f2);
-  EXPECT_TRUE(w.controls.c_f2);
-  EXPECT_TRUE(w.controls.rb_punkta);
-  EXPECT_FALSE(w.controls.rb_parameter);       // one group: checking A unchecks the start one
-  EXPECT_TRUE(w.controls.Mergebnis_visible);  // the memo follows "Result List"
-  EXPECT_EQ(w.controls.UpDown1, 3);           // the stepper follows its field
+  EXPECT_EQ(w.controls.f1_term, "X^2");  // upper-cased as typed
+  EXPECT_EQ(w.controls.f2_term, Controls{}.f2_term);
+  EXPECT_TRUE(w.controls.f2_plotted);
+  EXPECT_TRUE(w.controls.animate_point_a);
+  EXPECT_FALSE(w.controls.animate_parameter);       // one group: checking A unchecks the start one
+  EXPECT_TRUE(w.controls.result_memo_visible);  // the memo follows "Result List"
+  EXPECT_EQ(w.controls.graph_width, 3);           // the stepper follows its field
   EXPECT_EQ(w.view, (PlotView{-1, 1, -2, 2}));
   EXPECT_EQ(w.param_p, 0);
   EXPECT_EQ(warnings, (std::vector<std::string>{R"(unknown key "controls.c_neu" ignored)", R"(unknown key "view.zoom" ignored)",

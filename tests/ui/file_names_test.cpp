@@ -27,7 +27,7 @@ TEST_F(FileNamesTest, ALatin1WorksheetOpensByNameAndByDrop) {
   const std::string folder = QFile::encodeName(dir.path()).toStdString();
   const std::string bytes = folder + "/Blatt\xE9.plotwerk";
   platform::Worksheet sheet;
-  sheet.controls.c_f2 = true;
+  sheet.controls.f2_plotted = true;
   platform::WriteWorksheet(bytes, sheet);
 
   // The text Qt gives for the name (a file dialog, the program's arguments).

@@ -128,24 +128,24 @@ std::string RecordPhrase(std::string_view english) {
 // phrase the core asked for has a German entry.
 TEST(CoreTexts, EveryPhraseTheCoreWritesHasAGermanEntry) {
   plot::Controls c;
-  c.ed_f1 = "X^3-3*X";
-  c.ed_f2 = "X";
+  c.f1_term = "X^3-3*X";
+  c.f2_term = "X";
   for (bool* option :
-       {&c.c_1ableitung, &c.c_2ableitung, &c.c_nullstellen, &c.c_extrema, &c.c_wendepunkte,
-        &c.c_wendetangente, &c.c_stammfunktion, &c.c_schnittpunkte, &c.c_pktanzeige, &c.c_schar,
-        &c.c_punktA, &c.c_punktB, &c.c_tangente, &c.c_normale, &c.c_sekante, &c.c_integral,
-        &c.c_wertetabelle, &c.Mergebnis_visible, &c.spiegelungxachse, &c.spiegelungursprung,
-        &c.spiegelungyachse, &c.verschiebungxachse, &c.streckungxachse, &c.verschiebungyachse,
-        &c.streckungyachse, &c.nacheinanderausfuehrung, &c.funktionsaddition,
-        &c.funktionssubtraktion1, &c.funktionsmultiplikation, &c.funktionsdivision1,
-        &c.Umkehrkurvezuf1x1}) {
+       {&c.first_derivative, &c.second_derivative, &c.zeros, &c.extrema, &c.inflections,
+        &c.inflection_tangents, &c.antiderivative, &c.intersections, &c.show_points, &c.family,
+        &c.point_a, &c.point_b, &c.tangent, &c.normal, &c.secant, &c.integral,
+        &c.value_table, &c.result_memo_visible, &c.mirror_in_x_axis, &c.mirror_in_origin,
+        &c.mirror_in_y_axis, &c.shift_along_x, &c.stretch_along_x, &c.shift_along_y,
+        &c.stretch_along_y, &c.composition, &c.sum_f1_f2,
+        &c.difference_f1_f2, &c.product_f1_f2, &c.quotient_f1_f2,
+        &c.inverse_of_f1}) {
     *option = true;
   }
-  c.ed_q = "100";  // family members from P = 1 to 100: more than are drawn
-  c.ed_delta = "0,0001";  // the value table is cut
+  c.parameter_q = "100";  // family members from P = 1 to 100: more than are drawn
+  c.animation_step = "0,0001";  // the value table is cut
   // The integral lines differ with and without f2.
   plot::Controls with_f2 = c;
-  with_f2.c_f2 = true;
+  with_f2.f2_plotted = true;
   RecordedPhrases().clear();
   plot::SetTextCatalogue(&RecordPhrase);
   for (plot::Controls& controls : {std::ref(c), std::ref(with_f2)}) {

@@ -45,7 +45,7 @@ TEST_F(PictureOptionsTest, WindowDialogRoundTripGivesTheSamePixelsEverywhere) {
   const plot::PlotView view = window->Plotter().View();
   EXPECT_DOUBLE_EQ(view.x_max, 2 * 3.14159265358979323846);
   EXPECT_DOUBLE_EQ(view.y_min, -1.5);
-  EXPECT_EQ(window->SnapshotControls().ed_xabstand, "PI/4");
+  EXPECT_EQ(window->SnapshotControls().x_tick_spacing, "PI/4");
   const QImage picture = window->PaintBox1->Screen().copy().convertToFormat(QImage::Format_RGB32);
 
   QTemporaryDir dir;
@@ -111,13 +111,13 @@ TEST_F(PictureOptionsTest, ChoiceLabelsAndPageAreInTheWindow) {
   ASSERT_NE(choice, nullptr);
   EXPECT_EQ(choice->count(), plot::kAnalyseChoices);
   choice->setCurrentIndex(2);
-  EXPECT_EQ(window->SnapshotControls().cb_analyse, 2);
+  EXPECT_EQ(window->SnapshotControls().analysed_term, 2);
   auto* labels = window->findChild<QAction*>("m_punktnamen");
   ASSERT_NE(labels, nullptr);
   EXPECT_TRUE(window->M_ksystem->actions().contains(labels));
   EXPECT_FALSE(labels->isChecked());
   labels->trigger();
-  EXPECT_TRUE(window->SnapshotControls().m_punktnamen);
+  EXPECT_TRUE(window->SnapshotControls().point_labels);
   ASSERT_NE(window->findChild<QAction*>("m_fenster"), nullptr);
   QCoreApplication::processEvents();
   auto* page = window->findChild<QAction*>("PrintPage");

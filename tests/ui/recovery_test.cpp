@@ -53,8 +53,8 @@ TEST_F(RecoveryTest, WrittenOnlyAfterAChangeAndRemovedOnANormalEnd) {
   recovery->SaveIfChanged();
   ASSERT_TRUE(FileExists());
   const auto saved = platform::ReadWorksheet(Recovery::FilePath(), nullptr);
-  EXPECT_EQ(saved.controls.ed_f1, "X^3-X");
-  EXPECT_TRUE(saved.controls.c_extrema);
+  EXPECT_EQ(saved.controls.f1_term, "X^3-X");
+  EXPECT_TRUE(saved.controls.extrema);
   delete recovery;
   EXPECT_FALSE(FileExists());
 }

@@ -267,9 +267,9 @@ TEST_F(WindowTest, GraphWidthStepperThickensTheCurves) {
 
   // A typed width counts too; text that is no width in range leaves the last one.
   window->ed_breite->setText("2");
-  EXPECT_EQ(window->SnapshotControls().UpDown1, 2);
+  EXPECT_EQ(window->SnapshotControls().graph_width, 2);
   window->ed_breite->setText("9");
-  EXPECT_EQ(window->SnapshotControls().UpDown1, 2);
+  EXPECT_EQ(window->SnapshotControls().graph_width, 2);
 }
 
 TEST_F(WindowTest, ControlsAndMenuStartAsDesigned) {
@@ -288,14 +288,14 @@ TEST_F(WindowTest, ControlsAndMenuStartAsDesigned) {
   // The window's start values are the ones the drawing core assumes for a fresh snapshot.
   const plot::Controls fresh;
   const plot::Controls shown = window->SnapshotControls();
-  EXPECT_EQ(shown.ed_f1, fresh.ed_f1);
-  EXPECT_EQ(shown.ed_xvon, fresh.ed_xvon);
-  EXPECT_EQ(shown.ed_von, fresh.ed_von);
-  EXPECT_EQ(shown.ed_q, fresh.ed_q);
-  EXPECT_EQ(shown.ed_A, fresh.ed_A);
-  EXPECT_EQ(shown.ed_B, fresh.ed_B);
-  EXPECT_EQ(shown.m_farbe, fresh.m_farbe);
-  EXPECT_EQ(shown.MAchsen1, fresh.MAchsen1);
+  EXPECT_EQ(shown.f1_term, fresh.f1_term);
+  EXPECT_EQ(shown.domain_from, fresh.domain_from);
+  EXPECT_EQ(shown.interval_from, fresh.interval_from);
+  EXPECT_EQ(shown.parameter_q, fresh.parameter_q);
+  EXPECT_EQ(shown.point_a_x, fresh.point_a_x);
+  EXPECT_EQ(shown.point_b_x, fresh.point_b_x);
+  EXPECT_EQ(shown.coloured_graphs, fresh.coloured_graphs);
+  EXPECT_EQ(shown.axes, fresh.axes);
 
   QStringList top;
   for (QAction* a : window->menuBar()->actions()) top << a->text();

@@ -64,13 +64,13 @@ TEST_F(WorksheetTest, SnapshotAndApplyCoverEveryControl) {
     if (auto* text = std::get_if<std::string plot::Controls::*>(&info.member)) changed.*(*text) = std::to_string(++n);
     if (auto* check = std::get_if<bool plot::Controls::*>(&info.member)) changed.*(*check) = !(changed.*(*check));
   }
-  changed.ed_breite = "WIDE";  // no number: the stepper keeps its own position
-  changed.UpDown1 = 5;
-  changed.rb_parameter = changed.rb_punkta = false;
+  changed.graph_width_text = "WIDE";  // no number: the stepper keeps its own position
+  changed.graph_width = 5;
+  changed.animate_parameter = changed.animate_point_a = false;
   window->ApplyControls(changed);
   const plot::Controls back = window->SnapshotControls();
   EXPECT_TRUE(plot::SameSettings(back, changed));
-  EXPECT_EQ(back.UpDown1, 5);
+  EXPECT_EQ(back.graph_width, 5);
   EXPECT_TRUE(window->rb_punktB->isChecked());
   EXPECT_FALSE(window->Mergebnis->isHidden());
   EXPECT_TRUE(window->M1->isEnabled());
@@ -150,7 +150,7 @@ TEST_F(WorksheetTest, ClosingAsksOnlyAboutAChangedWorksheet) {
   answer = QMessageBox::Save;
   window->close();
   EXPECT_FALSE(window->isVisible());
-  EXPECT_TRUE(platform::ReadWorksheet(QFile::encodeName(path).toStdString(), nullptr).controls.c_extrema);
+  EXPECT_TRUE(platform::ReadWorksheet(QFile::encodeName(path).toStdString(), nullptr).controls.extrema);
 }
 
 TEST_F(WorksheetTest, DroppedWorksheetOpens) {
