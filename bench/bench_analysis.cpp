@@ -5,8 +5,8 @@
 #include <QImage>
 #include <string>
 
+#include "bench/screen.h"
 #include "fktint/fktint.h"
-#include "platform/qt_canvas.h"
 #include "plot/analysis.h"
 #include "plot/controls.h"
 #include "plot/plotter.h"
@@ -14,9 +14,6 @@
 namespace {
 
 using plotwerk::plot::Controls;
-
-constexpr int kPaintWidth = plotwerk::plot::kDefaultAreaWidth;
-constexpr int kPaintHeight = plotwerk::plot::kDefaultAreaHeight;
 
 // Every analysis and construction of the first term; f2 checked for the intersections and the
 // area between the curves.
@@ -34,38 +31,34 @@ Controls EverythingOn(const std::string& f1) {
 
 void RunRedraw(benchmark::State& state, Controls controls) {
   plotwerk::plot::Plotter plotter;
-  plotter.ApplyBasicSetting(kPaintWidth, kPaintHeight);
-  plotter.DrawCommand(controls);
-  QImage picture(kPaintWidth, kPaintHeight, QImage::Format_RGB32);
+  plotwerk::bench::PrepareBasicSetting(plotter, controls);
+  QImage picture = plotwerk::bench::ScreenImage();
   for (auto _ : state) {
-    picture.fill(Qt::white);
-    {
-      plotwerk::platform::QtCanvas canvas(picture);
-      plotter.Redraw(canvas, kPaintWidth, kPaintHeight, controls);
-    }
+    plotwerk::bench::PaintScreen(plotter, controls, picture);
     benchmark::DoNotOptimize(picture.constBits());
   }
 }
 
-void BM_Analysis_RedrawDefaultEverythingOn(benchmark::State& state) {
-  RunRedraw(state, EverythingOn("X*SIN(X+P)"));
-}
-BENCHMARK(BM_Analysis_RedrawDefaultEverythingOn)->Unit(benchmark::kMillisecond);
+// The full redraw for first terms that are easy, oscillate without end, oscillate fast and are
+// nowhere defined.
+struct RedrawCase {
+  const char* name;
+  const char* f1;
+};
+constexpr RedrawCase kRedrawCases[] = {
+    {"BM_Analysis_RedrawDefaultEverythingOn", "X*SIN(X+P)"},
+    {"BM_Analysis_RedrawSinOneOverXEverythingOn", "SIN(1/X)"},
+    {"BM_Analysis_RedrawSin1000XEverythingOn", "SIN(1000*X)"},
+    {"BM_Analysis_RedrawUndefinedEverythingOn", "LN(-1-X^2)"},
+};
 
-void BM_Analysis_RedrawSinOneOverXEverythingOn(benchmark::State& state) {
-  RunRedraw(state, EverythingOn("SIN(1/X)"));
-}
-BENCHMARK(BM_Analysis_RedrawSinOneOverXEverythingOn)->Unit(benchmark::kMillisecond);
-
-void BM_Analysis_RedrawSin1000XEverythingOn(benchmark::State& state) {
-  RunRedraw(state, EverythingOn("SIN(1000*X)"));
-}
-BENCHMARK(BM_Analysis_RedrawSin1000XEverythingOn)->Unit(benchmark::kMillisecond);
-
-void BM_Analysis_RedrawUndefinedEverythingOn(benchmark::State& state) {
-  RunRedraw(state, EverythingOn("LN(-1-X^2)"));
-}
-BENCHMARK(BM_Analysis_RedrawUndefinedEverythingOn)->Unit(benchmark::kMillisecond);
+[[maybe_unused]] const bool kRedrawCasesRegistered = [] {
+  for (const RedrawCase& c : kRedrawCases) {
+    benchmark::RegisterBenchmark(c.name, [f1 = c.f1](benchmark::State& state) { RunRedraw(state, EverythingOn(f1)); })
+        ->Unit(benchmark::kMillisecond);
+  }
+  return true;
+}();
 
 // One search on its own, per kind, for the default first term.
 void BM_Analysis_Search(benchmark::State& state) {
