@@ -39,26 +39,17 @@ void RunRedraw(benchmark::State& state, Controls controls) {
   }
 }
 
-// The full redraw for first terms that are easy, oscillate without end, oscillate fast and are
-// nowhere defined.
-struct RedrawCase {
-  const char* name;
-  const char* f1;
-};
-constexpr RedrawCase kRedrawCases[] = {
-    {"BM_Analysis_RedrawDefaultEverythingOn", "X*SIN(X+P)"},
-    {"BM_Analysis_RedrawSinOneOverXEverythingOn", "SIN(1/X)"},
-    {"BM_Analysis_RedrawSin1000XEverythingOn", "SIN(1000*X)"},
-    {"BM_Analysis_RedrawUndefinedEverythingOn", "LN(-1-X^2)"},
-};
+// The full redraw with everything on for one first term, as BM_Analysis_Redraw<name>EverythingOn.
+void RegisterRedraw(const std::string& name, const std::string& f1) {
+  benchmark::RegisterBenchmark(("BM_Analysis_Redraw" + name + "EverythingOn").c_str(),
+                               [f1](benchmark::State& state) { RunRedraw(state, EverythingOn(f1)); })
+      ->Unit(benchmark::kMillisecond);
+}
 
-[[maybe_unused]] const bool kRedrawCasesRegistered = [] {
-  for (const RedrawCase& c : kRedrawCases) {
-    benchmark::RegisterBenchmark(c.name, [f1 = c.f1](benchmark::State& state) { RunRedraw(state, EverythingOn(f1)); })
-        ->Unit(benchmark::kMillisecond);
-  }
-  return true;
-}();
+// First terms that are easy, oscillate without end, oscillate fast and are nowhere defined.
+[[maybe_unused]] const bool kRedrawsRegistered =
+    (RegisterRedraw("Default", "X*SIN(X+P)"), RegisterRedraw("SinOneOverX", "SIN(1/X)"),
+     RegisterRedraw("Sin1000X", "SIN(1000*X)"), RegisterRedraw("Undefined", "LN(-1-X^2)"), true);
 
 // One search on its own, per kind, for the default first term.
 void BM_Analysis_Search(benchmark::State& state) {
