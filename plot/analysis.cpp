@@ -394,13 +394,13 @@ bool ContinuousTurningPoint(const SampleFunction& g, double t, double h, double 
   return ContinuousAt(g, t, h);
 }
 
-// The grid of a search: cells and refinement steps per kind.
-struct SearchGrid {
+// How finely each kind searches: grid cells and refinement steps.
+struct SearchResolution {
   int cells = kZeroCells;
   int iterations = kZeroIterations;
 };
 
-SearchGrid GridFor(SearchKind kind) {
+SearchResolution ResolutionFor(SearchKind kind) {
   switch (kind) {
     case SearchKind::Zeros:
     case SearchKind::Intersections:
@@ -547,7 +547,8 @@ struct SearchContext {
 };
 
 // Whether the root x of the CurvatureChange bracket [a, b] is an inflection point: the curve is
-// defined and continuous there and bends opposite ways (without a curve: g vanishes there).
+// defined and continuous there and bends opposite ways (without a curve: g vanishes there
+// rather than jumping or running through a pole).
 bool OnCurve(const SearchContext& s, const Bracket& bracket, double x) {
   const double a = s.grid.X(bracket.from);
   const double b = s.grid.X(bracket.to);
@@ -616,7 +617,7 @@ std::vector<FoundPoint> ScanForPoints(SearchKind kind, const SampleFunction& g, 
                                       double to, const SampleFunction& curve) {
   const std::optional<SearchInterval> interval = MakeSearchInterval(from, to);
   if (!interval) return {};
-  const SearchGrid plan = GridFor(kind);
+  const SearchResolution plan = ResolutionFor(kind);
   const SampleGrid grid(g, *interval, plan.cells);
   const SearchContext search{g, curve, grid, plan.iterations};
   PointCollector found(kSamePointCellFraction * grid.CellWidth());
