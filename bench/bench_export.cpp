@@ -22,7 +22,8 @@ struct Window {
     bench::PrepareBasicSetting(plotter, controls);
     QImage screen = bench::ScreenImage();
     bench::PaintScreen(plotter, controls, screen);
-    source = {screen, bench::kScreenWidth, bench::kScreenHeight, [this](plot::Canvas& c) { plotter.DrawPicture(c, controls); }};
+    source = {screen, bench::kScreenWidth, bench::kScreenHeight,
+              [this](plot::Canvas& c) { plotter.DrawPicture(c, controls); }};
   }
 };
 
