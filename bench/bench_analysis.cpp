@@ -5,8 +5,8 @@
 #include <QImage>
 #include <string>
 
+#include "bench/screen.h"
 #include "fktint/fktint.h"
-#include "platform/qt_canvas.h"
 #include "plot/analysis.h"
 #include "plot/controls.h"
 #include "plot/plotter.h"
@@ -14,9 +14,6 @@
 namespace {
 
 using plotwerk::plot::Controls;
-
-constexpr int kPaintWidth = plotwerk::plot::kDefaultAreaWidth;
-constexpr int kPaintHeight = plotwerk::plot::kDefaultAreaHeight;
 
 // Every analysis and construction of the first term; f2 checked for the intersections and the
 // area between the curves.
@@ -34,38 +31,25 @@ Controls EverythingOn(const std::string& f1) {
 
 void RunRedraw(benchmark::State& state, Controls controls) {
   plotwerk::plot::Plotter plotter;
-  plotter.ApplyBasicSetting(kPaintWidth, kPaintHeight);
-  plotter.DrawCommand(controls);
-  QImage picture(kPaintWidth, kPaintHeight, QImage::Format_RGB32);
+  plotwerk::bench::PrepareBasicSetting(plotter, controls);
+  QImage picture = plotwerk::bench::ScreenImage();
   for (auto _ : state) {
-    picture.fill(Qt::white);
-    {
-      plotwerk::platform::QtCanvas canvas(picture);
-      plotter.Redraw(canvas, kPaintWidth, kPaintHeight, controls);
-    }
+    plotwerk::bench::PaintScreen(plotter, controls, picture);
     benchmark::DoNotOptimize(picture.constBits());
   }
 }
 
-void BM_Analysis_RedrawDefaultEverythingOn(benchmark::State& state) {
-  RunRedraw(state, EverythingOn("X*SIN(X+P)"));
+// The full redraw with everything on for one first term, as BM_Analysis_Redraw<name>EverythingOn.
+void RegisterRedraw(const std::string& name, const std::string& f1) {
+  benchmark::RegisterBenchmark(("BM_Analysis_Redraw" + name + "EverythingOn").c_str(),
+                               [f1](benchmark::State& state) { RunRedraw(state, EverythingOn(f1)); })
+      ->Unit(benchmark::kMillisecond);
 }
-BENCHMARK(BM_Analysis_RedrawDefaultEverythingOn)->Unit(benchmark::kMillisecond);
 
-void BM_Analysis_RedrawSinOneOverXEverythingOn(benchmark::State& state) {
-  RunRedraw(state, EverythingOn("SIN(1/X)"));
-}
-BENCHMARK(BM_Analysis_RedrawSinOneOverXEverythingOn)->Unit(benchmark::kMillisecond);
-
-void BM_Analysis_RedrawSin1000XEverythingOn(benchmark::State& state) {
-  RunRedraw(state, EverythingOn("SIN(1000*X)"));
-}
-BENCHMARK(BM_Analysis_RedrawSin1000XEverythingOn)->Unit(benchmark::kMillisecond);
-
-void BM_Analysis_RedrawUndefinedEverythingOn(benchmark::State& state) {
-  RunRedraw(state, EverythingOn("LN(-1-X^2)"));
-}
-BENCHMARK(BM_Analysis_RedrawUndefinedEverythingOn)->Unit(benchmark::kMillisecond);
+// First terms that are easy, oscillate without end, oscillate fast and are nowhere defined.
+[[maybe_unused]] const bool kRedrawsRegistered =
+    (RegisterRedraw("Default", "X*SIN(X+P)"), RegisterRedraw("SinOneOverX", "SIN(1/X)"),
+     RegisterRedraw("Sin1000X", "SIN(1000*X)"), RegisterRedraw("Undefined", "LN(-1-X^2)"), true);
 
 // One search on its own, per kind, for the default first term.
 void BM_Analysis_Search(benchmark::State& state) {

@@ -6,7 +6,7 @@
 
 #include <QImage>
 
-#include "platform/qt_canvas.h"
+#include "bench/screen.h"
 #include "plot/animation.h"
 #include "plot/controls.h"
 #include "plot/plotter.h"
@@ -14,10 +14,6 @@
 namespace {
 
 using plotwerk::plot::Controls;
-
-// The drawing area of the window at its design size, result list hidden.
-constexpr int kPaintWidth = plotwerk::plot::kDefaultAreaWidth;
-constexpr int kPaintHeight = plotwerk::plot::kDefaultAreaHeight;
 
 Controls WithAllAnalyses() {
   Controls c;
@@ -33,17 +29,13 @@ Controls WithAllAnalyses() {
 
 void RunTicks(benchmark::State& state, Controls controls) {
   plotwerk::plot::Plotter plotter;
-  plotter.ApplyBasicSetting(kPaintWidth, kPaintHeight);
-  plotter.DrawCommand(controls);
+  plotwerk::bench::PrepareBasicSetting(plotter, controls);
   plotwerk::plot::anim_upward = true;
   for (auto _ : state) {
     plotwerk::plot::AnimationTick(controls);
-    QImage picture(kPaintWidth, kPaintHeight, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    {
-      plotwerk::platform::QtCanvas canvas(picture);
-      plotter.Redraw(canvas, kPaintWidth, kPaintHeight, controls);
-    }
+    // The drawing area at its design size, result list hidden, as a fresh image each tick.
+    QImage picture = plotwerk::bench::ScreenImage();
+    plotwerk::bench::PaintScreen(plotter, controls, picture);
     benchmark::DoNotOptimize(picture.constBits());
   }
 }

@@ -59,14 +59,21 @@ void BM_Rewritten_DefaultTerm(benchmark::State& state) {
 }
 BENCHMARK(BM_Rewritten_DefaultTerm);
 
-// A quotient whose second derivative the tidying puts over one denominator and cancels.
-void BM_Derive_QuotientSecond(benchmark::State& state) { DeriveEach(state, "-2*X/(X^2-1)^2"); }
-BENCHMARK(BM_Derive_QuotientSecond);
-
-void BM_Rewritten_QuotientSecond(benchmark::State& state) {
-  DeriveEach(state, "-2*X/(X^2-1)^2", plotwerk::uableitung::RewrittenDerivative);
+// DeriveTerm and RewrittenDerivative on the same term, as BM_Derive_<name> and
+// BM_Rewritten_<name>.
+void RegisterDeriveAndRewritten(const std::string& name, const std::string& term,
+                                benchmark::TimeUnit unit) {
+  benchmark::RegisterBenchmark(("BM_Derive_" + name).c_str(),
+                               [term](benchmark::State& state) { DeriveEach(state, term); })
+      ->Unit(unit);
+  benchmark::RegisterBenchmark(("BM_Rewritten_" + name).c_str(), [term](benchmark::State& state) {
+    DeriveEach(state, term, plotwerk::uableitung::RewrittenDerivative);
+  })->Unit(unit);
 }
-BENCHMARK(BM_Rewritten_QuotientSecond);
+
+// A quotient whose second derivative the tidying puts over one denominator and cancels.
+[[maybe_unused]] const bool kQuotientSecondRegistered =
+    (RegisterDeriveAndRewritten("QuotientSecond", "-2*X/(X^2-1)^2", benchmark::kNanosecond), true);
 
 // A polynomial of 4000 characters in bracketed groups of 15 summands (the reader nests one
 // level per summand, so one long sum could not be read at all).
@@ -78,13 +85,8 @@ std::string GroupedPolynomial4000() {
   return "(" + term + ")";
 }
 
-void BM_Derive_Polynomial4000(benchmark::State& state) { DeriveEach(state, GroupedPolynomial4000()); }
-BENCHMARK(BM_Derive_Polynomial4000)->Unit(benchmark::kMillisecond);
-
-void BM_Rewritten_Polynomial4000(benchmark::State& state) {
-  DeriveEach(state, GroupedPolynomial4000(), plotwerk::uableitung::RewrittenDerivative);
-}
-BENCHMARK(BM_Rewritten_Polynomial4000)->Unit(benchmark::kMillisecond);
+[[maybe_unused]] const bool kPolynomial4000Registered =
+    (RegisterDeriveAndRewritten("Polynomial4000", GroupedPolynomial4000(), benchmark::kMillisecond), true);
 
 // The tidying alone on the derivative tree of the 4000-character polynomial, and on a term of
 // 4000 characters of quotients and chain-rule products (the worst shapes for the algebra).
@@ -113,13 +115,8 @@ void BM_Tidy_Mixed4000(benchmark::State& state) {
 }
 BENCHMARK(BM_Tidy_Mixed4000)->Unit(benchmark::kMillisecond);
 
-void BM_Derive_Mixed4000(benchmark::State& state) { DeriveEach(state, MixedTerm4000()); }
-BENCHMARK(BM_Derive_Mixed4000)->Unit(benchmark::kMillisecond);
-
-void BM_Rewritten_Mixed4000(benchmark::State& state) {
-  DeriveEach(state, MixedTerm4000(), plotwerk::uableitung::RewrittenDerivative);
-}
-BENCHMARK(BM_Rewritten_Mixed4000)->Unit(benchmark::kMillisecond);
+[[maybe_unused]] const bool kMixed4000Registered =
+    (RegisterDeriveAndRewritten("Mixed4000", MixedTerm4000(), benchmark::kMillisecond), true);
 
 // The costliest shape found for the tidying: quotients nested twelve deep, whose derivative puts
 // sums over one denominator at every level.
@@ -129,12 +126,7 @@ std::string NestedQuotient() {
   return term;
 }
 
-void BM_Derive_NestedQuotient(benchmark::State& state) { DeriveEach(state, NestedQuotient()); }
-BENCHMARK(BM_Derive_NestedQuotient)->Unit(benchmark::kMillisecond);
-
-void BM_Rewritten_NestedQuotient(benchmark::State& state) {
-  DeriveEach(state, NestedQuotient(), plotwerk::uableitung::RewrittenDerivative);
-}
-BENCHMARK(BM_Rewritten_NestedQuotient)->Unit(benchmark::kMillisecond);
+[[maybe_unused]] const bool kNestedQuotientRegistered =
+    (RegisterDeriveAndRewritten("NestedQuotient", NestedQuotient(), benchmark::kMillisecond), true);
 
 }  // namespace

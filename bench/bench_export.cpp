@@ -4,8 +4,8 @@
 
 #include <QImage>
 
+#include "bench/screen.h"
 #include "platform/picture_export.h"
-#include "platform/qt_canvas.h"
 #include "plot/controls.h"
 #include "plot/plotter.h"
 
@@ -13,23 +13,17 @@ namespace {
 
 using namespace plotwerk;
 
-constexpr int kWidth = plot::kDefaultAreaWidth;
-constexpr int kHeight = plot::kDefaultAreaHeight;
-
 struct Window {
   plot::Plotter plotter;
   plot::Controls controls;
   platform::PictureSource source;
 
   Window() {
-    plotter.ApplyBasicSetting(kWidth, kHeight);
-    plotter.DrawCommand(controls);
-    QImage screen(kWidth, kHeight, QImage::Format_RGB32);
-    {
-      platform::QtCanvas canvas(screen);
-      plotter.Redraw(canvas, kWidth, kHeight, controls);
-    }
-    source = {screen, kWidth, kHeight, [this](plot::Canvas& c) { plotter.DrawPicture(c, controls); }};
+    bench::PrepareBasicSetting(plotter, controls);
+    QImage screen = bench::ScreenImage();
+    bench::PaintScreen(plotter, controls, screen);
+    source = {screen, bench::kScreenWidth, bench::kScreenHeight,
+              [this](plot::Canvas& c) { plotter.DrawPicture(c, controls); }};
   }
 };
 

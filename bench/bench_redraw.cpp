@@ -4,7 +4,7 @@
 
 #include <QImage>
 
-#include "platform/qt_canvas.h"
+#include "bench/screen.h"
 #include "plot/canvas.h"
 #include "plot/controls.h"
 #include "plot/null_canvas.h"
@@ -13,9 +13,6 @@
 namespace {
 
 using namespace plotwerk;
-
-constexpr int kWidth = plot::kDefaultAreaWidth;
-constexpr int kHeight = plot::kDefaultAreaHeight;
 
 struct Scene {
   plot::Controls controls;
@@ -64,22 +61,19 @@ Scene AnalysisScene(bool labels) {
 
 void Prepare(plot::Plotter& plotter, Scene& scene) {
   if (scene.basic) {
-    plotter.ApplyBasicSetting(kWidth, kHeight);
-  } else {
-    plotter.SetView(scene.view);
+    bench::PrepareBasicSetting(plotter, scene.controls);
+    return;
   }
+  plotter.SetView(scene.view);
   plotter.DrawCommand(scene.controls);
 }
 
 void RunOnQtCanvas(benchmark::State& state, Scene scene) {
   plot::Plotter plotter;
   Prepare(plotter, scene);
-  QImage image(kWidth, kHeight, QImage::Format_RGB32);
+  QImage image = bench::ScreenImage();
   for (auto _ : state) {
-    image.fill(Qt::white);
-    platform::QtCanvas canvas(image);
-    plotter.Redraw(canvas, kWidth, kHeight, scene.controls);
-    canvas.Finish();
+    bench::PaintScreen(plotter, scene.controls, image);
     benchmark::DoNotOptimize(image.constBits());
   }
 }
@@ -89,7 +83,7 @@ void RunOnNullCanvas(benchmark::State& state, Scene scene) {
   Prepare(plotter, scene);
   for (auto _ : state) {
     plot::NullCanvas canvas;
-    plotter.Redraw(canvas, kWidth, kHeight, scene.controls);
+    plotter.Redraw(canvas, bench::kScreenWidth, bench::kScreenHeight, scene.controls);
     benchmark::ClobberMemory();
   }
 }

@@ -5,16 +5,13 @@
 #include <QImage>
 #include <string>
 
-#include "platform/qt_canvas.h"
+#include "bench/screen.h"
 #include "plot/controls.h"
 #include "plot/plotter.h"
 
 namespace {
 
 using namespace plotwerk;
-
-constexpr int kWidth = plot::kDefaultAreaWidth;
-constexpr int kHeight = plot::kDefaultAreaHeight;
 
 // A Fourier sum of a square wave, SIN(X)+SIN(3*X)/3+..., cut after the last whole summand that
 // fits into `length` characters: the kind of long term a teacher pastes.
@@ -43,14 +40,10 @@ plot::Controls EverythingOn(const std::string& term) {
 
 void Run(benchmark::State& state, plot::Controls controls) {
   plot::Plotter plotter;
-  plotter.ApplyBasicSetting(kWidth, kHeight);
-  plotter.DrawCommand(controls);
-  QImage image(kWidth, kHeight, QImage::Format_RGB32);
+  bench::PrepareBasicSetting(plotter, controls);
+  QImage image = bench::ScreenImage();
   for (auto _ : state) {
-    image.fill(Qt::white);
-    platform::QtCanvas canvas(image);
-    plotter.Redraw(canvas, kWidth, kHeight, controls);
-    canvas.Finish();
+    bench::PaintScreen(plotter, controls, image);
     benchmark::DoNotOptimize(image.constBits());
   }
   state.counters["chars"] = static_cast<double>(controls.f1_term.size());

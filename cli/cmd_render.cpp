@@ -1,6 +1,6 @@
 // plotwerk-cli render: draws the picture of a Controls snapshot (defaults or a worksheet, plus
-// --set pairs) at a given size and view, optionally saves that state as a worksheet, writes it as an image file and prints the result list; and
-// plotwerk-cli fonts: the face the canvas text is drawn in.
+// --set pairs) at a given size and view, writes it as an image file (and, if asked, the state as a
+// worksheet) and prints the result list; and plotwerk-cli fonts: the face the canvas text is drawn in.
 #include <QByteArray>
 #include <QFileInfo>
 #include <QImage>
@@ -11,6 +11,7 @@
 #include <exception>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/cli_gui.h"
@@ -89,16 +90,26 @@ static void WriteRenderedPicture(const QImage& image, const std::string& path, p
   if (worksheet) worksheet->Commit();
 }
 
-static int RunRender(const std::vector<std::string>& args) {
+namespace {
+
+// What the render command was asked for, beside the scene.
+struct RenderRequest {
   SceneOptions scene;
   std::string out;
   std::string save_worksheet;
   bool bmp16 = false;
   bool page = false;
+  platform::PictureFormat format = platform::PictureFormat::Bmp;
+};
+
+// Reads and checks the options and the worksheet they start from; an exit code when the command
+// ends here (help, a usage error, a state that could not be saved).
+std::optional<int> ReadRenderRequest(const std::vector<std::string>& args, RenderRequest& request) {
+  SceneOptions& scene = request.scene;
   auto own = [&](const std::vector<std::string>& words, std::size_t& i, std::string& error) {
     const std::string& a = words[i];
     if (a == "--bmp16" || a == "--page") {
-      (a == "--page" ? page : bmp16) = true;
+      (a == "--page" ? request.page : request.bmp16) = true;
       return SceneOption::Taken;
     }
     if (a != "--out" && a != "--save-worksheet") return SceneOption::NotMine;
@@ -106,25 +117,57 @@ static int RunRender(const std::vector<std::string>& args) {
       error = "option " + a + " needs a value";
       return SceneOption::Invalid;
     }
-    (a == "--out" ? out : save_worksheet) = words[++i];
+    (a == "--out" ? request.out : request.save_worksheet) = words[++i];
     return SceneOption::Taken;
   };
   if (const std::optional<int> done = ReadDrawingOptions("render", kRenderHelp, args, scene, own)) return *done;
+  const std::string& out = request.out;
   if (out.empty()) return Fail("--out FILE is required (see --help)");
-  const std::optional<platform::PictureFormat> format = platform::FormatForFileName(out, bmp16);
+  const std::optional<platform::PictureFormat> format = platform::FormatForFileName(out, request.bmp16);
   if (!format) return Fail("--out FILE must end in .bmp, .gif, .wmf, .emf, .png, .svg or .pdf, not '" + out + "'");
-  if (bmp16 && format != platform::PictureFormat::Bmp16) return Fail("--bmp16 needs a .bmp file");
-  if (page && format != platform::PictureFormat::Pdf) return Fail("--page needs a .pdf file");
+  request.format = *format;
+  if (request.bmp16 && format != platform::PictureFormat::Bmp16) return Fail("--bmp16 needs a .bmp file");
+  if (request.page && format != platform::PictureFormat::Pdf) return Fail("--page needs a .pdf file");
   if (static_cast<long long>(scene.width) * scene.height > kMaxPixels) return Fail("the picture is too large");
 
   if (!ApplySceneWorksheet(scene, "render")) return 1;
-  if (!save_worksheet.empty()) {
+  if (!request.save_worksheet.empty()) {
     // Refuse before drawing what could not be opened again.
     if (const std::optional<plot::Unsavable> problem = plot::WhyUnsavable(scene.controls, scene.view)) {
       return Fail(problem->in_view ? "cannot save this view in a worksheet: " + problem->why
                                    : "cannot save this state as a worksheet: " + problem->why);
     }
   }
+  return std::nullopt;
+}
+
+// The printable page as PDF bytes, or nothing when it could not be made (the reason is printed).
+// The page draws the picture again on its own, which rebuilds the result list for the page; the
+// picture is drawn once more so the list printed afterwards is the usual one.
+std::optional<QByteArray> RenderPage(plot::Plotter& plotter, SceneOptions& scene, QImage& image) {
+  const int width = scene.width;
+  const int height = scene.height;
+  const QString title = scene.worksheet.empty()
+                            ? QString()
+                            : QFileInfo(QString::fromLocal8Bit(scene.worksheet.c_str())).completeBaseName();
+  QByteArray page_pdf;
+  try {
+    page_pdf = platform::RenderPagePdf(platform::MakePageContent(plotter, scene.controls, title, width, height));
+  } catch (const platform::ExportError& e) {
+    std::fprintf(stderr, "plotwerk-cli render: %s\n", e.what());
+    return std::nullopt;
+  }
+  platform::QtCanvas canvas(image);
+  plotter.Redraw(canvas, width, height, scene.controls);
+  return page_pdf;
+}
+
+}  // namespace
+
+static int RunRender(const std::vector<std::string>& args) {
+  RenderRequest request;
+  if (const std::optional<int> done = ReadRenderRequest(args, request)) return *done;
+  SceneOptions& scene = request.scene;
 
   EnsureGuiApplication();
   const int width = scene.width;
@@ -139,34 +182,25 @@ static int RunRender(const std::vector<std::string>& args) {
     plotter.Redraw(canvas, width, height, scene.controls);
   }
   QByteArray page_pdf;
-  if (page) {
-    // The page draws the picture again on its own, which rebuilds the result list for the
-    // page; the picture is drawn once more so the list printed below is the usual one.
-    const QString title = scene.worksheet.empty()
-                              ? QString()
-                              : QFileInfo(QString::fromLocal8Bit(scene.worksheet.c_str())).completeBaseName();
-    try {
-      page_pdf = platform::RenderPagePdf(platform::MakePageContent(plotter, scene.controls, title, width, height));
-    } catch (const platform::ExportError& e) {
-      std::fprintf(stderr, "plotwerk-cli render: %s\n", e.what());
-      return 1;
-    }
-    platform::QtCanvas canvas(image);
-    plotter.Redraw(canvas, width, height, scene.controls);
+  if (request.page) {
+    std::optional<QByteArray> rendered = RenderPage(plotter, scene, image);
+    if (!rendered) return 1;
+    page_pdf = std::move(*rendered);
   }
   std::string worksheet_json;
-  if (!save_worksheet.empty()) {
+  if (!request.save_worksheet.empty()) {
     try {
       worksheet_json = plot::WorksheetToJson({scene.controls, plotter.View(), fktint::ParamP, fktint::ParamQ});
     } catch (const plot::WorksheetError& e) {
-      std::fprintf(stderr, "plotwerk-cli render: cannot save worksheet %s: %s\n", save_worksheet.c_str(), e.what());
+      std::fprintf(stderr, "plotwerk-cli render: cannot save worksheet %s: %s\n", request.save_worksheet.c_str(),
+                   e.what());
       return 1;
     }
   }
   try {
     // File names are the arguments' bytes, whatever the locale.
-    WriteRenderedPicture(image, out, *format, plotter, scene.controls, save_worksheet, worksheet_json,
-                         page ? &page_pdf : nullptr);
+    WriteRenderedPicture(image, request.out, request.format, plotter, scene.controls, request.save_worksheet,
+                         worksheet_json, request.page ? &page_pdf : nullptr);
   } catch (const platform::ExportError& e) {
     std::fprintf(stderr, "plotwerk-cli render: %s\n", e.what());
     return 1;

@@ -8,15 +8,13 @@
 
 #include "cli/cli_scene.h"
 #include "cli/cli_text.h"
+#include "fuzz/fuzz_check.h"
 #include "plot/controls_names.h"
 
 namespace {
 
 namespace cli = plotwerk::cli;
-
-void Check(bool condition) {
-  if (!condition) __builtin_trap();
-}
+using plotwerk::fuzz::Check;
 
 }  // namespace
 

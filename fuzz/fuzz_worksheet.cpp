@@ -7,15 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz/fuzz_check.h"
 #include "plot/worksheet.h"
 
 namespace {
 
 namespace pl = plotwerk::plot;
-
-void Check(bool condition) {
-  if (!condition) __builtin_trap();
-}
+using plotwerk::fuzz::Check;
 
 }  // namespace
 

@@ -388,8 +388,6 @@ void EmfCanvas::Polygon(std::span<const plot::Point> input) {
   EndRecord();
 }
 
-plot::Rgb EmfCanvas::Pixel(std::int32_t, std::int32_t) { return plot::kWhite; }
-
 void EmfCanvas::SetPixel(std::int32_t x, std::int32_t y, plot::Rgb c) {
   CheckOpen();
   if (!InsideClipArea({x, y})) return;

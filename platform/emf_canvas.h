@@ -11,6 +11,7 @@
 #include "fktint/text_encoding.h"
 #include "plot/canvas.h"
 #include "plot/clip.h"
+#include "plot/write_only_canvas.h"
 
 namespace plotwerk::platform {
 
@@ -50,7 +51,8 @@ inline constexpr int kEmfReferenceDpi = 96;  // the picture's pixels are 1/96 in
 
 using fktint::Cp1252ToUnicode;
 
-class EmfCanvas final : public plot::Canvas {
+// A recording has no pixels to read back; every pixel reads as the white background.
+class EmfCanvas final : public plot::WriteOnlyCanvas {
  public:
   // A picture of width x height pixels; the header's bounds and frame describe that rectangle.
   EmfCanvas(int width, int height, TextMeasurer& measurer);
@@ -60,8 +62,6 @@ class EmfCanvas final : public plot::Canvas {
   void Rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) override;
   void Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) override;
   void Polygon(std::span<const plot::Point> points) override;
-  // A recording has no pixels to read back; it reports the white background.
-  plot::Rgb Pixel(std::int32_t x, std::int32_t y) override;
   void SetPixel(std::int32_t x, std::int32_t y, plot::Rgb c) override;
 
   // Appends the end-of-file record, completes the header and returns the file content.

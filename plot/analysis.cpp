@@ -2,6 +2,7 @@
 #include "plot/analysis.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -16,34 +17,6 @@ namespace {
 // Two accepted points closer than this fraction of a grid cell are the same point, found from
 // two neighbouring cells or by both the sign and the direction test.
 constexpr double kSamePointCellFraction = 0.5;
-
-struct ScanSettings {
-  int cells = kZeroCells;
-  int iterations = kZeroIterations;
-  bool sign_test = false;          // y0 * y1 < 0 refines the cell as a root
-  bool direction_test = false;     // (y1 - y0) * (y2 - y1) < 0 refines the turning point
-  bool needs_small_value = false;  // a turning point counts only where g touches 0
-};
-
-// Zeros and intersections: roots of g, and turning points where g touches 0.
-constexpr ScanSettings kRootScan{.cells = kZeroCells,
-                                 .iterations = kZeroIterations,
-                                 .sign_test = true,
-                                 .direction_test = true,
-                                 .needs_small_value = true};
-
-ScanSettings SettingsFor(SearchKind kind) {
-  switch (kind) {
-    case SearchKind::Zeros:
-    case SearchKind::Intersections:
-      return kRootScan;
-    case SearchKind::Extrema:
-      return {.cells = kExtremumCells, .iterations = kExtremumIterations, .direction_test = true};
-    case SearchKind::Inflections:
-      return {.cells = kZeroCells, .iterations = kExtremumIterations, .sign_test = true};
-  }
-  return kRootScan;
-}
 
 // Collects accepted points: each once, at most kMaxPointsPerSearch.
 class PointCollector {
@@ -157,6 +130,58 @@ double RefineRoot(const SampleFunction& g, double a, double b, double tol, int i
   return b;
 }
 
+namespace {
+
+// Brent's minimiser between steps: the bracket [lo, hi], the best point x so far, the second best
+// w, the previous w v, their values, and the last two steps d and e.
+struct MinimiserState {
+  double lo = 0;
+  double hi = 0;
+  double x = 0;
+  double w = 0;
+  double v = 0;
+  double fx = 0;
+  double fw = 0;
+  double fv = 0;
+  double d = 0;
+  double e = 0;
+};
+
+// Takes the trial point u with the value fu: a better point becomes x and the bracket closes on
+// it; a worse one narrows the bracket and may become w or v.
+void TakeTrialPoint(MinimiserState& s, double u, double fu) {
+  if (fu <= s.fx) {
+    if (u >= s.x) {
+      s.lo = s.x;
+    } else {
+      s.hi = s.x;
+    }
+    s.v = s.w;
+    s.fv = s.fw;
+    s.w = s.x;
+    s.fw = s.fx;
+    s.x = u;
+    s.fx = fu;
+  } else {
+    if (u < s.x) {
+      s.lo = u;
+    } else {
+      s.hi = u;
+    }
+    if (fu <= s.fw || s.w == s.x) {
+      s.v = s.w;
+      s.fv = s.fw;
+      s.w = u;
+      s.fw = fu;
+    } else if (fu <= s.fv || s.v == s.x || s.v == s.w) {
+      s.v = u;
+      s.fv = fu;
+    }
+  }
+}
+
+}  // namespace
+
 // Brent's minimiser: R. P. Brent, "Algorithms for Minimization without Derivatives",
 // Prentice-Hall 1973, chapter 5 (procedure localmin).
 double RefineTurningPoint(const SampleFunction& g, double a, double m, double c, bool minimum,
@@ -170,76 +195,47 @@ double RefineTurningPoint(const SampleFunction& g, double a, double m, double c,
   const double golden = (3 - std::sqrt(5.0)) / 2;
   const double relative = std::sqrt(std::numeric_limits<double>::epsilon());
   constexpr double kAbsoluteTolerance = 1e-12;
-  double lo = std::min(a, c);
-  double hi = std::max(a, c);
-  double x = m;
-  double w = m;
-  double v = m;
-  double fx = phi(x);
-  double fw = fx;
-  double fv = fx;
-  double d = 0;
-  double e = 0;
+  MinimiserState s;
+  s.lo = std::min(a, c);
+  s.hi = std::max(a, c);
+  s.x = m;
+  s.w = m;
+  s.v = m;
+  s.fx = phi(s.x);
+  s.fw = s.fx;
+  s.fv = s.fx;
   for (int i = 0; i < iterations; ++i) {
-    const double mid = (lo + hi) / 2;
-    const double tol1 = relative * std::fabs(x) + kAbsoluteTolerance;
+    const double mid = (s.lo + s.hi) / 2;
+    const double tol1 = relative * std::fabs(s.x) + kAbsoluteTolerance;
     const double tol2 = 2 * tol1;
-    if (std::fabs(x - mid) <= tol2 - (hi - lo) / 2) break;
+    if (std::fabs(s.x - mid) <= tol2 - (s.hi - s.lo) / 2) break;
     bool golden_step = true;
-    if (std::fabs(e) > tol1) {
+    if (std::fabs(s.e) > tol1) {
       // Parabola through x, w and v.
-      double r = (x - w) * (fx - fv);
-      double q = (x - v) * (fx - fw);
-      double p = (x - v) * q - (x - w) * r;
+      double r = (s.x - s.w) * (s.fx - s.fv);
+      double q = (s.x - s.v) * (s.fx - s.fw);
+      double p = (s.x - s.v) * q - (s.x - s.w) * r;
       q = 2 * (q - r);
       if (q > 0) p = -p;
       q = std::fabs(q);
-      const double previous_e = e;
-      e = d;
+      const double previous_e = s.e;
+      s.e = s.d;
       if (std::isfinite(p) && std::isfinite(q) && std::fabs(p) < std::fabs(q * previous_e / 2) &&
-          p > q * (lo - x) && p < q * (hi - x)) {
-        d = p / q;
-        const double u = x + d;
-        if (u - lo < tol2 || hi - u < tol2) d = mid > x ? tol1 : -tol1;
+          p > q * (s.lo - s.x) && p < q * (s.hi - s.x)) {
+        s.d = p / q;
+        const double u = s.x + s.d;
+        if (u - s.lo < tol2 || s.hi - u < tol2) s.d = mid > s.x ? tol1 : -tol1;
         golden_step = false;
       }
     }
     if (golden_step) {
-      e = x >= mid ? lo - x : hi - x;
-      d = golden * e;
+      s.e = s.x >= mid ? s.lo - s.x : s.hi - s.x;
+      s.d = golden * s.e;
     }
-    const double u = std::fabs(d) >= tol1 ? x + d : x + (d > 0 ? tol1 : -tol1);
-    const double fu = phi(u);
-    if (fu <= fx) {
-      if (u >= x) {
-        lo = x;
-      } else {
-        hi = x;
-      }
-      v = w;
-      fv = fw;
-      w = x;
-      fw = fx;
-      x = u;
-      fx = fu;
-    } else {
-      if (u < x) {
-        lo = u;
-      } else {
-        hi = u;
-      }
-      if (fu <= fw || w == x) {
-        v = w;
-        fv = fw;
-        w = u;
-        fw = fu;
-      } else if (fu <= fv || v == x || v == w) {
-        v = u;
-        fv = fu;
-      }
-    }
+    const double u = std::fabs(s.d) >= tol1 ? s.x + s.d : s.x + (s.d > 0 ? tol1 : -tol1);
+    TakeTrialPoint(s, u, phi(u));
   }
-  return x;
+  return s.x;
 }
 
 namespace {
@@ -359,16 +355,6 @@ bool BendsOppositeWays(const SampleFunction& f, double x, double h) {
   return left && right && (*left < 0) != (*right < 0);
 }
 
-// The root of g at a sign change between two continuous points a and b, or nothing.
-std::optional<double> ZeroInCell(const SampleFunction& g, double a, double b, double fa, double fb,
-                                 int iterations) {
-  if (!SignChangeIsZero(g, a, b, fa, fb)) return std::nullopt;
-  const double tol = kRefineAbsoluteTolerance * std::fabs(b - a);
-  const double root = RefineRoot(g, a, b, tol, iterations);
-  if (!(root >= a && root <= b) || !g(root).Defined()) return std::nullopt;
-  return root;
-}
-
 // Whether f is defined at t and its differences from the values at t -+ d shrink as d does:
 // near a continuous point by at least the cube root of the distance, next to a jump or a pole
 // not at all. h is the grid cell.
@@ -408,82 +394,239 @@ bool ContinuousTurningPoint(const SampleFunction& g, double t, double h, double 
   return ContinuousAt(g, t, h);
 }
 
+// How finely each kind searches: grid cells and refinement steps.
+struct SearchResolution {
+  int cells = kZeroCells;
+  int iterations = kZeroIterations;
+};
+
+SearchResolution ResolutionFor(SearchKind kind) {
+  switch (kind) {
+    case SearchKind::Zeros:
+    case SearchKind::Intersections:
+      return {kZeroCells, kZeroIterations};
+    case SearchKind::Extrema:
+      return {kExtremumCells, kExtremumIterations};
+    case SearchKind::Inflections:
+      return {kZeroCells, kExtremumIterations};
+  }
+  return {};
+}
+
+// The samples of g at the grid points of the interval, each taken once; x is computed from its
+// index so that no rounding drifts in.
+class SampleGrid {
+ public:
+  SampleGrid(const SampleFunction& g, const SearchInterval& interval, int cells)
+      : lo_(interval.lo), h_((interval.hi - interval.lo) / cells) {
+    samples_.resize(static_cast<std::size_t>(cells) + 1);
+    for (int k = 0; k <= cells; ++k) samples_[k] = g(X(k));
+  }
+  int Cells() const { return static_cast<int>(samples_.size()) - 1; }
+  double CellWidth() const { return h_; }
+  double X(int k) const { return lo_ + k * h_; }
+  const Sample& Y(int k) const { return samples_[k]; }
+
+ private:
+  double lo_;
+  double h_;
+  std::vector<Sample> samples_;
+};
+
+// What a bracket test found in the grid, and so what the refinement makes of it.
+enum class BracketShape {
+  DomainEdge,       // g defined at one end of a cell only: the end of the stretch may be a zero
+  Root,             // g changes sign and must vanish there, not jump or run through a pole
+  CurvatureChange,  // f'' changes sign (also through a jump or a pole of f'')
+  Extremum,         // the middle of three samples lies beyond both others
+  TouchingZero,     // an extremum that must lie on the axis
+};
+
+struct Bracket {
+  BracketShape shape = BracketShape::Root;
+  // Grid indices. DomainEdge: `from` is the undefined end, `to` the defined one; Root and
+  // CurvatureChange: the ends; Extremum and TouchingZero: the three samples.
+  int from = 0;
+  int middle = 0;
+  int to = 0;
+  bool minimum = false;  // Extremum and TouchingZero: the samples turned from falling to rising
+};
+
+// The brackets of one cell, in the order they are refined (at most a sign change and a turn).
+class CellBrackets {
+ public:
+  void Add(const std::optional<Bracket>& bracket) {
+    if (bracket) brackets_[size_++] = *bracket;
+  }
+  const Bracket* begin() const { return brackets_.data(); }
+  const Bracket* end() const { return brackets_.data() + size_; }
+
+ private:
+  std::array<Bracket, 2> brackets_{};
+  std::size_t size_ = 0;
+};
+
+// g is defined at one end of cell k only: the edge of a defined stretch inside the interval.
+std::optional<Bracket> DomainEdgeIn(const SampleGrid& grid, int k) {
+  const bool entering = grid.Y(k + 1).Defined();
+  if (grid.Y(k).Defined() == entering) return std::nullopt;
+  return entering ? Bracket{BracketShape::DomainEdge, k, k, k + 1, false}
+                  : Bracket{BracketShape::DomainEdge, k + 1, k + 1, k, false};
+}
+
+// g changes sign over cell k, both ends defined. A sample of exactly 0 between samples of
+// opposite sign is a root the strict test y0 * y1 < 0 would step over; the bracket then spans
+// both cells.
+std::optional<Bracket> SignChangeIn(const SampleGrid& grid, int k, BracketShape shape) {
+  const Sample& y0 = grid.Y(k);
+  const Sample& y1 = grid.Y(k + 1);
+  if (!y0.Defined() || !y1.Defined()) return std::nullopt;
+  const bool zero_sample = y1.value == 0 && k + 2 <= grid.Cells() && grid.Y(k + 2).Defined() &&
+                           y0.value * grid.Y(k + 2).value < 0;
+  if (!(y0.value * y1.value < 0 || zero_sample)) return std::nullopt;
+  return Bracket{shape, k, k, zero_sample ? k + 2 : k + 1, false};
+}
+
+// The samples k, k+1, k+2 are defined and change direction, clear of rounding noise.
+std::optional<Bracket> TurnIn(const SampleGrid& grid, int k, BracketShape shape) {
+  if (k + 2 > grid.Cells()) return std::nullopt;
+  const Sample& y0 = grid.Y(k);
+  const Sample& y1 = grid.Y(k + 1);
+  const Sample& y2 = grid.Y(k + 2);
+  if (!y0.Defined() || !y1.Defined() || !y2.Defined()) return std::nullopt;
+  if (Noise(y0.value, y1.value) || Noise(y1.value, y2.value)) return std::nullopt;
+  if (!((y1.value - y0.value) * (y2.value - y1.value) < 0)) return std::nullopt;
+  return Bracket{shape, k, k + 1, k + 2, y1.value < y0.value};
+}
+
+// The bracket test of each kind on cell k. Zeros (and intersections, the zeros of the
+// difference): the end of a defined stretch, else a sign change and a touching zero.
+CellBrackets ZeroBrackets(const SampleGrid& grid, int k) {
+  CellBrackets found;
+  if (const std::optional<Bracket> edge = DomainEdgeIn(grid, k)) {
+    found.Add(edge);
+    return found;
+  }
+  found.Add(SignChangeIn(grid, k, BracketShape::Root));
+  found.Add(TurnIn(grid, k, BracketShape::TouchingZero));
+  return found;
+}
+
+CellBrackets ExtremumBrackets(const SampleGrid& grid, int k) {
+  CellBrackets found;
+  found.Add(TurnIn(grid, k, BracketShape::Extremum));
+  return found;
+}
+
+// g is f'' here: its sign changes, checked on the curve after refinement.
+CellBrackets InflectionBrackets(const SampleGrid& grid, int k) {
+  CellBrackets found;
+  found.Add(SignChangeIn(grid, k, BracketShape::CurvatureChange));
+  return found;
+}
+
+CellBrackets BracketsIn(SearchKind kind, const SampleGrid& grid, int k) {
+  switch (kind) {
+    case SearchKind::Zeros:
+    case SearchKind::Intersections:
+      return ZeroBrackets(grid, k);
+    case SearchKind::Extrema:
+      return ExtremumBrackets(grid, k);
+    case SearchKind::Inflections:
+      return InflectionBrackets(grid, k);
+  }
+  return {};
+}
+
+// The search term g with its grid, and for inflection points the curve f.
+struct SearchContext {
+  const SampleFunction& g;
+  const SampleFunction& curve;
+  const SampleGrid& grid;
+  int iterations = 0;
+};
+
+// Whether the root x of the CurvatureChange bracket [a, b] is an inflection point: the curve is
+// defined and continuous there and bends opposite ways (without a curve: g vanishes there
+// rather than jumping or running through a pole).
+bool OnCurve(const SearchContext& s, const Bracket& bracket, double x) {
+  const double a = s.grid.X(bracket.from);
+  const double b = s.grid.X(bracket.to);
+  const double h = s.grid.CellWidth();
+  const bool on_curve =
+      s.curve ? ContinuousAt(s.curve, x, h) && BendsOppositeWays(s.curve, x, h)
+              : SignChangeIsZero(s.g, a, b, s.grid.Y(bracket.from).value, s.grid.Y(bracket.to).value);
+  return x >= a && x <= b && on_curve;
+}
+
+// Whether the refined turning point x of an Extremum or TouchingZero bracket counts: an extremum
+// of a continuous g, and for a touching zero on the axis, measured against the samples.
+bool TurningPointCounts(const SearchContext& s, const Bracket& bracket, double x) {
+  const double y0 = s.grid.Y(bracket.from).value;
+  const double y1 = s.grid.Y(bracket.middle).value;
+  const double y2 = s.grid.Y(bracket.to).value;
+  const double h = s.grid.CellWidth();
+  if (!ContinuousTurningPoint(s.g, x, h, y0, y1, y2)) return false;
+  if (bracket.shape != BracketShape::TouchingZero) return true;
+  const double scale = std::max({std::fabs(y0), std::fabs(y1), std::fabs(y2)});
+  return std::fabs(s.g(x).value) <= kTouchingZeroRatio * scale || TouchesZero(s.g, x, h);
+}
+
+// The one refinement of all searches: narrows a bracket down to its point and keeps the point
+// only where it is what the bracket promised. Sign changes and turns are refined by Brent's
+// method (R. P. Brent, "Algorithms for Minimization without Derivatives", Prentice-Hall 1973:
+// the root finder of chapter 4, the minimiser of chapter 5), the end of a defined stretch by
+// halving, as Brent's routines need a value at both ends.
+std::optional<FoundPoint> RefineBracket(const SearchContext& s, const Bracket& bracket) {
+  const double a = s.grid.X(bracket.from);
+  const double b = s.grid.X(bracket.to);
+  switch (bracket.shape) {
+    case BracketShape::DomainEdge:
+      if (const std::optional<double> edge = ZeroAtDomainEdge(s.g, a, b, s.grid.Y(bracket.to).value)) {
+        return FoundPoint{*edge, false};
+      }
+      return std::nullopt;
+    case BracketShape::Root: {
+      // A sign change at a jump or a pole is no zero.
+      if (!SignChangeIsZero(s.g, a, b, s.grid.Y(bracket.from).value, s.grid.Y(bracket.to).value)) {
+        return std::nullopt;
+      }
+      const double root = RefineRoot(s.g, a, b, kRefineAbsoluteTolerance * std::fabs(b - a), s.iterations);
+      if (!(root >= a && root <= b) || !s.g(root).Defined()) return std::nullopt;
+      return FoundPoint{root, false};
+    }
+    case BracketShape::CurvatureChange: {
+      const double x = RefineRoot(s.g, a, b, kRefineAbsoluteTolerance * (b - a), s.iterations);
+      if (!OnCurve(s, bracket, x)) return std::nullopt;
+      return FoundPoint{x, false};
+    }
+    case BracketShape::Extremum:
+    case BracketShape::TouchingZero: {
+      const double x =
+          RefineTurningPoint(s.g, a, s.grid.X(bracket.middle), b, bracket.minimum, s.iterations);
+      if (!TurningPointCounts(s, bracket, x)) return std::nullopt;
+      return FoundPoint{x, bracket.minimum};
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::vector<FoundPoint> ScanForPoints(SearchKind kind, const SampleFunction& g, double from,
                                       double to, const SampleFunction& curve) {
   const std::optional<SearchInterval> interval = MakeSearchInterval(from, to);
   if (!interval) return {};
-  const ScanSettings settings = SettingsFor(kind);
-  const int n = settings.cells;
-  const double lo = interval->lo;
-  const double h = (interval->hi - lo) / n;
-  auto grid_x = [&](int k) { return lo + k * h; };
-
-  // Every grid point is sampled once; x is computed from its index so that no rounding drifts in.
-  std::vector<Sample> y(static_cast<std::size_t>(n) + 1);
-  for (int k = 0; k <= n; ++k) y[k] = g(grid_x(k));
-
-  PointCollector found(kSamePointCellFraction * h);
+  const SearchResolution plan = ResolutionFor(kind);
+  const SampleGrid grid(g, *interval, plan.cells);
+  const SearchContext search{g, curve, grid, plan.iterations};
+  PointCollector found(kSamePointCellFraction * grid.CellWidth());
   int candidates = 0;
-
-  for (int k = 0; k < n && !found.Full() && candidates < kMaxCandidatesPerSearch; ++k) {
-    const Sample& y0 = y[k];
-    const Sample& y1 = y[k + 1];
-    if (settings.needs_small_value && y0.Defined() != y1.Defined()) {
-      // The edge of a defined stretch inside the interval may be a zero.
+  // The bounds are checked per cell: a cell's brackets are all refined.
+  for (int k = 0; k < grid.Cells() && !found.Full() && candidates < kMaxCandidatesPerSearch; ++k) {
+    for (const Bracket& bracket : BracketsIn(kind, grid, k)) {
       ++candidates;
-      const bool entering = y1.Defined();
-      const std::optional<double> edge =
-          entering ? ZeroAtDomainEdge(g, grid_x(k), grid_x(k + 1), y1.value)
-                   : ZeroAtDomainEdge(g, grid_x(k + 1), grid_x(k), y0.value);
-      if (edge) found.Add({*edge, false});
-      continue;
-    }
-    if (!y0.Defined() || !y1.Defined()) continue;
-    if (settings.sign_test) {
-      // A sample of exactly 0 between samples of opposite sign is a root the strict test
-      // y0 * y1 < 0 would step over; it is checked on the bracket of both cells.
-      const bool zero_sample =
-          y1.value == 0 && k + 2 <= n && y[k + 2].Defined() && y0.value * y[k + 2].value < 0;
-      if (y0.value * y1.value < 0 || zero_sample) {
-        ++candidates;
-        const int right = zero_sample ? k + 2 : k + 1;
-        if (kind == SearchKind::Inflections) {
-          // f'' changes sign (also through a jump or a pole of f''); an inflection point is
-          // where the curve itself is defined and continuous and bends opposite ways.
-          const double tol = kRefineAbsoluteTolerance * (grid_x(right) - grid_x(k));
-          const double x = RefineRoot(g, grid_x(k), grid_x(right), tol, settings.iterations);
-          const bool on_curve =
-              curve ? ContinuousAt(curve, x, h) && BendsOppositeWays(curve, x, h)
-                    : SignChangeIsZero(g, grid_x(k), grid_x(right), y0.value, y[right].value);
-          if (x >= grid_x(k) && x <= grid_x(right) && on_curve) found.Add({x, false});
-        } else if (const std::optional<double> root =
-                       ZeroInCell(g, grid_x(k), grid_x(right), y0.value, y[right].value,
-                                  settings.iterations)) {
-          found.Add({*root, false});
-        }
-      }
-    }
-    if (settings.direction_test && k + 2 <= n) {
-      const Sample& y2 = y[k + 2];
-      if (!y2.Defined() || Noise(y0.value, y1.value) || Noise(y1.value, y2.value)) continue;
-      if ((y1.value - y0.value) * (y2.value - y1.value) < 0) {
-        ++candidates;
-        const bool minimum = y1.value < y0.value;
-        const double x = RefineTurningPoint(g, grid_x(k), grid_x(k + 1), grid_x(k + 2), minimum,
-                                            settings.iterations);
-        if (!ContinuousTurningPoint(g, x, h, y0.value, y1.value, y2.value)) continue;
-        if (settings.needs_small_value) {
-          // A touching zero: the turning point lies on the axis, measured against the samples.
-          const double scale = std::max({std::fabs(y0.value), std::fabs(y1.value),
-                                         std::fabs(y2.value)});
-          if (!(std::fabs(g(x).value) <= kTouchingZeroRatio * scale) && !TouchesZero(g, x, h)) {
-            continue;
-          }
-        }
-        found.Add({x, minimum});
-      }
+      if (const std::optional<FoundPoint> point = RefineBracket(search, bracket)) found.Add(*point);
     }
   }
   return found.Take();

@@ -126,8 +126,6 @@ void WebCanvas::Polygon(std::span<const plot::Point> points) {
   EmitPoints(out);
 }
 
-plot::Rgb WebCanvas::Pixel(std::int32_t, std::int32_t) { return plot::kWhite; }
-
 void WebCanvas::SetPixel(std::int32_t x, std::int32_t y, plot::Rgb c) {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
   Emit(Op::Pixel);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "plot/canvas.h"
+#include "plot/write_only_canvas.h"
 
 namespace plotwerk::web {
 
@@ -30,7 +31,9 @@ inline constexpr std::int32_t kFlagSymbolFont = 2;
 // Measures the shown characters in the browser's font at this size: width and height in CSS pixels.
 using TextMeasurer = plot::TextSize (*)(const std::u16string& shown, int font_size);
 
-class WebCanvas final : public plot::Canvas {
+// The picture is not read back (every pixel reads white); markers are found by position, as the
+// page knows them.
+class WebCanvas final : public plot::WriteOnlyCanvas {
  public:
   WebCanvas(int width, int height, TextMeasurer measurer);
 
@@ -41,8 +44,6 @@ class WebCanvas final : public plot::Canvas {
   void Rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) override;
   void Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) override;
   void Polygon(std::span<const plot::Point> points) override;
-  // The picture is not read back; markers are found by position, as the page knows them.
-  plot::Rgb Pixel(std::int32_t x, std::int32_t y) override;
   void SetPixel(std::int32_t x, std::int32_t y, plot::Rgb c) override;
 
  protected:

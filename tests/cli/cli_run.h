@@ -25,6 +25,11 @@ inline std::string ShellQuote(const std::string& word) {
   return quoted + "'";
 }
 
+// A path in the test's temporary folder that no other test process uses: prefix_pid_name.
+inline std::string TempPath(const std::string& prefix, const std::string& name) {
+  return ::testing::TempDir() + prefix + "_" + std::to_string(::getpid()) + "_" + name;
+}
+
 inline std::string ReadWholeFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

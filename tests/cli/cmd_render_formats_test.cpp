@@ -10,13 +10,9 @@
 namespace plotwerk::cli {
 namespace {
 
-using testing::ReadWholeFile;
-using testing::RunCli;
-using testing::ShellQuote;
+using namespace testing;  // RunCli, ShellQuote, ReadWholeFile, TempPath
 
-std::string OutPath(const std::string& name) {
-  return ::testing::TempDir() + "render_" + std::to_string(::getpid()) + "_" + name;
-}
+std::string OutPath(const std::string& name) { return TempPath("render", name); }
 
 QImage ImageOf(const std::string& bytes) {
   return QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()));

@@ -13,13 +13,9 @@
 namespace plotwerk::cli {
 namespace {
 
-using testing::ReadWholeFile;
-using testing::RunCli;
-using testing::ShellQuote;
+using namespace testing;  // RunCli, ShellQuote, ReadWholeFile, TempPath
 
-std::string OutPath(const std::string& name) {
-  return ::testing::TempDir() + "page_" + std::to_string(::getpid()) + "_" + name;
-}
+std::string OutPath(const std::string& name) { return TempPath("page", name); }
 
 // Blanks and tabs of any length become one blank, so columns and tab stops do not matter.
 std::string Words(const std::string& text) {

@@ -13,21 +13,17 @@
 namespace plotwerk::cli {
 namespace {
 
-using testing::ReadWholeFile;
-using testing::RunCli;
-using testing::ShellQuote;
+using namespace testing;  // RunCli, ShellQuote, ReadWholeFile, TempPath
 
-std::string TempPath(const std::string& name) {
-  return ::testing::TempDir() + "worksheet_" + std::to_string(::getpid()) + "_" + name;
-}
+std::string SheetPath(const std::string& name) { return TempPath("worksheet", name); }
 
 QImage Pixels(const std::string& path) {
   return QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
 }
 
 TEST(CliWorksheet, SavedStateRendersTheSamePicture) {
-  const std::string sheet = TempPath("lesson.plotwerk");
-  const std::string a = TempPath("a.png"), b = TempPath("b.png");
+  const std::string sheet = SheetPath("lesson.plotwerk");
+  const std::string a = SheetPath("a.png"), b = SheetPath("b.png");
   const auto first = RunCli(
       "render --width 500 --height 400 --set ed_f1=x^3/4-x --set c_f2=1 --set c_nullstellen=1 --set c_extrema=1 "
       "--set c_punktA=1 --set c_punktB=1 --set ed_B=-1,5 --set c_integral=1 --set c_tangente=1 --set UpDown1=3 "
@@ -52,8 +48,8 @@ TEST(CliWorksheet, SavedStateRendersTheSamePicture) {
 }
 
 TEST(CliWorksheet, SetAndViewGoOnTopOfTheWorksheetWhereverTheyStand) {
-  const std::string sheet = TempPath("top.plotwerk");
-  const std::string out = TempPath("top.png");
+  const std::string sheet = SheetPath("top.plotwerk");
+  const std::string out = SheetPath("top.png");
   ASSERT_EQ(RunCli("render --set c_f2=1 --set ed_f1=x --save-worksheet " + ShellQuote(sheet) + " --out " + ShellQuote(out))
                 .exit_code,
             0);
@@ -66,11 +62,11 @@ TEST(CliWorksheet, SetAndViewGoOnTopOfTheWorksheetWhereverTheyStand) {
 }
 
 TEST(CliWorksheet, DamagedOrMissingWorksheetsWriteNothing) {
-  const std::string damaged = TempPath("damaged.plotwerk");
+  const std::string damaged = SheetPath("damaged.plotwerk");
   std::ofstream(damaged) << "{\"format\": \"plotwerk-worksheet\", \"version\": 1,\n \"view\": {\"x_min\": 1e300";
-  const std::string out = TempPath("never.png");
-  const std::string saved = TempPath("never.plotwerk");
-  for (const std::string& sheet : {damaged, TempPath("missing.plotwerk")}) {
+  const std::string out = SheetPath("never.png");
+  const std::string saved = SheetPath("never.plotwerk");
+  for (const std::string& sheet : {damaged, SheetPath("missing.plotwerk")}) {
     SCOPED_TRACE(sheet);
     const auto render = RunCli("render --worksheet " + ShellQuote(sheet) + " --save-worksheet " + ShellQuote(saved) +
                                " --out " + ShellQuote(out));

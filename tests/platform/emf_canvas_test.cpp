@@ -28,6 +28,12 @@ class FixedMeasurer : public TextMeasurer {
 
 std::vector<std::string> DrawingLines(const EmfFile& file) { return DescribeRecords(file); }
 
+// The vertices "x,y" of a "Polygon x,y x,y ..." line, in any order.
+std::set<std::string> PolygonCorners(const std::string& polygon_line) {
+  std::istringstream vertices(polygon_line.substr(std::string("Polygon ").size()));
+  return {std::istream_iterator<std::string>(vertices), {}};
+}
+
 TEST(EmfCanvas, HeaderDescribesThePictureAndTheFile) {
   FixedMeasurer m;
   EmfCanvas canvas(606, 597, m);
@@ -92,9 +98,7 @@ TEST(EmfCanvas, FarCoordinatesAreCutToAMarginAroundThePicture) {
   for (std::size_t i = 0; i + 1 < got.size(); ++i) EXPECT_EQ(got[i], expected[i]);
   // The cut wedge keeps its corner; its far edges run along the margin (the diagonal reaches
   // the bottom margin at x = 50 + 4136).
-  std::istringstream vertices(got.back().substr(std::string("Polygon ").size()));
-  std::set<std::string> corners{std::istream_iterator<std::string>(vertices), {}};
-  EXPECT_EQ(corners, (std::set<std::string>{"50,40", "4196,40", "4196,4176", "4186,4176"})) << got.back();
+  EXPECT_EQ(PolygonCorners(got.back()), (std::set<std::string>{"50,40", "4196,40", "4196,4176", "4186,4176"})) << got.back();
 }
 
 TEST(EmfCanvas, AnEllipseAroundThePictureBecomesTheMarginAsAPolygon) {
@@ -104,9 +108,7 @@ TEST(EmfCanvas, AnEllipseAroundThePictureBecomesTheMarginAsAPolygon) {
   const std::vector<std::string> got = DrawingLines(ParseEmf(canvas.Finish()));
   ASSERT_FALSE(got.empty());
   ASSERT_EQ(got.back().rfind("Polygon ", 0), 0u) << got.back();
-  std::istringstream vertices(got.back().substr(std::string("Polygon ").size()));
-  std::set<std::string> corners{std::istream_iterator<std::string>(vertices), {}};
-  EXPECT_EQ(corners, (std::set<std::string>{"-4096,-4096", "4196,-4096", "4196,4176", "-4096,4176"})) << got.back();
+  EXPECT_EQ(PolygonCorners(got.back()), (std::set<std::string>{"-4096,-4096", "4196,-4096", "4196,4176", "-4096,4176"})) << got.back();
 }
 
 TEST(EmfCanvas, ObjectsAreReplacedNotAccumulated) {

@@ -4,15 +4,15 @@
 
 #include <limits>
 
+#include "plot/testing/canvas_rules.h"
 #include "plot/testing/raster_canvas.h"
 
 namespace plotwerk::plot {
 namespace {
 
+using testing::kBlue;
+using testing::kRed;
 using testing::RasterCanvas;
-
-constexpr Rgb kRed{255, 0, 0};
-constexpr Rgb kBlue{0, 0, 255};
 
 TEST(RasterCanvas, LineToLeavesOutItsEndPixel) {
   RasterCanvas c(20, 20);
@@ -40,11 +40,7 @@ TEST(RasterCanvas, RectangleAndEllipseLeaveOutRightAndBottomEdges) {
   EXPECT_EQ(c.At(3, 5), kWhite);
   c.SetPenStyle(PenStyle::Clear);
   c.Ellipse(10, 10, 16, 16);
-  EXPECT_EQ(c.At(13, 13), kRed);
-  for (int k = 10; k < 17; ++k) {
-    EXPECT_EQ(c.At(16, k), kWhite);
-    EXPECT_EQ(c.At(k, 16), kWhite);
-  }
+  testing::ExpectRightAndBottomEdgesLeftOut(c, 10, 10, 16, 16, kRed);
 }
 
 TEST(RasterCanvas, InvertingPenRestoresThePictureWhenDrawnTwice) {

@@ -29,25 +29,26 @@ bool Finite(const PlotView& v) {
          std::isfinite(v.y_max);
 }
 
-TEST(Navigation, ShiftsMoveByAFifthOfTheSpan) {
+// Shifts move by a fifth of the span, zoom steps each bound by a tenth; each step starts from
+// the view the one before left.
+TEST(Navigation, ShiftsMoveByAFifthAndZoomStepsByATenthOfTheSpan) {
+  struct Step {
+    const char* name;
+    void (*apply)(PlotView&);
+    PlotView after;
+  };
+  const Step steps[] = {
+      {"ShiftLeft", ShiftLeft, View(-3.6, 8.4, -5, 5)},  {"ShiftRight", ShiftRight, View(-6, 6, -5, 5)},
+      {"ShiftUp", ShiftUp, View(-6, 6, -7, 3)},          {"ShiftDown", ShiftDown, View(-6, 6, -5, 5)},
+      {"ShiftDown", ShiftDown, View(-6, 6, -3, 7)},      {"ShiftUp", ShiftUp, View(-6, 6, -5, 5)},
+      {"ZoomIn", ZoomIn, View(-4.8, 4.8, -4, 4)},        {"ZoomOut", ZoomOut, View(-5.76, 5.76, -4.8, 4.8)},
+  };
   PlotView v = View(-6, 6, -5, 5);
-  ShiftLeft(v);
-  ExpectView(v, -3.6, 8.4, -5, 5);
-  ShiftRight(v);
-  ExpectView(v, -6, 6, -5, 5);
-  ShiftUp(v);
-  ExpectView(v, -6, 6, -7, 3);
-  ShiftDown(v);
-  ShiftDown(v);
-  ExpectView(v, -6, 6, -3, 7);
-}
-
-TEST(Navigation, ZoomStepsMoveEachBoundByATenthOfTheSpan) {
-  PlotView v = View(-6, 6, -5, 5);
-  ZoomIn(v);
-  ExpectView(v, -4.8, 4.8, -4, 4);
-  ZoomOut(v);
-  ExpectView(v, -5.76, 5.76, -4.8, 4.8);
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.name);
+    step.apply(v);
+    ExpectView(v, step.after.x_min, step.after.x_max, step.after.y_min, step.after.y_max);
+  }
 }
 
 TEST(Navigation, ZoomInIsRefusedPerAxisBelowTheMinimumSpan) {
