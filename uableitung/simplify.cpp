@@ -1074,11 +1074,11 @@ std::string TidyTree(const TermNode* node) {
 std::string TidyDerivative(std::string_view term) {
   if (term.size() > kMaxTypedLength) return std::string();
   const std::string text = fktint::NormaliseTermText(term);
-  PoolScope pool;
+  NodePool pool;
   try {
-    const TermNode* root = ParseTermTree(text);
+    const TermNode* root = ParseTermTree(pool, text);
     if (root == nullptr) return std::string();
-    return TidyTree(DeriveTree(root));
+    return TidyTree(DeriveTree(pool, root));
   } catch (const DerivationTooLarge&) {
     return std::string();
   }
@@ -1087,9 +1087,9 @@ std::string TidyDerivative(std::string_view term) {
 std::string TidyTermText(std::string_view term) {
   if (term.size() > kMaxTypedLength) return std::string();
   const std::string text = fktint::NormaliseTermText(term);
-  PoolScope pool;
+  NodePool pool;
   try {
-    const TermNode* root = ParseTermTree(text);
+    const TermNode* root = ParseTermTree(pool, text);
     return root == nullptr ? std::string() : TidyTree(root);
   } catch (const DerivationTooLarge&) {
     return std::string();
