@@ -11,13 +11,10 @@
 namespace plotwerk::fktint {
 namespace {
 
-class NumberField : public ::testing::Test {
- protected:
-  void TearDown() override { ParamP = ParamQ = 0; }
-};
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
 
-TEST_F(NumberField, ReadsConstantTerms) {
-  ParamP = 1.25;
+TEST(NumberField, ReadsConstantTerms) {
   struct Case {
     const char* text;
     double value;
@@ -30,27 +27,25 @@ TEST_F(NumberField, ReadsConstantTerms) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
-    EXPECT_DOUBLE_EQ(ReadNumberField(c.text), c.value);
+    EXPECT_DOUBLE_EQ(ReadNumberField(c.text, 1.25, 0), c.value);
   }
 }
 
-TEST_F(NumberField, AnyCodeReadsAsZero) {
+TEST(NumberField, AnyCodeReadsAsZero) {
   for (const char* text : {"", "abc", "1E3", "INT(2.5)", "1/0", "EXP(60)", "LN(0)", "1,2,3", "X)*2",
                            "HEAVISIDE(1)", "20000000000"}) {
     SCOPED_TRACE(text);
-    EvalError = kEvalOk;
-    EXPECT_EQ(ReadNumberField(text), 0.0);
-    EXPECT_NE(EvalError, kEvalOk);  // the code of the evaluation stays visible
+    EXPECT_EQ(ReadNumberField(text, 0, 0), 0.0);
+    EXPECT_NE(EvaluateNumberField(text, 0, 0).code, kEvalOk);  // the code of the evaluation
   }
 }
 
-TEST_F(NumberField, LongTextAndNonFiniteParameter) {
-  EXPECT_EQ(ReadNumberField(std::string(5000, '1') + "+"), 0.0);
-  EXPECT_EQ(ReadNumberField("1" + std::string(300, ' ') + "+1"), 2.0);
-  ParamP = std::numeric_limits<double>::quiet_NaN();
-  EXPECT_EQ(ReadNumberField("P"), 0.0);
-  ParamP = -std::numeric_limits<double>::infinity();
-  EXPECT_EQ(ReadNumberField("P"), 0.0);
+TEST(NumberField, LongTextAndNonFiniteParameter) {
+  EXPECT_EQ(ReadNumberField(std::string(5000, '1') + "+", 0, 0), 0.0);
+  EXPECT_EQ(ReadNumberField("1" + std::string(300, ' ') + "+1", 0, 0), 2.0);
+  EXPECT_EQ(ReadNumberField("P", kNaN, 0), 0.0);
+  EXPECT_EQ(ReadNumberField("P", -kInf, 0), 0.0);
+  EXPECT_EQ(ReadNumberField("Q", 0, kNaN), 0.0);
 }
 
 struct FormatCase {
@@ -145,8 +140,9 @@ TEST(FormatNumber, RoundTripsThroughNumberField) {
     const unsigned decimals = static_cast<unsigned>(i % 7);
     const std::string text = FormatNumber(1, decimals, value);
     SCOPED_TRACE(text);
-    const double read = ReadNumberField(text);
-    EXPECT_EQ(EvalError, kEvalOk);
+    const TermValue read_back = EvaluateNumberField(text, 0, 0);
+    EXPECT_EQ(read_back.code, kEvalOk);
+    const double read = read_back.value;
     EXPECT_LE(std::fabs(read - value), 0.5 * std::pow(10.0, -double(decimals)) * (1 + 1e-9) +
                                            std::fabs(value) * 1e-15);
   }
