@@ -19,23 +19,12 @@ class TreeDeriver {
 
   TermNode* Num(double value) { return pool_.NewNumber(value); }
 
-  TermNode* Binary(int kind, TermNode* left, TermNode* right) {
-    TermNode* node = pool_.NewNode(kind);
-    node->left = left;
-    node->right = right;
-    return node;
-  }
-  TermNode* Add(TermNode* l, TermNode* r) { return Binary(kSum, l, r); }
-  TermNode* Sub(TermNode* l, TermNode* r) { return Binary(kDifference, l, r); }
-  TermNode* Mul(TermNode* l, TermNode* r) { return Binary(kProduct, l, r); }
-  TermNode* Div(TermNode* l, TermNode* r) { return Binary(kQuotient, l, r); }
-  TermNode* Pow(TermNode* l, TermNode* r) { return Binary(kPower, l, r); }
-
-  TermNode* Function(int kind, TermNode* argument) {
-    TermNode* node = pool_.NewNode(kind);
-    node->argument = argument;
-    return node;
-  }
+  TermNode* Add(TermNode* l, TermNode* r) { return pool_.NewBinary(kSum, l, r); }
+  TermNode* Sub(TermNode* l, TermNode* r) { return pool_.NewBinary(kDifference, l, r); }
+  TermNode* Mul(TermNode* l, TermNode* r) { return pool_.NewBinary(kProduct, l, r); }
+  TermNode* Div(TermNode* l, TermNode* r) { return pool_.NewBinary(kQuotient, l, r); }
+  TermNode* Pow(TermNode* l, TermNode* r) { return pool_.NewBinary(kPower, l, r); }
+  TermNode* Function(int kind, TermNode* argument) { return pool_.NewCall(kind, argument); }
 
   TermNode* Copy(const TermNode* node, int depth) {
     if (depth > kMaxTreeDepth) throw DerivationTooLarge{};

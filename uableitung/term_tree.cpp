@@ -129,11 +129,7 @@ class TreeBuilder {
     return nullptr;
   }
 
-  TermNode* Exp(TermNode* argument) {
-    TermNode* node = pool_.NewNode(kExp);
-    node->argument = argument;
-    return node;
-  }
+  TermNode* Exp(TermNode* argument) { return pool_.NewCall(kExp, argument); }
 
   TermNode* Call(int kind, int argument, int depth) {
     if (kind == kUnknownFunction) return Fail();
@@ -176,6 +172,19 @@ TermNode* NodePool::NewNumber(double value) {
   return node;
 }
 
+TermNode* NodePool::NewBinary(int kind, TermNode* left, TermNode* right) {
+  TermNode* node = NewNode(kind);
+  node->left = left;
+  node->right = right;
+  return node;
+}
+
+TermNode* NodePool::NewCall(int kind, TermNode* argument) {
+  TermNode* node = NewNode(kind);
+  node->argument = argument;
+  return node;
+}
+
 TermNode* ParseTermTree(NodePool& pool, std::string_view text) {
   if (text.size() > kMaxTermLength) return nullptr;
   const fktint::TermReading reading = fktint::ReadTerm(text);
@@ -201,19 +210,23 @@ std::string ToEvaluatorReading(std::string text) {
 
 }  // namespace
 
-std::string DifferentiateTerm(std::string_view term) {
+std::string FromTermTree(std::string_view term,
+                         const std::function<std::string(NodePool& pool, const TermNode* tree)>& make) {
   if (term.size() > kMaxTypedLength) return std::string();
   const std::string text = fktint::NormaliseTermText(term);  // blanks go
   NodePool pool;
-  std::string result;
   try {
-    TermNode* root = ParseTermTree(pool, text);
-    if (root == nullptr) return std::string();
-    const TermNode* derivative = DeriveTree(pool, root);
-    result = SimplifyTermText(PrintTree(derivative).text);
+    const TermNode* root = ParseTermTree(pool, text);
+    return root == nullptr ? std::string() : make(pool, root);
   } catch (const DerivationTooLarge&) {
     return std::string();
   }
+}
+
+std::string DifferentiateTerm(std::string_view term) {
+  std::string result = FromTermTree(term, [](NodePool& pool, const TermNode* tree) {
+    return SimplifyTermText(PrintTree(DeriveTree(pool, tree)).text);
+  });
   if (result.size() > kMaxPrintedLength) return std::string();
   return ToEvaluatorReading(RemoveExponentsOne(std::move(result)));
 }

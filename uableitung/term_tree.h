@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -93,6 +94,9 @@ class NodePool {
 
   TermNode* NewNode(int kind);
   TermNode* NewNumber(double value);
+  // A node of a binary kind with its operands, or of a function kind with its argument.
+  TermNode* NewBinary(int kind, TermNode* left, TermNode* right);
+  TermNode* NewCall(int kind, TermNode* argument);
 
  private:
   static constexpr std::size_t kBlockNodes = 1024;
@@ -105,6 +109,12 @@ class NodePool {
 // every term), its nodes taken from pool; nullptr when the text cannot be read or has a function
 // the differentiator has no rule for.
 TermNode* ParseTermTree(NodePool& pool, std::string_view text);
+
+// Reads a typed term (normalised first, as DeriveTerm takes it) into a tree in a pool of its own
+// and returns make(pool, tree); the empty text when the term is too long or unreadable, or when a
+// limit is reached on the way.
+std::string FromTermTree(std::string_view term,
+                         const std::function<std::string(NodePool& pool, const TermNode* tree)>& make);
 
 // The name a function kind prints as (not for kLogP, which prints its own derivative factor).
 std::string FunctionName(int kind);

@@ -105,17 +105,8 @@ struct Trees {
   NodePool pool;
   TermNode* Leaf(int kind) { return pool.NewNode(kind); }
   TermNode* Num(double v) { return pool.NewNumber(v); }
-  TermNode* Bin(int kind, TermNode* l, TermNode* r) {
-    TermNode* n = pool.NewNode(kind);
-    n->left = l;
-    n->right = r;
-    return n;
-  }
-  TermNode* Fn(int kind, TermNode* a) {
-    TermNode* n = pool.NewNode(kind);
-    n->argument = a;
-    return n;
-  }
+  TermNode* Bin(int kind, TermNode* l, TermNode* r) { return pool.NewBinary(kind, l, r); }
+  TermNode* Fn(int kind, TermNode* a) { return pool.NewCall(kind, a); }
 };
 
 TEST(PrintTree, NumbersAndReportedOperators) {
