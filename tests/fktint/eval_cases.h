@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <numbers>
 #include <string>
 
 #include "fktint/fktint.h"
@@ -17,6 +18,9 @@ struct EvalCase {
   double value;
   int code;
 };
+
+inline constexpr double kPi = std::numbers::pi;
+inline constexpr double kE = std::numbers::e;
 
 // Relative tolerance for values that are not meant to be bit-exact.
 inline constexpr double kValueTolerance = 1e-13;

@@ -17,8 +17,6 @@
 namespace plotwerk::fktint::testing {
 namespace {
 
-constexpr double kE = 2.718281828459045;
-
 TEST(SchoolReading, RuleTable) {
   const struct {
     const char* term;
@@ -34,7 +32,7 @@ TEST(SchoolReading, RuleTable) {
       // Implicit products at the priority of "*".
       {"2X", 3, 6},         {"2X^2", 3, 18},          {"2(X+1)", 3, 8},
       {"(X+1)(X-1)", 3, 8}, {"(X+1)X", 3, 12},        {"X(X+1)", 3, 12},
-      {"3SIN(X)", 0, 0},    {"XSIN(X)", 0, 0},        {"2PI", 0, 2 * std::numbers::pi},
+      {"3SIN(X)", 0, 0},    {"XSIN(X)", 0, 0},        {"2PI", 0, 2 * kPi},
       {"PX", 3, 6},         {"1/2X", 3, 1.5},         {"2 X", 3, 6},
       {"0,5X^2", 2, 2},     {"PX^2", 3, 18},          {"2PX^2", 1, 4},
       {"QX", 4, 2},         {"-2X", 3, -6},
