@@ -18,8 +18,8 @@ namespace fk = plotwerk::fktint;
 constexpr unsigned kLargestFormatByte = 255;  // width and decimals are bytes
 constexpr std::size_t kOutputBuffer = 1 << 16;
 
-void PrintResult(std::FILE* out, double value) {
-  std::fprintf(out, "%.17g\t%u\n", value, static_cast<unsigned>(fk::EvalError));
+void PrintResult(std::FILE* out, fk::TermValue result) {
+  std::fprintf(out, "%.17g\t%u\n", result.value, static_cast<unsigned>(result.code));
 }
 
 // Splits line at TABs into at most max_fields fields; false when there are more.
@@ -69,9 +69,7 @@ int RunBatch() {
     }
     term.clear();
     AppendArgumentAsTerm(fields[0], term);
-    fk::ParamP = p;
-    fk::ParamQ = q;
-    PrintResult(stdout, fk::EvaluateTerm(term, x));
+    PrintResult(stdout, fk::EvaluateTerm(term, x, p, q));
   }
   std::free(line);
   std::fflush(stdout);
@@ -85,13 +83,20 @@ int RunBatch() {
   return 0;
 }
 
+// The values of P and Q given on the command line; 0 unless given.
+struct Parameters {
+  double p = 0;
+  double q = 0;
+};
+
 // Takes "--p V" and "--q V" out of args; false on a missing or unreadable value.
-bool TakeParameterOptions(const std::vector<std::string>& args, std::vector<std::string>& rest) {
+bool TakeParameterOptions(const std::vector<std::string>& args, std::vector<std::string>& rest,
+                          Parameters& parameters) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--p" || args[i] == "--q") {
       double value = 0;
       if (i + 1 >= args.size() || !ParseDouble(args[i + 1], value)) return false;
-      (args[i] == "--p" ? fk::ParamP : fk::ParamQ) = value;
+      (args[i] == "--p" ? parameters.p : parameters.q) = value;
       ++i;
     } else {
       rest.push_back(args[i]);
@@ -105,7 +110,8 @@ int RunEval(const std::vector<std::string>& args) {
     if (arg == "--batch") return args.size() == 1 ? RunBatch() : UsageError("eval");
   }
   std::vector<std::string> rest;
-  if (!TakeParameterOptions(args, rest) || rest.size() < 2) return UsageError("eval");
+  Parameters parameters;
+  if (!TakeParameterOptions(args, rest, parameters) || rest.size() < 2) return UsageError("eval");
   std::vector<double> xs;
   for (std::size_t i = 1; i < rest.size(); ++i) {
     double x = 0;
@@ -113,14 +119,15 @@ int RunEval(const std::vector<std::string>& args) {
     xs.push_back(x);
   }
   const std::string term = ArgumentToTerm(rest[0]);
-  for (double x : xs) PrintResult(stdout, fk::EvaluateTerm(term, x));
+  for (double x : xs) PrintResult(stdout, fk::EvaluateTerm(term, x, parameters.p, parameters.q));
   return 0;
 }
 
 int RunNumber(const std::vector<std::string>& args) {
   std::vector<std::string> rest;
-  if (!TakeParameterOptions(args, rest) || rest.size() != 1) return UsageError("number");
-  std::printf("%.17g\n", fk::ReadNumberField(ArgumentToTerm(rest[0])));
+  Parameters parameters;
+  if (!TakeParameterOptions(args, rest, parameters) || rest.size() != 1) return UsageError("number");
+  std::printf("%.17g\n", fk::ReadNumberField(ArgumentToTerm(rest[0]), parameters.p, parameters.q));
   return 0;
 }
 

@@ -2,23 +2,20 @@
 // runs it; the functions, guards and codes are those of the term language.
 #include "fktint/fktint.h"
 
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <limits>
 #include <numbers>
 #include <string>
 #include <unordered_map>
+#include <utility>
 
 #include "fktint/name_table.h"
 #include "fktint/special_functions.h"
 #include "fktint/term_reader.h"
 
 namespace plotwerk::fktint {
-
-std::uint8_t EvalError = kEvalOk;
-double ParamP = 0;
-double ParamQ = 0;
-double ParamR = 0;
 
 namespace {
 
@@ -97,155 +94,196 @@ enum Op : std::uint8_t {
 // Where a binary operation's right operand comes from; the order follows the push operations.
 enum Operand : std::uint8_t { kFromStack, kFromConstant, kFromX, kFromP, kFromQ };
 
+// The rules of the functions a term may call. Each takes the argument and the code of the running
+// evaluation, which it may set as the term language defines (SGN clears it, INT and HEAVISIDE
+// set 3, the guards set 1, 2 or 4).
+using FunctionRule = double (*)(double v, std::uint8_t& code);
+
+double DomainError(std::uint8_t& code) {
+  code = kEvalUndefined;
+  return 0;
+}
+
+double ClampExpArgument(double v, std::uint8_t& code) {
+  if (v > kExpArgumentLimit) {
+    code = kEvalClamped;
+    return kExpArgumentLimit;
+  }
+  if (v < -kExpArgumentLimit) {
+    code = kEvalClamped;
+    return -kExpArgumentLimit;
+  }
+  return v;
+}
+
+// Beyond this v*v overflows; there v + sqrt(v^2 +- 1) is 2v to double precision.
+constexpr double kSquareOverflowsAbove = 1e150;
+constexpr double kLn2 = 0.6931471805599453;
+
+double Arsinh(double v) {
+  if (v > kSquareOverflowsAbove) return std::log(v) + kLn2;
+  return std::log(v + std::sqrt(v * v + 1));
+}
+
+// Powers, roots, logarithms and the absolute value.
+double Sqr(double v, std::uint8_t& code) {
+  if (v == 0) return 0;
+  if (std::fabs(v) >= kGuardValue) {
+    code = kEvalUndefined;
+    return kGuardValue;
+  }
+  return v * v;
+}
+double Sqrt(double v, std::uint8_t& code) { return v < 0 ? DomainError(code) : std::sqrt(v); }
+double Exp(double v, std::uint8_t& code) { return std::exp(ClampExpArgument(v, code)); }
+double Ln(double v, std::uint8_t& code) { return v > 0 ? std::log(v) : DomainError(code); }
+double Lg(double v, std::uint8_t& code) { return v > 0 ? std::log(v) * kLgFactor : DomainError(code); }
+double Ld(double v, std::uint8_t& code) { return v > 0 ? std::log(v) * kLdFactor : DomainError(code); }
+double Abs(double v, std::uint8_t&) { return std::fabs(v); }
+
+// The circular functions and their inverses.
+double Sin(double v, std::uint8_t&) { return std::sin(v); }
+double Cos(double v, std::uint8_t&) { return std::cos(v); }
+double Tan(double v, std::uint8_t&) { return std::cos(v) == 0 ? 0 : std::tan(v); }
+double Cot(double v, std::uint8_t&) {
+  const double s = std::sin(v);
+  return s == 0 ? 0 : std::cos(v) / s;
+}
+double Sec(double v, std::uint8_t& code) {
+  const double c = std::cos(v);
+  return c == 0 ? DomainError(code) : 1 / c;
+}
+double Csc(double v, std::uint8_t& code) {
+  const double s = std::sin(v);
+  return s == 0 ? DomainError(code) : 1 / s;
+}
+double Arcsin(double v, std::uint8_t& code) {
+  if (std::fabs(v) < 1) return std::asin(v);
+  if (v == 1) return kHalfPi;
+  if (v == -1) return -kHalfPi;
+  return DomainError(code);
+}
+double Arccos(double v, std::uint8_t& code) { return std::fabs(v) > 1 ? DomainError(code) : std::acos(v); }
+double Arctan(double v, std::uint8_t&) { return std::atan(v); }
+double Arccot(double v, std::uint8_t&) {
+  return std::fabs(v) > kArccotSmallArgument ? std::atan(1 / v) : kHalfPi - std::atan(v);
+}
+double Arcsec(double v, std::uint8_t& code) {
+  if (std::fabs(v) < 1) return DomainError(code);
+  const double a = std::atan(std::sqrt((v - 1) * (v + 1)));
+  return v > 0 ? a : kPi - a;
+}
+
+// The hyperbolic functions and their inverses.
+double Sinh(double v, std::uint8_t& code) {
+  if (std::fabs(v) >= kHyperbolicLimit) {
+    code = kEvalUndefined;
+    return kGuardValue;
+  }
+  return std::sinh(v);
+}
+double Cosh(double v, std::uint8_t& code) {
+  if (std::fabs(v) >= kHyperbolicLimit) {
+    code = kEvalUndefined;
+    return kGuardValue;
+  }
+  return std::cosh(v);
+}
+// Unlike SINH and COSH, TANH has no overflow to guard: tanh is bounded by 1. Its guard marks the
+// argument as one the term may not take (code 1), which, unlike code 2, does not block a
+// following power: TANH(60)^0 is 1.
+double Tanh(double v, std::uint8_t& code) {
+  if (std::fabs(v) >= kHyperbolicLimit) {
+    code = kEvalUnreadable;
+    return kGuardValue;
+  }
+  return std::tanh(v);
+}
+// ln(v + sqrt(v^2 + 1)) cancels for negative v; arsinh is odd, so take it from |v|.
+double AreaSinh(double v, std::uint8_t&) { return v < 0 ? -Arsinh(-v) : Arsinh(v); }
+double AreaCosh(double v, std::uint8_t& code) {
+  if (!(v >= 1)) return DomainError(code);
+  if (v > kSquareOverflowsAbove) return std::log(v) + kLn2;
+  return std::log(v + std::sqrt(v * v - 1));
+}
+double AreaTanh(double v, std::uint8_t& code) {
+  return std::fabs(v) < 1 ? std::log((1 + v) / (1 - v)) / 2 : DomainError(code);
+}
+
+// Steps and signs.
+double Int(double v, std::uint8_t& code) {
+  code = kEvalJump;
+  return IntegerPart(v);
+}
+// SGN turns any value into a defined sign, so it discards the code raised so far (also inside
+// its argument): SGN(LN(X)) at X = -1 is 0 with code 0, a point of the graph.
+double Sgn(double v, std::uint8_t& code) {
+  code = kEvalOk;
+  return v == 0 ? 0 : v / std::fabs(v);
+}
+double Frac(double v, std::uint8_t& code) {
+  return std::fabs(v) < kFracLimit ? v - std::trunc(v) : DomainError(code);
+}
+double Heaviside(double v, std::uint8_t& code) {
+  code = kEvalJump;
+  return v == 0 ? 0.5 : (std::fabs(v) / v + 1) / 2;
+}
+
+// The special functions.
+double Si(double v, std::uint8_t& code) { return v > 0 && v < 50 ? detail::SineIntegral(v) : DomainError(code); }
+double Gamma(double v, std::uint8_t& code) {
+  bool pole = false;
+  const double value = detail::GammaFunction(v, pole);
+  if (pole) code = kEvalClamped;
+  return value;
+}
+double Gauss(double v, std::uint8_t& code) {
+  const double w = ClampExpArgument(v, code);
+  return std::exp(-w * w / 2) / kSqrtTwoPi;
+}
+double Digamma(double v, std::uint8_t& code) {
+  bool pole = false;
+  const double value = detail::DigammaFunction(v, pole);
+  if (pole) code = kEvalClamped;
+  return value;
+}
+
+// kNone and F1 to F4 are never compiled into a call; their entry is never run.
+double NotCallable(double, std::uint8_t&) { return 0; }
+
+constexpr std::size_t kFunctionCount = static_cast<std::size_t>(Function::kArcsec) + 1;
+
+// The rule of each function, placed by name so that the table cannot drift from the enum.
+constexpr std::array<FunctionRule, kFunctionCount> BuildFunctionRules() {
+  std::array<FunctionRule, kFunctionCount> rules{};
+  rules.fill(NotCallable);
+  const std::pair<Function, FunctionRule> entries[] = {
+      {Function::kSqr, Sqr},         {Function::kSqrt, Sqrt},         {Function::kExp, Exp},
+      {Function::kLn, Ln},           {Function::kAbs, Abs},           {Function::kSi, Si},
+      {Function::kSin, Sin},         {Function::kCos, Cos},           {Function::kTan, Tan},
+      {Function::kArccos, Arccos},   {Function::kLg, Lg},             {Function::kArctan, Arctan},
+      {Function::kSinh, Sinh},       {Function::kCosh, Cosh},         {Function::kTanh, Tanh},
+      {Function::kInt, Int},         {Function::kSgn, Sgn},           {Function::kCot, Cot},
+      {Function::kLd, Ld},           {Function::kArcsin, Arcsin},     {Function::kArsinh, AreaSinh},
+      {Function::kArcosh, AreaCosh}, {Function::kArtanh, AreaTanh},   {Function::kSec, Sec},
+      {Function::kGamma, Gamma},     {Function::kGauss, Gauss},       {Function::kDigamma, Digamma},
+      {Function::kCsc, Csc},         {Function::kFrac, Frac},         {Function::kHeaviside, Heaviside},
+      {Function::kArccot, Arccot},   {Function::kArcsec, Arcsec},
+  };
+  for (const auto& [function, rule] : entries) rules[static_cast<std::size_t>(function)] = rule;
+  return rules;
+}
+
+constexpr std::array<FunctionRule, kFunctionCount> kFunctionRules = BuildFunctionRules();
+
 // Runs the operations of one evaluation; error_ is the code set last, as the term language
-// defines it (SGN clears it, INT and HEAVISIDE set 3, a power after a code above 1 sets 2).
+// defines it (the function rules above, and a power after a code above 1 sets 2).
 class Machine {
  public:
-  double DomainError() {
-    error_ = kEvalUndefined;
-    return 0;
-  }
-
-  double Apply(Function function, double v) {
-    switch (function) {
-      case Function::kSqr:
-        if (v == 0) return 0;
-        if (std::fabs(v) >= kGuardValue) {
-          error_ = kEvalUndefined;
-          return kGuardValue;
-        }
-        return v * v;
-      case Function::kSqrt:
-        return v < 0 ? DomainError() : std::sqrt(v);
-      case Function::kExp:
-        return std::exp(ClampExpArgument(v));
-      case Function::kLn:
-        return v > 0 ? std::log(v) : DomainError();
-      case Function::kAbs:
-        return std::fabs(v);
-      case Function::kSi:
-        return v > 0 && v < 50 ? detail::SineIntegral(v) : DomainError();
-      case Function::kSin:
-        return std::sin(v);
-      case Function::kCos:
-        return std::cos(v);
-      case Function::kTan:
-        return std::cos(v) == 0 ? 0 : std::tan(v);
-      case Function::kArccos:
-        return std::fabs(v) > 1 ? DomainError() : std::acos(v);
-      case Function::kLg:
-        return v > 0 ? std::log(v) * kLgFactor : DomainError();
-      case Function::kArctan:
-        return std::atan(v);
-      case Function::kSinh:
-        if (std::fabs(v) >= kHyperbolicLimit) {
-          error_ = kEvalUndefined;
-          return kGuardValue;
-        }
-        return std::sinh(v);
-      case Function::kCosh:
-        if (std::fabs(v) >= kHyperbolicLimit) {
-          error_ = kEvalUndefined;
-          return kGuardValue;
-        }
-        return std::cosh(v);
-      case Function::kTanh:
-        // Unlike SINH and COSH, TANH has no overflow to guard: tanh is bounded by 1. Its guard
-        // marks the argument as one the term may not take (code 1), which, unlike code 2, does
-        // not block a following power: TANH(60)^0 is 1.
-        if (std::fabs(v) >= kHyperbolicLimit) {
-          error_ = kEvalUnreadable;
-          return kGuardValue;
-        }
-        return std::tanh(v);
-      case Function::kInt:
-        error_ = kEvalJump;
-        return IntegerPart(v);
-      case Function::kSgn:
-        // SGN turns any value into a defined sign, so it discards the code raised so far (also
-        // inside its argument): SGN(LN(X)) at X = -1 is 0 with code 0, a point of the graph.
-        error_ = kEvalOk;
-        return v == 0 ? 0 : v / std::fabs(v);
-      case Function::kCot: {
-        const double s = std::sin(v);
-        return s == 0 ? 0 : std::cos(v) / s;
-      }
-      case Function::kLd:
-        return v > 0 ? std::log(v) * kLdFactor : DomainError();
-      case Function::kArcsin:
-        if (std::fabs(v) < 1) return std::asin(v);
-        if (v == 1) return kHalfPi;
-        if (v == -1) return -kHalfPi;
-        return DomainError();
-      case Function::kArsinh:
-        // ln(v + sqrt(v^2 + 1)) cancels for negative v; arsinh is odd, so take it from |v|.
-        return v < 0 ? -Arsinh(-v) : Arsinh(v);
-      case Function::kArcosh:
-        if (!(v >= 1)) return DomainError();
-        if (v > kSquareOverflowsAbove) return std::log(v) + kLn2;
-        return std::log(v + std::sqrt(v * v - 1));
-      case Function::kArtanh:
-        return std::fabs(v) < 1 ? std::log((1 + v) / (1 - v)) / 2 : DomainError();
-      case Function::kSec: {
-        const double c = std::cos(v);
-        return c == 0 ? DomainError() : 1 / c;
-      }
-      case Function::kGamma: {
-        bool pole = false;
-        const double value = detail::GammaFunction(v, pole);
-        if (pole) error_ = kEvalClamped;
-        return value;
-      }
-      case Function::kGauss: {
-        const double w = ClampExpArgument(v);
-        return std::exp(-w * w / 2) / kSqrtTwoPi;
-      }
-      case Function::kDigamma: {
-        bool pole = false;
-        const double value = detail::DigammaFunction(v, pole);
-        if (pole) error_ = kEvalClamped;
-        return value;
-      }
-      case Function::kCsc: {
-        const double s = std::sin(v);
-        return s == 0 ? DomainError() : 1 / s;
-      }
-      case Function::kFrac:
-        return std::fabs(v) < kFracLimit ? v - std::trunc(v) : DomainError();
-      case Function::kHeaviside:
-        error_ = kEvalJump;
-        return v == 0 ? 0.5 : (std::fabs(v) / v + 1) / 2;
-      case Function::kArccot:
-        return std::fabs(v) > kArccotSmallArgument ? std::atan(1 / v) : kHalfPi - std::atan(v);
-      case Function::kArcsec: {
-        if (std::fabs(v) < 1) return DomainError();
-        const double a = std::atan(std::sqrt((v - 1) * (v + 1)));
-        return v > 0 ? a : kPi - a;
-      }
-      default:
-        return 0;  // not reached: CallFunction filters kNone and F1 to F4
-    }
-  }
-
-  double ClampExpArgument(double v) {
-    if (v > kExpArgumentLimit) {
-      error_ = kEvalClamped;
-      return kExpArgumentLimit;
-    }
-    if (v < -kExpArgumentLimit) {
-      error_ = kEvalClamped;
-      return -kExpArgumentLimit;
-    }
-    return v;
-  }
-
-  // Beyond this v*v overflows; there v + sqrt(v^2 +- 1) is 2v to double precision.
-  static constexpr double kSquareOverflowsAbove = 1e150;
-  static constexpr double kLn2 = 0.6931471805599453;
-
-  static double Arsinh(double v) {
-    if (v > kSquareOverflowsAbove) return std::log(v) + kLn2;
-    return std::log(v + std::sqrt(v * v + 1));
+  // Out of line on purpose: calls are rare next to the arithmetic, and inlined into the loop of
+  // Evaluate the call through the table costs the arithmetic its registers.
+  [[gnu::noinline]] double Apply(Function function, double v) {
+    return kFunctionRules[static_cast<std::size_t>(function)](v, error_);
   }
 
   double Combine(unsigned char op, double left, double right) {
@@ -272,7 +310,7 @@ class Machine {
   }
 
   double Power(double left, double right) {
-    if (error_ > kEvalUnreadable) return DomainError();  // no power of a value already marked in this call
+    if (error_ > kEvalUnreadable) return DomainError(error_);  // no power of a value already marked in this call
     if (right == 0) return 1;
     if (right == 1) return left;
     if (right == 2) return left * left;
@@ -286,10 +324,10 @@ class Machine {
     }
     if (left == 0) return 0;
     const double log_magnitude = std::log(std::fabs(left));
-    if (std::fabs(right * log_magnitude) > kGeneralPowerLimit) return DomainError();
+    if (std::fabs(right * log_magnitude) > kGeneralPowerLimit) return DomainError(error_);
     if (left > 0) return std::exp(right * std::log(left));
-    if (!IsWhole(right)) return DomainError();
-    if (std::fabs(right * log_magnitude) > kNegativePowerLimit) return DomainError();
+    if (!IsWhole(right)) return DomainError(error_);
+    if (std::fabs(right * log_magnitude) > kNegativePowerLimit) return DomainError(error_);
     const double m = std::exp(right * log_magnitude);
     return std::fmod(right, 2) != 0 ? -m : m;
   }
@@ -484,18 +522,6 @@ TermValue EvaluateTerm(std::string_view term, double x, double p, double q) {
   TermCache& cache = Cache();
   if (cache.last && term == cache.last_text) return cache.last->Evaluate(x, p, q);
   return CompileTerm(term)->Evaluate(x, p, q);
-}
-
-double EvaluateTerm(std::string_view term, double x) {
-  const TermValue result = EvaluateTerm(term, x, ParamP, ParamQ);
-  EvalError = result.code;
-  return result.value;
-}
-
-double EvaluateTerm(const CompiledTerm& term, double x) {
-  const TermValue result = term.Evaluate(x, ParamP, ParamQ);
-  EvalError = result.code;
-  return result.value;
 }
 
 std::string NormaliseTermText(std::string_view term) {

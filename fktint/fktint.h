@@ -12,10 +12,8 @@
 
 namespace plotwerk::fktint {
 
-// Code of the last evaluation, one of the kEval codes below.
-extern std::uint8_t EvalError;
-
-// The codes of EvalError. They stay plain bytes: callers compare and store them as such.
+// The codes of an evaluation (TermValue::code). They stay plain bytes: callers compare and store
+// them as such.
 inline constexpr std::uint8_t kEvalOk = 0;
 inline constexpr std::uint8_t kEvalUnreadable = 1;  // unreadable term, or x below the allowed range
 inline constexpr std::uint8_t kEvalUndefined = 2;   // domain error or overflow guard
@@ -25,11 +23,6 @@ inline constexpr std::uint8_t kEvalClamped = 4;     // clamped or substitute val
 // True for the codes whose value is no point of a graph (unreadable or undefined); the values of
 // the other codes are usable.
 inline bool IsFailure(std::uint8_t code) { return code == kEvalUnreadable || code == kEvalUndefined; }
-
-// The values of the letters P and Q that EvaluateTerm(term, x) uses. R is always 0.
-extern double ParamP;
-extern double ParamQ;
-extern double ParamR;
 
 struct TermValue {
   double value = 0;
@@ -65,23 +58,28 @@ class CompiledTerm {
 // valid while the caller holds it, whatever the cache does.
 std::shared_ptr<const CompiledTerm> CompileTerm(std::string_view term);
 
-// Evaluates the upper-case term (code page 1252 bytes) at X = x with the given P and Q.
+// Evaluates the upper-case term (code page 1252 bytes) at X = x with the given P and Q. The
+// letter R is always 0.
 TermValue EvaluateTerm(std::string_view term, double x, double p, double q);
-
-// The older interface: evaluates with ParamP and ParamQ and sets EvalError.
-double EvaluateTerm(std::string_view term, double x);
-double EvaluateTerm(const CompiledTerm& term, double x);
 
 // The term text as EvaluateTerm reads it, which the differentiator reads too: "," becomes ".",
 // blanks go (a term of blanks only keeps one), a leading "-" or "+" gets a "0" in front, and
 // "(-X^" becomes "(0-X^". The empty term stays empty.
 std::string NormaliseTermText(std::string_view term);
 
-// Reads a number field's text as a constant term at X = 1; 0 on any evaluation error.
-double ReadNumberField(std::string_view text);
+// A number field's text (any case, decimal comma or point) evaluated as a term at X = 1 with
+// the given P and Q.
+TermValue EvaluateNumberField(std::string_view text, double p, double q);
+
+// The value of a number field: EvaluateNumberField's value, 0 on any code but kEvalOk.
+double ReadNumberField(std::string_view text, double p, double q);
 
 // Fixed-point text with a decimal comma and without trailing zeros, right-aligned in at least
 // field_width characters.
 std::string FormatNumber(unsigned field_width, unsigned decimals, double value);
 
 }  // namespace plotwerk::fktint
+
+// The old interface with the globals EvalError, ParamP, ParamQ and ParamR, which the project no
+// longer calls in its own evaluation paths; kept apart until its last callers are gone.
+#include "fktint/legacy_interface.h"

@@ -94,7 +94,7 @@ std::string PadLeft(std::string text, unsigned width) {
 
 }  // namespace
 
-double ReadNumberField(std::string_view text) {
+TermValue EvaluateNumberField(std::string_view text, double p, double q) {
   char short_field[kShortFieldCapacity];
   std::string long_field;
   char* field = short_field;
@@ -103,9 +103,12 @@ double ReadNumberField(std::string_view text) {
     field = long_field.data();
   }
   for (std::size_t i = 0; i < text.size(); ++i) field[i] = ToFieldChar(text[i]);
-  EvalError = kEvalOk;
-  const double value = EvaluateTerm(std::string_view(field, text.size()), 1.0);
-  return EvalError == kEvalOk ? value : 0.0;
+  return EvaluateTerm(std::string_view(field, text.size()), 1.0, p, q);
+}
+
+double ReadNumberField(std::string_view text, double p, double q) {
+  const TermValue result = EvaluateNumberField(text, p, q);
+  return result.code == kEvalOk ? result.value : 0.0;
 }
 
 // Huge values (magnitude 1e15 and more) are written as mantissa and exponent; NaN and the

@@ -46,21 +46,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } else {
     x = (static_cast<double>(selector) - 128) / 16;
   }
-  fk::ParamP = (static_cast<double>(data[1]) - 128) / 8;
-  fk::ParamQ = 0.25;
+  const double p = (static_cast<double>(data[1]) - 128) / 8;
+  const double q = 0.25;
   const std::string_view term(reinterpret_cast<const char*>(data + used), size - used);
 
-  const double value = fk::EvaluateTerm(term, x);
-  const unsigned code = fk::EvalError;
+  const fk::TermValue result = fk::EvaluateTerm(term, x, p, q);
+  const double value = result.value;
+  const unsigned code = result.code;
   Check(code <= 4);
   Check(Usable(value));
 
   // Blanks anywhere change nothing.
   std::string spaced(term);
   spaced.insert(spaced.size() / 2, " ");
-  const double spaced_value = fk::EvaluateTerm(spaced, x);
-  Check(fk::EvalError == code);
-  Check(spaced_value == value);
+  const fk::TermValue spaced_result = fk::EvaluateTerm(spaced, x, p, q);
+  Check(spaced_result.code == code);
+  Check(spaced_result.value == value);
 
   // The checker stays inside the text, and a term it passes reads without code 1 (which only
   // TANH or an x below the range sets otherwise).
@@ -71,25 +72,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!check.ok()) Check(code == 1 && value == 0);
   // Implicit products written out read the same.
   if (!check.read_as.empty()) {
-    const fk::TermValue explicit_value = fk::EvaluateTerm(check.read_as, x, fk::ParamP, fk::ParamQ);
+    const fk::TermValue explicit_value = fk::EvaluateTerm(check.read_as, x, p, q);
     Check(explicit_value.code == code);
     Check(explicit_value.value == value || (std::isnan(explicit_value.value) && std::isnan(value)));
   }
-  // The interface with explicit parameters gives what the older one gives.
-  const fk::TermValue direct = fk::EvaluateTerm(term, x, fk::ParamP, fk::ParamQ);
-  Check(direct.code == code && direct.value == value);
+  // A compiled term gives what the term text gives.
+  const fk::TermValue compiled = fk::CompileTerm(term)->Evaluate(x, p, q);
+  Check(compiled.code == code && compiled.value == value);
 
-  const double field = fk::ReadNumberField(term);
+  const double field = fk::ReadNumberField(term, p, q);
   Check(Usable(field));
 
   // The display text of a value reads back to within its rounding.
   const unsigned decimals = data[1] % 7;
   const std::string text = fk::FormatNumber(data[1] % 5, decimals, value);
   if (std::fabs(value) < 1e9) {
-    const double read = fk::ReadNumberField(text);
-    Check(fk::EvalError == fk::kEvalOk);
-    Check(std::fabs(read - value) <= 0.5 * std::pow(10.0, -static_cast<double>(decimals)) *
-                                             (1 + 1e-9) + std::fabs(value) * 1e-15);
+    const fk::TermValue read = fk::EvaluateNumberField(text, p, q);
+    Check(read.code == fk::kEvalOk);
+    const double rounding = 0.5 * std::pow(10.0, -static_cast<double>(decimals)) * (1 + 1e-9);
+    Check(std::fabs(read.value - value) <= rounding + std::fabs(value) * 1e-15);
   }
   return 0;
 }

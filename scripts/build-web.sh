@@ -18,10 +18,10 @@ export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
 
 # The rule-table packer runs on this machine, so it is built natively first.
 cmake -S . -B $out/host -G Ninja -DCMAKE_BUILD_TYPE=Release -DPLOTWERK_CORE_ONLY=ON "${launcher[@]}" >/dev/null
-cmake --build $out/host -j"$jobs" --target pack_wverein >/dev/null
+cmake --build $out/host -j"$jobs" --target pack_rewrite_rules >/dev/null
 
 emcmake cmake -S . -B $out/wasm -G Ninja -DCMAKE_BUILD_TYPE=Release -DPLOTWERK_WERROR=ON \
-  -DPLOTWERK_HOST_PACK_WVEREIN="$root/$out/host/resources/pack_wverein" "${launcher[@]}" >/dev/null
+  -DPLOTWERK_HOST_PACK_REWRITE_RULES="$root/$out/host/resources/pack_rewrite_rules" "${launcher[@]}" >/dev/null
 cmake --build $out/wasm -j"$jobs" --target plotwerk_web
 
 rm -rf $site.new

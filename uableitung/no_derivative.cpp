@@ -15,9 +15,8 @@ bool IsLetter(char c) { return c >= 'A' && c <= 'Z'; }
 
 // True when the differentiator has a rule for the function of that name.
 bool HasRule(std::string_view name) {
-  PoolScope pool;
-  ParseFailed = false;
-  return ParseTermTree(std::string(name) + "(X)") != nullptr && !ParseFailed;
+  NodePool pool;
+  return ParseTermTree(pool, std::string(name) + "(X)") != nullptr;
 }
 
 // The first name called with "(" that the differentiator has no rule for, or empty.
@@ -46,17 +45,13 @@ NoDerivativeReason WhyNoDerivative(const std::string& term) {
   const std::string text = fktint::NormaliseTermText(term);
   if (text.size() > kMaxTermLength) return {NoDerivative::kTooLong, {}};
   bool readable = false;
-  {
-    PoolScope pool;
-    try {
-      ParseFailed = false;
-      readable = ParseTermTree(text) != nullptr && !ParseFailed;
-    } catch (const DerivationTooLarge&) {
-      return {NoDerivative::kTooDeep, {}};
-    }
+  try {
+    NodePool pool;
+    readable = ParseTermTree(pool, text) != nullptr;
+  } catch (const DerivationTooLarge&) {
+    return {NoDerivative::kTooDeep, {}};
   }
   if (readable) return {NoDerivative::kTooLarge, {}};
-  // After the pool above is released: HasRule takes one of its own.
   std::string unknown = UnknownFunction(text);
   if (!unknown.empty()) return {NoDerivative::kUnknownFunction, std::move(unknown)};
   return {NoDerivative::kUnreadableForm, {}};

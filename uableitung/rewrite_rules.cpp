@@ -90,7 +90,7 @@ void ApplyPair(std::string& s, std::string_view pattern, std::string_view replac
 }  // namespace
 
 std::string LoadRuleTableText() {
-  const std::span<const unsigned char> packed = resources::FindResource("wverein");
+  const std::span<const unsigned char> packed = resources::FindResource("rewrite_rules");
   if (packed.empty()) return std::string();
   return InflateRuleStream(packed);
 }

@@ -13,7 +13,6 @@
 #include <utility>
 #include <vector>
 
-#include "fktint/fktint.h"
 
 namespace plotwerk::uableitung {
 
@@ -1072,28 +1071,11 @@ std::string TidyTree(const TermNode* node) {
 }
 
 std::string TidyDerivative(std::string_view term) {
-  if (term.size() > kMaxTypedLength) return std::string();
-  const std::string text = fktint::NormaliseTermText(term);
-  PoolScope pool;
-  try {
-    const TermNode* root = ParseTermTree(text);
-    if (root == nullptr) return std::string();
-    return TidyTree(DeriveTree(root));
-  } catch (const DerivationTooLarge&) {
-    return std::string();
-  }
+  return FromTermTree(term, [](NodePool& pool, const TermNode* tree) { return TidyTree(DeriveTree(pool, tree)); });
 }
 
 std::string TidyTermText(std::string_view term) {
-  if (term.size() > kMaxTypedLength) return std::string();
-  const std::string text = fktint::NormaliseTermText(term);
-  PoolScope pool;
-  try {
-    const TermNode* root = ParseTermTree(text);
-    return root == nullptr ? std::string() : TidyTree(root);
-  } catch (const DerivationTooLarge&) {
-    return std::string();
-  }
+  return FromTermTree(term, [](NodePool&, const TermNode* tree) { return TidyTree(tree); });
 }
 
 }  // namespace plotwerk::uableitung

@@ -9,9 +9,6 @@
 
 namespace plotwerk::uableitung {
 
-NodePool g_pool;
-bool ParseFailed = false;
-
 namespace {
 
 constexpr unsigned char kEulerChar = 201;  // É in code page 1252
@@ -38,11 +35,6 @@ std::size_t FactorEnd(std::string_view s, std::size_t i) {
   }
   if (i < s.size() && s[i] == '(') return skip_group(i);
   return i;
-}
-
-TermNode* Fail() {
-  ParseFailed = true;
-  return nullptr;
 }
 
 using fktint::NodeKind;
@@ -80,34 +72,37 @@ int KindOfFunction(Function function) {
   }
 }
 
-// Builds the differentiator's tree from the shared reader's nodes.
+// Builds the differentiator's tree from the shared reader's nodes into a pool. After the first
+// failure every step returns nullptr; failed() tells whether the tree is whole.
 class TreeBuilder {
  public:
-  explicit TreeBuilder(const fktint::TermReading& reading) : nodes_(reading.nodes) {}
+  TreeBuilder(NodePool& pool, const fktint::TermReading& reading) : pool_(pool), nodes_(reading.nodes) {}
+
+  bool failed() const { return failed_; }
 
   TermNode* Build(int index, int depth) {
     if (depth > kMaxParseDepth) return Fail();
     const ReadNode& n = nodes_[static_cast<std::size_t>(index)];
     switch (n.kind) {
-      case NodeKind::kNumber: return g_pool.NewNumber(n.value);
-      case NodeKind::kX: return g_pool.NewNode(kVariableX);
-      case NodeKind::kP: return g_pool.NewNode(kParameterP);
-      case NodeKind::kQ: return g_pool.NewNode(kParameterQ);
-      case NodeKind::kR: return g_pool.NewNumber(0.0);  // R is always 0
-      case NodeKind::kPi: return g_pool.NewNode(kPi);
-      case NodeKind::kPhi: return g_pool.NewNumber(kGoldenRatio);
-      case NodeKind::kEuler: return Exp(g_pool.NewNumber(1.0));  // e = EXP(1), printed exactly
+      case NodeKind::kNumber: return pool_.NewNumber(n.value);
+      case NodeKind::kX: return pool_.NewNode(kVariableX);
+      case NodeKind::kP: return pool_.NewNode(kParameterP);
+      case NodeKind::kQ: return pool_.NewNode(kParameterQ);
+      case NodeKind::kR: return pool_.NewNumber(0.0);  // R is always 0
+      case NodeKind::kPi: return pool_.NewNode(kPi);
+      case NodeKind::kPhi: return pool_.NewNumber(kGoldenRatio);
+      case NodeKind::kEuler: return Exp(pool_.NewNumber(1.0));  // e = EXP(1), printed exactly
       case NodeKind::kNegate: {
-        TermNode* node = g_pool.NewNode(kDifference);
-        node->left = g_pool.NewNumber(0.0);
+        TermNode* node = pool_.NewNode(kDifference);
+        node->left = pool_.NewNumber(0.0);
         node->right = Build(n.left, depth + 1);
-        return ParseFailed ? nullptr : node;
+        return failed_ ? nullptr : node;
       }
       case NodeKind::kPower:
         // e^u is EXP(u), which keeps Euler's number exact.
         if (nodes_[static_cast<std::size_t>(n.left)].kind == NodeKind::kEuler) {
           TermNode* exponent = Build(n.right, depth + 1);
-          return ParseFailed ? nullptr : Exp(exponent);
+          return failed_ ? nullptr : Exp(exponent);
         }
         return Binary(kPower, n, depth);
       case NodeKind::kAdd: return Binary(kSum, n, depth);
@@ -118,10 +113,10 @@ class TreeBuilder {
       case NodeKind::kFloor: return Fail();
       case NodeKind::kCall:
         if (n.function == Function::kSqr) {
-          TermNode* node = g_pool.NewNode(kPower);
+          TermNode* node = pool_.NewNode(kPower);
           node->left = Build(n.left, depth + 1);
-          node->right = g_pool.NewNumber(2.0);
-          return ParseFailed ? nullptr : node;
+          node->right = pool_.NewNumber(2.0);
+          return failed_ ? nullptr : node;
         }
         return Call(KindOfFunction(n.function), n.left, depth);
     }
@@ -129,28 +124,31 @@ class TreeBuilder {
   }
 
  private:
-  static TermNode* Exp(TermNode* argument) {
-    TermNode* node = g_pool.NewNode(kExp);
-    node->argument = argument;
-    return node;
+  TermNode* Fail() {
+    failed_ = true;
+    return nullptr;
   }
+
+  TermNode* Exp(TermNode* argument) { return pool_.NewCall(kExp, argument); }
 
   TermNode* Call(int kind, int argument, int depth) {
     if (kind == kUnknownFunction) return Fail();
-    TermNode* node = g_pool.NewNode(kind);
+    TermNode* node = pool_.NewNode(kind);
     node->argument = Build(argument, depth + 1);
-    return ParseFailed ? nullptr : node;
+    return failed_ ? nullptr : node;
   }
 
   TermNode* Binary(int kind, const ReadNode& n, int depth) {
-    TermNode* node = g_pool.NewNode(kind);
+    TermNode* node = pool_.NewNode(kind);
     node->left = Build(n.left, depth + 1);
-    if (ParseFailed) return nullptr;
+    if (failed_) return nullptr;
     node->right = Build(n.right, depth + 1);
-    return ParseFailed ? nullptr : node;
+    return failed_ ? nullptr : node;
   }
 
+  NodePool& pool_;
   const std::vector<ReadNode>& nodes_;
+  bool failed_ = false;
 };
 
 }  // namespace
@@ -174,19 +172,26 @@ TermNode* NodePool::NewNumber(double value) {
   return node;
 }
 
-void NodePool::Release() {
-  blocks_.clear();
-  used_in_block_ = kBlockNodes;
-  live_ = 0;
+TermNode* NodePool::NewBinary(int kind, TermNode* left, TermNode* right) {
+  TermNode* node = NewNode(kind);
+  node->left = left;
+  node->right = right;
+  return node;
 }
 
-TermNode* ParseTermTree(std::string_view text) {
-  ParseFailed = false;
-  if (text.size() > kMaxTermLength) return Fail();
+TermNode* NodePool::NewCall(int kind, TermNode* argument) {
+  TermNode* node = NewNode(kind);
+  node->argument = argument;
+  return node;
+}
+
+TermNode* ParseTermTree(NodePool& pool, std::string_view text) {
+  if (text.size() > kMaxTermLength) return nullptr;
   const fktint::TermReading reading = fktint::ReadTerm(text);
-  if (!reading.ok()) return Fail();
-  TermNode* root = TreeBuilder(reading).Build(reading.root(), 0);
-  return ParseFailed ? nullptr : root;
+  if (!reading.ok()) return nullptr;
+  TreeBuilder builder(pool, reading);
+  TermNode* root = builder.Build(reading.root(), 0);
+  return builder.failed() ? nullptr : root;
 }
 
 namespace {
@@ -205,19 +210,23 @@ std::string ToEvaluatorReading(std::string text) {
 
 }  // namespace
 
-std::string DifferentiateTerm(std::string_view term) {
+std::string FromTermTree(std::string_view term,
+                         const std::function<std::string(NodePool& pool, const TermNode* tree)>& make) {
   if (term.size() > kMaxTypedLength) return std::string();
   const std::string text = fktint::NormaliseTermText(term);  // blanks go
-  PoolScope pool;
-  std::string result;
+  NodePool pool;
   try {
-    TermNode* root = ParseTermTree(text);
-    if (root == nullptr) return std::string();
-    const TermNode* derivative = DeriveTree(root);
-    result = SimplifyTermText(PrintTree(derivative).text);
+    const TermNode* root = ParseTermTree(pool, text);
+    return root == nullptr ? std::string() : make(pool, root);
   } catch (const DerivationTooLarge&) {
     return std::string();
   }
+}
+
+std::string DifferentiateTerm(std::string_view term) {
+  std::string result = FromTermTree(term, [](NodePool& pool, const TermNode* tree) {
+    return SimplifyTermText(PrintTree(DeriveTree(pool, tree)).text);
+  });
   if (result.size() > kMaxPrintedLength) return std::string();
   return ToEvaluatorReading(RemoveExponentsOne(std::move(result)));
 }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -82,14 +83,20 @@ inline constexpr std::size_t kMaxPrintWork = 250'000;
 // the empty derivative.
 struct DerivationTooLarge {};
 
-// Owns every node of one derivation. Nodes live in fixed blocks so that their addresses stay
-// valid; Release drops them all at once.
+// Owns every node of one derivation; the caller keeps one per derivation, so derivations on
+// different threads share nothing. Nodes live in fixed blocks so that their addresses stay valid
+// until the pool goes; more than kMaxPoolNodes raise DerivationTooLarge.
 class NodePool {
  public:
+  NodePool() = default;
+  NodePool(const NodePool&) = delete;
+  NodePool& operator=(const NodePool&) = delete;
+
   TermNode* NewNode(int kind);
   TermNode* NewNumber(double value);
-  void Release();
-  std::size_t LiveNodes() const { return live_; }
+  // A node of a binary kind with its operands, or of a function kind with its argument.
+  TermNode* NewBinary(int kind, TermNode* left, TermNode* right);
+  TermNode* NewCall(int kind, TermNode* argument);
 
  private:
   static constexpr std::size_t kBlockNodes = 1024;
@@ -98,31 +105,24 @@ class NodePool {
   std::size_t live_ = 0;
 };
 
-// The pool of the running derivation and the reader's failure flag.
-extern NodePool g_pool;
-extern bool ParseFailed;
-
-// Releases the pool when a derivation ends, on every path.
-class PoolScope {
- public:
-  PoolScope() { g_pool.Release(); }
-  ~PoolScope() { g_pool.Release(); }
-  PoolScope(const PoolScope&) = delete;
-  PoolScope& operator=(const PoolScope&) = delete;
-};
-
 // The tree of a term as the evaluator's reader reads it (fktint::ReadTerm, so both agree on
-// every term); nullptr with ParseFailed set when the text cannot be read or has a function the
-// differentiator has no rule for.
-TermNode* ParseTermTree(std::string_view text);
+// every term), its nodes taken from pool; nullptr when the text cannot be read or has a function
+// the differentiator has no rule for.
+TermNode* ParseTermTree(NodePool& pool, std::string_view text);
 
+// Reads a typed term (normalised first, as DeriveTerm takes it) into a tree in a pool of its own
+// and returns make(pool, tree); the empty text when the term is too long or unreadable, or when a
+// limit is reached on the way.
+std::string FromTermTree(std::string_view term,
+                         const std::function<std::string(NodePool& pool, const TermNode* tree)>& make);
 
 // The name a function kind prints as (not for kLogP, which prints its own derivative factor).
 std::string FunctionName(int kind);
 
-// The derivative tree; copies what it needs, never shares nodes with the input.
-TermNode* DeriveTree(const TermNode* node);
-TermNode* CopyTree(const TermNode* node);
+// The derivative tree, its nodes taken from pool; copies what it needs, never shares nodes with
+// the input.
+TermNode* DeriveTree(NodePool& pool, const TermNode* node);
+TermNode* CopyTree(NodePool& pool, const TermNode* node);
 
 // Which operands of a binary node are plain numbers; the derivative rules of products,
 // quotients and powers take a shorter form for each.

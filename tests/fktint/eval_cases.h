@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <numbers>
 #include <string>
 
 #include "fktint/fktint.h"
@@ -18,24 +19,20 @@ struct EvalCase {
   int code;
 };
 
+inline constexpr double kPi = std::numbers::pi;
+inline constexpr double kE = std::numbers::e;
+
 // Relative tolerance for values that are not meant to be bit-exact.
 inline constexpr double kValueTolerance = 1e-13;
 
-inline void ExpectEvaluations(std::initializer_list<EvalCase> cases) {
+// Evaluates each case with the given P and Q (0 unless a case needs them).
+inline void ExpectEvaluations(std::initializer_list<EvalCase> cases, double p = 0, double q = 0) {
   for (const EvalCase& c : cases) {
     SCOPED_TRACE("term \"" + c.term + "\" at x = " + std::to_string(c.x));
-    EvalError = 99;
-    const double value = EvaluateTerm(c.term, c.x);
-    EXPECT_EQ(EvalError, c.code);
-    EXPECT_NEAR(value, c.value, kValueTolerance * std::max(1.0, std::fabs(c.value)));
+    const TermValue result = EvaluateTerm(c.term, c.x, p, q);
+    EXPECT_EQ(result.code, c.code);
+    EXPECT_NEAR(result.value, c.value, kValueTolerance * std::max(1.0, std::fabs(c.value)));
   }
 }
-
-// Resets the module state that a test may have changed.
-class EvaluatorTest : public ::testing::Test {
- protected:
-  void SetUp() override { ParamP = ParamQ = ParamR = 0; }
-  void TearDown() override { ParamP = ParamQ = ParamR = 0; }
-};
 
 }  // namespace plotwerk::fktint::testing

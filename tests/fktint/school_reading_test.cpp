@@ -1,20 +1,21 @@
 // The school reading of terms (values worked out by hand), the "read as" text, the rewriting of
-// version-1 terms, number literals, and a random differential test against the older evaluator.
+// version-1 terms, number literals, and random terms checked against the older evaluator's values.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <charconv>
 #include <cmath>
-#include <random>
+#include <fstream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "fktint/decimal.h"
 #include "fktint/term_reader.h"
 #include "tests/fktint/eval_cases.h"
-#include "tests/fktint/legacy_evaluator.h"
 
 namespace plotwerk::fktint::testing {
 namespace {
-
-constexpr double kE = 2.718281828459045;
 
 TEST(SchoolReading, RuleTable) {
   const struct {
@@ -31,7 +32,7 @@ TEST(SchoolReading, RuleTable) {
       // Implicit products at the priority of "*".
       {"2X", 3, 6},         {"2X^2", 3, 18},          {"2(X+1)", 3, 8},
       {"(X+1)(X-1)", 3, 8}, {"(X+1)X", 3, 12},        {"X(X+1)", 3, 12},
-      {"3SIN(X)", 0, 0},    {"XSIN(X)", 0, 0},        {"2PI", 0, 2 * std::numbers::pi},
+      {"3SIN(X)", 0, 0},    {"XSIN(X)", 0, 0},        {"2PI", 0, 2 * kPi},
       {"PX", 3, 6},         {"1/2X", 3, 1.5},         {"2 X", 3, 6},
       {"0,5X^2", 2, 2},     {"PX^2", 3, 18},          {"2PX^2", 1, 4},
       {"QX", 4, 2},         {"-2X", 3, -6},
@@ -107,68 +108,93 @@ TEST(Decimal, CorrectlyRoundedWithoutExponent) {
   }
 }
 
-// Random terms in the forms of the term language.
-class TermGenerator {
- public:
-  explicit TermGenerator(unsigned seed) : random_(seed) {}
-
-  std::string Term(int depth = 0) {
-    const int choice = static_cast<int>(random_() % (depth > 3 ? 4 : 12));
-    std::string t;
-    switch (choice) {
-      case 0: t = Pick({"X", "P", "Q", "R", "PI", "PHI", "\xC9"}); break;
-      case 1: t = Pick({"2", "0,5", "3.25", "10", "0", "1"}); break;
-      case 2: t = "X"; break;
-      case 3: t = Pick({"1", "4", "X"}); break;
-      case 4: case 5: case 6:
-        t = Term(depth + 1) + Pick({"+", "-", "*", "/", "^", "^", "\xB7"}) + Term(depth + 1);
-        break;
-      case 7: t = "-" + Term(depth + 1); break;
-      case 8:
-        t = Pick({"SIN", "COS", "EXP", "LN", "SQRT", "ABS", "INT", "SGN", "TANH", "ARCTAN", "S", "GAMMA",
-                  "FRAC", "HEAVISIDE"}) + "(" + Term(depth + 1) + ")";
-        break;
-      case 9: t = "(" + Term(depth + 1) + ")"; break;
-      case 10: t = Pick({"[", "|"}) + Term(depth + 1) + Pick({"]", "|", ")"}); break;
-      default: t = Term(depth + 1) + Pick({"^", "*-", "^-", "+-", "/-"}) + Term(depth + 1); break;
-    }
-    if (random_() % 8 == 0) t.insert(random_() % (t.size() + 1), " ");
-    return t;
-  }
-
- private:
-  std::string Pick(std::initializer_list<const char*> options) {
-    return *(options.begin() + random_() % options.size());
-  }
-  std::mt19937 random_;
+// One line of the recorded table: a version-1 term and the older evaluator's outcome at each X.
+struct RecordedTerm {
+  std::string term;
+  struct Outcome {
+    std::uint8_t code = kEvalOk;
+    bool compared = false;  // false where the value is not compared (a failure code or NaN)
+    double value = 0;
+  };
+  std::array<Outcome, 4> at;
 };
 
-// Terms that read alike under both readings keep the older evaluator's values and codes; terms
-// that read differently keep them once rewritten.
-TEST(DifferentialTest, AgreesWithTheOlderEvaluator) {
-  TermGenerator generator(21);
-  int unchanged = 0;
-  int rewritten = 0;
-  for (int n = 0; n < 20000; ++n) {
-    const std::string term = generator.Term();
-    if (!ReadTerm(term, TermRules::kVersion1).ok()) continue;
-    const std::string now = RewriteVersion1Term(term);
-    (now == term ? unchanged : rewritten)++;
-    for (double x : {-2.5, 0.0, 0.75, 3.0}) {
-      legacy::ParamP = 1.5;
-      legacy::ParamQ = -0.5;
-      const double old_value = legacy::EvaluateTerm(term, x);
-      const std::uint8_t old_code = legacy::EvalError;
-      const TermValue result = EvaluateTerm(now, x, 1.5, -0.5);
-      ASSERT_EQ(result.code, old_code) << term << " as " << now << " at " << x;
-      // The guards of a failed step give 1e10 of either sign; such values are never used.
-      if (IsFailure(old_code)) continue;
-      if (std::isnan(old_value)) continue;
-      ASSERT_EQ(result.value, old_value) << term << " as " << now << " at " << x;
+constexpr std::array<double, 4> kRecordedX = {-2.5, 0.0, 0.75, 3.0};
+constexpr double kRecordedP = 1.5;
+constexpr double kRecordedQ = -0.5;
+
+// The term with its \xHH escapes turned back into bytes.
+std::string Unescaped(std::string_view text) {
+  std::string term;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\\' && i + 3 < text.size() && text[i + 1] == 'x') {
+      unsigned byte = 0;
+      std::from_chars(text.data() + i + 2, text.data() + i + 4, byte, 16);
+      term += static_cast<char>(byte);
+      i += 3;
+    } else {
+      term += text[i];
     }
   }
-  EXPECT_GT(unchanged, 3000);
-  EXPECT_GT(rewritten, 1000);
+  return term;
+}
+
+// Reads one outcome, "code value" or "code -"; false on a malformed entry.
+bool ReadOutcome(std::string_view text, RecordedTerm::Outcome& outcome) {
+  const std::size_t blank = text.find(' ');
+  if (blank == std::string_view::npos) return false;
+  unsigned code = 0;
+  if (std::from_chars(text.data(), text.data() + blank, code).ec != std::errc()) return false;
+  outcome.code = static_cast<std::uint8_t>(code);
+  const std::string_view value = text.substr(blank + 1);
+  outcome.compared = value != "-";
+  if (!outcome.compared) return true;
+  return std::from_chars(value.data(), value.data() + value.size(), outcome.value).ec == std::errc();
+}
+
+std::vector<RecordedTerm> ReadRecordedTable(const char* path) {
+  std::vector<RecordedTerm> table;
+  std::ifstream in(path, std::ios::binary);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    RecordedTerm entry;
+    std::size_t field_end = line.find('\t');
+    entry.term = Unescaped(std::string_view(line).substr(0, field_end));
+    for (RecordedTerm::Outcome& outcome : entry.at) {
+      if (field_end == std::string::npos) return {};
+      const std::size_t begin = field_end + 1;
+      field_end = line.find('\t', begin);
+      if (!ReadOutcome(std::string_view(line).substr(begin, field_end - begin), outcome)) return {};
+    }
+    table.push_back(std::move(entry));
+  }
+  return table;
+}
+
+// Random version-1 terms with the older evaluator's values and codes, recorded once: terms that
+// read alike under both readings keep them; terms that read differently keep them once rewritten.
+TEST(DifferentialTest, AgreesWithTheOlderEvaluator) {
+  const std::vector<RecordedTerm> table = ReadRecordedTable(PLOTWERK_EVALUATOR_TABLE_PATH);
+  ASSERT_EQ(table.size(), 4353u);
+  int unchanged = 0;
+  int rewritten = 0;
+  for (const RecordedTerm& recorded : table) {
+    const std::string& term = recorded.term;
+    ASSERT_TRUE(ReadTerm(term, TermRules::kVersion1).ok()) << term;
+    const std::string now = RewriteVersion1Term(term);
+    (now == term ? unchanged : rewritten)++;
+    for (std::size_t i = 0; i < kRecordedX.size(); ++i) {
+      const double x = kRecordedX[i];
+      const TermValue result = EvaluateTerm(now, x, kRecordedP, kRecordedQ);
+      ASSERT_EQ(result.code, recorded.at[i].code) << term << " as " << now << " at " << x;
+      // The guards of a failed step give 1e10 of either sign; such values are never used.
+      if (!recorded.at[i].compared) continue;
+      ASSERT_EQ(result.value, recorded.at[i].value) << term << " as " << now << " at " << x;
+    }
+  }
+  EXPECT_EQ(unchanged, 2500);
+  EXPECT_EQ(rewritten, 1853);
 }
 
 }  // namespace

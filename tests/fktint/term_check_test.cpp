@@ -75,8 +75,7 @@ TEST(TermCheck, NestingBoundMatchesTheEvaluator) {
   for (int levels : {1024, 1025}) {
     SCOPED_TRACE(levels);
     const std::string term = std::string(static_cast<std::size_t>(levels), '(') + "X";
-    EvaluateTerm(term, 2);
-    const bool readable = EvalError == 0;
+    const bool readable = EvaluateTerm(term, 2, 0, 0).code == kEvalOk;
     EXPECT_EQ(CheckTerm(term).ok(), readable);
     EXPECT_EQ(readable, levels == 1024);
   }

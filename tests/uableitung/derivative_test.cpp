@@ -79,43 +79,34 @@ TEST(DeriveTerm, SchoolReadingForms) {
 }
 
 TEST(DeriveTree, CopiesInsteadOfSharingNodes) {
-  PoolScope pool;
-  const TermNode* root = ParseTermTree("X*SIN(X)");
-  const TermNode* derivative = DeriveTree(root);
+  NodePool pool;
+  const TermNode* root = ParseTermTree(pool, "X*SIN(X)");
+  const TermNode* derivative = DeriveTree(pool, root);
   EXPECT_EQ(PrintTree(derivative).text, "SIN(X)+X*COS(X)");
   // The input is unchanged and the copies are new nodes.
   EXPECT_EQ(PrintTree(root).text, "X*SIN(X)");
-  const TermNode* copy = CopyTree(root);
+  const TermNode* copy = CopyTree(pool, root);
   EXPECT_NE(copy, root);
   EXPECT_NE(copy->right, root->right);
   EXPECT_EQ(PrintTree(copy).text, "X*SIN(X)");
 }
 
 TEST(DeriveTree, ConstancyCodeSeesOnlyNumbers) {
-  PoolScope pool;
-  EXPECT_EQ(ConstancyCode(ParseTermTree("2*3")), Constancy::kBothNumbers);
-  EXPECT_EQ(ConstancyCode(ParseTermTree("2*X")), Constancy::kLeftNumber);
-  EXPECT_EQ(ConstancyCode(ParseTermTree("X*2")), Constancy::kRightNumber);
-  EXPECT_EQ(ConstancyCode(ParseTermTree("P*X")), Constancy::kNeither);
-  EXPECT_EQ(ConstancyCode(ParseTermTree("PI^2")), Constancy::kRightNumber);
+  NodePool pool;
+  EXPECT_EQ(ConstancyCode(ParseTermTree(pool, "2*3")), Constancy::kBothNumbers);
+  EXPECT_EQ(ConstancyCode(ParseTermTree(pool, "2*X")), Constancy::kLeftNumber);
+  EXPECT_EQ(ConstancyCode(ParseTermTree(pool, "X*2")), Constancy::kRightNumber);
+  EXPECT_EQ(ConstancyCode(ParseTermTree(pool, "P*X")), Constancy::kNeither);
+  EXPECT_EQ(ConstancyCode(ParseTermTree(pool, "PI^2")), Constancy::kRightNumber);
 }
 
 // Builds small trees by hand for the printer.
 struct Trees {
-  PoolScope pool;
-  TermNode* Leaf(int kind) { return g_pool.NewNode(kind); }
-  TermNode* Num(double v) { return g_pool.NewNumber(v); }
-  TermNode* Bin(int kind, TermNode* l, TermNode* r) {
-    TermNode* n = g_pool.NewNode(kind);
-    n->left = l;
-    n->right = r;
-    return n;
-  }
-  TermNode* Fn(int kind, TermNode* a) {
-    TermNode* n = g_pool.NewNode(kind);
-    n->argument = a;
-    return n;
-  }
+  NodePool pool;
+  TermNode* Leaf(int kind) { return pool.NewNode(kind); }
+  TermNode* Num(double v) { return pool.NewNumber(v); }
+  TermNode* Bin(int kind, TermNode* l, TermNode* r) { return pool.NewBinary(kind, l, r); }
+  TermNode* Fn(int kind, TermNode* a) { return pool.NewCall(kind, a); }
 };
 
 TEST(PrintTree, NumbersAndReportedOperators) {

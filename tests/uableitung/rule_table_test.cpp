@@ -34,18 +34,18 @@ TEST(RuleTable, ShippedTableHasEveryStatedProperty) {
 }
 
 TEST(RuleTable, EmbeddedStreamIsTheShippedTable) {
-  const std::span<const unsigned char> packed = resources::FindResource("wverein");
+  const std::span<const unsigned char> packed = resources::FindResource("rewrite_rules");
   ASSERT_GE(packed.size(), 2u);
   EXPECT_EQ(packed[0], 0x78);
   EXPECT_EQ(packed[1], 0xDA);  // the best compression level
-  EXPECT_EQ(resources::FindResource("WvErEiN").data(), packed.data());
+  EXPECT_EQ(resources::FindResource("ReWrItE_RuLeS").data(), packed.data());
   EXPECT_TRUE(resources::FindResource("wverei").empty());
   EXPECT_EQ(LoadRuleTableText(), ShippedTable());
   EXPECT_EQ(LoadRewriteRules().size(), 910u);
 }
 
 TEST(RuleTable, AStreamThatDoesNotInflateRaisesError) {
-  const std::span<const unsigned char> packed = resources::FindResource("wverein");
+  const std::span<const unsigned char> packed = resources::FindResource("rewrite_rules");
   std::vector<unsigned char> truncated(packed.begin(), packed.begin() + packed.size() / 2);
   std::vector<unsigned char> garbage = {0x78, 0xDA, 0x01, 0x02, 0x03, 0x04};
   for (const auto& stream : {truncated, garbage}) {
