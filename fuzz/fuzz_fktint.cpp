@@ -11,8 +11,11 @@
 
 #include "fktint/fktint.h"
 #include "fktint/term_check.h"
+#include "fuzz/fuzz_check.h"
 
 namespace {
+
+using plotwerk::fuzz::Check;
 
 namespace fk = plotwerk::fktint;
 
@@ -22,10 +25,6 @@ constexpr double kInterestingX[] = {0, 1, -1, 0.5, 2, -2.5, 1e6, -1e6, 1e6 + 0.5
                                     -std::numeric_limits<double>::infinity(), 3.141592653589793,
                                     -0.0, 43};
 constexpr unsigned kRawXMarker = 240;  // selector bytes from here on: x from 8 raw bytes
-
-void Check(bool condition) {
-  if (!condition) __builtin_trap();
-}
 
 bool Usable(double value) {
   return !std::isnan(value) && value <= 1e10 && value > -std::numeric_limits<double>::infinity();

@@ -4,19 +4,18 @@
 #include <cstdint>
 #include <string>
 
+#include "fuzz/fuzz_check.h"
 #include "uableitung/term_tree.h"
 #include "uableitung/uableitung.h"
 
 namespace {
 
+using plotwerk::fuzz::Check;
+
 namespace ua = plotwerk::uableitung;
 
 // The rewrite table may lengthen a text by at most this factor (plus a little).
 constexpr std::size_t kLongestDerivative = 4 * (ua::kMaxPrintedLength + 2) + 256;
-
-void Check(bool condition) {
-  if (!condition) __builtin_trap();
-}
 
 }  // namespace
 
