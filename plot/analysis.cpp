@@ -47,6 +47,13 @@ class PointCollector {
 
 bool Sample::Defined() const { return error == fktint::kEvalOk && std::isfinite(value); }
 
+SampleFunction TermFunction(std::string term, const Parameters& parameters) {
+  return [compiled = fktint::CompileTerm(term), parameters](double x) {
+    const fktint::TermValue v = compiled->Evaluate(x, parameters.p, parameters.q);
+    return Sample{v.value, v.code};
+  };
+}
+
 SampleFunction TermFunction(std::string term) {
   return [compiled = fktint::CompileTerm(term)](double x) {
     const double value = fktint::EvaluateTerm(*compiled, x);

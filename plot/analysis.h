@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "fktint/fktint.h"
+#include "plot/parameters.h"
 
 namespace plotwerk::plot {
 
@@ -26,6 +27,8 @@ using SampleFunction = std::function<Sample(double)>;
 
 // Samples the term with EvaluateTerm at the current parameters.
 SampleFunction TermFunction(std::string term);
+// Samples the term at the given P and Q.
+SampleFunction TermFunction(std::string term, const Parameters& parameters);
 
 enum class SearchKind { Zeros, Extrema, Inflections, Intersections };
 

@@ -54,11 +54,12 @@ void DrawMarker(Canvas& canvas, double col, double row) {
   canvas.Ellipse(x - kMarkerRadius, y - kMarkerRadius, x + kMarkerRadius + 1, y + kMarkerRadius + 1);
 }
 
-std::optional<double> SlopeAt(const std::string& term, const std::string& derivative, double x) {
-  const SampleFunction f = TermFunction(term);
+std::optional<double> SlopeAt(const std::string& term, const std::string& derivative, double x,
+                              const Parameters& parameters) {
+  const SampleFunction f = TermFunction(term, parameters);
   if (!f(x).Defined()) return std::nullopt;  // no point of the curve, no tangent
   if (!derivative.empty()) {
-    const Sample s = TermFunction(derivative)(x);
+    const Sample s = TermFunction(derivative, parameters)(x);
     if (s.Defined()) return s.value;
   }
   const double step = kSlopeStep * std::max(1.0, std::fabs(x));
@@ -140,7 +141,7 @@ void PlotAntiderivative(CurvePlotter& curves, const std::string& term, std::int6
   const ScreenMapping& mapping = curves.mapping();
   const std::int32_t width = mapping.width;
   if (!term.empty()) {
-    const SampleFunction f = TermFunction(term);
+    const SampleFunction f = TermFunction(term, curves.parameters());
     auto x_of = [&](std::int64_t k) { return (static_cast<double>(k) - mapping.origin_x_real) / mapping.x_scale; };
     // Start column: the first k >= 1 with x(k) > x_from whose left neighbour evaluates, or any
     // k beyond the right edge. Columns up to x_from are skipped in one jump.
