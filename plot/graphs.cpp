@@ -220,11 +220,11 @@ void CurvePlotter::PlotVerticalLine(double x, unsigned decimals) {
 
 void CurvePlotter::DerivedPoint(std::int32_t column, double row, std::uint8_t error) {
   if (!InPixelRange(row)) return;
-  const std::int32_t c = RoundHalfEven(row);
-  PointStep step = ChooseStep(c, mapping_.height, error, kDerivedRules);
+  const std::int32_t pixel_row = RoundHalfEven(row);
+  PointStep step = ChooseStep(pixel_row, mapping_.height, error, kDerivedRules);
   // With degrees or radians on the x-axis the derived curves are dotted, never joined.
   if (step == PointStep::Join && (controls_.degrees || controls_.radians)) step = PointStep::Dot;
-  PlotPoint(canvas_, column, c, step, curve_colour);
+  PlotPoint(canvas_, column, pixel_row, step, curve_colour);
 }
 
 void CurvePlotter::DerivativeCurve(const std::string& term, DerivedKind kind) {
