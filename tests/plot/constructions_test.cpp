@@ -41,13 +41,7 @@ class ConstructionsTest : public ::testing::Test {
     }
     return out;
   }
-  std::vector<CanvasCall> LinesIn(Rgb colour) const {
-    std::vector<CanvasCall> out;
-    for (const CanvasCall& call : canvas.Lines()) {
-      if (call.state.pen_color == colour) out.push_back(call);
-    }
-    return out;
-  }
+  std::vector<CanvasCall> LinesIn(Rgb colour) const { return canvas.LinesIn(colour); }
   bool HasText(const std::string& text) const { return !canvas.TextsEqual(text).empty(); }
 
   Controls controls;

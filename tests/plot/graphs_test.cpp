@@ -29,13 +29,7 @@ struct GraphRun {
   Controls controls;
 
   // Segments drawn in a colour, in order.
-  std::vector<CanvasCall> Segments(Rgb colour) const {
-    std::vector<CanvasCall> out;
-    for (const CanvasCall& l : canvas.Lines()) {
-      if (l.state.pen_color == colour) out.push_back(l);
-    }
-    return out;
-  }
+  std::vector<CanvasCall> Segments(Rgb colour) const { return canvas.LinesIn(colour); }
   std::vector<CanvasCall> Pixels(Rgb colour) const {
     std::vector<CanvasCall> out;
     for (const CanvasCall& p : canvas.Calls(CallKind::SetPixel)) {
