@@ -54,13 +54,6 @@ SampleFunction TermFunction(std::string term, const Parameters& parameters) {
   };
 }
 
-SampleFunction TermFunction(std::string term) {
-  return [compiled = fktint::CompileTerm(term)](double x) {
-    const double value = fktint::EvaluateTerm(*compiled, x);
-    return Sample{value, fktint::EvalError};
-  };
-}
-
 std::optional<SearchInterval> MakeSearchInterval(double from, double to) {
   // A reversed interval is searched the right way round; the grid follows the typed interval at
   // any scale. Ends that are not numbers, or an interval too wide for its cells to be numbers,

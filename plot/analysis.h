@@ -25,8 +25,6 @@ struct Sample {
 
 using SampleFunction = std::function<Sample(double)>;
 
-// Samples the term with EvaluateTerm at the current parameters.
-SampleFunction TermFunction(std::string term);
 // Samples the term at the given P and Q.
 SampleFunction TermFunction(std::string term, const Parameters& parameters);
 

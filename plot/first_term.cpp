@@ -211,7 +211,8 @@ void DrawExtraCurves(FirstTermContext& ctx) {
     if (c.*t.item) curves.PlotDerivedCurve(f1, t.kind);
   }
   if (c.family) {
-    curves.PlotFamily(f1, scene.family_step, scene.family_last_p);
+    ctx.parameters.q = scene.family_last_p;
+    curves.PlotFamily(f1, scene.family_step);
     if (curves.family_truncated) {
       ctx.out.results.Add(Localized("Array of functions: only the first %1 curves drawn",
                                     {std::to_string(kMaxFamilyMembers)}));

@@ -24,8 +24,9 @@ struct FirstTermContext {
   Canvas& canvas;
   const ScreenMapping& mapping;
   const Scene& scene;
-  // P and Q of the run; the family of curves may leave Q changed for the steps after it.
-  const Parameters& parameters;
+  // P and Q of the run, the plotter's own: the family of curves sets Q to the value it runs up
+  // to, for the steps after it and for the next pictures.
+  Parameters& parameters;
   Drawing& out;  // the result lines and the captions of the run
   PointTables& points;
   CurvePlotter& curves;  // curve number, colours, PlotTerm for straight lines

@@ -114,7 +114,7 @@ std::string_view DerivedLabel(DerivedKind kind) {
 }
 
 CurvePlotter::CurvePlotter(Canvas& canvas, const ScreenMapping& mapping, const Controls& controls,
-                           bool colour_switch, Parameters& parameters)
+                           bool colour_switch, const Parameters& parameters)
     : label_switch(controls.term_captions),
       canvas_(canvas),
       mapping_(mapping),
@@ -338,16 +338,15 @@ void CurvePlotter::PlotDerivedCurve(const std::string& term, DerivedKind kind) {
   WriteLabel(Localized(DerivedLabel(kind)));
 }
 
-void CurvePlotter::PlotFamily(const std::string& term, double step, double last_p) {
+void CurvePlotter::PlotFamily(const std::string& term, double step) {
   label_switch = false;
   SetCurveStyle();
   double d = std::fabs(step);
   if (!(d >= kMinFamilyStep) || !std::isfinite(d)) d = kMinFamilyStep;
-  parameters_.q = last_p;
 
   family_members = 0;
   family_truncated = false;
-  for (double p = parameters_.p; p <= last_p; p += d) {
+  for (double p = parameters_.p; p <= parameters_.q; p += d) {
     if (family_members == kMaxFamilyMembers) {
       family_truncated = true;
       break;

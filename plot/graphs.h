@@ -74,9 +74,9 @@ std::string_view DerivedLabel(DerivedKind kind);
 // State of one run of zeichnen plus the curve routines that read and write it.
 class CurvePlotter {
  public:
-  // Every curve is evaluated with `parameters`; the family of curves leaves its Q there.
+  // Every curve is evaluated with `parameters`, which the plotter may change between curves.
   CurvePlotter(Canvas& canvas, const ScreenMapping& mapping, const Controls& controls,
-               bool colour_switch, Parameters& parameters);
+               bool colour_switch, const Parameters& parameters);
 
   // Starts the next curve: raises the curve number and chooses its colour (the term field's for
   // a term, the next extra colour otherwise) and width; the colour also becomes the font colour.
@@ -96,8 +96,8 @@ class CurvePlotter {
   // One derived curve of the first term, styled and labelled.
   void PlotDerivedCurve(const std::string& term, DerivedKind kind);
   // The family of curves (c_schar) for P stepping by |step| (at least 0.1) from the current P
-  // up to last_p, which also becomes Q.
-  void PlotFamily(const std::string& term, double step, double last_p);
+  // up to Q.
+  void PlotFamily(const std::string& term, double step);
   // The reflection in y = x, sampled per visible pixel row; the caller styles it first.
   void PlotInverse(const std::string& term);
   // Writes a label at (16, 16 * curve number) in the curve colour while the label switch is on.
@@ -138,7 +138,7 @@ class CurvePlotter {
   const ScreenMapping& mapping_;
   const Controls& controls_;
   bool colour_switch_;
-  Parameters& parameters_;
+  const Parameters& parameters_;
 };
 
 }  // namespace plotwerk::plot
