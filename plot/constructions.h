@@ -10,6 +10,7 @@
 #include "plot/analysis.h"
 #include "plot/canvas.h"
 #include "plot/graphs.h"
+#include "plot/parameters.h"
 #include "plot/view.h"
 
 namespace plotwerk::plot {

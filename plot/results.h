@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "plot/analysis.h"
+#include "plot/parameters.h"
 #include "plot/result_list.h"
 
 namespace plotwerk::plot {
