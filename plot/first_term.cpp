@@ -330,8 +330,8 @@ void AddValueTable(FirstTermContext& ctx) {
   const Scene& scene = ctx.scene;
   // The table goes into the memo only; while the memo is hidden it is not built.
   if (!scene.controls.value_table || !scene.controls.result_memo_visible) return;
-  AddValueTableLines(ctx.out.results, scene.analysed_term, ctx.first_derivative, scene.interval_from,
-                     scene.interval_to, scene.value_table_step, ctx.parameters);
+  AddValueTableLines(ctx.out.results, scene.analysed_term, ctx.first_derivative, scene.value_table_from,
+                     scene.value_table_to, scene.value_table_step, ctx.parameters);
 }
 
 }  // namespace

@@ -48,22 +48,29 @@ std::ptrdiff_t AnalysedEntry(const Controls& c, std::size_t list_size) {
 }
 
 Scene ReadScene(const Controls& controls, const TermList& terms, const Parameters& parameters) {
-  auto number = [&](const std::string& text) { return fktint::ReadNumberField(text, parameters.p, parameters.q); };
+  auto number = [](const std::string& text, const Parameters& with) {
+    return fktint::ReadNumberField(text, with.p, with.q);
+  };
   Scene scene{.controls = controls};
-  scene.domain_from = number(controls.domain_from);
-  scene.domain_to = number(controls.domain_to);
-  scene.point_a_x = number(controls.point_a_x);
-  scene.point_b_x = number(controls.point_b_x);
-  scene.interval_from = number(controls.interval_from);
-  scene.interval_to = number(controls.interval_to);
-  scene.value_table_step = number(controls.animation_step);
-  scene.family_step = number(controls.family_step);
-  scene.family_last_p = number(controls.parameter_q);
+  scene.domain_from = number(controls.domain_from, parameters);
+  scene.domain_to = number(controls.domain_to, parameters);
+  scene.point_a_x = number(controls.point_a_x, parameters);
+  scene.point_b_x = number(controls.point_b_x, parameters);
+  scene.interval_from = number(controls.interval_from, parameters);
+  scene.interval_to = number(controls.interval_to, parameters);
+  scene.family_step = number(controls.family_step, parameters);
+  scene.family_last_p = number(controls.parameter_q, parameters);
   for (std::size_t i = 0; i < terms.Size(); ++i) scene.terms.push_back({terms.Terms()[i], terms.Fields()[i]});
-  if (scene.terms.empty()) return scene;
-  ChoosePartner(scene);
-  scene.analysed = AnalysedEntry(controls, scene.terms.size());
+  if (!scene.terms.empty()) {
+    ChoosePartner(scene);
+    scene.analysed = AnalysedEntry(controls, scene.terms.size());
+  }
   if (scene.analysed >= 0) scene.analysed_term = scene.terms[static_cast<std::size_t>(scene.analysed)].text;
+  Parameters after_family = parameters;
+  if (controls.family && scene.analysed >= 0) after_family.q = scene.family_last_p;
+  scene.value_table_from = number(controls.interval_from, after_family);
+  scene.value_table_to = number(controls.interval_to, after_family);
+  scene.value_table_step = number(controls.animation_step, after_family);
   return scene;
 }
 

@@ -28,11 +28,15 @@ struct Scene {
   double domain_to = 0;        // ed_xbis: and end at it
   double point_a_x = 0;        // ed_A
   double point_b_x = 0;        // ed_B
-  double interval_from = 0;    // ed_von: the searches and the value table
+  double interval_from = 0;    // ed_von: the searches
   double interval_to = 0;      // ed_bis
-  double value_table_step = 0; // ed_delta
   double family_step = 0;      // ed_schardiff as typed (the family bounds it)
-  double family_last_p = 0;    // ed_q: the family runs P up to this value
+  double family_last_p = 0;    // ed_q: the family runs P up to this value and leaves Q there
+  // The value table comes after the family of curves, so its fields ed_von, ed_bis and
+  // ed_delta are read with the Q the family leaves.
+  double value_table_from = 0;
+  double value_table_to = 0;
+  double value_table_step = 0;
   // The terms of the list in drawing order.
   std::vector<SceneTerm> terms{};
   // The entry of `terms` the searches, marks and constructions work on (-1: none), its text,

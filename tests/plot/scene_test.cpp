@@ -29,11 +29,38 @@ TEST(ReadScene, NumberFieldsAreReadWithThePAndQGiven) {
   EXPECT_DOUBLE_EQ(scene.interval_from, 0);
   EXPECT_DOUBLE_EQ(scene.interval_to, 2);
   EXPECT_DOUBLE_EQ(scene.value_table_step, 0.25);
+  EXPECT_DOUBLE_EQ(scene.value_table_from, 0);
+  EXPECT_DOUBLE_EQ(scene.value_table_to, 2);
   EXPECT_DOUBLE_EQ(scene.family_step, -0.5);
   EXPECT_DOUBLE_EQ(scene.family_last_p, 5);
   EXPECT_TRUE(scene.terms.empty());
   EXPECT_EQ(scene.analysed, -1);
   EXPECT_EQ(scene.analysed_term, "");
+}
+
+TEST(ReadScene, TheValueTableReadsItsFieldsWithTheQTheFamilyLeaves) {
+  Controls c;
+  c.interval_from = "-Q";
+  c.interval_to = "Q";
+  c.animation_step = "Q/4";
+  c.parameter_q = "Q+1";
+  TermList list;
+  list.Add("X+P", 1);
+  const Parameters start{.p = 0, .q = 2};
+  for (const bool family : {false, true}) {
+    SCOPED_TRACE(family);
+    c.family = family;
+    const Scene scene = ReadScene(c, list, start);
+    EXPECT_DOUBLE_EQ(scene.interval_from, -2) << "the searches come before the family";
+    EXPECT_DOUBLE_EQ(scene.interval_to, 2);
+    EXPECT_DOUBLE_EQ(scene.family_last_p, 3);
+    EXPECT_DOUBLE_EQ(scene.value_table_from, family ? -3 : -2);
+    EXPECT_DOUBLE_EQ(scene.value_table_to, family ? 3 : 2);
+    EXPECT_DOUBLE_EQ(scene.value_table_step, family ? 0.75 : 0.5);
+  }
+  // Without an analysed term there is no family and no table.
+  c.family = true;
+  EXPECT_DOUBLE_EQ(ReadScene(c, TermList{}, start).value_table_to, 2);
 }
 
 TEST(ReadScene, AnalysedTermAndPartnerFollowTheChoice) {
