@@ -155,19 +155,23 @@ std::int32_t CurvePlotter::StartColumn(std::int32_t first, std::int32_t last, Ev
 }
 
 void CurvePlotter::PlotTerm(const std::string& term, int field) {
-  SetCurveStyle(field);
-  DrawGraph(term, parameters_);
+  PlotTerm(term, *fktint::CompileTerm(term), field);
 }
 
-void CurvePlotter::DrawGraph(const std::string& term, const Parameters& parameters) {
-  const auto compiled = fktint::CompileTerm(term);  // read once for all samples
+void CurvePlotter::PlotTerm(const std::string& term, const fktint::CompiledTerm& compiled, int field) {
+  SetCurveStyle(field);
+  DrawGraph(term, compiled, parameters_);
+}
+
+void CurvePlotter::DrawGraph(const std::string& term, const fktint::CompiledTerm& compiled,
+                             const Parameters& parameters) {
   const std::int32_t width = mapping_.width;
   const std::int32_t height = mapping_.height;
   const double jump_rows = height / 2.0 - 10;
 
   double row = 0;
   auto evaluate = [&](std::int32_t i) {
-    const fktint::TermValue v = compiled->Evaluate(WorldX(i), parameters.p, parameters.q);
+    const fktint::TermValue v = compiled.Evaluate(WorldX(i), parameters.p, parameters.q);
     row = mapping_.WorldToPixelY(v.value);
     return v.code;
   };
@@ -344,6 +348,7 @@ void CurvePlotter::PlotFamily(const std::string& term, double step) {
   double d = std::fabs(step);
   if (!(d >= kMinFamilyStep) || !std::isfinite(d)) d = kMinFamilyStep;
 
+  const auto compiled = fktint::CompileTerm(term);  // read once for all members
   family_members = 0;
   family_truncated = false;
   for (double p = parameters_.p; p <= parameters_.q; p += d) {
@@ -352,7 +357,7 @@ void CurvePlotter::PlotFamily(const std::string& term, double step) {
       break;
     }
     ApplyCurveStyle();  // every member keeps the family's curve number
-    DrawGraph(term, {p, parameters_.q});
+    DrawGraph(term, *compiled, {p, parameters_.q});
     ++family_members;
   }
   label_switch = controls_.term_captions;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "fktint/fktint.h"
 #include "plot/canvas.h"
 #include "plot/controls.h"
 #include "plot/parameters.h"
@@ -90,6 +91,8 @@ class CurvePlotter {
   // Graph of a term over the domain [x_from, x_to], column by column, with its label; `field`
   // (1 to 4) is the term field it comes from and sets its colour, 0 draws it as an extra curve.
   void PlotTerm(const std::string& term, int field = 0);
+  // The same with the term read already.
+  void PlotTerm(const std::string& term, const fktint::CompiledTerm& compiled, int field);
   // The vertical line through x over the whole height, styled like a curve and labelled
   // "X = " with the abscissa to `decimals` places.
   void PlotVerticalLine(double x, unsigned decimals);
@@ -128,7 +131,7 @@ class CurvePlotter {
   // Chooses colour and width for the current curve number.
   void ApplyCurveStyle();
   // The graph of a term in the current style at the given P and Q, with its label.
-  void DrawGraph(const std::string& term, const Parameters& parameters);
+  void DrawGraph(const std::string& term, const fktint::CompiledTerm& compiled, const Parameters& parameters);
 
   std::int32_t curve_number_ = 0;
   // The term field of the current curve (0 for an extra curve) and the extra curves so far.

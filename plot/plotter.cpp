@@ -96,7 +96,7 @@ const Drawing& Plotter::Zeichnen(Canvas& canvas, const Controls& controls) {
     // The term's result line and the analysed term's area come before its graph.
     drawing_.results.Add(TermLine(term.text));
     if (analysed) AnalysedTermBeforeGraph(ctx);
-    curves.PlotTerm(term.text, term.field);
+    curves.PlotTerm(term.text, *term.compiled, term.field);
     term_colours_.push_back(curves.curve_colour);
     if (analysed) AnalysedTermAfterGraph(ctx);
   }

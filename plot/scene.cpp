@@ -60,7 +60,10 @@ Scene ReadScene(const Controls& controls, const TermList& terms, const Parameter
   scene.interval_to = number(controls.interval_to, parameters);
   scene.family_step = number(controls.family_step, parameters);
   scene.family_last_p = number(controls.parameter_q, parameters);
-  for (std::size_t i = 0; i < terms.Size(); ++i) scene.terms.push_back({terms.Terms()[i], terms.Fields()[i]});
+  for (std::size_t i = 0; i < terms.Size(); ++i) {
+    const std::string& text = terms.Terms()[i];
+    scene.terms.push_back({text, fktint::CompileTerm(text), terms.Fields()[i]});
+  }
   if (!scene.terms.empty()) {
     ChoosePartner(scene);
     scene.analysed = AnalysedEntry(controls, scene.terms.size());

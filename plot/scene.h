@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "fktint/fktint.h"
 #include "plot/controls.h"
 #include "plot/parameters.h"
 #include "plot/results.h"
@@ -13,9 +15,11 @@
 
 namespace plotwerk::plot {
 
-// A term of the list and the field (1 to 4) it came from, which gives its curve the colour.
+// A term of the list, read once, and the field (1 to 4) it came from, which gives its curve
+// the colour.
 struct SceneTerm {
   std::string text;
+  std::shared_ptr<const fktint::CompiledTerm> compiled;
   int field = 0;
 };
 

@@ -95,6 +95,8 @@ TEST(ReadScene, AnalysedTermAndPartnerFollowTheChoice) {
     ASSERT_EQ(scene.terms.size(), 3u);
     EXPECT_EQ(scene.terms[2].text, "X^4");
     EXPECT_EQ(scene.terms[2].field, 4);
+    ASSERT_NE(scene.terms[2].compiled, nullptr);
+    EXPECT_EQ(scene.terms[2].compiled->Evaluate(2, 0, 0).value, 16) << "the program of X^4";
     EXPECT_EQ(scene.analysed, k.entry);
     EXPECT_EQ(scene.analysed_term, k.term);
     EXPECT_EQ(scene.partner, k.partner);
