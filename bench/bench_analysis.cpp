@@ -6,7 +6,6 @@
 #include <string>
 
 #include "bench/screen.h"
-#include "fktint/fktint.h"
 #include "plot/analysis.h"
 #include "plot/controls.h"
 #include "plot/plotter.h"
@@ -54,12 +53,11 @@ void RegisterRedraw(const std::string& name, const std::string& f1) {
 // One search on its own, per kind, for the default first term.
 void BM_Analysis_Search(benchmark::State& state) {
   const auto kind = static_cast<plotwerk::plot::SearchKind>(state.range(0));
-  plotwerk::fktint::ParamP = 1;
   const std::string term = kind == plotwerk::plot::SearchKind::Inflections ? "2*COS(X+P)-X*SIN(X+P)"
                            : kind == plotwerk::plot::SearchKind::Intersections
                                ? "X*SIN(X+P)-(X^2/4-2)"
                                : "X*SIN(X+P)";
-  const auto g = plotwerk::plot::TermFunction(term);
+  const auto g = plotwerk::plot::TermFunction(term, {.p = 1, .q = 0});
   for (auto _ : state) benchmark::DoNotOptimize(plotwerk::plot::ScanForPoints(kind, g, -6, 6));
 }
 BENCHMARK(BM_Analysis_Search)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);

@@ -30,9 +30,11 @@ Controls WithAllAnalyses() {
 void RunTicks(benchmark::State& state, Controls controls) {
   plotwerk::plot::Plotter plotter;
   plotwerk::bench::PrepareBasicSetting(plotter, controls);
-  plotwerk::plot::anim_upward = true;
+  plotwerk::plot::Animation animation;
   for (auto _ : state) {
-    plotwerk::plot::AnimationTick(controls);
+    plotwerk::plot::Parameters parameters = plotter.Params();
+    plotwerk::plot::AnimationTick(controls, parameters, animation);
+    plotter.SetParameters(parameters);
     // The drawing area at its design size, result list hidden, as a fresh image each tick.
     QImage picture = plotwerk::bench::ScreenImage();
     plotwerk::bench::PaintScreen(plotter, controls, picture);

@@ -85,8 +85,10 @@ std::optional<int> ReadDrawingOptions(const char* command, const char* help,
 }
 
 void PrepareScene(plot::Plotter& plotter, SceneOptions& scene) {
-  if (scene.param_p) fktint::ParamP = *scene.param_p;
-  if (scene.param_q) fktint::ParamQ = *scene.param_q;
+  plot::Parameters parameters = plotter.Params();
+  if (scene.param_p) parameters.p = *scene.param_p;
+  if (scene.param_q) parameters.q = *scene.param_q;
+  plotter.SetParameters(parameters);
   if (scene.view) {
     plotter.SetView(*scene.view);
   } else {

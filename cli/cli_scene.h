@@ -26,7 +26,7 @@ struct SceneOptions {
   // the --view, which go on top of it.
   std::string worksheet;
   std::vector<std::pair<std::string, std::string>> sets;
-  // P and Q from the worksheet; the evaluator's start values without one.
+  // P and Q from the worksheet; the plotter's start values without one.
   std::optional<double> param_p;
   std::optional<double> param_q;
   bool memo_visibility_set = false;     // Mergebnis_visible was given with --set

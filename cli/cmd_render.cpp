@@ -190,7 +190,7 @@ static int RunRender(const std::vector<std::string>& args) {
   std::string worksheet_json;
   if (!request.save_worksheet.empty()) {
     try {
-      worksheet_json = plot::WorksheetToJson({scene.controls, plotter.View(), fktint::ParamP, fktint::ParamQ});
+      worksheet_json = plot::WorksheetToJson({scene.controls, plotter.View(), plotter.Params().p, plotter.Params().q});
     } catch (const plot::WorksheetError& e) {
       std::fprintf(stderr, "plotwerk-cli render: cannot save worksheet %s: %s\n", request.save_worksheet.c_str(),
                    e.what());

@@ -21,7 +21,7 @@
 #include "platform/picture_export.h"
 #include "platform/qt_canvas.h"
 #include "platform/vector_picture.h"
-#include "plot/first_term.h"
+#include "plot/scene.h"
 #include "plot/texts.h"
 
 namespace plotwerk::platform {

@@ -47,10 +47,10 @@ class PointCollector {
 
 bool Sample::Defined() const { return error == fktint::kEvalOk && std::isfinite(value); }
 
-SampleFunction TermFunction(std::string term) {
-  return [compiled = fktint::CompileTerm(term)](double x) {
-    const double value = fktint::EvaluateTerm(*compiled, x);
-    return Sample{value, fktint::EvalError};
+SampleFunction TermFunction(std::string term, const Parameters& parameters) {
+  return [compiled = fktint::CompileTerm(term), parameters](double x) {
+    const fktint::TermValue v = compiled->Evaluate(x, parameters.p, parameters.q);
+    return Sample{v.value, v.code};
   };
 }
 

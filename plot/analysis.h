@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "fktint/fktint.h"
+#include "plot/parameters.h"
 
 namespace plotwerk::plot {
 
@@ -24,8 +25,8 @@ struct Sample {
 
 using SampleFunction = std::function<Sample(double)>;
 
-// Samples the term with EvaluateTerm at the current parameters.
-SampleFunction TermFunction(std::string term);
+// Samples the term at the given P and Q.
+SampleFunction TermFunction(std::string term, const Parameters& parameters);
 
 enum class SearchKind { Zeros, Extrema, Inflections, Intersections };
 

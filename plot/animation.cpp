@@ -7,8 +7,6 @@
 
 namespace plotwerk::plot {
 
-bool anim_upward = true;
-
 namespace {
 
 // Field width and decimals of every value the animation and the steppers write back; two
@@ -18,7 +16,9 @@ constexpr unsigned kFieldDecimals = 2;
 
 double FiniteOrZero(double v) { return std::isfinite(v) ? v : 0.0; }
 
-double ReadField(std::string_view text) { return FiniteOrZero(fktint::ReadNumberField(text)); }
+double ReadField(std::string_view text, const Parameters& parameters) {
+  return FiniteOrZero(fktint::ReadNumberField(text, parameters.p, parameters.q));
+}
 
 }  // namespace
 
@@ -35,22 +35,23 @@ double AnimationStep(double value, double step, double lower, double upper, bool
   return next;
 }
 
-void AnimationTick(Controls& controls) {
-  const double step = ReadField(controls.animation_step);
-  const double lower = ReadField(controls.interval_from);
-  const double upper = ReadField(controls.interval_to);
+void AnimationTick(Controls& controls, Parameters& parameters, Animation& animation) {
+  const double step = ReadField(controls.animation_step, parameters);
+  const double lower = ReadField(controls.interval_from, parameters);
+  const double upper = ReadField(controls.interval_to, parameters);
   if (controls.animate_point_a || controls.animate_point_b) {
     std::string& text = controls.animate_point_a ? controls.point_a_x : controls.point_b_x;
-    const double a = AnimationStep(ReadField(text), step, lower, upper, anim_upward);
+    const double a = AnimationStep(ReadField(text, parameters), step, lower, upper, animation.upward);
     text = fktint::FormatNumber(kFieldWidth, kFieldDecimals, a);
     return;
   }
-  fktint::ParamP = AnimationStep(fktint::ParamP, step, lower, upper, anim_upward);
-  controls.parameter_p = fktint::FormatNumber(kFieldWidth, kFieldDecimals, fktint::ParamP);
+  parameters.p = AnimationStep(parameters.p, step, lower, upper, animation.upward);
+  controls.parameter_p = fktint::FormatNumber(kFieldWidth, kFieldDecimals, parameters.p);
 }
 
-std::string StepFieldText(std::string_view field_text, StepDirection direction, double& value) {
-  double v = ReadField(field_text);
+std::string StepFieldText(std::string_view field_text, StepDirection direction, const Parameters& parameters,
+                          double& value) {
+  double v = ReadField(field_text, parameters);
   v = direction == StepDirection::kUp ? v + kStepperIncrement : v - kStepperIncrement;
   value = v;
   return fktint::FormatNumber(kFieldWidth, kFieldDecimals, v);

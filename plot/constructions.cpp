@@ -54,11 +54,12 @@ void DrawMarker(Canvas& canvas, double col, double row) {
   canvas.Ellipse(x - kMarkerRadius, y - kMarkerRadius, x + kMarkerRadius + 1, y + kMarkerRadius + 1);
 }
 
-std::optional<double> SlopeAt(const std::string& term, const std::string& derivative, double x) {
-  const SampleFunction f = TermFunction(term);
+std::optional<double> SlopeAt(const std::string& term, const std::string& derivative, double x,
+                              const Parameters& parameters) {
+  const SampleFunction f = TermFunction(term, parameters);
   if (!f(x).Defined()) return std::nullopt;  // no point of the curve, no tangent
   if (!derivative.empty()) {
-    const Sample s = TermFunction(derivative)(x);
+    const Sample s = TermFunction(derivative, parameters)(x);
     if (s.Defined()) return s.value;
   }
   const double step = kSlopeStep * std::max(1.0, std::fabs(x));
@@ -84,8 +85,9 @@ void HatchArea(Canvas& canvas, const ScreenMapping& mapping, const SampleFunctio
                const SampleFunction& g, double xA, double xB) {
   canvas.SetPenColor(kHatchColour);
   const double a_column = mapping.WorldToPixelX(xA);
-  double c = mapping.WorldToPixelX(xB) + 1;
-  if (c < 0) c = -2;
+  // The column of the next hatch line, walking from B towards A.
+  double hatch_column = mapping.WorldToPixelX(xB) + 1;
+  if (hatch_column < 0) hatch_column = -2;
   const bool leftwards = xB >= xA;
   auto hatch_line = [&](double column) {
     if (!InPixelRange(column)) return;
@@ -101,18 +103,24 @@ void HatchArea(Canvas& canvas, const ScreenMapping& mapping, const SampleFunctio
     canvas.MoveTo(x, HatchRow(y1));
     canvas.LineTo(x, HatchRow(y2));
   };
-  hatch_line(c);
+  hatch_line(hatch_column);
   if (leftwards) {
     // Lines right of the area cannot be seen: jump, in steps of two, to the first column that
     // can, so the visible lines stand exactly where the walk from B would put them.
     const double last_visible = mapping.width + kHatchSpacing;
-    if (c - kHatchSpacing > last_visible && std::isfinite(c)) {
-      // fmod is exact, so the parity of the walk survives even where c - 2k would round.
-      c = last_visible + std::fmod(c - last_visible, kHatchSpacing) + kHatchSpacing;
+    if (hatch_column - kHatchSpacing > last_visible && std::isfinite(hatch_column)) {
+      // fmod is exact, so the parity of the walk survives even where column - 2k would round.
+      hatch_column = last_visible + std::fmod(hatch_column - last_visible, kHatchSpacing) + kHatchSpacing;
     }
-    for (c -= kHatchSpacing; c > a_column && c >= 0; c -= kHatchSpacing) hatch_line(c);
+    for (hatch_column -= kHatchSpacing; hatch_column > a_column && hatch_column >= 0;
+         hatch_column -= kHatchSpacing) {
+      hatch_line(hatch_column);
+    }
   } else {
-    for (c += kHatchSpacing; c < a_column && c <= mapping.width; c += kHatchSpacing) hatch_line(c);
+    for (hatch_column += kHatchSpacing; hatch_column < a_column && hatch_column <= mapping.width;
+         hatch_column += kHatchSpacing) {
+      hatch_line(hatch_column);
+    }
   }
 }
 
@@ -135,39 +143,52 @@ double AntiderivativeOffset(const SampleFunction& f, const ScreenMapping& mappin
   return -Quadrature(f, xs - h / 2, h / 2, kOffsetQuadraturePieces);
 }
 
+namespace {
+
+// The first column k >= 1 with x(k) > x_from whose left neighbour evaluates, or a column beyond
+// the right edge. Columns up to x_from are skipped in one jump.
+std::int64_t AntiderivativeStartColumn(const SampleFunction& f, const CurvePlotter& curves) {
+  const ScreenMapping& mapping = curves.mapping();
+  const std::int32_t width = mapping.width;
+  auto x_of = [&](std::int64_t k) { return (static_cast<double>(k) - mapping.origin_x_real) / mapping.x_scale; };
+  std::int64_t k = 1;
+  const double first_beyond = std::floor(curves.x_from * mapping.x_scale + mapping.origin_x_real) + 1;
+  if (first_beyond > k) k = first_beyond > width + 1.0 ? width + 1 : static_cast<std::int64_t>(first_beyond);
+  while (k <= width + 1 && x_of(k) <= curves.x_from) ++k;
+  while (k <= width && !f(x_of(k - 1)).Defined()) ++k;
+  return k;
+}
+
+}  // namespace
+
 void PlotAntiderivative(CurvePlotter& curves, const std::string& term, std::int64_t max_walked) {
   Canvas& canvas = curves.canvas();
   const ScreenMapping& mapping = curves.mapping();
   const std::int32_t width = mapping.width;
   if (!term.empty()) {
-    const SampleFunction f = TermFunction(term);
+    const SampleFunction f = TermFunction(term, curves.parameters());
     auto x_of = [&](std::int64_t k) { return (static_cast<double>(k) - mapping.origin_x_real) / mapping.x_scale; };
-    // Start column: the first k >= 1 with x(k) > x_from whose left neighbour evaluates, or any
-    // k beyond the right edge. Columns up to x_from are skipped in one jump.
-    std::int64_t k = 1;
-    const double first_beyond = std::floor(curves.x_from * mapping.x_scale + mapping.origin_x_real) + 1;
-    if (first_beyond > k) k = first_beyond > width + 1.0 ? width + 1 : static_cast<std::int64_t>(first_beyond);
-    while (k <= width + 1 && x_of(k) <= curves.x_from) ++k;
-    while (k <= width && !f(x_of(k - 1)).Defined()) ++k;
-    const std::int64_t s = k;
-    if (s <= width) {
-      const double f0 = AntiderivativeOffset(f, mapping, s, max_walked);
-      const double v = f0 + ValueOrZero(f(x_of(0)).value) / mapping.x_scale;
-      const double pen_row = mapping.WorldToPixelY(v);
-      if (InPixelRange(pen_row)) canvas.MoveTo(static_cast<std::int32_t>(s), RoundHalfEven(pen_row));
-      double F = f0;
-      for (std::int64_t col = s; col <= width; ++col) {
+    const std::int64_t start_column = AntiderivativeStartColumn(f, curves);
+    if (start_column <= width) {
+      // The sum starts at the offset that puts F = 0 at the y-axis column; the pen starts at
+      // the value of the first step from there.
+      const double offset = AntiderivativeOffset(f, mapping, start_column, max_walked);
+      const double pen_value = offset + ValueOrZero(f(x_of(0)).value) / mapping.x_scale;
+      const double pen_row = mapping.WorldToPixelY(pen_value);
+      if (InPixelRange(pen_row)) canvas.MoveTo(static_cast<std::int32_t>(start_column), RoundHalfEven(pen_row));
+      double antiderivative = offset;  // F at the current column
+      for (std::int64_t col = start_column; col <= width; ++col) {
         const Sample sample = f(x_of(col));
-        F += ValueOrZero(sample.value) / mapping.x_scale;
+        antiderivative += ValueOrZero(sample.value) / mapping.x_scale;
         if (x_of(col) > curves.x_to) break;
-        const double row = mapping.WorldToPixelY(F);
+        const double row = mapping.WorldToPixelY(antiderivative);
         const auto column = static_cast<std::int32_t>(col);
         if (InPixelRange(row) && sample.error == fktint::kEvalOk) {
-          const std::int32_t c = RoundHalfEven(row);
-          if (c < -kAntiderivativeMargin || c > mapping.height + kAntiderivativeMargin) {
-            canvas.MoveTo(column, c);
+          const std::int32_t pixel_row = RoundHalfEven(row);
+          if (pixel_row < -kAntiderivativeMargin || pixel_row > mapping.height + kAntiderivativeMargin) {
+            canvas.MoveTo(column, pixel_row);
           } else {
-            canvas.LineTo(column, c);
+            canvas.LineTo(column, pixel_row);
           }
         } else {
           canvas.MoveTo(column, mapping.origin_y);

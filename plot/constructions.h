@@ -10,6 +10,7 @@
 #include "plot/analysis.h"
 #include "plot/canvas.h"
 #include "plot/graphs.h"
+#include "plot/parameters.h"
 #include "plot/view.h"
 
 namespace plotwerk::plot {
@@ -26,7 +27,8 @@ inline constexpr double kSlopeStep = 1e-5;
 
 // The slope of the curve at x: the derivative term's value there, or else a central difference
 // of the term; nothing when neither is defined (a vertical tangent, an undefined point).
-std::optional<double> SlopeAt(const std::string& term, const std::string& derivative, double x);
+std::optional<double> SlopeAt(const std::string& term, const std::string& derivative, double x,
+                              const Parameters& parameters);
 
 // A filled circle nine pixels across centred on the pixel (col, row) given as real positions;
 // nothing when the position is beyond the 32-bit pixel range (it could never be seen).
@@ -56,7 +58,8 @@ double AntiderivativeOffset(const SampleFunction& f, const ScreenMapping& mappin
                             std::int64_t start_column, std::int64_t max_walked);
 
 // The antiderivative of the term with F = 0 at the y-axis column, by the rectangle rule with
-// one sample per pixel column, in the style the caller set; labelled "Antiderivative f1".
+// one sample per pixel column, in the style the caller set, at the curves' P and Q; labelled
+// "Antiderivative f1".
 void PlotAntiderivative(CurvePlotter& curves, const std::string& term,
                         std::int64_t max_walked = kMaxWalkedOffsetColumns);
 

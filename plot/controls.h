@@ -17,12 +17,11 @@ namespace plotwerk::plot {
 //   Text     the text of an edit field (std::string)
 //   Check    a check box, radio button or menu check mark (bool)
 //   Number   the position of an up-down stepper (int)
-//   Caption  a label the drawing rewrites (std::string); read from the window, never set
 //   Shown    whether a widget is visible (bool); the widget's name is the control's name
 //            without "_visible"
 //   Choice   the index of the entry chosen in a drop-down list (int)
 //   Setting  a text the window keeps without a field of its own, set in a dialog (std::string)
-enum class ControlKind { Text, Check, Number, Caption, Shown, Choice, Setting };
+enum class ControlKind { Text, Check, Number, Shown, Choice, Setting };
 
 template <ControlKind K>
 struct ControlValue {
@@ -30,10 +29,6 @@ struct ControlValue {
 };
 template <>
 struct ControlValue<ControlKind::Text> {
-  using type = std::string;
-};
-template <>
-struct ControlValue<ControlKind::Caption> {
   using type = std::string;
 };
 template <>
@@ -96,11 +91,6 @@ struct ControlValue<ControlKind::Setting> {
   X(Check, normal, "c_normale", false)                                                             \
   X(Check, secant, "c_sekante", false)                                                             \
   X(Check, integral, "c_integral", false)                                                          \
-  /* Labels the drawing rewrites: y of B, y of A, the integral and the area. */                    \
-  X(Caption, point_b_y_caption, "Label10", ";       )")                                            \
-  X(Caption, point_a_y_caption, "Label11", ";       )")                                            \
-  X(Caption, integral_caption, "Label13", "= ")                                                    \
-  X(Caption, area_caption, "Label15", "= ")                                                        \
   /* What the animation moves (one group, exactly one is checked). */                              \
   X(Check, animate_point_a, "rb_punkta", false)                                                    \
   X(Check, animate_point_b, "rb_punktB", false)                                                    \

@@ -9,11 +9,10 @@ namespace plotwerk::plot {
 
 namespace {
 
-// The settable controls of the list: everything but the captions.
+// The controls of the list, all of them settable.
 std::vector<ControlInfo> MakeTable() {
   std::vector<ControlInfo> out;
-#define PLOTWERK_CONTROL_ENTRY(kind, name, key, start) \
-  if (ControlKind::kind != ControlKind::Caption) out.push_back({key, ControlKind::kind, &Controls::name});
+#define PLOTWERK_CONTROL_ENTRY(kind, name, key, start) out.push_back({key, ControlKind::kind, &Controls::name});
   PLOTWERK_CONTROLS(PLOTWERK_CONTROL_ENTRY)
 #undef PLOTWERK_CONTROL_ENTRY
   return out;

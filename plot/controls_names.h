@@ -21,7 +21,7 @@ struct ControlInfo {
   ControlMember member;
 };
 
-// Every control that can be set (all but the captions the drawing rewrites), in list order.
+// Every control of the list, in list order.
 const std::vector<ControlInfo>& ControlTable();
 
 // Sets the control `name` from `value`: edit fields take the text as given (code page 1252
@@ -37,8 +37,7 @@ bool GetControl(const Controls& controls, std::string_view name, std::string* va
 // All names, comma separated, for error messages and help texts.
 std::string ControlNamesList();
 
-// True when every settable control has the same value in both (the captions are not compared:
-// they are output of the drawing, not settings).
+// True when every control has the same value in both.
 bool SameSettings(const Controls& a, const Controls& b);
 
 }  // namespace plotwerk::plot

@@ -52,9 +52,9 @@ std::int32_t ToPixel(double p) { return RoundHalfEvenClamped(p); }
 
 // The spacing typed for an axis ("Window..." dialog), or 0 for the automatic one: empty, not
 // a positive number, or closer than kMinTypedTickPixels on the area.
-double TypedStep(const std::string& text, double pixels_per_unit) {
+double TypedStep(const std::string& text, double pixels_per_unit, const Parameters& parameters) {
   if (text.empty()) return 0;
-  const double step = fktint::ReadNumberField(text);
+  const double step = fktint::ReadNumberField(text, parameters.p, parameters.q);
   if (!(step > 0) || !std::isfinite(step)) return 0;
   return std::fabs(step * pixels_per_unit) >= kMinTypedTickPixels ? step : 0;
 }
@@ -120,7 +120,8 @@ void Line(Canvas& canvas, std::int32_t x1, std::int32_t y1, std::int32_t x2, std
 
 class CoordinateSystem {
  public:
-  CoordinateSystem(Canvas& canvas, const ScreenMapping& mapping, const PlotView& view, const Controls& c)
+  CoordinateSystem(Canvas& canvas, const ScreenMapping& mapping, const PlotView& view, const Controls& c,
+                   const Parameters& parameters)
       : canvas_(canvas),
         mapping_(mapping),
         view_(view),
@@ -132,8 +133,8 @@ class CoordinateSystem {
         // A tick value t along y stands at world y = -t, i.e. row t * y_scale + origin_y.
         py_{mapping.y_scale, mapping.origin_y_real},
         pxm_{mapping.x_scale * m_, mapping.origin_x_real},
-        typed_x_(TypedStep(c.x_tick_spacing, mapping.x_scale)),
-        typed_y_(TypedStep(c.y_tick_spacing, mapping.y_scale)) {}
+        typed_x_(TypedStep(c.x_tick_spacing, mapping.x_scale, parameters)),
+        typed_y_(TypedStep(c.y_tick_spacing, mapping.y_scale, parameters)) {}
 
   void Draw() {
     canvas_.SetFontColor(kBlack);
@@ -460,8 +461,8 @@ void DrawArrow(Canvas& canvas, std::int32_t x1, std::int32_t y1, std::int32_t x2
 }
 
 void Koordinatensystem(Canvas& canvas, const ScreenMapping& mapping, const PlotView& view,
-                       const Controls& controls) {
-  CoordinateSystem(canvas, mapping, view, controls).Draw();
+                       const Controls& controls, const Parameters& parameters) {
+  CoordinateSystem(canvas, mapping, view, controls, parameters).Draw();
 }
 
 }  // namespace plotwerk::plot

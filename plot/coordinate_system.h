@@ -4,6 +4,7 @@
 
 #include "plot/canvas.h"
 #include "plot/controls.h"
+#include "plot/parameters.h"
 #include "plot/view.h"
 
 namespace plotwerk::plot {
@@ -25,7 +26,8 @@ TickStep YTickStep(const ScreenMapping& mapping);
 // A line from (x1, y1) to (x2, y2) with a filled arrow head at (x2, y2).
 void DrawArrow(Canvas& canvas, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
 
+// The axes, grid, ticks and frame; typed tick spacings are read with `parameters`.
 void Koordinatensystem(Canvas& canvas, const ScreenMapping& mapping, const PlotView& view,
-                       const Controls& controls);
+                       const Controls& controls, const Parameters& parameters);
 
 }  // namespace plotwerk::plot

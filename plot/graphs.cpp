@@ -114,12 +114,13 @@ std::string_view DerivedLabel(DerivedKind kind) {
 }
 
 CurvePlotter::CurvePlotter(Canvas& canvas, const ScreenMapping& mapping, const Controls& controls,
-                           bool colour_switch)
+                           bool colour_switch, const Parameters& parameters)
     : label_switch(controls.term_captions),
       canvas_(canvas),
       mapping_(mapping),
       controls_(controls),
-      colour_switch_(colour_switch) {}
+      colour_switch_(colour_switch),
+      parameters_(parameters) {}
 
 void CurvePlotter::SetCurveStyle(int field) {
   curve_number_ = NextCurveNumber();
@@ -154,20 +155,25 @@ std::int32_t CurvePlotter::StartColumn(std::int32_t first, std::int32_t last, Ev
 }
 
 void CurvePlotter::PlotTerm(const std::string& term, int field) {
-  SetCurveStyle(field);
-  DrawGraph(term);
+  PlotTerm(term, *fktint::CompileTerm(term), field);
 }
 
-void CurvePlotter::DrawGraph(const std::string& term) {
-  const auto compiled = fktint::CompileTerm(term);  // read once for all samples
+void CurvePlotter::PlotTerm(const std::string& term, const fktint::CompiledTerm& compiled, int field) {
+  SetCurveStyle(field);
+  DrawGraph(term, compiled, parameters_);
+}
+
+void CurvePlotter::DrawGraph(const std::string& term, const fktint::CompiledTerm& compiled,
+                             const Parameters& parameters) {
   const std::int32_t width = mapping_.width;
   const std::int32_t height = mapping_.height;
   const double jump_rows = height / 2.0 - 10;
 
   double row = 0;
   auto evaluate = [&](std::int32_t i) {
-    row = mapping_.WorldToPixelY(fktint::EvaluateTerm(*compiled, WorldX(i)));
-    return fktint::EvalError;
+    const fktint::TermValue v = compiled.Evaluate(WorldX(i), parameters.p, parameters.q);
+    row = mapping_.WorldToPixelY(v.value);
+    return v.code;
   };
 
   std::int32_t i = StartColumn(-1, width + kStartSearchOverrun, evaluate);
@@ -218,11 +224,11 @@ void CurvePlotter::PlotVerticalLine(double x, unsigned decimals) {
 
 void CurvePlotter::DerivedPoint(std::int32_t column, double row, std::uint8_t error) {
   if (!InPixelRange(row)) return;
-  const std::int32_t c = RoundHalfEven(row);
-  PointStep step = ChooseStep(c, mapping_.height, error, kDerivedRules);
+  const std::int32_t pixel_row = RoundHalfEven(row);
+  PointStep step = ChooseStep(pixel_row, mapping_.height, error, kDerivedRules);
   // With degrees or radians on the x-axis the derived curves are dotted, never joined.
   if (step == PointStep::Join && (controls_.degrees || controls_.radians)) step = PointStep::Dot;
-  PlotPoint(canvas_, column, c, step, curve_colour);
+  PlotPoint(canvas_, column, pixel_row, step, curve_colour);
 }
 
 void CurvePlotter::DerivativeCurve(const std::string& term, DerivedKind kind) {
@@ -231,12 +237,18 @@ void CurvePlotter::DerivativeCurve(const std::string& term, DerivedKind kind) {
   const double xs = mapping_.x_scale;
   const double oy = mapping_.origin_y_real;
   const double ys = mapping_.y_scale;
-  auto f = [&](std::int32_t column) { return fktint::EvaluateTerm(*compiled, WorldX(column)); };
+  // The code of the evaluation made last, which decides how the point is joined.
+  std::uint8_t last_code = fktint::kEvalOk;
+  auto f = [&](std::int32_t column) {
+    const fktint::TermValue v = compiled->Evaluate(WorldX(column), parameters_.p, parameters_.q);
+    last_code = v.code;
+    return v.value;
+  };
 
   double fi = 0;
   std::int32_t i = StartColumn(kDerivativeFirstColumn, width + kStartSearchOverrun, [&](std::int32_t c) {
     fi = f(c);
-    return fktint::EvalError;
+    return last_code;
   });
   if (i > width + kStartSearchOverrun) return;
 
@@ -261,7 +273,7 @@ void CurvePlotter::DerivativeCurve(const std::string& term, DerivedKind kind) {
   do {
     if (kind == DerivedKind::FirstDerivative) fi = f_next;
     const double row = row_at(i);
-    DerivedPoint(i, row, fktint::EvalError);
+    DerivedPoint(i, row, last_code);
     ++i;
   } while (i <= width && !(WorldX(i) > x_to));
 }
@@ -270,8 +282,13 @@ void CurvePlotter::TransformedCurve(const std::string& term, DerivedKind kind) {
   const auto compiled = fktint::CompileTerm(term);  // read once for all samples
   const std::int32_t width = mapping_.width;
   const std::int32_t height = mapping_.height;
-  const double p = fktint::ParamP;
-  auto f = [&](double x) { return fktint::EvaluateTerm(*compiled, x); };
+  const double p = parameters_.p;
+  std::uint8_t code = fktint::kEvalOk;  // of the evaluation made last
+  auto f = [&](double x) {
+    const fktint::TermValue v = compiled->Evaluate(x, parameters_.p, parameters_.q);
+    code = v.code;
+    return v.value;
+  };
 
   double row = 0;
   auto evaluate = [&](std::int32_t column) -> std::uint8_t {
@@ -285,9 +302,9 @@ void CurvePlotter::TransformedCurve(const std::string& term, DerivedKind kind) {
         // f(f(x)) is undefined where the inner value is: keep the worse of the two codes, so
         // the substitute of a failed inner evaluation is not drawn as a point.
         const double inner = f(x);
-        const std::uint8_t inner_error = fktint::EvalError;
+        const std::uint8_t inner_code = code;
         v = f(inner);
-        if (fktint::IsFailure(inner_error) && !fktint::IsFailure(fktint::EvalError)) fktint::EvalError = inner_error;
+        if (fktint::IsFailure(inner_code) && !fktint::IsFailure(code)) code = inner_code;
         break;
       }
       case DerivedKind::ShiftX: v = f(x + p); break;
@@ -297,7 +314,7 @@ void CurvePlotter::TransformedCurve(const std::string& term, DerivedKind kind) {
       default: break;
     }
     row = mapping_.WorldToPixelY(v);
-    return fktint::EvalError;
+    return code;
   };
 
   std::int32_t i = StartColumn(-1, width + kStartSearchOverrun, evaluate);
@@ -325,28 +342,24 @@ void CurvePlotter::PlotDerivedCurve(const std::string& term, DerivedKind kind) {
   WriteLabel(Localized(DerivedLabel(kind)));
 }
 
-void CurvePlotter::PlotFamily(const std::string& term) {
+void CurvePlotter::PlotFamily(const std::string& term, double step) {
   label_switch = false;
   SetCurveStyle();
-  const double remembered_p = fktint::ParamP;
-  double d = std::fabs(fktint::ReadNumberField(controls_.family_step));
+  double d = std::fabs(step);
   if (!(d >= kMinFamilyStep) || !std::isfinite(d)) d = kMinFamilyStep;
-  const double q = fktint::ReadNumberField(controls_.parameter_q);
-  fktint::ParamQ = q;
 
+  const auto compiled = fktint::CompileTerm(term);  // read once for all members
   family_members = 0;
   family_truncated = false;
-  for (double p = remembered_p; p <= q; p += d) {
+  for (double p = parameters_.p; p <= parameters_.q; p += d) {
     if (family_members == kMaxFamilyMembers) {
       family_truncated = true;
       break;
     }
-    fktint::ParamP = p;
     ApplyCurveStyle();  // every member keeps the family's curve number
-    DrawGraph(term);
+    DrawGraph(term, *compiled, {p, parameters_.q});
     ++family_members;
   }
-  fktint::ParamP = remembered_p;
   label_switch = controls_.term_captions;
 }
 
@@ -357,8 +370,9 @@ void CurvePlotter::PlotInverse(const std::string& term) {
   double column = 0;
   auto evaluate = [&](std::int32_t j) {
     const double y = (mapping_.origin_y_real - j) / mapping_.y_scale;
-    column = mapping_.WorldToPixelX(fktint::EvaluateTerm(*compiled, y));
-    return fktint::EvalError;
+    const fktint::TermValue v = compiled->Evaluate(y, parameters_.p, parameters_.q);
+    column = mapping_.WorldToPixelX(v.value);
+    return v.code;
   };
 
   std::int32_t j = 0;

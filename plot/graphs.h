@@ -6,8 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "fktint/fktint.h"
 #include "plot/canvas.h"
 #include "plot/controls.h"
+#include "plot/parameters.h"
 #include "plot/view.h"
 
 namespace plotwerk::plot {
@@ -51,14 +53,31 @@ enum class DerivedKind {
   StretchY = 10,      // p*f(x)
 };
 
+// Derived kinds 3 to 10 and the menu item that enables each, in drawing order.
+struct TransformItem {
+  bool Controls::*item;
+  DerivedKind kind;
+};
+inline constexpr TransformItem kTransformItems[] = {
+    {&Controls::mirror_in_x_axis, DerivedKind::MirrorX},
+    {&Controls::mirror_in_y_axis, DerivedKind::Negate},
+    {&Controls::mirror_in_origin, DerivedKind::MirrorOrigin},
+    {&Controls::composition, DerivedKind::SelfCompose},
+    {&Controls::shift_along_x, DerivedKind::ShiftX},
+    {&Controls::stretch_along_x, DerivedKind::StretchX},
+    {&Controls::shift_along_y, DerivedKind::ShiftY},
+    {&Controls::stretch_along_y, DerivedKind::StretchY},
+};
+
 // The label literal of a derived kind ("1st derivative", "f(-x)", ...).
 std::string_view DerivedLabel(DerivedKind kind);
 
 // State of one run of zeichnen plus the curve routines that read and write it.
 class CurvePlotter {
  public:
+  // Every curve is evaluated with `parameters`, which the plotter may change between curves.
   CurvePlotter(Canvas& canvas, const ScreenMapping& mapping, const Controls& controls,
-               bool colour_switch);
+               bool colour_switch, const Parameters& parameters);
 
   // Starts the next curve: raises the curve number and chooses its colour (the term field's for
   // a term, the next extra colour otherwise) and width; the colour also becomes the font colour.
@@ -72,13 +91,16 @@ class CurvePlotter {
   // Graph of a term over the domain [x_from, x_to], column by column, with its label; `field`
   // (1 to 4) is the term field it comes from and sets its colour, 0 draws it as an extra curve.
   void PlotTerm(const std::string& term, int field = 0);
+  // The same with the term read already.
+  void PlotTerm(const std::string& term, const fktint::CompiledTerm& compiled, int field);
   // The vertical line through x over the whole height, styled like a curve and labelled
   // "X = " with the abscissa to `decimals` places.
   void PlotVerticalLine(double x, unsigned decimals);
   // One derived curve of the first term, styled and labelled.
   void PlotDerivedCurve(const std::string& term, DerivedKind kind);
-  // The family of curves for P stepping from the current P to Q (c_schar).
-  void PlotFamily(const std::string& term);
+  // The family of curves (c_schar) for P stepping by |step| (at least 0.1) from the current P
+  // up to Q.
+  void PlotFamily(const std::string& term, double step);
   // The reflection in y = x, sampled per visible pixel row; the caller styles it first.
   void PlotInverse(const std::string& term);
   // Writes a label at (16, 16 * curve number) in the curve colour while the label switch is on.
@@ -87,6 +109,7 @@ class CurvePlotter {
   Canvas& canvas() { return canvas_; }
   const ScreenMapping& mapping() const { return mapping_; }
   const Controls& controls() const { return controls_; }
+  const Parameters& parameters() const { return parameters_; }
 
   Rgb curve_colour = kCurveBlue;
   bool label_switch = true;
@@ -107,8 +130,8 @@ class CurvePlotter {
   void DerivedPoint(std::int32_t column, double row, std::uint8_t error);
   // Chooses colour and width for the current curve number.
   void ApplyCurveStyle();
-  // The graph of a term in the current style, with its label.
-  void DrawGraph(const std::string& term);
+  // The graph of a term in the current style at the given P and Q, with its label.
+  void DrawGraph(const std::string& term, const fktint::CompiledTerm& compiled, const Parameters& parameters);
 
   std::int32_t curve_number_ = 0;
   // The term field of the current curve (0 for an extra curve) and the extra curves so far.
@@ -118,6 +141,7 @@ class CurvePlotter {
   const ScreenMapping& mapping_;
   const Controls& controls_;
   bool colour_switch_;
+  const Parameters& parameters_;
 };
 
 }  // namespace plotwerk::plot

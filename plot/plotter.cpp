@@ -1,5 +1,5 @@
-// Redraw, the Draw command's term list, and zeichnen: the walk over the term list that draws
-// every graph and runs the first-term steps in their order.
+// Redraw, the Draw command's term list, and zeichnen: the walk over the scene's terms that draws
+// every graph and runs the steps of the analysed term in their order.
 #include "plot/plotter.h"
 
 #include <algorithm>
@@ -10,70 +10,11 @@
 #include "plot/coordinate_system.h"
 #include "plot/first_term.h"
 #include "plot/graphs.h"
+#include "plot/scene.h"
 #include "plot/point_labels.h"
 #include "plot/texts.h"
 
 namespace plotwerk::plot {
-
-namespace {
-
-// Derived kinds 3 to 10 and the menu item that enables each, in drawing order.
-struct TransformItem {
-  bool Controls::*item;
-  DerivedKind kind;
-};
-constexpr TransformItem kTransformItems[] = {
-    {&Controls::mirror_in_x_axis, DerivedKind::MirrorX},
-    {&Controls::mirror_in_y_axis, DerivedKind::Negate},
-    {&Controls::mirror_in_origin, DerivedKind::MirrorOrigin},
-    {&Controls::composition, DerivedKind::SelfCompose},
-    {&Controls::shift_along_x, DerivedKind::ShiftX},
-    {&Controls::stretch_along_x, DerivedKind::StretchX},
-    {&Controls::shift_along_y, DerivedKind::ShiftY},
-    {&Controls::stretch_along_y, DerivedKind::StretchY},
-};
-
-void FirstTermBlock(FirstTermContext& ctx, CurvePlotter& curves) {
-  const Controls& c = ctx.controls;
-  const std::string& f1 = ctx.term;
-  AnalyseFirstTerm(ctx);
-
-  if (c.first_derivative) curves.PlotDerivedCurve(f1, DerivedKind::FirstDerivative);
-  if (c.second_derivative) curves.PlotDerivedCurve(f1, DerivedKind::SecondDerivative);
-  for (const TransformItem& t : kTransformItems) {
-    if (c.*t.item) curves.PlotDerivedCurve(f1, t.kind);
-  }
-
-  if (c.family) {
-    curves.PlotFamily(f1);
-    if (curves.family_truncated) {
-      ctx.results.Add(Localized("Array of functions: only the first %1 curves drawn",
-                                {std::to_string(kMaxFamilyMembers)}));
-    }
-  }
-  if (c.antiderivative) {
-    curves.SetCurveStyle();
-    DrawAntiderivative(ctx);
-  }
-  if (c.inverse_of_f1) {
-    curves.SetCurveStyle();
-    curves.PlotInverse(f1);
-  }
-
-  // The combinations take the analysed term with its partner (f1 with f2 by default).
-  const std::string& f2 = ctx.partner;
-  if (!f2.empty()) {
-    if (c.sum_f1_f2) curves.PlotTerm(f1 + "+(" + f2 + ")");
-    if (c.difference_f1_f2) curves.PlotTerm(f1 + "-(" + f2 + ")");
-    if (c.product_f1_f2) curves.PlotTerm("(" + f1 + ")*(" + f2 + ")");
-    if (c.quotient_f1_f2 && f2 != "0") curves.PlotTerm("(" + f1 + ")/(" + f2 + ")");
-  }
-
-  DrawConstructions(ctx);
-  if (c.value_table) AddValueTable(ctx);
-}
-
-}  // namespace
 
 void Plotter::UpdateMapping(int width, int height) {
   width = std::max(width, 1);
@@ -97,78 +38,75 @@ void Plotter::DrawCommand(const Controls& controls) {
     ++field;
     if (!text->empty() && checked && fktint::CheckTerm(*text).ok()) terms_.Add(*text, field);
   }
-  // What the fields show is what is drawn: P and Q are taken from theirs on every Draw.
-  if (!controls.parameter_p.empty()) fktint::ParamP = fktint::ReadNumberField(controls.parameter_p);
-  if (!controls.parameter_q.empty()) fktint::ParamQ = fktint::ReadNumberField(controls.parameter_q);
+  // What the fields show is what is drawn: P and Q are taken from theirs on every Draw (Q read
+  // with the new P, as a field may refer to the other letter).
+  Parameters parameters = parameters_;
+  if (!controls.parameter_p.empty()) {
+    parameters.p = fktint::ReadNumberField(controls.parameter_p, parameters.p, parameters.q);
+  }
+  if (!controls.parameter_q.empty()) {
+    parameters.q = fktint::ReadNumberField(controls.parameter_q, parameters.p, parameters.q);
+  }
+  SetParameters(parameters);
 }
 
-void Plotter::Redraw(Canvas& canvas, int width, int height, Controls& controls) {
+const Drawing& Plotter::Redraw(Canvas& canvas, int width, int height, const Controls& controls) {
   colour_switch_ = controls.coloured_graphs;
   UpdateMapping(width, height);
   canvas.SetFontName("Verdana");
   canvas.SetFontSize(9);
   canvas.SetTransparentTextBackground();
-  DrawPicture(canvas, controls);
+  return DrawPicture(canvas, controls);
 }
 
-void Plotter::DrawPicture(Canvas& canvas, Controls& controls) {
+const Drawing& Plotter::DrawPicture(Canvas& canvas, const Controls& controls) {
   Koordinatensystem(canvas, controls);
-  Zeichnen(canvas, controls);
+  return Zeichnen(canvas, controls);
 }
 
 void Plotter::Koordinatensystem(Canvas& canvas, const Controls& controls) const {
-  plot::Koordinatensystem(canvas, mapping_, view_, controls);
+  plot::Koordinatensystem(canvas, mapping_, view_, controls, parameters_);
 }
 
-void Plotter::Zeichnen(Canvas& canvas, Controls& controls) {
-  results_.Clear();
-  CurvePlotter curves(canvas, mapping_, controls, colour_switch_);
-  x_from_ = fktint::ReadNumberField(controls.domain_from);
-  x_to_ = fktint::ReadNumberField(controls.domain_to);
+const Drawing& Plotter::Zeichnen(Canvas& canvas, const Controls& controls) {
+  drawing_ = {};
+  const Scene scene = ReadScene(controls, terms_, parameters_);
+  x_from_ = scene.domain_from;
+  x_to_ = scene.domain_to;
+  CurvePlotter curves(canvas, mapping_, controls, colour_switch_, parameters_);
   curves.x_from = x_from_;
   curves.x_to = x_to_;
   FirstTermContext ctx{
       .canvas = canvas,
       .mapping = mapping_,
-      .view = view_,
-      .controls = controls,
-      .results = results_,
+      .scene = scene,
+      .parameters = parameters_,
+      .out = drawing_,
       .points = points_,
       .curves = curves,
       .redraw_coordinate_system = [this, &canvas, &controls] { Koordinatensystem(canvas, controls); },
-      .xA = fktint::ReadNumberField(controls.point_a_x),
-      .xB = fktint::ReadNumberField(controls.point_b_x),
   };
-  curves.label_switch = controls.term_captions;
   points_.marker_a = {};
   points_.marker_b = {};
   term_colours_.clear();
-  if (terms_.Size() == 0) return;
-  ChoosePartner(ctx);
-  const std::ptrdiff_t analysed = AnalysedEntry(controls, terms_.Size());
 
-  terms_.Rewind();
-  for (std::ptrdiff_t entry = 0; !terms_.AtEnd(); ++entry) {
-    const std::string term = terms_.Next();
-    // The term's result line and the analysed term's area come before its graph, under the
-    // number its graph is about to get.
-    const std::int32_t number = curves.NextCurveNumber();
-    AddTermResultLine(ctx, term, number);
-    if (entry == analysed) {
-      ctx.term = term;
-      AddDerivativeLines(ctx);
-      if (controls.integral) DrawIntegralArea(ctx);
-    }
-    curves.PlotTerm(term, terms_.LastField());
+  for (std::size_t entry = 0; entry < scene.terms.size(); ++entry) {
+    const SceneTerm& term = scene.terms[entry];
+    const bool analysed = static_cast<std::ptrdiff_t>(entry) == scene.analysed;
+    // The term's result line and the analysed term's area come before its graph.
+    drawing_.results.Add(TermLine(term.text));
+    if (analysed) AnalysedTermBeforeGraph(ctx);
+    curves.PlotTerm(term.text, *term.compiled, term.field);
     term_colours_.push_back(curves.curve_colour);
-    if (entry == analysed) FirstTermBlock(ctx, curves);
+    if (analysed) AnalysedTermAfterGraph(ctx);
   }
   // The labels come last, over every curve, and avoid the curves of the list.
   if (controls.point_labels && !ctx.marked.empty()) {
     std::vector<CurveRows> rows;
-    for (const std::string& term : terms_.Terms()) rows.push_back(SampleCurveRows(term, mapping_));
+    for (const SceneTerm& term : scene.terms) rows.push_back(SampleCurveRows(term.text, mapping_, parameters_));
     DrawPointLabels(canvas, mapping_, ctx.marked, rows);
   }
+  return drawing_;
 }
 
 }  // namespace plotwerk::plot

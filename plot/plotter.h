@@ -6,6 +6,8 @@
 
 #include "plot/canvas.h"
 #include "plot/controls.h"
+#include "plot/drawing.h"
+#include "plot/parameters.h"
 #include "plot/point_tables.h"
 #include "plot/result_list.h"
 #include "plot/term_list.h"
@@ -23,8 +25,8 @@ class Plotter {
   const ScreenMapping& Mapping() const { return mapping_; }
   // Recomputes the mapping for the current view and area without drawing.
   void UpdateMapping(int width, int height);
-  const ResultList& Results() const { return results_; }
-  ResultList& Results() { return results_; }
+  // The result list of the last zeichnen.
+  const ResultList& Results() const { return drawing_.results; }
   TermList& Terms() { return terms_; }
   const TermList& Terms() const { return terms_; }
   PointTables& Points() { return points_; }
@@ -35,27 +37,34 @@ class Plotter {
   // The colour each term of the list was drawn in by the last zeichnen, in list order.
   const std::vector<Rgb>& TermColours() const { return term_colours_; }
 
+  // P and Q of every evaluation. They are set through SetParameters only: by the Draw
+  // command, the animation and the steppers, and when a state is restored; the family of curves
+  // leaves Q at the value of ed_q it ran up to.
+  const Parameters& Params() const { return parameters_; }
+  void SetParameters(const Parameters& parameters) { parameters_ = parameters; }
+
   // The Draw command's part without the repaint: fills the term list from the four fields and
-  // sets ParamP from ed_parameter unless that field is empty.
+  // sets P from ed_parameter and Q from ed_q unless the field is empty.
   void DrawCommand(const Controls& controls);
 
   // Computes the mapping for width x height and runs koordinatensystem then zeichnen on a
   // fresh white canvas of that size. Sizes below 1 are taken as 1; a view without positive
-  // finite spans is replaced by the basic setting.
-  void Redraw(Canvas& canvas, int width, int height, Controls& controls);
+  // finite spans is replaced by the basic setting. Returns the run's result lines and captions.
+  const Drawing& Redraw(Canvas& canvas, int width, int height, const Controls& controls);
 
   // The two drawing steps on their own, using the current mapping.
   void Koordinatensystem(Canvas& canvas, const Controls& controls) const;
-  void Zeichnen(Canvas& canvas, Controls& controls);
+  const Drawing& Zeichnen(Canvas& canvas, const Controls& controls);
   // Both steps, the coordinate system first: the picture again on another canvas (the vector
   // exports and the printed page).
-  void DrawPicture(Canvas& canvas, Controls& controls);
+  const Drawing& DrawPicture(Canvas& canvas, const Controls& controls);
 
  private:
   PlotView view_;
   ScreenMapping mapping_;
   TermList terms_;
-  ResultList results_;
+  Parameters parameters_;
+  Drawing drawing_;
   PointTables points_;
   bool colour_switch_ = false;
   double x_from_ = -1000;

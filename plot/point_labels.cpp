@@ -161,8 +161,8 @@ void DrawPointLabels(Canvas& canvas, const ScreenMapping& mapping, const std::ve
   }
 }
 
-CurveRows SampleCurveRows(const std::string& term, const ScreenMapping& mapping) {
-  const SampleFunction f = TermFunction(term);
+CurveRows SampleCurveRows(const std::string& term, const ScreenMapping& mapping, const Parameters& parameters) {
+  const SampleFunction f = TermFunction(term, parameters);
   CurveRows rows(static_cast<std::size_t>(std::max(mapping.width, 0)), std::numeric_limits<double>::quiet_NaN());
   for (std::int32_t c = 0; c < mapping.width; ++c) {
     const Sample s = f(mapping.PixelToWorldX(c));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "plot/canvas.h"
+#include "plot/parameters.h"
 #include "plot/view.h"
 
 namespace plotwerk::plot {
@@ -48,6 +49,6 @@ void DrawPointLabels(Canvas& canvas, const ScreenMapping& mapping, const std::ve
                      const std::vector<CurveRows>& curves);
 
 // The rows of a term's curve on the area, for PlacePointLabels.
-CurveRows SampleCurveRows(const std::string& term, const ScreenMapping& mapping);
+CurveRows SampleCurveRows(const std::string& term, const ScreenMapping& mapping, const Parameters& parameters);
 
 }  // namespace plotwerk::plot

@@ -17,9 +17,9 @@ constexpr unsigned kResultDecimals = 2;
 constexpr int kMemoRowExtraPixels = 5;
 
 // The value of a term at x, 0 when the evaluation fails.
-double ValueOrZero(std::string_view term, double x) {
-  const double value = fktint::EvaluateTerm(term, x);
-  return fktint::EvalError == fktint::kEvalOk && std::isfinite(value) ? value : 0;
+double ValueOrZero(std::string_view term, double x, const Parameters& parameters) {
+  const fktint::TermValue v = fktint::EvaluateTerm(term, x, parameters.p, parameters.q);
+  return v.code == fktint::kEvalOk && std::isfinite(v.value) ? v.value : 0;
 }
 
 std::string Bounds(double lo, double hi) { return "(" + N(lo) + " | " + N(hi) + ")"; }
@@ -89,7 +89,7 @@ void AddIntersectionHeadings(ResultList& results, std::string_view f2, const Ter
 }
 
 void AddValueTableLines(ResultList& results, std::string_view term, std::string_view derivative,
-                        double from, double to, double step) {
+                        double from, double to, double step, const Parameters& parameters) {
   if (!(step > 0)) step = kDefaultValueTableStep;
   results.Add("");
   results.Add(Localized("Value table"));
@@ -109,8 +109,8 @@ void AddValueTableLines(ResultList& results, std::string_view term, std::string_
                             {std::to_string(kMaxValueTableRows), total}));
       return;
     }
-    const double y = ValueOrZero(term, x);
-    const double d = ValueOrZero(derivative, x);
+    const double y = ValueOrZero(term, x, parameters);
+    const double d = ValueOrZero(derivative, x, parameters);
     results.Add(N(x) + kTab + N(y) + kTab + N(d));
     ++rows;
     x += step;

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "plot/analysis.h"
+#include "plot/parameters.h"
 #include "plot/result_list.h"
 
 namespace plotwerk::plot {
@@ -61,7 +62,7 @@ inline constexpr double kDefaultValueTableStep = 0.05;
 // The empty line, the two headings and the rows x, f(x), f'(x) from `from` in steps of `step`
 // (repeated addition) while x <= to; the first row is always written. Failed evaluations show 0.
 void AddValueTableLines(ResultList& results, std::string_view term, std::string_view derivative,
-                        double from, double to, double step);
+                        double from, double to, double step, const Parameters& parameters);
 
 // Rows a memo of the given client height shows at the given font size, and whether a list of
 // `lines` lines then needs the vertical scroll bar.

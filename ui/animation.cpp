@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "fktint/fktint.h"
 #include "plot/animation.h"
 #include "ui/tfgraf.h"
 #include "ui/window_extension.h"
@@ -29,11 +28,11 @@ plot::StepDirection ToStep(UpDown::Direction d) {
   return plot::StepDirection::kNone;
 }
 
-// One stepper click on a field; returns the new value.
-double StepField(TermEdit* field, UpDown::Direction direction) {
+// One stepper click on a field, read with the window's P and Q; returns the new value.
+double StepField(TFGraf& window, TermEdit* field, UpDown::Direction direction) {
   double value = 0;
-  field->setText(
-      QString::fromLatin1(plot::StepFieldText(field->Latin1(), ToStep(direction), value)));
+  field->setText(QString::fromLatin1(
+      plot::StepFieldText(field->Latin1(), ToStep(direction), window.Plotter().Params(), value)));
   return value;
 }
 
@@ -64,7 +63,9 @@ void AnimationControl::b_animationClick() {
 
 void AnimationControl::Timer1Timer() {
   plot::Controls controls = window_.SnapshotControls();
-  plot::AnimationTick(controls);
+  plot::Parameters parameters = window_.Plotter().Params();
+  plot::AnimationTick(controls, parameters, animation_);
+  window_.Plotter().SetParameters(parameters);
   if (controls.animate_point_a) {
     window_.ed_A->setText(QString::fromLatin1(controls.point_a_x));
   } else if (controls.animate_point_b) {
@@ -76,22 +77,26 @@ void AnimationControl::Timer1Timer() {
 }
 
 void AnimationControl::UpDown2ChangingEx(UpDown::Direction direction) {
-  fktint::ParamP = StepField(window_.ed_parameter, direction);
+  plot::Parameters parameters = window_.Plotter().Params();
+  parameters.p = StepField(window_, window_.ed_parameter, direction);
+  window_.Plotter().SetParameters(parameters);
   window_.PaintBox1Paint();
 }
 
 void AnimationControl::UpDown3ChangingEx(UpDown::Direction direction) {
-  StepField(window_.ed_A, direction);
+  StepField(window_, window_.ed_A, direction);
   window_.PaintBox1Paint();
 }
 
 void AnimationControl::UpDown4ChangingEx(UpDown::Direction direction) {
-  StepField(window_.ed_B, direction);
+  StepField(window_, window_.ed_B, direction);
   window_.PaintBox1Paint();
 }
 
 void AnimationControl::UpDown5ChangingEx(UpDown::Direction direction) {
-  fktint::ParamQ = StepField(window_.ed_q, direction);
+  plot::Parameters parameters = window_.Plotter().Params();
+  parameters.q = StepField(window_, window_.ed_q, direction);
+  window_.Plotter().SetParameters(parameters);
   window_.PaintBox1Paint();
 }
 

@@ -3,6 +3,7 @@
 
 #include <QObject>
 
+#include "plot/animation.h"
 #include "ui/widgets.h"
 
 namespace plotwerk::ui {
@@ -29,8 +30,12 @@ class AnimationControl : public QObject {
   void UpDown4ChangingEx(UpDown::Direction direction);  // B
   void UpDown5ChangingEx(UpDown::Direction direction);  // Q
 
+  // Whether the animation moves its value upward at the next tick.
+  bool Upward() const { return animation_.upward; }
+
  private:
   TFGraf& window_;
+  plot::Animation animation_;
 };
 
 }  // namespace plotwerk::ui

@@ -87,9 +87,6 @@ void ControlBinding::Bind(const TFGraf& window, const char* name,
     writers_.push_back([holder, key, member](const plot::Controls& c) {
       holder->setProperty(key, QString::fromLatin1(c.*member));
     });
-  } else if constexpr (K == plot::ControlKind::Caption) {
-    QLabel* label = Find<QLabel>(window, object_name);
-    readers_.push_back([label, member](plot::Controls& c) { c.*member = Latin1(label->text()); });
   } else {
     static_assert(K == plot::ControlKind::Shown);
     const QString widget_name = object_name.chopped(static_cast<qsizetype>(sizeof kShownSuffix - 1));

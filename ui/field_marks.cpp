@@ -71,16 +71,12 @@ QString TermFieldProblem(const std::string& text) {
       .arg(Describe(check));
 }
 
-QString NumberFieldProblem(const std::string& text) {
+QString NumberFieldProblem(const std::string& text, const plot::Parameters& parameters) {
   if (text.empty()) return {};
   const QString problem = TermFieldProblem(text);
   if (!problem.isEmpty()) return problem;
   // It reads, but a number field also needs a value without any code (INT, 1/0, LN(0)).
-  const std::uint8_t saved = fktint::EvalError;
-  fktint::EvalError = fktint::kEvalOk;
-  fktint::EvaluateTerm(text, 1.0);
-  const bool failed = fktint::EvalError != fktint::kEvalOk;
-  fktint::EvalError = saved;
+  const bool failed = fktint::EvaluateTerm(text, 1.0, parameters.p, parameters.q).code != fktint::kEvalOk;
   return failed ? QCoreApplication::translate("FieldMarks", "no value here, read as 0") : QString();
 }
 
@@ -125,7 +121,8 @@ void FieldMarks::Recheck(TermEdit* edit) {
   for (Field& f : fields_) {
     if (f.edit != edit) continue;
     const std::string text = edit->Latin1();
-    const QString problem = f.term ? TermFieldProblem(text) : NumberFieldProblem(text);
+    const QString problem =
+        f.term ? TermFieldProblem(text) : NumberFieldProblem(text, window_.Plotter().Params());
     const bool changed = problem != f.problem;
     f.problem = problem;
     f.read_as.clear();

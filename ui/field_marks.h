@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "plot/parameters.h"
+
 namespace plotwerk::ui {
 
 class TFGraf;
@@ -20,8 +22,8 @@ inline const QColor kMarkColour(255, 208, 208);
 // What is wrong with a term field's text, or an empty text when it reads (an empty field is
 // not wrong). "position 2: unexpected character 'X'".
 QString TermFieldProblem(const std::string& text);
-// The same for a number field, which must also give a value at X = 1.
-QString NumberFieldProblem(const std::string& text);
+// The same for a number field, which must also give a value at X = 1 with the given P and Q.
+QString NumberFieldProblem(const std::string& text, const plot::Parameters& parameters);
 
 // The checks of one window, a child object named "FieldMarks".
 class FieldMarks : public QObject {

@@ -139,7 +139,7 @@ void MouseStatus::Trace(int px) {
         QCoreApplication::translate("MouseStatus", "x = %1   no f1 drawn").arg(x_text));
     return;
   }
-  const plot::Sample s = plot::TermFunction(terms.front())(shown_x);
+  const plot::Sample s = plot::TermFunction(terms.front(), window_.Plotter().Params())(shown_x);
   const double row = map.WorldToPixelY(s.value);
   if (!s.Defined()) {
     overlay->HideCross();

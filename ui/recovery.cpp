@@ -11,7 +11,6 @@
 #include <cstdlib>
 #include <exception>
 
-#include "fktint/fktint.h"
 #include "ui/language.h"
 #include "ui/tfgraf.h"
 #include "ui/worksheet_actions.h"
@@ -59,7 +58,8 @@ Recovery::~Recovery() {
 std::string Recovery::FilePath() { return StateFolder() + "/recovery.plotwerk"; }
 
 platform::Worksheet Recovery::Current() const {
-  return {window_.SnapshotControls(), window_.Plotter().View(), fktint::ParamP, fktint::ParamQ};
+  return {window_.SnapshotControls(), window_.Plotter().View(), window_.Plotter().Params().p,
+          window_.Plotter().Params().q};
 }
 
 void Recovery::SaveIfChanged() {

@@ -561,24 +561,18 @@ int TFGraf::PaintWidth() const { return PaintBox1->width(); }
 int TFGraf::PaintHeight() const { return PaintBox1->height(); }
 
 QImage TFGraf::RenderPicture(qreal device_pixel_ratio) {
-  plot::Controls controls = SnapshotControls();
-  // The drawing rewrites only the captions of what it draws; the others go back to their start
-  // texts, so no number of an earlier picture stays behind.
-  const plot::Controls start;
-  controls.point_b_y_caption = start.point_b_y_caption;
-  controls.point_a_y_caption = start.point_a_y_caption;
-  controls.integral_caption = start.integral_caption;
-  controls.area_caption = start.area_caption;
+  const plot::Controls controls = SnapshotControls();
   const int w = std::max(1, PaintWidth());
   const int h = std::max(1, PaintHeight());
   QImage picture;
+  plot::Captions written;
   if (device_pixel_ratio == 1.0) {
     // The screen bitmap: every position the drawing computes is one pixel of the image.
     picture = QImage(w, h, QImage::Format_RGB32);
     picture.fill(Qt::white);
     platform::QtCanvas canvas(picture);
     canvas.SetSmooth(smooth_lines_);
-    plotter_.Redraw(canvas, w, h, controls);
+    written = plotter_.Redraw(canvas, w, h, controls).captions;
   } else {
     // On a high-DPI screen the picture is still drawn in the area's own pixels (the ones the
     // mouse reports and the view is computed for), on an image of the screen's resolution:
@@ -589,12 +583,16 @@ QImage TFGraf::RenderPicture(qreal device_pixel_ratio) {
     picture.fill(Qt::white);
     platform::QtCanvas canvas(picture, w, h);
     canvas.SetSmooth(smooth_lines_);
-    plotter_.Redraw(canvas, w, h, controls);
+    written = plotter_.Redraw(canvas, w, h, controls).captions;
   }
-  Label10->setText(QString::fromLatin1(controls.point_b_y_caption));
-  Label11->setText(QString::fromLatin1(controls.point_a_y_caption));
-  Label13->setText(QString::fromLatin1(controls.integral_caption));
-  Label15->setText(QString::fromLatin1(controls.area_caption));
+  // The drawing writes only the captions of what it draws; the others go back to their start
+  // texts, so no number of an earlier picture stays behind.
+  plot::ShownCaptions shown;
+  shown.Update(written);
+  Label10->setText(QString::fromLatin1(shown.point_b_y));
+  Label11->setText(QString::fromLatin1(shown.point_a_y));
+  Label13->setText(QString::fromLatin1(shown.integral));
+  Label15->setText(QString::fromLatin1(shown.area));
   return picture;
 }
 

@@ -5,7 +5,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalBlocker>
@@ -14,7 +13,6 @@
 
 #include <utility>
 
-#include "fktint/fktint.h"
 #include "plot/controls_names.h"
 #include "ui/navigation.h"
 #include "ui/tfgraf.h"
@@ -116,8 +114,8 @@ WindowState UndoHistory::Capture() const {
   s.view = window_.Plotter().View();
   s.terms = window_.Plotter().Terms().Terms();
   s.term_fields = window_.Plotter().Terms().Fields();
-  s.param_p = fktint::ParamP;
-  s.param_q = fktint::ParamQ;
+  s.param_p = window_.Plotter().Params().p;
+  s.param_q = window_.Plotter().Params().q;
   s.smooth_lines = window_.SmoothLines();
   return s;
 }
@@ -136,13 +134,8 @@ void UndoHistory::Restore(const WindowState& state) {
   for (std::size_t i = 0; i < state.terms.size(); ++i) {
     terms.Add(state.terms[i], i < state.term_fields.size() ? state.term_fields[i] : 0);
   }
-  fktint::ParamP = state.param_p;
-  fktint::ParamQ = state.param_q;
-  // The captions the drawing writes, as they stood: the drawing rewrites only those it uses.
-  const std::pair<QLabel*, const std::string*> captions[] = {
-      {window_.Label10, &state.controls.point_b_y_caption}, {window_.Label11, &state.controls.point_a_y_caption},
-      {window_.Label13, &state.controls.integral_caption}, {window_.Label15, &state.controls.area_caption}};
-  for (const auto& [label, text] : captions) label->setText(QString::fromLatin1(*text));
+  // The captions beside the fields follow from the repaint, which writes all four.
+  window_.Plotter().SetParameters({state.param_p, state.param_q});
   window_.PaintBox1Paint();
   recorded_ = Capture();
   restoring_ = false;

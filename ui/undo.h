@@ -30,8 +30,7 @@ struct WindowState {
   bool smooth_lines = false;
 };
 
-// Equal settings (the captions the drawing writes are not settings), view, terms, P, Q and
-// smoothing.
+// Equal settings, view, terms, P, Q and smoothing.
 bool SameState(const WindowState& a, const WindowState& b);
 
 // A child of the main window (objectName "UndoHistory"). After each change the window settles

@@ -34,13 +34,13 @@ QString Tr(const char* text) { return QCoreApplication::translate("plotwerk::ui:
 
 QString Shown(double v) { return QString::fromLatin1(fktint::FormatNumber(1, kShownDecimals, v)).trimmed(); }
 
-// A typed number: a constant term, evaluated as the number fields are; nothing for an empty
-// text, an error or a value that is not finite.
-std::optional<double> Number(const std::string& text) {
+// A typed number: a constant term at the window's P and Q, evaluated as the number fields are;
+// nothing for an empty text, an error or a value that is not finite.
+std::optional<double> Number(const std::string& text, const plot::Parameters& parameters) {
   if (text.empty()) return std::nullopt;
-  const double v = fktint::EvaluateTerm(text, 1);
-  if (fktint::EvalError != fktint::kEvalOk || !std::isfinite(v)) return std::nullopt;
-  return v;
+  const fktint::TermValue v = fktint::EvaluateTerm(text, 1, parameters.p, parameters.q);
+  if (v.code != fktint::kEvalOk || !std::isfinite(v.value)) return std::nullopt;
+  return v.value;
 }
 
 }  // namespace
@@ -48,12 +48,14 @@ std::optional<double> Number(const std::string& text) {
 std::optional<ViewChoice> ReadViewChoice(const std::string& x_from, const std::string& x_to,
                                          const std::string& y_from, const std::string& y_to,
                                          const std::string& x_tick, const std::string& y_tick, bool equal_scales,
-                                         int width, int height, std::string* error) {
+                                         int width, int height, const plot::Parameters& parameters,
+                                         std::string* error) {
   auto fail = [&](const std::string& why) -> std::optional<ViewChoice> {
     if (error != nullptr) *error = why;
     return std::nullopt;
   };
-  const std::optional<double> bounds[] = {Number(x_from), Number(x_to), Number(y_from), Number(y_to)};
+  const std::optional<double> bounds[] = {Number(x_from, parameters), Number(x_to, parameters),
+                                          Number(y_from, parameters), Number(y_to, parameters)};
   const char* names[] = {QT_TRANSLATE_NOOP("plotwerk::ui::ViewDialog", "x from"),
                          QT_TRANSLATE_NOOP("plotwerk::ui::ViewDialog", "x to"),
                          QT_TRANSLATE_NOOP("plotwerk::ui::ViewDialog", "y from"),
@@ -78,7 +80,7 @@ std::optional<ViewChoice> ReadViewChoice(const std::string& x_from, const std::s
   for (const auto& [text, out, name] : {std::tuple{&x_tick, &choice.x_tick, "x"},
                                         std::tuple{&y_tick, &choice.y_tick, "y"}}) {
     if (text->empty()) continue;
-    const std::optional<double> step = Number(*text);
+    const std::optional<double> step = Number(*text, parameters);
     if (!step || !(*step > 0)) return fail(Tr(QT_TRANSLATE_NOOP("plotwerk::ui::ViewDialog", "The tick spacing of %1 is not a positive number")).arg(name).toStdString());
     *out = *text;
   }
@@ -167,7 +169,7 @@ void ViewDialog::accept() {
       ReadViewChoice(Latin1(XFrom->text()), Latin1(XTo->text()), Latin1(YFrom->text()), Latin1(YTo->text()),
                      XTickAuto->isChecked() ? std::string() : Latin1(XTick->text()),
                      YTickAuto->isChecked() ? std::string() : Latin1(YTick->text()), EqualScales->isChecked(),
-                     window_.PaintWidth(), window_.PaintHeight(), &why);
+                     window_.PaintWidth(), window_.PaintHeight(), window_.Plotter().Params(), &why);
   if (!choice) {
     Problem->setText(QString::fromStdString(why));
     return;

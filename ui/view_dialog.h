@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "plot/parameters.h"
 #include "plot/view.h"
 
 class QCheckBox;
@@ -26,11 +27,13 @@ struct ViewChoice {
 
 // Reads the dialog's texts into a choice: numbers may be constant terms with "," or "."; with
 // equal scales y keeps the middle of its range and takes the x scale for an area of
-// width x height pixels. On failure returns nothing and says why in *error.
+// width x height pixels; P and Q in the texts are `parameters`. On failure returns nothing and
+// says why in *error.
 std::optional<ViewChoice> ReadViewChoice(const std::string& x_from, const std::string& x_to,
                                          const std::string& y_from, const std::string& y_to,
                                          const std::string& x_tick, const std::string& y_tick, bool equal_scales,
-                                         int width, int height, std::string* error);
+                                         int width, int height, const plot::Parameters& parameters,
+                                         std::string* error);
 
 class ViewDialog : public QDialog {
   Q_OBJECT

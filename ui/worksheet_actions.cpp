@@ -20,7 +20,6 @@
 
 #include <exception>
 
-#include "fktint/fktint.h"
 #include "platform/atomic_write.h"
 #include "platform/export_error.h"
 #include "ui/language.h"
@@ -105,13 +104,13 @@ WorksheetActions::WorksheetActions(TFGraf& window) : QObject(&window), window_(w
 }
 
 platform::Worksheet WorksheetActions::Current() const {
-  return {window_.SnapshotControls(), window_.Plotter().View(), fktint::ParamP, fktint::ParamQ};
+  return {window_.SnapshotControls(), window_.Plotter().View(), window_.Plotter().Params().p,
+          window_.Plotter().Params().q};
 }
 
 void ShowWorksheet(TFGraf& window, const platform::Worksheet& worksheet) {
   window.ApplyControls(worksheet.controls);
-  fktint::ParamP = worksheet.param_p;
-  fktint::ParamQ = worksheet.param_q;
+  window.Plotter().SetParameters({worksheet.param_p, worksheet.param_q});
   // After the controls: showing or hiding the memo has already resized the drawing area.
   if (worksheet.view) {
     window.Plotter().SetView(*worksheet.view);

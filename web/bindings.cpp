@@ -59,7 +59,6 @@ const char* KindName(plot::ControlKind kind) {
     case plot::ControlKind::Text: return "text";
     case plot::ControlKind::Check: return "check";
     case plot::ControlKind::Number: return "number";
-    case plot::ControlKind::Caption: return "caption";
     case plot::ControlKind::Shown: return "shown";
     case plot::ControlKind::Choice: return "choice";
     case plot::ControlKind::Setting: return "setting";
@@ -88,11 +87,11 @@ std::string GetControl(const std::string& name) {
   std::string value;
   if (!plot::GetControl(TheSession().controls, name, &value)) {
     // The captions the drawing writes are not settable, but the page shows them.
-    const plot::Controls& c = TheSession().controls;
-    if (name == "Label10") return Cp1252ToUtf8(c.point_b_y_caption);
-    if (name == "Label11") return Cp1252ToUtf8(c.point_a_y_caption);
-    if (name == "Label13") return Cp1252ToUtf8(c.integral_caption);
-    if (name == "Label15") return Cp1252ToUtf8(c.area_caption);
+    const plot::ShownCaptions& c = TheSession().captions;
+    if (name == "Label10") return Cp1252ToUtf8(c.point_b_y);
+    if (name == "Label11") return Cp1252ToUtf8(c.point_a_y);
+    if (name == "Label13") return Cp1252ToUtf8(c.integral);
+    if (name == "Label15") return Cp1252ToUtf8(c.area);
     return std::string();
   }
   return Cp1252ToUtf8(value);
@@ -107,7 +106,7 @@ val Redraw(int width, int height) {
   s.width = std::clamp(width, 1, kMaxAreaSide);
   s.height = std::clamp(height, 1, kMaxAreaSide);
   s.canvas = std::make_unique<WebCanvas>(s.width, s.height, &MeasureText);
-  s.plotter.Redraw(*s.canvas, s.width, s.height, s.controls);
+  s.captions.Update(s.plotter.Redraw(*s.canvas, s.width, s.height, s.controls).captions);
   const std::vector<std::int32_t>& record = s.canvas->Record();
   return val(emscripten::typed_memory_view(record.size(), record.data()));
 }
@@ -185,7 +184,7 @@ val Trace(int px, int py) {
     out.set("state", std::string("none"));
     return out;
   }
-  const plot::Sample sample = plot::TermFunction(terms.front())(shown_x);
+  const plot::Sample sample = plot::TermFunction(terms.front(), s.plotter.Params())(shown_x);
   if (!sample.Defined()) {
     out.set("state", std::string("undefined"));
     return out;
@@ -235,7 +234,12 @@ std::string DeriveField(int order) {
   return failure;
 }
 
-void AnimationTick() { plot::AnimationTick(TheSession().controls); }
+void AnimationTick() {
+  Session& s = TheSession();
+  plot::Parameters parameters = s.plotter.Params();
+  plot::AnimationTick(s.controls, parameters, s.animation);
+  s.plotter.SetParameters(parameters);
+}
 
 // A stepper click on ed_parameter, ed_q, ed_A or ed_B; P and Q follow their field at once.
 bool StepField(const std::string& name, bool up) {
@@ -247,18 +251,19 @@ bool StepField(const std::string& name, bool up) {
                                               : nullptr;
   if (field == nullptr) return false;
   double value = 0;
-  *field = plot::StepFieldText(*field, up ? plot::StepDirection::kUp : plot::StepDirection::kDown, value);
-  if (name == "ed_parameter") fktint::ParamP = value;
-  if (name == "ed_q") fktint::ParamQ = value;
+  plot::Plotter& plotter = TheSession().plotter;
+  plot::Parameters parameters = plotter.Params();
+  *field = plot::StepFieldText(*field, up ? plot::StepDirection::kUp : plot::StepDirection::kDown, parameters,
+                               value);
+  if (name == "ed_parameter") parameters.p = value;
+  if (name == "ed_q") parameters.q = value;
+  plotter.SetParameters(parameters);
   return true;
 }
 
-double ParamP() { return fktint::ParamP; }
-double ParamQ() { return fktint::ParamQ; }
-void SetParams(double p, double q) {
-  fktint::ParamP = p;
-  fktint::ParamQ = q;
-}
+double ParamP() { return TheSession().plotter.Params().p; }
+double ParamQ() { return TheSession().plotter.Params().q; }
+void SetParams(double p, double q) { TheSession().plotter.SetParameters({p, q}); }
 
 // The German catalogue: pairs of English and German phrases from the page; empty for English.
 std::unordered_map<std::string, std::string>& Catalogue() {

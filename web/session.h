@@ -3,7 +3,9 @@
 
 #include <memory>
 
+#include "plot/animation.h"
 #include "plot/controls.h"
+#include "plot/drawing.h"
 #include "plot/plotter.h"
 #include "web/web_canvas.h"
 
@@ -15,6 +17,10 @@ inline constexpr int kMaxAreaSide = 20000;
 struct Session {
   plot::Plotter plotter;
   plot::Controls controls;
+  // The captions beside the fields of A and B and under the integral, as the last redraws left them.
+  plot::ShownCaptions captions;
+  // The direction of the animation, kept from tick to tick.
+  plot::Animation animation;
   int width = plot::kDefaultAreaWidth;
   int height = plot::kDefaultAreaHeight;
   std::unique_ptr<WebCanvas> canvas;

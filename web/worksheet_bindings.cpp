@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "fktint/fktint.h"
 #include "plot/worksheet.h"
 #include "web/session.h"
 
@@ -21,8 +20,8 @@ val SaveWorksheet() {
   plot::Worksheet sheet;
   sheet.controls = s.controls;
   sheet.view = s.plotter.View();
-  sheet.param_p = fktint::ParamP;
-  sheet.param_q = fktint::ParamQ;
+  sheet.param_p = s.plotter.Params().p;
+  sheet.param_q = s.plotter.Params().q;
   val out = val::object();
   try {
     out.set("json", plot::WorksheetToJson(sheet));
@@ -50,8 +49,7 @@ val OpenWorksheet(const std::string& json) {
   }
   Session& s = TheSession();
   s.controls = sheet.controls;
-  fktint::ParamP = sheet.param_p;
-  fktint::ParamQ = sheet.param_q;
+  s.plotter.SetParameters({sheet.param_p, sheet.param_q});
   if (sheet.view) {
     s.plotter.SetView(*sheet.view);
   } else {

@@ -70,6 +70,14 @@ std::vector<CanvasCall> RecordingCanvas::Calls(CallKind kind) const {
   return out;
 }
 
+std::vector<CanvasCall> RecordingCanvas::LinesIn(Rgb colour) const {
+  std::vector<CanvasCall> out;
+  for (const CanvasCall& call : calls_) {
+    if (call.kind == CallKind::Line && call.state.pen_color == colour) out.push_back(call);
+  }
+  return out;
+}
+
 std::vector<CanvasCall> RecordingCanvas::TextsEqual(std::string_view text) const {
   std::vector<CanvasCall> out;
   for (const CanvasCall& call : calls_) {

@@ -39,6 +39,8 @@ class RecordingCanvas : public Canvas {
   const std::vector<CanvasCall>& Calls() const { return calls_; }
   std::vector<CanvasCall> Calls(CallKind kind) const;
   std::vector<CanvasCall> Lines() const { return Calls(CallKind::Line); }
+  // The lines drawn with this pen colour, in order.
+  std::vector<CanvasCall> LinesIn(Rgb colour) const;
   std::vector<CanvasCall> Texts() const { return Calls(CallKind::Text); }
   // The texts drawn with exactly this content, in order.
   std::vector<CanvasCall> TextsEqual(std::string_view text) const;

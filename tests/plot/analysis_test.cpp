@@ -18,15 +18,15 @@ constexpr double kPi = std::numbers::pi;
 constexpr double kRootTolerance = 2e-5;       // Brent's tolerance is about 6e-6 * |x|
 constexpr double kTurningTolerance = 1e-6;    // the turning point itself, not a grid point
 
-class AnalysisTest : public ::testing::Test {
- protected:
-  void SetUp() override { fktint::ParamP = 1; }
-};
+// P and Q of the terms searched here (the window's start values).
+constexpr Parameters kParameters{.p = 1, .q = 2};
+
+class AnalysisTest : public ::testing::Test {};
 
 void ExpectPoints(SearchKind kind, const std::string& term, double from, double to,
                   const std::vector<double>& expected, double tolerance) {
   SCOPED_TRACE(term);
-  const std::vector<FoundPoint> found = ScanForPoints(kind, TermFunction(term), from, to);
+  const std::vector<FoundPoint> found = ScanForPoints(kind, TermFunction(term, kParameters), from, to);
   ASSERT_EQ(found.size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {
     EXPECT_NEAR(found[i].x, expected[i], tolerance) << "point " << i;
@@ -45,7 +45,7 @@ struct Extremum {
 
 void ExpectExtrema(const std::string& term, const std::vector<Extremum>& expected) {
   SCOPED_TRACE(term);
-  const std::vector<FoundPoint> found = ScanForPoints(SearchKind::Extrema, TermFunction(term), -6, 6);
+  const std::vector<FoundPoint> found = ScanForPoints(SearchKind::Extrema, TermFunction(term, kParameters), -6, 6);
   ASSERT_EQ(found.size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {
     EXPECT_NEAR(found[i].x, expected[i].x, kTurningTolerance) << "point " << i;
@@ -83,7 +83,7 @@ TEST_F(AnalysisTest, PolesAreNotZeros) {
 }
 
 TEST_F(AnalysisTest, ZerosStopAtTwentyFourLeftmost) {
-  const std::vector<FoundPoint> found = ScanForPoints(SearchKind::Zeros, TermFunction("SIN(10*X)"), -6, 6);
+  const std::vector<FoundPoint> found = ScanForPoints(SearchKind::Zeros, TermFunction("SIN(10*X)", kParameters), -6, 6);
   ASSERT_EQ(found.size(), static_cast<std::size_t>(kMaxPointsPerSearch));
   EXPECT_NEAR(found.front().x, -19 * kPi / 10, kRootTolerance);
   EXPECT_NEAR(found.back().x, 4 * kPi / 10, kRootTolerance);  // 1.2566
@@ -119,7 +119,7 @@ TEST_F(AnalysisTest, EachPointListedOnce) {
   // Two zeros 0.002 apart and the turning point between them (|g| = 1e-6) lie in one cell:
   // the grid cannot tell them apart, and the list must not say "0" three times.
   const std::vector<FoundPoint> found =
-      ScanForPoints(SearchKind::Zeros, TermFunction("X^2-0.000001"), -6, 6);
+      ScanForPoints(SearchKind::Zeros, TermFunction("X^2-0.000001", kParameters), -6, 6);
   ASSERT_EQ(found.size(), 1u);
   EXPECT_NEAR(found[0].x, 0, 0.0011);
 }
@@ -178,7 +178,7 @@ TEST_F(AnalysisTest, OscillatingTermsStayBounded) {
   for (const char* term : {"SIN(1/X)", "SIN(1000*X)", "SIN(100000*X)"}) {
     SCOPED_TRACE(term);
     int calls = 0;
-    const SampleFunction base = TermFunction(term);
+    const SampleFunction base = TermFunction(term, kParameters);
     const SampleFunction counted = [&](double x) {
       ++calls;
       return base(x);
@@ -196,50 +196,50 @@ TEST_F(AnalysisTest, OscillatingTermsStayBounded) {
 }
 
 TEST_F(AnalysisTest, RefineRootClassicForm) {
-  const SampleFunction g = TermFunction("X^2-2");
+  const SampleFunction g = TermFunction("X^2-2", kParameters);
   EXPECT_NEAR(RefineRoot(g, 1, 2, 1e-6 * 1.5, kZeroIterations), std::sqrt(2.0), 1e-5);
   // No sign change: halves towards the end with the smaller |g| and stays in the cell.
-  const double r = RefineRoot(TermFunction("X^2+1"), 0.5, 1, 1e-6, kZeroIterations);
+  const double r = RefineRoot(TermFunction("X^2+1", kParameters), 0.5, 1, 1e-6, kZeroIterations);
   EXPECT_GE(r, 0.5);
   EXPECT_LE(r, 0.5 + 1e-4);
   // Always a number, even for a term that cannot be evaluated.
-  EXPECT_TRUE(std::isfinite(RefineRoot(TermFunction("1+"), 0, 1, 1e-6, kZeroIterations)));
+  EXPECT_TRUE(std::isfinite(RefineRoot(TermFunction("1+", kParameters), 0, 1, 1e-6, kZeroIterations)));
 }
 
 TEST_F(AnalysisTest, TurningPointRefinement) {
-  const SampleFunction g = TermFunction("X^3-3*X");
+  const SampleFunction g = TermFunction("X^3-3*X", kParameters);
   EXPECT_NEAR(RefineTurningPoint(g, 0.99, 1.0, 1.01, true, kExtremumIterations), 1, 1e-7);
   EXPECT_NEAR(RefineTurningPoint(g, -1.0048, -0.9952, -0.9904, false, kExtremumIterations), -1, 1e-7);
 }
 
 TEST_F(AnalysisTest, IntegralKnownValues) {
-  const SampleFunction zero = TermFunction("0");
-  auto integral = IntegrateBetween(TermFunction("X^2"), zero, 0, 3);
+  const SampleFunction zero = TermFunction("0", kParameters);
+  auto integral = IntegrateBetween(TermFunction("X^2", kParameters), zero, 0, 3);
   ASSERT_TRUE(integral.has_value());
   EXPECT_NEAR(integral->integral, 9, 1e-12);
   EXPECT_NEAR(integral->area, 9, 1e-12);
 
-  integral = IntegrateBetween(TermFunction("SIN(X)"), zero, 0, kPi);
+  integral = IntegrateBetween(TermFunction("SIN(X)", kParameters), zero, 0, kPi);
   ASSERT_TRUE(integral.has_value());
   EXPECT_NEAR(integral->integral, 2, 1e-10);
 
   // Sign change between A and B: the integral cancels, the area does not.
-  integral = IntegrateBetween(TermFunction("X"), zero, -1, 1);
+  integral = IntegrateBetween(TermFunction("X", kParameters), zero, -1, 1);
   ASSERT_TRUE(integral.has_value());
   EXPECT_NEAR(integral->integral, 0, 1e-12);
   EXPECT_NEAR(integral->area, 1, 1e-12);
-  integral = IntegrateBetween(TermFunction("SIN(X)"), zero, 0, 2 * kPi);
+  integral = IntegrateBetween(TermFunction("SIN(X)", kParameters), zero, 0, 2 * kPi);
   EXPECT_NEAR(integral->integral, 0, 1e-10);
   EXPECT_NEAR(integral->area, 4, 1e-8);
 
   // Between two curves, and with A and B exchanged.
-  integral = IntegrateBetween(TermFunction("X"), TermFunction("X^2"), 1, 0);
+  integral = IntegrateBetween(TermFunction("X", kParameters), TermFunction("X^2", kParameters), 1, 0);
   ASSERT_TRUE(integral.has_value());
   EXPECT_EQ(integral->lo, 0);
   EXPECT_EQ(integral->hi, 1);
   EXPECT_NEAR(integral->integral, 1.0 / 6, 1e-12);
 
-  EXPECT_FALSE(IntegrateBetween(TermFunction("X"), zero, 2, 2).has_value());
+  EXPECT_FALSE(IntegrateBetween(TermFunction("X", kParameters), zero, 2, 2).has_value());
 }
 
 }  // namespace

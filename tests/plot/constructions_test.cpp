@@ -26,14 +26,12 @@ constexpr int kHeight = 597;
 
 class ConstructionsTest : public ::testing::Test {
  protected:
-  void SetUp() override { fktint::ParamP = 1; }
-
   // One redraw of the basic view with the controls as set.
   void Draw() {
     plotter.ApplyBasicSetting(kWidth, kHeight);
     plotter.DrawCommand(controls);
     canvas.ClearCalls();
-    plotter.Redraw(canvas, kWidth, kHeight, controls);
+    drawing = plotter.Redraw(canvas, kWidth, kHeight, controls);
   }
 
   std::vector<CanvasCall> EllipsesFilled(Rgb colour) const {
@@ -43,18 +41,13 @@ class ConstructionsTest : public ::testing::Test {
     }
     return out;
   }
-  std::vector<CanvasCall> LinesIn(Rgb colour) const {
-    std::vector<CanvasCall> out;
-    for (const CanvasCall& call : canvas.Lines()) {
-      if (call.state.pen_color == colour) out.push_back(call);
-    }
-    return out;
-  }
+  std::vector<CanvasCall> LinesIn(Rgb colour) const { return canvas.LinesIn(colour); }
   bool HasText(const std::string& text) const { return !canvas.TextsEqual(text).empty(); }
 
   Controls controls;
   Plotter plotter;
   RecordingCanvas canvas;
+  Drawing drawing;
 };
 
 TEST(LineTermTest, SlopeInterceptAndSign) {
@@ -83,8 +76,9 @@ TEST_F(ConstructionsTest, MarkersOfAAndBInTheirExactColours) {
   EXPECT_EQ(a[0].state.pen_color, kBlack);
   EXPECT_EQ(b[0].a, (Point{299, 294}));
   EXPECT_EQ(b[0].b, (Point{308, 303}));
-  EXPECT_EQ(controls.point_a_y_caption, "; 0,91 )");
-  EXPECT_EQ(controls.point_b_y_caption, "; 0 )");
+  EXPECT_EQ(drawing.captions.point_a_y, "; 0,91 )");
+  EXPECT_EQ(drawing.captions.point_b_y, "; 0 )");
+  EXPECT_FALSE(drawing.captions.integral) << "no integral, no caption written";
 }
 
 TEST_F(ConstructionsTest, TangentNormalAndSecantAtTheDefaults) {
@@ -208,14 +202,14 @@ TEST_F(ConstructionsTest, OffsetByQuadratureMatchesTheWalk) {
   const ScreenMapping map = ScreenMapping::Compute(PlotView{-112, -100, -5, 5}, 600, 500);
   for (const char* term : {"SIN(X)+2", "X^2/100", "1"}) {
     SCOPED_TRACE(term);
-    const SampleFunction f = TermFunction(term);
+    const SampleFunction f = TermFunction(term, {});
     const double walked = AntiderivativeOffset(f, map, 1, 1 << 30);
     const double jumped = AntiderivativeOffset(f, map, 1, 0);
     EXPECT_NEAR(jumped, walked, 1e-4 * std::max(1.0, std::fabs(walked)));
   }
   // Y-axis left of the start column: no offset.
   const ScreenMapping right = ScreenMapping::Compute(PlotView{100, 112, -5, 5}, 600, 500);
-  EXPECT_EQ(AntiderivativeOffset(TermFunction("1"), right, 1, 0), 0);
+  EXPECT_EQ(AntiderivativeOffset(TermFunction("1", {}), right, 1, 0), 0);
 }
 
 TEST_F(ConstructionsTest, AntiderivativeCurveSameByWalkAndJump) {
@@ -224,8 +218,9 @@ TEST_F(ConstructionsTest, AntiderivativeCurveSameByWalkAndJump) {
   far.UpdateMapping(600, 500);
   RecordingCanvas walk_canvas;
   RecordingCanvas jump_canvas;
-  CurvePlotter walk(walk_canvas, far.Mapping(), controls, true);
-  CurvePlotter jump(jump_canvas, far.Mapping(), controls, true);
+  Parameters parameters;
+  CurvePlotter walk(walk_canvas, far.Mapping(), controls, true, parameters);
+  CurvePlotter jump(jump_canvas, far.Mapping(), controls, true, parameters);
   PlotAntiderivative(walk, "SIN(X)+2", 1 << 30);
   PlotAntiderivative(jump, "SIN(X)+2", 0);
   const auto a = walk_canvas.Lines();

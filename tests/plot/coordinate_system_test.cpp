@@ -28,7 +28,7 @@ struct Drawn {
 Drawn Draw(const PlotView& view, int w, int h, const Controls& c = {}) {
   Drawn d;
   d.mapping = ScreenMapping::Compute(view, w, h);
-  Koordinatensystem(d.canvas, d.mapping, view, c);
+  Koordinatensystem(d.canvas, d.mapping, view, c, Parameters{});
   return d;
 }
 

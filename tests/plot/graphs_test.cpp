@@ -23,19 +23,13 @@ using testing::CallKind;
 using testing::CanvasCall;
 using testing::RecordingCanvas;
 
-struct Scene {
+struct GraphRun {
   RecordingCanvas canvas;
   Plotter plotter;
   Controls controls;
 
   // Segments drawn in a colour, in order.
-  std::vector<CanvasCall> Segments(Rgb colour) const {
-    std::vector<CanvasCall> out;
-    for (const CanvasCall& l : canvas.Lines()) {
-      if (l.state.pen_color == colour) out.push_back(l);
-    }
-    return out;
-  }
+  std::vector<CanvasCall> Segments(Rgb colour) const { return canvas.LinesIn(colour); }
   std::vector<CanvasCall> Pixels(Rgb colour) const {
     std::vector<CanvasCall> out;
     for (const CanvasCall& p : canvas.Calls(CallKind::SetPixel)) {
@@ -49,7 +43,7 @@ struct Scene {
 
 // Draws the controls with the Draw command and a redraw, on the basic setting of w x h or
 // on the given view.
-void Draw(Scene& run, int w = 606, int h = 597, const PlotView* view = nullptr) {
+void Draw(GraphRun& run, int w = 606, int h = 597, const PlotView* view = nullptr) {
   if (view != nullptr) {
     run.plotter.SetView(*view);
   } else {
@@ -75,7 +69,7 @@ void ExpectNoBridges(const std::vector<CanvasCall>& segments, int h) {
 }
 
 TEST(PlotTerm, DefaultWindowDrawsOneBlueLabelledGraph) {
-  Scene run;
+  GraphRun run;
   Draw(run);
   const auto blue = run.Segments(kCurveBlue);
   // Columns -1 to width + 5, one segment per step.
@@ -93,20 +87,20 @@ TEST(PlotTerm, DefaultWindowDrawsOneBlueLabelledGraph) {
   // Transparent text background: the redraw's setting, or the clear brush the axes leave.
   EXPECT_TRUE(label[0].state.transparent_text_background || label[0].state.brush_style == BrushStyle::Clear);
   EXPECT_EQ(run.plotter.Terms().Size(), 1u);
-  EXPECT_DOUBLE_EQ(fktint::ParamP, 1.0);
+  EXPECT_DOUBLE_EQ(run.plotter.Params().p, 1.0);
 }
 
 TEST(PlotTerm, PolesBreakTheGraph) {
   for (const char* term : {"1/X", "TAN(X)", "1/(X-1)^2", "LN(ABS(X))"}) {
     SCOPED_TRACE(term);
-    Scene run;
+    GraphRun run;
     run.controls = OnlyF1(term);
     Draw(run);
     const auto blue = run.Segments(kCurveBlue);
     EXPECT_GT(blue.size(), 300u);
     ExpectNoBridges(blue, 597);
   }
-  Scene run;
+  GraphRun run;
   run.controls = OnlyF1("1/X");
   Draw(run);
   for (const CanvasCall& s : run.Segments(kCurveBlue)) {
@@ -116,11 +110,11 @@ TEST(PlotTerm, PolesBreakTheGraph) {
 
 TEST(PlotTerm, JumpLimitIsHalfTheHeightLessTen) {
   const PlotView view{0, 100, 0, 100};  // one pixel per unit on 100 x 100
-  Scene joined;
+  GraphRun joined;
   joined.controls = OnlyF1("40*X");
   Draw(joined, 100, 100, &view);
   EXPECT_FALSE(joined.Segments(kCurveBlue).empty());
-  Scene broken;
+  GraphRun broken;
   broken.controls = OnlyF1("41*X");
   Draw(broken, 100, 100, &view);
   EXPECT_TRUE(broken.Segments(kCurveBlue).empty());
@@ -128,11 +122,11 @@ TEST(PlotTerm, JumpLimitIsHalfTheHeightLessTen) {
 
 TEST(PlotTerm, PointsWithin200RowsOfTheAreaAreJoinedFurtherOnesOnlyMove) {
   const PlotView view{0, 100, 0, 100};
-  Scene near;
+  GraphRun near;
   near.controls = OnlyF1("X/10+190");  // rows -90 down to -100: above the area, within 200
   Draw(near, 100, 100, &view);
   EXPECT_EQ(near.Segments(kCurveBlue).size(), 106u);
-  Scene far;
+  GraphRun far;
   far.controls = OnlyF1("X/10+310");
   Draw(far, 100, 100, &view);
   EXPECT_TRUE(far.Segments(kCurveBlue).empty());
@@ -140,7 +134,7 @@ TEST(PlotTerm, PointsWithin200RowsOfTheAreaAreJoinedFurtherOnesOnlyMove) {
 
 TEST(PlotTerm, UndefinedStretchDrawsNothingAndTheNextBranchStartsAfresh) {
   // Defined up to x = -1 and from x = 1; between, the evaluator gives a substitute value.
-  Scene run;
+  GraphRun run;
   run.controls = OnlyF1("SQRT(X^2-1)");
   Draw(run);
   const auto blue = run.Segments(kCurveBlue);
@@ -152,7 +146,7 @@ TEST(PlotTerm, UndefinedStretchDrawsNothingAndTheNextBranchStartsAfresh) {
   }
   for (const char* term : {"SQRT(X)", "LN(X)"}) {
     SCOPED_TRACE(term);
-    Scene half;
+    GraphRun half;
     half.controls = OnlyF1(term);
     Draw(half);
     const auto segments = half.Segments(kCurveBlue);
@@ -163,7 +157,7 @@ TEST(PlotTerm, UndefinedStretchDrawsNothingAndTheNextBranchStartsAfresh) {
 }
 
 TEST(PlotTerm, JumpValuesSetSinglePixels) {
-  Scene run;
+  GraphRun run;
   run.controls = OnlyF1("INT(X)");  // every value carries code 3
   Draw(run);
   EXPECT_TRUE(run.Segments(kCurveBlue).empty());
@@ -175,7 +169,7 @@ TEST(PlotTerm, JumpValuesSetSinglePixels) {
 TEST(PlotTerm, ReturningFromFarBeyondAnEdgeIsNeverJoinedInTallAreas) {
   // Column 50 is far above the area (about 1e9), column 51 comes back at row 1503.
   const PlotView view{0, 100, 0, 1000};
-  Scene run;
+  GraphRun run;
   run.controls = OnlyF1("500+1/(50.000000001-X)");
   Draw(run, 100, 3000, &view);
   const auto blue = run.Segments(kCurveBlue);
@@ -188,7 +182,7 @@ TEST(PlotTerm, ReturningFromFarBeyondAnEdgeIsNeverJoinedInTallAreas) {
 }
 
 TEST(PlotTerm, DomainLimitsTheColumns) {
-  Scene run;
+  GraphRun run;
   run.controls = OnlyF1("X");
   run.controls.domain_from = "0";
   run.controls.domain_to = "1";
@@ -198,14 +192,14 @@ TEST(PlotTerm, DomainLimitsTheColumns) {
   EXPECT_EQ(blue.front().a.x, 304);  // first column with x > 0
   EXPECT_LE(run.Mapping().PixelToWorldX(blue.back().b.x), 1.0);
 
-  Scene empty;
+  GraphRun empty;
   empty.controls = OnlyF1("X");
   empty.controls.domain_from = "2";
   empty.controls.domain_to = "1";
   Draw(empty);
   EXPECT_EQ(empty.Segments(kCurveBlue).size(), 1u);  // start column joined to the next
 
-  Scene far;
+  GraphRun far;
   far.controls = OnlyF1("X");
   far.controls.domain_from = "10^10";
   Draw(far);
@@ -214,7 +208,7 @@ TEST(PlotTerm, DomainLimitsTheColumns) {
 }
 
 TEST(CurveStyle, ColoursLabelRowsAndWidthsFollowTheCurveNumber) {
-  Scene run;
+  GraphRun run;
   run.controls = OnlyF1("X");
   run.controls.f2_term = "X+1";
   run.controls.f2_plotted = true;
@@ -259,7 +253,7 @@ TEST(CurveStyle, EachTermKeepsItsFieldColourWhateverOptionsAreOn) {
   const char* labels[] = {"Y = X^3/8-X", "Y = X+1", "Y = X/2+2", "Y = 3-X"};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    Scene run;
+    GraphRun run;
     run.controls = OnlyF1("X^3/8-X");
     run.controls.f2_term = "X+1";
     run.controls.f2_plotted = true;
@@ -295,7 +289,7 @@ TEST(CurveStyle, EachTermKeepsItsFieldColourWhateverOptionsAreOn) {
 
 TEST(CurveStyle, WidthOutsideTheStepperRangeIsClamped) {
   for (const auto& [width, expected] : {std::pair{0, 1}, std::pair{-5, 1}, std::pair{9, 6}, std::pair{1000000, 6}}) {
-    Scene run;
+    GraphRun run;
     run.controls = OnlyF1("X");
     run.controls.graph_width = width;
     Draw(run);
@@ -305,7 +299,7 @@ TEST(CurveStyle, WidthOutsideTheStepperRangeIsClamped) {
 }
 
 TEST(CurveStyle, ColourSwitchOffDrawsEveryCurveBlack) {
-  Scene run;
+  GraphRun run;
   run.controls = OnlyF1("X");
   run.controls.f2_plotted = true;
   run.controls.coloured_graphs = false;
@@ -318,7 +312,7 @@ TEST(CurveStyle, ColourSwitchOffDrawsEveryCurveBlack) {
 }
 
 TEST(CurveStyle, WithoutF1TheFirstCheckedTermIsTheFirstTerm) {
-  Scene run;
+  GraphRun run;
   run.controls = OnlyF1("X");
   run.controls.f1_plotted = false;
   run.controls.f2_plotted = true;
@@ -332,7 +326,7 @@ TEST(CurveStyle, WithoutF1TheFirstCheckedTermIsTheFirstTerm) {
 
 // The value each transformation draws at x, from f.
 double Transform(DerivedKind kind, const std::string& f, double x, double p) {
-  auto e = [&](double v) { return fktint::EvaluateTerm(f, v); };
+  auto e = [&](double v) { return fktint::EvaluateTerm(f, v, p, 0).value; };
   switch (kind) {
     case DerivedKind::MirrorX: return e(-x);
     case DerivedKind::Negate: return -e(x);
@@ -347,21 +341,10 @@ double Transform(DerivedKind kind, const std::string& f, double x, double p) {
 }
 
 TEST(DerivedCurves, TransformationsFollowTheirFormulas) {
-  const struct {
-    bool Controls::*item;
-    DerivedKind kind;
-  } items[] = {{&Controls::mirror_in_x_axis, DerivedKind::MirrorX},
-               {&Controls::mirror_in_y_axis, DerivedKind::Negate},
-               {&Controls::mirror_in_origin, DerivedKind::MirrorOrigin},
-               {&Controls::composition, DerivedKind::SelfCompose},
-               {&Controls::shift_along_x, DerivedKind::ShiftX},
-               {&Controls::stretch_along_x, DerivedKind::StretchX},
-               {&Controls::shift_along_y, DerivedKind::ShiftY},
-               {&Controls::stretch_along_y, DerivedKind::StretchY}};
   const std::string f = "X^3/8-X+0,5";
-  for (const auto& item : items) {
+  for (const TransformItem& item : kTransformItems) {
     SCOPED_TRACE(std::string(DerivedLabel(item.kind)));
-    Scene run;
+    GraphRun run;
     run.controls = OnlyF1(f);
     run.controls.parameter_p = "1,5";
     run.controls.*item.item = true;
@@ -384,13 +367,13 @@ TEST(DerivedCurves, TransformationsFollowTheirFormulas) {
 
 TEST(DerivedCurves, DerivativesAreForwardDifferencesOverOnePixel) {
   const std::string f = "X*SIN(X+P)";
-  Scene run;
+  GraphRun run;
   run.controls = OnlyF1(f);
   run.controls.first_derivative = true;
   run.controls.second_derivative = true;
   Draw(run);
   const ScreenMapping& m = run.Mapping();
-  auto e = [&](int column) { return fktint::EvaluateTerm(f, m.PixelToWorldX(column)); };
+  auto e = [&](int column) { return fktint::EvaluateTerm(f, m.PixelToWorldX(column), 1, 0).value; };
   auto row = [&](double slope) { return RoundHalfEven(m.origin_y - slope * m.y_scale); };
   const auto first = run.Segments(kCurveOrange);
   const auto second = run.Segments(kCurveTeal);
@@ -399,7 +382,6 @@ TEST(DerivedCurves, DerivativesAreForwardDifferencesOverOnePixel) {
   EXPECT_EQ(first.back().b.x, 606);  // derived curves stop at the right edge
   for (int column : {0, 100, 303, 450}) {
     SCOPED_TRACE(column);
-    fktint::ParamP = 1;
     const double d1 = (e(column + 1) - e(column)) * m.x_scale;
     const double d2 = (e(column + 2) - 2 * e(column + 1) + e(column)) * m.x_scale * m.x_scale;
     const auto at = [&](const std::vector<CanvasCall>& v) {
@@ -417,7 +399,7 @@ TEST(DerivedCurves, DerivativesAreForwardDifferencesOverOnePixel) {
 }
 
 TEST(DerivedCurves, AngleModesDrawTheDerivedCurveAsDots) {
-  Scene run;
+  GraphRun run;
   run.controls = OnlyF1("X*SIN(X+P)");
   run.controls.first_derivative = true;
   run.controls.degrees = true;
@@ -428,7 +410,7 @@ TEST(DerivedCurves, AngleModesDrawTheDerivedCurveAsDots) {
 }
 
 TEST(DerivedCurves, ShiftByZeroRepeatsTheGraphInTheNextColour) {
-  Scene run;
+  GraphRun run;
   run.controls = OnlyF1("X*SIN(X+P)");
   run.controls.parameter_p = "0";
   run.controls.shift_along_x = true;
@@ -441,7 +423,7 @@ TEST(DerivedCurves, ShiftByZeroRepeatsTheGraphInTheNextColour) {
 }
 
 TEST(DerivedCurves, SelfCompositionIsUndefinedWhereTheInnerValueIs) {
-  Scene run;
+  GraphRun run;
   run.controls = OnlyF1("SQRT(X)");
   run.controls.composition = true;
   Draw(run);
@@ -449,7 +431,7 @@ TEST(DerivedCurves, SelfCompositionIsUndefinedWhereTheInnerValueIs) {
 }
 
 // Members of a family: each starts its polyline at column -1.
-int FamilyMembers(const Scene& run, Rgb colour) {
+int FamilyMembers(const GraphRun& run, Rgb colour) {
   int n = 0;
   for (const CanvasCall& s : run.Segments(colour)) n += s.a.x == -1;
   return n;
@@ -463,7 +445,7 @@ TEST(Family, StepsPFromItsValueToQ) {
   } cases[] = {{"0,1", "2", 10}, {"0", "2", 10}, {"-0,5", "2", 3}, {"0,05", "2", 10}, {"0,1", "0", 0}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.step) + " to " + c.q);
-    Scene run;
+    GraphRun run;
     run.controls = OnlyF1("X+P");
     run.controls.family = true;
     run.controls.family_step = c.step;
@@ -474,13 +456,13 @@ TEST(Family, StepsPFromItsValueToQ) {
     EXPECT_EQ(run.canvas.TextsEqual("Y = X+P").size(), 1u);  // members are not labelled
     EXPECT_FALSE(run.canvas.TextsEqual("Inverse function").empty());
     EXPECT_EQ(run.canvas.TextsEqual("Inverse function")[0].state.font_color, kCurveTeal);
-    EXPECT_DOUBLE_EQ(fktint::ParamP, 1.0);
-    EXPECT_DOUBLE_EQ(fktint::ParamQ, std::atof(c.q));
+    EXPECT_DOUBLE_EQ(run.plotter.Params().p, 1.0);
+    EXPECT_DOUBLE_EQ(run.plotter.Params().q, std::atof(c.q));
   }
 }
 
 TEST(Family, MemberCountIsBoundedAndReported) {
-  Scene run;
+  GraphRun run;
   run.controls = OnlyF1("X+P");
   run.controls.family = true;
   run.controls.parameter_q = "10^10";
@@ -493,7 +475,7 @@ TEST(Family, MemberCountIsBoundedAndReported) {
 }
 
 TEST(Inverse, ReflectsInTheDiagonalOverEveryRowIgnoringTheDomain) {
-  Scene run;
+  GraphRun run;
   run.controls = OnlyF1("2*X");
   run.controls.domain_from = "0";
   run.controls.domain_to = "1";
@@ -512,7 +494,7 @@ TEST(Inverse, ReflectsInTheDiagonalOverEveryRowIgnoringTheDomain) {
 }
 
 TEST(Combinations, DrawSumDifferenceProductAndQuotientWithF2) {
-  Scene run;
+  GraphRun run;
   run.controls = OnlyF1("X");
   run.controls.sum_f1_f2 = run.controls.difference_f1_f2 = true;
   run.controls.product_f1_f2 = run.controls.quotient_f1_f2 = true;
@@ -524,24 +506,24 @@ TEST(Combinations, DrawSumDifferenceProductAndQuotientWithF2) {
     EXPECT_EQ(label[0].a.y, 16 * (k + 2));
   }
   run.controls.f2_term = "0";
-  Scene zero;
+  GraphRun zero;
   zero.controls = run.controls;
   Draw(zero);
   EXPECT_TRUE(zero.canvas.TextsEqual("Y = (X)/(0)").empty());
   zero.controls.f2_term = "0,0";
-  Scene zero_comma;
+  GraphRun zero_comma;
   zero_comma.controls = zero.controls;
   Draw(zero_comma);
   EXPECT_EQ(zero_comma.canvas.TextsEqual("Y = (X)/(0,0)").size(), 1u);
   zero_comma.controls.f2_term = "";
-  Scene none;
+  GraphRun none;
   none.controls = zero_comma.controls;
   Draw(none);
   EXPECT_EQ(none.canvas.Texts().size(), 1u);
 }
 
 TEST(Zeichnen, EmptyTermListDrawsNoCurveAndKeepsTheListEmpty) {
-  Scene run;
+  GraphRun run;
   run.controls = OnlyF1("");
   Draw(run);
   EXPECT_TRUE(run.canvas.Lines().empty());
@@ -577,19 +559,18 @@ TEST(Zeichnen, EveryOptionOnEveryAreaFinishes) {
 }
 
 TEST(Zeichnen, NotANumberParameterDrawsNoTransformedPoints) {
-  Scene run;
+  GraphRun run;
   run.controls = OnlyF1("X");
   run.controls.parameter_p = "";  // keeps the P set below
   run.controls.shift_along_x = run.controls.stretch_along_y = run.controls.family = true;
   run.controls.inverse_of_f1 = true;
-  fktint::ParamP = std::nan("");
+  run.plotter.SetParameters({.p = std::nan(""), .q = 2});
   Draw(run);
   EXPECT_TRUE(run.Segments(kCurveOrange).empty());    // f(x+p)
   EXPECT_TRUE(run.Segments(kCurveTeal).empty());  // p*f(x)
   EXPECT_EQ(FamilyMembers(run, kCurvePurple), 0);
   EXPECT_FALSE(run.Segments(kCurveOlive).empty());  // the inverse curve does not use P
-  EXPECT_TRUE(std::isnan(fktint::ParamP));
-  fktint::ParamP = 1;
+  EXPECT_TRUE(std::isnan(run.plotter.Params().p));
 }
 
 TEST(Zeichnen, RasterPictureHasTheCurveColoursExactly) {

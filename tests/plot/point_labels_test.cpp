@@ -22,18 +22,18 @@ using testing::CallKind;
 using testing::CanvasCall;
 using testing::RecordingCanvas;
 
-struct Drawing {
+struct LabelRun {
   Plotter plotter;
   RecordingCanvas canvas;
+  Captions captions;  // as the last Draw wrote them
 };
 
-void Draw(Drawing& run, Controls& c, const PlotView* view = nullptr) {
-  fktint::ParamP = 1;
+void Draw(LabelRun& run, const Controls& c, const PlotView* view = nullptr) {
   run.plotter.ApplyBasicSetting(kWidth, kHeight);
   if (view != nullptr) run.plotter.SetView(*view);
   run.plotter.DrawCommand(c);
   run.canvas.ClearCalls();
-  run.plotter.Redraw(run.canvas, kWidth, kHeight, c);
+  run.captions = run.plotter.Redraw(run.canvas, kWidth, kHeight, c).captions;
 }
 
 Controls AllSearches(const std::string& f1) {
@@ -66,7 +66,7 @@ TEST(PointLabels, NamesAndCoordinatesInBothLanguages) {
   for (const Case& k : cases) {
     SCOPED_TRACE(k.expected.front());
     SetTextCatalogue(k.catalogue);
-    Drawing run;
+    LabelRun run;
     Controls c = AllSearches("X^3-12*X");
     c.interval_from = "-5";
     c.interval_to = "5";
@@ -78,7 +78,7 @@ TEST(PointLabels, NamesAndCoordinatesInBothLanguages) {
 }
 
 TEST(PointLabels, OffByDefaultAndKeptApartOnTheArea) {
-  Drawing run;
+  LabelRun run;
   Controls c = AllSearches("X^3-12*X");
   c.point_labels = false;
   const PlotView tall{-6, 6, -20, 20};
@@ -133,7 +133,7 @@ TEST(AnalysedTerm, EverySearchMarkAndConstructionFollowsTheChoice) {
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.choice);
-    Drawing run;
+    LabelRun run;
     Controls c;
     c.f1_term = "X^2-4";
     c.f2_term = "X-1";
@@ -149,7 +149,9 @@ TEST(AnalysedTerm, EverySearchMarkAndConstructionFollowsTheChoice) {
     // Zero marks first, then the intersections, then A.
     ASSERT_GE(marks.size(), expected.size());
     EXPECT_EQ(std::vector<int>(marks.begin(), marks.begin() + static_cast<long>(expected.size())), expected);
-    EXPECT_EQ(c.point_a_y_caption, k.label_a);
+    ShownCaptions shown;  // as the window shows them after this picture
+    shown.Update(run.captions);
+    EXPECT_EQ(shown.point_a_y, k.label_a);
     const auto& lines = run.plotter.Results().Lines();
     EXPECT_EQ(std::find(lines.begin(), lines.end(), k.heading) != lines.end(), !k.heading.empty());
   }

@@ -17,16 +17,15 @@ using Lines = std::vector<std::string>;
 
 class ResultListTest : public ::testing::Test {
  protected:
-  void SetUp() override { fktint::ParamP = 0; }
-
   const Lines& Draw() {
     plotter.ApplyBasicSetting(606, 597);
     plotter.DrawCommand(controls);
     canvas.ClearCalls();
-    plotter.Redraw(canvas, 606, 597, controls);
+    drawing = plotter.Redraw(canvas, 606, 597, controls);
     return plotter.Results().Lines();
   }
 
+  Drawing drawing;
   Controls controls;
   Plotter plotter;
   testing::RecordingCanvas canvas;
@@ -76,8 +75,9 @@ TEST_F(ResultListTest, EveryAnalysisOfTheDefaultTerms) {
                                   "Function f2: Y = X^2/4-2", "Intersection points",
                                   "\t(-3,73;1,48)", "\t(2,39;-0,58)"}});
   EXPECT_EQ(Draw(), expected);
-  EXPECT_EQ(controls.integral_caption, "= 0,48");
-  EXPECT_EQ(controls.area_caption, "= 0,48");
+  EXPECT_EQ(drawing.captions.integral, "= 0,48");
+  EXPECT_EQ(drawing.captions.area, "= 0,48");
+  EXPECT_EQ(drawing.results.Lines(), expected);
 }
 
 TEST_F(ResultListTest, IntegralLinesOfASignChangingTerm) {
@@ -89,8 +89,8 @@ TEST_F(ResultListTest, IntegralLinesOfASignChangingTerm) {
   ASSERT_GE(lines.size(), 10u);
   EXPECT_EQ(Lines(lines.end() - 4, lines.end()),
             (Lines{"Area under f1 between (-1 | 1)", "\t1", "Definite integral f1 between (-1 | 1)", "\t0"}));
-  EXPECT_EQ(controls.integral_caption, "= 0");
-  EXPECT_EQ(controls.area_caption, "= 1");
+  EXPECT_EQ(drawing.captions.integral, "= 0");
+  EXPECT_EQ(drawing.captions.area, "= 1");
 
   // Between f1 and a checked f2; A and B exchanged give the same lines.
   controls.f2_plotted = true;
@@ -105,11 +105,11 @@ TEST_F(ResultListTest, IntegralLinesOfASignChangingTerm) {
             (Lines{"Area between f1 and f2 between (0 | 1)", "\t0,17",
                    "Definite integral f1-f2 between (0 | 1)", "\t0,17"}));
 
-  // A = B: no lines, the labels keep their captions.
+  // A = B: no lines, and no caption written.
   controls.point_b_x = "0";
-  controls.integral_caption = "= 7";
   EXPECT_EQ(Draw().size(), 7u);  // two terms' heads only
-  EXPECT_EQ(controls.integral_caption, "= 7");
+  EXPECT_FALSE(drawing.captions.integral);
+  EXPECT_FALSE(drawing.captions.area);
 }
 
 TEST_F(ResultListTest, SectionsWithoutPoints) {
@@ -164,12 +164,12 @@ TEST_F(ResultListTest, ParameterDoesNotCreep) {
   controls.intersections = true;
   controls.value_table = true;
   controls.result_memo_visible = true;
-  fktint::ParamP = 1;
+  plotter.SetParameters({.p = 1, .q = 2});
   plotter.ApplyBasicSetting(606, 597);
   plotter.Redraw(canvas, 606, 597, controls);
   const Lines first = plotter.Results().Lines();
   plotter.Redraw(canvas, 606, 597, controls);
-  EXPECT_EQ(fktint::ParamP, 1);
+  EXPECT_EQ(plotter.Params().p, 1);
   EXPECT_EQ(plotter.Results().Lines(), first);
 }
 
@@ -177,7 +177,6 @@ TEST_F(ResultListTest, ValueTableWithTheDefaultFields) {
   controls.value_table = true;
   EXPECT_EQ(Draw(), kDefaultHead);  // memo hidden: no table
   controls.result_memo_visible = true;
-  fktint::ParamP = 1;
   const Lines& lines = Draw();
   ASSERT_EQ(lines.size(), kDefaultHead.size() + 3 + 150);
   EXPECT_EQ(Lines(lines.begin() + 6, lines.begin() + 10),
@@ -187,38 +186,38 @@ TEST_F(ResultListTest, ValueTableWithTheDefaultFields) {
 
 TEST(ValueTableTest, RowsStepsAndFailures) {
   ResultList list;
-  AddValueTableLines(list, "X^2", "2*X", 0, 1, 0.5);
+  AddValueTableLines(list, "X^2", "2*X", 0, 1, 0.5, {});
   EXPECT_EQ(list.Lines(), (Lines{"", "Value table", "x\tf(x)\tf'(x)", "0\t0\t0", "0,5\t0,25\t1", "1\t1\t2"}));
 
   // Start above the end: one row. A step of 0 or less: 0.05.
   list.Clear();
-  AddValueTableLines(list, "X", "", 2, 1, 1);
+  AddValueTableLines(list, "X", "", 2, 1, 1, {});
   EXPECT_EQ(list.Lines(), (Lines{"", "Value table", "x\tf(x)\tf'(x)", "2\t2\t0"}));
   list.Clear();
-  AddValueTableLines(list, "X", "1", 0, 0.1, 0);
+  AddValueTableLines(list, "X", "1", 0, 0.1, 0, {});
   EXPECT_EQ(list.Count(), 3u + 3u);  // 0, 0.05, 0.1 (up to rounding of the additions)
 
   // Failed evaluations show 0.
   list.Clear();
-  AddValueTableLines(list, "INT(X)", "LN(X)", -1, -1, 1);
+  AddValueTableLines(list, "INT(X)", "LN(X)", -1, -1, 1, {});
   EXPECT_EQ(list[3], "-1\t0\t0");
 }
 
 TEST(ValueTableTest, RowsAreCappedAndTheCutIsSaid) {
   ResultList list;
-  AddValueTableLines(list, "X", "1", 0, 10000, 0.25);
+  AddValueTableLines(list, "X", "1", 0, 10000, 0.25, {});
   ASSERT_EQ(list.Count(), 3 + kMaxValueTableRows + 1);
   EXPECT_EQ(list[3 + kMaxValueTableRows - 1], "2499,75\t2499,75\t1");
   EXPECT_EQ(list.Lines().back(), "Value table cut after 10000 of 40001 rows");
 
   // Exactly at the cap: no cut line.
   list.Clear();
-  AddValueTableLines(list, "X", "1", 1, 10000, 1);
+  AddValueTableLines(list, "X", "1", 1, 10000, 1, {});
   EXPECT_EQ(list.Count(), 3 + kMaxValueTableRows);
 
   // A step too small to move x would never end.
   list.Clear();
-  AddValueTableLines(list, "X", "1", 1e9, 2e9, 1e-9);
+  AddValueTableLines(list, "X", "1", 1e9, 2e9, 1e-9, {});
   ASSERT_EQ(list.Count(), 3 + kMaxValueTableRows + 1);
   EXPECT_EQ(list.Lines().back().rfind("Value table cut after 10000 of ", 0), 0u);
 }

@@ -28,7 +28,6 @@ class PaintCounter : public QObject {
 class AnimationTest : public WindowTest {
  protected:
   void SetUp() override {
-    plot::anim_upward = true;
     WindowTest::SetUp();
     anim = window->findChild<AnimationControl*>("AnimationControl");
     ASSERT_NE(anim, nullptr);
@@ -36,7 +35,7 @@ class AnimationTest : public WindowTest {
   void Ticks(int n) {
     for (int i = 0; i < n; ++i) anim->Timer1Timer();
   }
-  double Field(TermEdit* e) const { return fktint::ReadNumberField(e->Latin1()); }
+  double Field(TermEdit* e) const { return fktint::ReadNumberField(e->Latin1(), 0, 0); }
 
   AnimationControl* anim = nullptr;
 };
@@ -56,15 +55,15 @@ TEST_F(AnimationTest, ButtonAndMenuItemStartAndStopTheTimer) {
 }
 
 TEST_F(AnimationTest, ParameterRunsUpToTheBoundAndTurns) {
-  ASSERT_DOUBLE_EQ(fktint::ParamP, 1);
+  ASSERT_DOUBLE_EQ(window->Plotter().Params().p, 1);
   const QImage before = Picture();
   Ticks(1);
-  EXPECT_NEAR(fktint::ParamP, 1.08, 1e-12);
+  EXPECT_NEAR(window->Plotter().Params().p, 1.08, 1e-12);
   EXPECT_EQ(window->ed_parameter->text(), "1,08");
   EXPECT_NE(Picture(), before) << "the tick repainted with the new P";
   Ticks(62);
-  EXPECT_NEAR(fktint::ParamP, 6.04, 1e-9);
-  EXPECT_FALSE(plot::anim_upward);
+  EXPECT_NEAR(window->Plotter().Params().p, 6.04, 1e-9);
+  EXPECT_FALSE(anim->Upward());
   Ticks(1);
   EXPECT_EQ(window->ed_parameter->text(), "5,96");
 }
@@ -83,13 +82,13 @@ TEST_F(AnimationTest, PointBouncesBetweenBothBounds) {
   EXPECT_NEAR(highest, 6.04, 1e-9);
   EXPECT_NEAR(lowest, -6.04, 1e-9);
   EXPECT_EQ(window->ed_B->text(), "0");
-  EXPECT_DOUBLE_EQ(fktint::ParamP, 1) << "P stays while A moves";
+  EXPECT_DOUBLE_EQ(window->Plotter().Params().p, 1) << "P stays while A moves";
 }
 
 TEST_F(AnimationTest, RestartWithAnotherValueKeepsTheDirection) {
   window->ed_bis->setText("1,1");
   Ticks(2);  // P: 1.08, 1.16 turns downward
-  ASSERT_FALSE(plot::anim_upward);
+  ASSERT_FALSE(anim->Upward());
   window->b_animation->click();
   window->b_animation->click();
   window->rb_punktB->setChecked(true);
@@ -132,16 +131,16 @@ TEST_F(AnimationTest, SteppersMoveTheirFieldByOneHundredth) {
   QSignalSpy repaints(window.get(), &TFGraf::Repainted);
   window->UpDown2->Click(UpDown::Direction::Up);
   EXPECT_EQ(window->ed_parameter->text(), "1,01");
-  EXPECT_DOUBLE_EQ(fktint::ParamP, 1.01);
+  EXPECT_DOUBLE_EQ(window->Plotter().Params().p, 1.01);
   window->UpDown5->Click(UpDown::Direction::Up);
   EXPECT_EQ(window->ed_q->text(), "2,01");
-  EXPECT_DOUBLE_EQ(fktint::ParamQ, 2.01);
+  EXPECT_DOUBLE_EQ(window->Plotter().Params().q, 2.01);
   window->UpDown3->Click(UpDown::Direction::Down);
   EXPECT_EQ(window->ed_A->text(), "0,99");
   window->UpDown4->Click(UpDown::Direction::Down);
   EXPECT_EQ(window->ed_B->text(), "-0,01");
-  EXPECT_DOUBLE_EQ(fktint::ParamP, 1.01) << "A and B do not touch the parameters";
-  EXPECT_DOUBLE_EQ(fktint::ParamQ, 2.01);
+  EXPECT_DOUBLE_EQ(window->Plotter().Params().p, 1.01) << "A and B do not touch the parameters";
+  EXPECT_DOUBLE_EQ(window->Plotter().Params().q, 2.01);
   EXPECT_EQ(repaints.count(), 4);
 }
 

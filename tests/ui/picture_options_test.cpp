@@ -92,7 +92,7 @@ TEST(ViewChoice, ReadsBoundsSpacingsAndEqualScales) {
     SCOPED_TRACE(k.texts[0] + " " + k.texts[1]);
     std::string error;
     const auto choice = ReadViewChoice(k.texts[0], k.texts[1], k.texts[2], k.texts[3], k.texts[4], k.texts[5],
-                                       k.equal, 400, 200, &error);
+                                       k.equal, 400, 200, plot::Parameters{}, &error);
     ASSERT_EQ(choice.has_value(), k.ok) << error;
     if (!k.ok) {
       EXPECT_FALSE(error.empty());

@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "fktint/fktint.h"
 #include "plot/graphs.h"
 #include "tests/ui/window_fixture.h"
 
@@ -56,7 +55,7 @@ TEST_F(WindowTest, OpensWithTheFirstDefaultTermDrawnInTheBasicSetting) {
   EXPECT_EQ(window->Timer1->interval(), 25);
   ExpectBasicSetting(*window);
   EXPECT_EQ(TermsOf(*window), std::vector<std::string>{"X*SIN(X+P)"});
-  EXPECT_DOUBLE_EQ(fktint::ParamP, 1);
+  EXPECT_DOUBLE_EQ(window->Plotter().Params().p, 1);
 
   const QImage picture = Picture();
   EXPECT_EQ(picture.deviceIndependentSize().toSize(), QSize(plot::kDefaultAreaWidth, plot::kDefaultAreaHeight));
@@ -89,11 +88,11 @@ TEST_F(WindowTest, TypedTermIsUpperCasedAndEnterRedraws) {
 }
 
 TEST_F(WindowTest, DrawReadsParametersPAndQ) {
-  fktint::ParamQ = 0;
+  window->Plotter().SetParameters({.p = 1, .q = 0});
   window->ed_parameter->setText("2*PI");
   window->b_zeichnen->click();
-  EXPECT_NEAR(fktint::ParamP, 6.283185307179586, 1e-12);
-  EXPECT_DOUBLE_EQ(fktint::ParamQ, 2) << "the field shows Q = 2";
+  EXPECT_NEAR(window->Plotter().Params().p, 6.283185307179586, 1e-12);
+  EXPECT_DOUBLE_EQ(window->Plotter().Params().q, 2) << "the field shows Q = 2";
 
   // Q typed and Enter changes the graph of X+Q.
   window->ed_f1->setText("X+Q");
@@ -101,16 +100,16 @@ TEST_F(WindowTest, DrawReadsParametersPAndQ) {
   const QImage with_two = Picture();
   window->ed_q->setText("3");
   QTest::keyClick(window->ed_q, Qt::Key_Return);
-  EXPECT_DOUBLE_EQ(fktint::ParamQ, 3);
+  EXPECT_DOUBLE_EQ(window->Plotter().Params().q, 3);
   EXPECT_NE(Picture(), with_two);
 
   // An empty field keeps the previous value; an unreadable one gives 0.
   window->ed_parameter->clear();
   window->Zeichnen1->trigger();
-  EXPECT_NEAR(fktint::ParamP, 6.283185307179586, 1e-12);
+  EXPECT_NEAR(window->Plotter().Params().p, 6.283185307179586, 1e-12);
   window->ed_parameter->setText("1+");
   window->Zeichnen1->trigger();
-  EXPECT_DOUBLE_EQ(fktint::ParamP, 0);
+  EXPECT_DOUBLE_EQ(window->Plotter().Params().p, 0);
 }
 
 TEST_F(WindowTest, EmptyOrUncheckedTermFieldsAreLeftOut) {

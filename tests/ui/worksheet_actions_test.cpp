@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <variant>
 
-#include "fktint/fktint.h"
 #include "plot/controls_names.h"
 #include "window_fixture.h"
 
@@ -89,7 +88,7 @@ TEST_F(WorksheetTest, SavedWorksheetOpensToTheSamePictureInTheWindowAndTheComman
   TFGraf other;
   other.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
-  fktint::ParamQ = 7;
+  other.Plotter().SetParameters({.p = other.Plotter().Params().p, .q = 7});
   auto* other_actions = other.findChild<WorksheetActions*>("WorksheetActions");
   ASSERT_TRUE(other_actions->Open(path));
   // The activation that follows the dialog keeps the view.
