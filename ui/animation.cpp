@@ -1,4 +1,4 @@
-// The animation of P, A or B between the bounds ed_von and ed_bis, and the steppers.
+// The animation of P, A or B between the bounds interval_from and interval_to, and the steppers.
 #include "ui/animation.h"
 
 #include <QAction>
@@ -7,14 +7,14 @@
 
 #include "fktint/fktint.h"
 #include "plot/animation.h"
-#include "ui/tfgraf.h"
+#include "ui/main_window.h"
 #include "ui/window_extension.h"
 
 namespace plotwerk::ui {
 
 namespace {
 
-void InstallAnimation(TFGraf& window) { new AnimationControl(window); }
+void InstallAnimation(MainWindow& window) { new AnimationControl(window); }
 const WindowExtensionRegistration kAnimation{&InstallAnimation};
 
 plot::StepDirection ToStep(UpDown::Direction d) {
@@ -39,60 +39,60 @@ double StepField(TermEdit* field, UpDown::Direction direction) {
 
 }  // namespace
 
-AnimationControl::AnimationControl(TFGraf& window) : QObject(&window), window_(window) {
+AnimationControl::AnimationControl(MainWindow& window) : QObject(&window), window_(window) {
   setObjectName("AnimationControl");
-  connect(window.b_animation, &QPushButton::clicked, this, &AnimationControl::b_animationClick);
-  connect(window.Animation1, &QAction::triggered, this, &AnimationControl::b_animationClick);
-  connect(window.Timer1, &QTimer::timeout, this, &AnimationControl::Timer1Timer);
-  connect(window.UpDown2, &UpDown::ChangingEx, this, &AnimationControl::UpDown2ChangingEx);
-  connect(window.UpDown3, &UpDown::ChangingEx, this, &AnimationControl::UpDown3ChangingEx);
-  connect(window.UpDown4, &UpDown::ChangingEx, this, &AnimationControl::UpDown4ChangingEx);
-  connect(window.UpDown5, &UpDown::ChangingEx, this, &AnimationControl::UpDown5ChangingEx);
+  connect(window.animation_button, &QPushButton::clicked, this, &AnimationControl::OnAnimationClicked);
+  connect(window.animation_item, &QAction::triggered, this, &AnimationControl::OnAnimationClicked);
+  connect(window.animation_timer, &QTimer::timeout, this, &AnimationControl::OnAnimationTick);
+  connect(window.parameter_p_stepper, &UpDown::ChangingEx, this, &AnimationControl::OnParameterPStepped);
+  connect(window.point_a_stepper, &UpDown::ChangingEx, this, &AnimationControl::OnPointAStepped);
+  connect(window.point_b_stepper, &UpDown::ChangingEx, this, &AnimationControl::OnPointBStepped);
+  connect(window.parameter_q_stepper, &UpDown::ChangingEx, this, &AnimationControl::OnParameterQStepped);
 }
 
-void AnimationControl::b_animationClick() {
-  QTimer* timer = window_.Timer1;
+void AnimationControl::OnAnimationClicked() {
+  QTimer* timer = window_.animation_timer;
   if (timer->isActive()) {
     timer->stop();
-    window_.b_animation->setText(tr("Animation"));
-    window_.PaintBox1Paint();
+    window_.animation_button->setText(tr("Animation"));
+    window_.RedrawWithResults();
   } else {
     timer->start();
-    window_.b_animation->setText(tr("Stop"));
+    window_.animation_button->setText(tr("Stop"));
   }
 }
 
-void AnimationControl::Timer1Timer() {
+void AnimationControl::OnAnimationTick() {
   plot::Controls controls = window_.SnapshotControls();
   plot::AnimationTick(controls);
   if (controls.animate_point_a) {
-    window_.ed_A->setText(QString::fromLatin1(controls.point_a_x));
+    window_.point_a_x->setText(QString::fromLatin1(controls.point_a_x));
   } else if (controls.animate_point_b) {
-    window_.ed_B->setText(QString::fromLatin1(controls.point_b_x));
+    window_.point_b_x->setText(QString::fromLatin1(controls.point_b_x));
   } else {
-    window_.ed_parameter->setText(QString::fromLatin1(controls.parameter_p));
+    window_.parameter_p->setText(QString::fromLatin1(controls.parameter_p));
   }
-  window_.PaintBox1Paint();
+  window_.RedrawWithResults();
 }
 
-void AnimationControl::UpDown2ChangingEx(UpDown::Direction direction) {
-  fktint::ParamP = StepField(window_.ed_parameter, direction);
-  window_.PaintBox1Paint();
+void AnimationControl::OnParameterPStepped(UpDown::Direction direction) {
+  fktint::ParamP = StepField(window_.parameter_p, direction);
+  window_.RedrawWithResults();
 }
 
-void AnimationControl::UpDown3ChangingEx(UpDown::Direction direction) {
-  StepField(window_.ed_A, direction);
-  window_.PaintBox1Paint();
+void AnimationControl::OnPointAStepped(UpDown::Direction direction) {
+  StepField(window_.point_a_x, direction);
+  window_.RedrawWithResults();
 }
 
-void AnimationControl::UpDown4ChangingEx(UpDown::Direction direction) {
-  StepField(window_.ed_B, direction);
-  window_.PaintBox1Paint();
+void AnimationControl::OnPointBStepped(UpDown::Direction direction) {
+  StepField(window_.point_b_x, direction);
+  window_.RedrawWithResults();
 }
 
-void AnimationControl::UpDown5ChangingEx(UpDown::Direction direction) {
-  fktint::ParamQ = StepField(window_.ed_q, direction);
-  window_.PaintBox1Paint();
+void AnimationControl::OnParameterQStepped(UpDown::Direction direction) {
+  fktint::ParamQ = StepField(window_.parameter_q, direction);
+  window_.RedrawWithResults();
 }
 
 }  // namespace plotwerk::ui

@@ -22,7 +22,7 @@
 #include "platform/print_picture.h"
 #include "ui/language.h"
 #include "ui/protected_file.h"
-#include "ui/tfgraf.h"
+#include "ui/main_window.h"
 #include "ui/save_format.h"
 #include "ui/window_extension.h"
 
@@ -48,14 +48,14 @@ constexpr std::array<FilterEntry, 7> kFilters{{
 
 int FilterIndexOf(const QString& filter) { return static_cast<int>(SaveDialogFilters().indexOf(filter)) + 1; }
 
-void InstallExportActions(TFGraf& window) {
+void InstallExportActions(MainWindow& window) {
   auto* actions = new ExportActions(window);
-  QObject::connect(window.Vektorgrafikkopieren1, &QAction::triggered, actions,
-                   [actions] { actions->alsWMFkopieren1Click(); });
-  QObject::connect(window.Vektorgrafikdrucken1, &QAction::triggered, actions,
-                   [actions] { actions->GrafikdruckenClick(); });
-  QObject::connect(window.Speichern1, &QAction::triggered, actions, [actions] { actions->Speichern1Click(); });
-  QObject::connect(window.M1, &QAction::triggered, actions, [actions] { actions->ListekopierenClick(); });
+  QObject::connect(window.copy_vector_item, &QAction::triggered, actions,
+                   [actions] { actions->OnCopyVectorClicked(); });
+  QObject::connect(window.print_vector_item, &QAction::triggered, actions,
+                   [actions] { actions->OnPrintVectorClicked(); });
+  QObject::connect(window.save_vector_item, &QAction::triggered, actions, [actions] { actions->OnSaveVectorClicked(); });
+  QObject::connect(window.copy_results_item, &QAction::triggered, actions, [actions] { actions->OnCopyResultsClicked(); });
 }
 
 const WindowExtensionRegistration kExportActions{&InstallExportActions};
@@ -73,7 +73,7 @@ platform::PictureFormat FormatForFilterIndex(int index) {
   return kFilters[index - 1].format;
 }
 
-ExportActions::ExportActions(TFGraf& window) : QObject(&window), window_(window) {
+ExportActions::ExportActions(MainWindow& window) : QObject(&window), window_(window) {
   setObjectName(QStringLiteral("ExportActions"));
   SD1 = new QFileDialog(&window, tr(kSaveDialogTitle));
   SD1->setObjectName(QStringLiteral("SD1"));
@@ -112,7 +112,7 @@ platform::PictureDrawer ExportActions::Drawer() {
   return [this, controls](plot::Canvas& canvas) { window_.Plotter().DrawPicture(canvas, *controls); };
 }
 
-void ExportActions::alsWMFkopieren1Click() {
+void ExportActions::OnCopyVectorClicked() {
   try {
     QMimeData* picture =
         platform::PictureMimeData(window_.PaintWidth(), window_.PaintHeight(), Drawer(), window_.SmoothLines());
@@ -122,7 +122,7 @@ void ExportActions::alsWMFkopieren1Click() {
   }
 }
 
-void ExportActions::GrafikdruckenClick() {
+void ExportActions::OnPrintVectorClicked() {
   QPrinter printer(QPrinter::HighResolution);
   if (!run_print_dialog(printer)) return;
   const int w = window_.PaintWidth(), h = window_.PaintHeight();
@@ -135,7 +135,7 @@ void ExportActions::GrafikdruckenClick() {
   }
 }
 
-void ExportActions::Speichern1Click() {
+void ExportActions::OnSaveVectorClicked() {
   const QStringList filters = SaveDialogFilters();
   SD1->selectNameFilter(filters[kDefaultFilterIndex - 1]);
   SD1->setDefaultSuffix(QString::fromLatin1(kDefaultExtension));
@@ -158,10 +158,10 @@ void ExportActions::Speichern1Click() {
   }
 }
 
-void ExportActions::ListekopierenClick() {
+void ExportActions::OnCopyResultsClicked() {
   // The whole list, whatever the user had selected before.
-  window_.Mergebnis->selectAll();
-  window_.Mergebnis->copy();
+  window_.result_memo->selectAll();
+  window_.result_memo->copy();
 }
 
 }  // namespace plotwerk::ui

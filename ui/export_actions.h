@@ -15,7 +15,7 @@ class QPrinter;
 
 namespace plotwerk::ui {
 
-class TFGraf;
+class MainWindow;
 
 inline constexpr char kSaveDialogTitle[] = QT_TRANSLATE_NOOP("plotwerk::ui::ExportActions", "Save picture");
 inline constexpr int kDefaultFilterIndex = 3;  // the GIF entry, counted from 1
@@ -30,12 +30,12 @@ platform::PictureFormat FormatForFilterIndex(int index);
 class ExportActions : public QObject {
   Q_OBJECT
  public:
-  explicit ExportActions(TFGraf& window);
+  explicit ExportActions(MainWindow& window);
 
-  void alsWMFkopieren1Click();  // Copy vector graphic
-  void GrafikdruckenClick();    // Print vector graphic
-  void Speichern1Click();       // Save vector graphic
-  void ListekopierenClick();    // Copy result list
+  void OnCopyVectorClicked();  // Copy vector graphic
+  void OnPrintVectorClicked();    // Print vector graphic
+  void OnSaveVectorClicked();       // Save vector graphic
+  void OnCopyResultsClicked();    // Copy result list
 
   // The save dialog, kept for the life of the window.
   QFileDialog* SD1;
@@ -48,7 +48,7 @@ class ExportActions : public QObject {
   // koordinatensystem then zeichnen with the window's controls and the current mapping.
   platform::PictureDrawer Drawer();
 
-  TFGraf& window_;
+  MainWindow& window_;
 };
 
 }  // namespace plotwerk::ui

@@ -12,12 +12,14 @@
 #include <QTimer>
 #include <QUndoCommand>
 
+#include <optional>
 #include <utility>
 
 #include "fktint/fktint.h"
 #include "plot/controls_names.h"
+#include "ui/control_binding.h"
 #include "ui/navigation.h"
-#include "ui/tfgraf.h"
+#include "ui/main_window.h"
 #include "ui/widgets.h"
 #include "ui/window_extension.h"
 
@@ -27,7 +29,7 @@ namespace {
 
 const QKeySequence kRedoKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
 
-void InstallUndo(TFGraf& window) { new UndoHistory(window); }
+void InstallUndo(MainWindow& window) { new UndoHistory(window); }
 const WindowExtensionRegistration kUndo{&InstallUndo};
 
 // One change of the window: undo puts the state before it back, redo the state after it.
@@ -68,7 +70,7 @@ bool SameState(const WindowState& a, const WindowState& b) {
   return plot::SameSettings(a.controls, b.controls);
 }
 
-UndoHistory::UndoHistory(TFGraf& window) : QObject(&window), window_(window), stack_(this) {
+UndoHistory::UndoHistory(MainWindow& window) : QObject(&window), window_(window), stack_(this) {
   setObjectName("UndoHistory");
   Undo1 = new QAction(tr("Undo"), this);
   Undo1->setObjectName("Undo1");
@@ -89,13 +91,13 @@ UndoHistory::UndoHistory(TFGraf& window) : QObject(&window), window_(window), st
     stack_.redo();
   });
   // At the top of "Edit", where every program has them.
-  QMenu* edit = window.Bearbeiten1;
+  QMenu* edit = window.edit_menu;
   QAction* first = edit->actions().value(0);
   edit->insertAction(first, Undo1);
   edit->insertAction(first, Redo1);
   edit->insertSeparator(first);
 
-  connect(&window, &TFGraf::Repainted, this, &UndoHistory::RecordLater);
+  connect(&window, &MainWindow::Repainted, this, &UndoHistory::RecordLater);
   for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
     connect(button, &QAbstractButton::clicked, this, &UndoHistory::RecordLater);
   }
@@ -106,8 +108,8 @@ UndoHistory::UndoHistory(TFGraf& window) : QObject(&window), window_(window), st
     connect(field, &QLineEdit::editingFinished, this, &UndoHistory::RecordLater);
     field->installEventFilter(this);
   }
-  connect(window.PaintBox1, &PaintBox::MouseUp, this, &UndoHistory::RecordLater);
-  window.PaintBox1->installEventFilter(this);
+  connect(window.drawing_area, &PaintBox::MouseUp, this, &UndoHistory::RecordLater);
+  window.drawing_area->installEventFilter(this);
 }
 
 WindowState UndoHistory::Capture() const {
@@ -140,10 +142,10 @@ void UndoHistory::Restore(const WindowState& state) {
   fktint::ParamQ = state.param_q;
   // The captions the drawing writes, as they stood: the drawing rewrites only those it uses.
   const std::pair<QLabel*, const std::string*> captions[] = {
-      {window_.Label10, &state.controls.point_b_y_caption}, {window_.Label11, &state.controls.point_a_y_caption},
-      {window_.Label13, &state.controls.integral_caption}, {window_.Label15, &state.controls.area_caption}};
+      {window_.point_b_y_caption, &state.controls.point_b_y_caption}, {window_.point_a_y_caption, &state.controls.point_a_y_caption},
+      {window_.integral_caption, &state.controls.integral_caption}, {window_.area_caption, &state.controls.area_caption}};
   for (const auto& [label, text] : captions) label->setText(QString::fromLatin1(*text));
-  window_.PaintBox1Paint();
+  window_.RedrawWithResults();
   recorded_ = Capture();
   restoring_ = false;
 }
@@ -156,12 +158,12 @@ void UndoHistory::RecordLater() {
 
 void UndoHistory::Settle() {
   // A running animation ends here, and its run becomes a step before anything is undone.
-  if (window_.Timer1->isActive()) window_.b_animation->click();
+  if (window_.animation_timer->isActive()) window_.animation_button->click();
   Record();
 }
 
 bool UndoHistory::Busy() const {
-  if (restoring_ || window_.Timer1->isActive()) return true;
+  if (restoring_ || window_.animation_timer->isActive()) return true;
   for (const UpDown* stepper : window_.findChildren<UpDown*>()) {
     if (stepper->UpButton()->isDown() || stepper->DownButton()->isDown()) return true;
   }
@@ -186,13 +188,13 @@ void UndoHistory::Record() {
 }
 
 bool UndoHistory::Typing(const QLineEdit& field) const {
-  std::string recorded;
-  if (!plot::GetControl(recorded_.controls, field.objectName().toStdString(), &recorded)) return true;
-  return field.text() != QString::fromLatin1(recorded);
+  const std::optional<std::string> recorded = ControlText(recorded_.controls, field.objectName().toStdString());
+  if (!recorded) return true;
+  return field.text() != QString::fromLatin1(*recorded);
 }
 
 bool UndoHistory::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Wheel && watched == window_.PaintBox1) {
+  if (event->type() == QEvent::Wheel && watched == window_.drawing_area) {
     RecordLater();
   } else if (event->type() == QEvent::ShortcutOverride) {
     // A field claims Ctrl+Z for its own undo. Let it, while its text is being typed; once the

@@ -25,7 +25,7 @@
 #include "platform/export_error.h"
 #include "ui/language.h"
 #include "ui/protected_file.h"
-#include "ui/tfgraf.h"
+#include "ui/main_window.h"
 #include "ui/window_extension.h"
 
 namespace plotwerk::ui {
@@ -38,13 +38,13 @@ QString Suffixed() { return QStringLiteral(".") + QLatin1String(platform::kWorks
 
 bool HasWorksheetSuffix(const QString& path) { return path.endsWith(Suffixed(), Qt::CaseInsensitive); }
 
-void InstallWorksheetActions(TFGraf& window) { new WorksheetActions(window); }
+void InstallWorksheetActions(MainWindow& window) { new WorksheetActions(window); }
 
 const WindowExtensionRegistration kWorksheetActions{&InstallWorksheetActions};
 
 }  // namespace
 
-WorksheetActions::WorksheetActions(TFGraf& window) : QObject(&window), window_(window) {
+WorksheetActions::WorksheetActions(MainWindow& window) : QObject(&window), window_(window) {
   setObjectName(QLatin1String(kActionsName));
   title_ = window.windowTitle();
 
@@ -62,7 +62,7 @@ WorksheetActions::WorksheetActions(TFGraf& window) : QObject(&window), window_(w
   SaveWorksheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   connect(OpenWorksheet, &QAction::triggered, this, &WorksheetActions::OpenClick);
   connect(SaveWorksheet, &QAction::triggered, this, &WorksheetActions::SaveClick);
-  connect(&window, &TFGraf::Repainted, this, [this] { window_.setWindowModified(Changed()); });
+  connect(&window, &MainWindow::Repainted, this, [this] { window_.setWindowModified(Changed()); });
 
   window.setAcceptDrops(true);
   window.installEventFilter(this);
@@ -108,7 +108,7 @@ platform::Worksheet WorksheetActions::Current() const {
   return {window_.SnapshotControls(), window_.Plotter().View(), fktint::ParamP, fktint::ParamQ};
 }
 
-void ShowWorksheet(TFGraf& window, const platform::Worksheet& worksheet) {
+void ShowWorksheet(MainWindow& window, const platform::Worksheet& worksheet) {
   window.ApplyControls(worksheet.controls);
   fktint::ParamP = worksheet.param_p;
   fktint::ParamQ = worksheet.param_q;
@@ -118,7 +118,7 @@ void ShowWorksheet(TFGraf& window, const platform::Worksheet& worksheet) {
   } else {
     window.Plotter().ApplyBasicSetting(window.PaintWidth(), window.PaintHeight());
   }
-  window.b_zeichnenClick();
+  window.OnDrawClicked();
 }
 
 bool WorksheetActions::Changed() const { return baseline_ && !platform::SameWorksheet(*baseline_, Current()); }
@@ -136,7 +136,7 @@ bool WorksheetActions::Open(const QString& path) {
     return false;
   }
   // The animation would move the opened state on at its next tick.
-  if (window_.Timer1->isActive()) window_.b_animation->click();
+  if (window_.animation_timer->isActive()) window_.animation_button->click();
   ShowWorksheet(window_, worksheet);
   Remember(path);
   if (!warnings.isEmpty()) {
@@ -239,7 +239,7 @@ QString WorksheetArgument(const QStringList& arguments) {
   return {};
 }
 
-void OpenWorksheetFromArguments(TFGraf& window, const QStringList& arguments) {
+void OpenWorksheetFromArguments(MainWindow& window, const QStringList& arguments) {
   const QString path = WorksheetArgument(arguments);
   auto* actions = window.findChild<WorksheetActions*>(QLatin1String(kActionsName));
   if (path.isEmpty() || actions == nullptr) return;

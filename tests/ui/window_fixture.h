@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "ui/tfgraf.h"
+#include "ui/main_window.h"
 
 namespace plotwerk::ui::testing {
 
@@ -25,7 +25,7 @@ inline int CountColour(const QImage& picture, QRgb colour) {
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    window = std::make_unique<TFGraf>();
+    window = std::make_unique<MainWindow>();
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     window->activateWindow();
@@ -33,9 +33,9 @@ class WindowTest : public ::testing::Test {
   }
   void TearDown() override { window.reset(); }
 
-  QImage Picture() const { return window->PaintBox1->Screen().copy(); }
+  QImage Picture() const { return window->drawing_area->Screen().copy(); }
 
-  std::unique_ptr<TFGraf> window;
+  std::unique_ptr<MainWindow> window;
 };
 
 }  // namespace plotwerk::ui::testing

@@ -36,15 +36,15 @@ class WorksheetTest : public testing::WindowTest {
 
   // A lesson: two terms, the analyses, A and B, the memo, a zoomed view.
   void PrepareLesson() {
-    window->ed_f1->setText("X^3/4-X");
-    window->c_f2->setChecked(true);
-    window->c_nullstellen->setChecked(true);
-    window->c_punktA->setChecked(true);
-    window->c_integral->setChecked(true);
-    window->M_rahmen->trigger();
-    window->c_ergebnisliste->setChecked(true);
+    window->f1_term->setText("X^3/4-X");
+    window->f2_plotted->setChecked(true);
+    window->zeros->setChecked(true);
+    window->point_a->setChecked(true);
+    window->integral->setChecked(true);
+    window->frame->trigger();
+    window->result_list->setChecked(true);
     window->Plotter().SetView({-2.5, 3.75, -2.125, 2.5});
-    window->b_zeichnenClick();
+    window->OnDrawClicked();
   }
 
   QString Path(const char* name) const { return dir.filePath(name); }
@@ -71,9 +71,9 @@ TEST_F(WorksheetTest, SnapshotAndApplyCoverEveryControl) {
   const plot::Controls back = window->SnapshotControls();
   EXPECT_TRUE(plot::SameSettings(back, changed));
   EXPECT_EQ(back.graph_width, 5);
-  EXPECT_TRUE(window->rb_punktB->isChecked());
-  EXPECT_FALSE(window->Mergebnis->isHidden());
-  EXPECT_TRUE(window->M1->isEnabled());
+  EXPECT_TRUE(window->animate_point_b->isChecked());
+  EXPECT_FALSE(window->result_memo->isHidden());
+  EXPECT_TRUE(window->copy_results_item->isEnabled());
 }
 
 TEST_F(WorksheetTest, SavedWorksheetOpensToTheSamePictureInTheWindowAndTheCommandLine) {
@@ -82,11 +82,11 @@ TEST_F(WorksheetTest, SavedWorksheetOpensToTheSamePictureInTheWindowAndTheComman
   ASSERT_TRUE(actions->Save(path));
   EXPECT_TRUE(window->windowTitle().startsWith("lesson.plotwerk"));
   const QImage saved = Picture();
-  const QString memo = window->Mergebnis->toPlainText();
+  const QString memo = window->result_memo->toPlainText();
   const plot::PlotView view = window->Plotter().View();
 
   // Another window, back at the start state with its own P and Q, opens the lesson.
-  TFGraf other;
+  MainWindow other;
   other.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
   fktint::ParamQ = 7;
@@ -96,8 +96,8 @@ TEST_F(WorksheetTest, SavedWorksheetOpensToTheSamePictureInTheWindowAndTheComman
   other.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
   EXPECT_EQ(other.Plotter().View(), view);
-  EXPECT_EQ(other.PaintBox1->Screen(), saved);
-  EXPECT_EQ(other.Mergebnis->toPlainText(), memo);
+  EXPECT_EQ(other.drawing_area->Screen(), saved);
+  EXPECT_EQ(other.result_memo->toPlainText(), memo);
   EXPECT_FALSE(other_actions->Changed());
 
   // plotwerk-cli draws the same picture and list at the same size.
@@ -140,7 +140,7 @@ TEST_F(WorksheetTest, ClosingAsksOnlyAboutAChangedWorksheet) {
   EXPECT_FALSE(window->isVisible());
 
   window->show();
-  window->c_extrema->setChecked(true);
+  window->extrema->setChecked(true);
   EXPECT_TRUE(window->isWindowModified());
   answer = QMessageBox::Cancel;
   window->close();
@@ -154,20 +154,20 @@ TEST_F(WorksheetTest, ClosingAsksOnlyAboutAChangedWorksheet) {
 }
 
 TEST_F(WorksheetTest, DroppedWorksheetOpens) {
-  window->c_f2->setChecked(true);
+  window->f2_plotted->setChecked(true);
   const QString path = Path("dropped.plotwerk");
   ASSERT_TRUE(actions->Save(path));
-  window->c_f2->setChecked(false);
+  window->f2_plotted->setChecked(false);
 
   QMimeData data;
   data.setUrls({QUrl::fromLocalFile(path)});
   QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(window->ed_f1, &enter);
+  QApplication::sendEvent(window->f1_term, &enter);
   EXPECT_TRUE(enter.isAccepted());
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(window->ed_f1, &drop);
-  QTRY_VERIFY(window->c_f2->isChecked());
-  EXPECT_EQ(window->ed_f1->text(), "X*SIN(X+P)") << "the file's path is not typed into the field";
+  QApplication::sendEvent(window->f1_term, &drop);
+  QTRY_VERIFY(window->f2_plotted->isChecked());
+  EXPECT_EQ(window->f1_term->text(), "X*SIN(X+P)") << "the file's path is not typed into the field";
 }
 
 }  // namespace

@@ -1,0 +1,871 @@
+// The main window: its controls and menu as laid out at the design size, the repaint path and
+// the handlers that are not navigation, animation or export.
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include <cmath>
+#include <exception>
+#include <string_view>
+#include <variant>
+
+#include "fktint/fktint.h"
+#include "platform/qt_canvas.h"
+#include "plot/field_length.h"
+#include "plot/texts.h"
+#include "uableitung/uableitung.h"
+#include "ui/derivative_status.h"
+#include "ui/control_binding.h"
+#include "ui/about_window.h"
+#include "ui/window_extension.h"
+#include "ui/window_fit.h"
+
+namespace plotwerk::ui {
+
+namespace {
+
+// Design size of the client area below the menu: the drawing area is 846 x 597 pixels with the
+// result memo hidden, the term panel 89 high below it and the option column 196 wide beside it.
+constexpr int kNavigationPanelHeight = 70;
+constexpr int kTermPanelHeight = 89;
+constexpr int kClientWidth = plot::kDefaultAreaWidth + kOptionColumnWidth;
+constexpr int kClientHeight = plot::kDefaultAreaHeight + kTermPanelHeight;
+// The term panel gets no narrower than this; its fields shrink down to it (see window_fit.h).
+constexpr int kTermPanelMinWidth = kTermPanelLeastWidth;
+// The scrolling part of the option column needs this much height to show its last control.
+constexpr int kOptionColumnMinHeight = 494;
+// Below it, always in sight, the panel with "Draw" and "Result List".
+constexpr int kPinnedPanelHeight = 70;
+// A drawing area never gets smaller than this, so the mapping never divides by zero.
+constexpr int kPaintBoxMinSize = 40;
+
+constexpr int kAnimationIntervalMs = 25;
+constexpr int kStepperMin = -10000;
+constexpr int kStepperMax = 10000;
+
+// Heights of the controls at the design size, as the toolkit of the layout draws them.
+constexpr int kCheckBoxHeight = 17;
+constexpr int kEditHeight = 21;
+constexpr int kTermEditWidth = 290;
+constexpr int kTermEditHeight = 24;
+constexpr int kStepperWidth = 17;
+constexpr int kStepperHeight = 24;
+constexpr int kSpeedButtonSize = 23;
+constexpr int kSpeedButtonHeight = 22;
+// The interval row: its caption, the field of the lower bound and the width of both fields.
+constexpr int kIntervalCaptionLeft = 12;
+constexpr int kIntervalFromLeft = 42;
+constexpr int kIntervalFieldWidth = 32;
+
+const QColor kPanelGrey(240, 240, 240);
+const QColor kNavy(0, 0, 128);
+
+QFont UiFont(const QStringList& families, double points, bool bold = false) {
+  QFont font;
+  font.setFamilies(families);
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  return font;
+}
+
+// Verdana where it is installed; DejaVu Sans, drawn after the same model, elsewhere.
+QFont Verdana(double points) { return UiFont({"Verdana", "DejaVu Sans"}, points); }
+
+QWidget* Panel(QWidget* parent, const char* name, const QColor& colour) {
+  auto* panel = new QWidget(parent);
+  panel->setObjectName(name);
+  panel->setAutoFillBackground(true);
+  QPalette palette = panel->palette();
+  palette.setColor(QPalette::Window, colour);
+  panel->setPalette(palette);
+  return panel;
+}
+
+template <typename W>
+W* Named(W* widget, const char* name) {
+  widget->setObjectName(name);
+  return widget;
+}
+
+// A control whose design height is `box` is centred on that box, so captions line up with the
+// edit fields beside them whatever height the style gives the control.
+void PlaceCentred(QWidget* w, int x, int y, int width, int box) {
+  const int h = std::max(box, w->sizeHint().height());
+  w->setGeometry(x, y + (box - h) / 2, width, h);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y,
+                  int width = -1) {
+  auto* label = Named(new QLabel(text, parent), name);
+  label->setTextFormat(Qt::PlainText);
+  const QSize hint = label->sizeHint();
+  label->setGeometry(x, y, width < 0 ? hint.width() : width, hint.height());
+  return label;
+}
+
+// The start value of the control with the code name `name` as its text, from the one list of
+// controls, so the window starts where a fresh snapshot does.
+std::string StartValue(std::string_view name) {
+  static const plot::Controls start;
+  return ControlText(start, name).value_or("");
+}
+
+bool StartChecked(std::string_view name) { return StartValue(name) == "1"; }
+
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& text, int x, int y, int width) {
+  auto* box = Named(new QCheckBox(text, parent), name);
+  box->setChecked(StartChecked(name));
+  PlaceCentred(box, x, y, width, kCheckBoxHeight);
+  return box;
+}
+
+TermEdit* MakeEdit(QWidget* parent, const char* name, int x, int y, int width, int height = kEditHeight) {
+  auto* edit = Named(new TermEdit(QString::fromLatin1(StartValue(name)), parent), name);
+  edit->setGeometry(x, y, width, height);
+  return edit;
+}
+
+UpDown* MakeStepper(QWidget* parent, const char* name, int x, int y, int min, int max,
+                    int position, int height = kStepperHeight) {
+  auto* stepper = Named(new UpDown(min, max, position, parent), name);
+  stepper->setGeometry(x, y, kStepperWidth, height);
+  return stepper;
+}
+
+QAction* MakeItem(QMenu* menu, const char* name, const QString& caption, bool checkable = false) {
+  QAction* item = menu->addAction(caption);
+  item->setObjectName(name);
+  if (checkable) {
+    item->setCheckable(true);
+    item->setChecked(StartChecked(name));
+  }
+  return item;
+}
+
+void MakeSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(name); }
+
+// True for the windows of the program whose closing counts as returning to the main window:
+// its own forms (the About window), not menus, tooltips or the platform's dialogs.
+bool IsProgramForm(QWindow* window) {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->windowHandle() == window) return w->property(kProgramFormProperty).toBool();
+  }
+  return false;
+}
+
+// The option column, row by row from the top, as data: what each widget is (the member it goes
+// into), its object name, its caption and where it stands at the design size. The order is the
+// order of creation; the tab order is set in SetTabOrder.
+using OptionSlot = std::variant<QLabel* MainWindow::*, TermEdit* MainWindow::*, UpDown* MainWindow::*,
+                                QCheckBox* MainWindow::*, QRadioButton* MainWindow::*,
+                                QPushButton* MainWindow::*>;
+
+struct StepperRange {
+  int min = kStepperMin;
+  int max = kStepperMax;
+};
+
+struct OptionRow {
+  OptionSlot slot;
+  const char* name;
+  // English, translated in the window's context; signs and the captions the drawing rewrites
+  // have no entry in the catalogue and stay as they are. Empty: no caption.
+  const char* caption;
+  // x, y, width, height at the design size. A width of 0 is the caption's own width, a height
+  // of 0 the usual height of the kind (a check box or radio button is centred on that height).
+  QRect place;
+  StepperRange range = {};
+};
+
+// Check boxes of the left column reach the right column at 100; those alone on their row reach
+// the panel's edge.
+constexpr int kLeft = 12, kRight = 100, kEdge = kOptionColumnWidth;
+constexpr int kLeftWidth = kRight - kLeft, kRightWidth = kEdge - kRight, kFullWidth = kEdge - kLeft;
+// The captions right of the point fields, and of the integral and the area.
+constexpr int kPointCaptionLeft = 145, kAreaCaptionLeft = 104;
+
+const OptionRow kOptionRows[] = {
+    {&MainWindow::graph_width_label, "graph_width_label",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Graph width"), {24, 16, 0, 0}},
+    {&MainWindow::graph_width_text, "graph_width_text", "", {98, 11, 36, 0}},
+    {&MainWindow::graph_width, "graph_width", "", {134, 11, kStepperWidth, kEditHeight},
+     {plot::kMinGraphWidth, plot::kMaxGraphWidth}},
+    {&MainWindow::first_derivative, "first_derivative",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "1st derivat."), {kLeft, 41, kLeftWidth, 0}},
+    {&MainWindow::second_derivative, "second_derivative",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "2nd derivat."), {kRight, 41, kRightWidth, 0}},
+    {&MainWindow::zeros, "zeros",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Zeros"), {kLeft, 59, kLeftWidth, 0}},
+    {&MainWindow::extrema, "extrema",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Extrema"), {kRight, 59, kRightWidth, 0}},
+    {&MainWindow::inflections, "inflections",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Inflection p."), {kLeft, 77, kLeftWidth, 0}},
+    {&MainWindow::inflection_tangents, "inflection_tangents",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Infl. tangent"), {kRight, 77, kRightWidth, 0}},
+    {&MainWindow::antiderivative, "antiderivative",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Antiderivative"), {kLeft, 95, kFullWidth, 0}},
+    {&MainWindow::intersections, "intersections",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Intersection"), {kLeft, 113, kLeftWidth, 0}},
+    {&MainWindow::show_points, "show_points",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Show points"), {kRight, 113, kRightWidth, 0}},
+    {&MainWindow::domain_label, "domain_label",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Domain"), {8, 140, 0, 0}},
+    {&MainWindow::domain_from, "domain_from", "", {56, 136, 41, 0}},
+    {&MainWindow::domain_between_label, "domain_between_label", "< x <", {104, 140, 0, 0}},
+    {&MainWindow::domain_to, "domain_to", "", {144, 136, 41, 0}},
+    {&MainWindow::parameter_p_label, "parameter_p_label",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Parameter P = "), {16, 176, 0, 0}},
+    {&MainWindow::parameter_p, "parameter_p", "", {106, 171, 41, 0}},
+    {&MainWindow::parameter_p_stepper, "parameter_p_stepper", "", {148, 169, kStepperWidth, 0}},
+    {&MainWindow::parameter_q_label, "parameter_q_label",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Parameter Q = "), {16, 200, 0, 0}},
+    {&MainWindow::parameter_q, "parameter_q", "", {106, 195, 41, 0}},
+    {&MainWindow::parameter_q_stepper, "parameter_q_stepper", "", {148, 193, kStepperWidth, 0}},
+    {&MainWindow::family, "family",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Array of functions d ="), {kLeft, 222, 160 - kLeft, 0}},
+    {&MainWindow::family_step, "family_step", "", {160, 220, 32, 0}},
+    {&MainWindow::point_a, "point_a",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Point A ("), {kLeft, 248, 84 - kLeft, 0}},
+    {&MainWindow::point_a_x, "point_a_x", "", {84, 246, 41, 0}},
+    {&MainWindow::point_a_stepper, "point_a_stepper", "", {125, 245, kStepperWidth, 0}},
+    {&MainWindow::point_a_y_caption, "point_a_y_caption",
+     ";       )", {kPointCaptionLeft, 250, kEdge - kPointCaptionLeft, 0}},
+    {&MainWindow::point_b, "point_b",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Point B ("), {kLeft, 272, 84 - kLeft, 0}},
+    {&MainWindow::point_b_x, "point_b_x", "", {84, 270, 41, 0}},
+    {&MainWindow::point_b_stepper, "point_b_stepper", "", {125, 269, kStepperWidth, 0}},
+    {&MainWindow::point_b_y_caption, "point_b_y_caption",
+     ";       )", {kPointCaptionLeft, 274, kEdge - kPointCaptionLeft, 0}},
+    {&MainWindow::tangent, "tangent",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Tangent A"), {kLeft, 296, kLeftWidth, 0}},
+    {&MainWindow::normal, "normal",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Normal A"), {kRight, 296, kRightWidth, 0}},
+    {&MainWindow::secant, "secant",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Secant AB"), {kLeft, 315, kFullWidth, 0}},
+    {&MainWindow::integral, "integral",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Integral AB"), {kLeft, 334, kAreaCaptionLeft - kLeft, 0}},
+    {&MainWindow::integral_caption, "integral_caption",
+     "= ", {kAreaCaptionLeft, 335, kEdge - kAreaCaptionLeft, 0}},
+    {&MainWindow::area_label, "area_label",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Area AB"), {47, 355, 0, 0}},
+    {&MainWindow::area_caption, "area_caption", "= ", {kAreaCaptionLeft, 355, kEdge - kAreaCaptionLeft, 0}},
+    {&MainWindow::animate_point_a, "animate_point_a",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Point A"), {104, 380, kRightWidth, 0}},
+    {&MainWindow::animation_button, "animation_button",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Animation"), {14, 394, 80, 25}},
+    {&MainWindow::animate_point_b, "animate_point_b",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Point B"), {104, 396, kRightWidth, 0}},
+    {&MainWindow::animate_parameter, "animate_parameter",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Parameter"), {104, 412, kRightWidth, 0}},
+    {&MainWindow::interval_label, "interval_label",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "from          to"), {kIntervalCaptionLeft, 440, 0, 0}},
+    {&MainWindow::interval_from, "interval_from", "", {kIntervalFromLeft, 436, kIntervalFieldWidth, 0}},
+    {&MainWindow::interval_to, "interval_to", "", {98, 436, kIntervalFieldWidth, 0}},
+    // The step of the animation is marked with a capital delta.
+    {&MainWindow::animation_step_label, "animation_step_label", "\u0394", {138, 437, 0, 0}},
+    {&MainWindow::animation_step, "animation_step", "", {152, 436, 32, 0}},
+    {&MainWindow::value_table, "value_table",
+     QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Value table in list"), {kLeft, 467, kFullWidth, 0}},
+};
+
+template <class... F>
+struct Overloaded : F... {
+  using F::operator()...;
+};
+
+// Makes the widget of one row, puts it into its member and places it.
+void BuildOptionRow(MainWindow& window, QWidget* panel, const OptionRow& row) {
+  const QString caption = QCoreApplication::translate("plotwerk::ui::MainWindow", row.caption);
+  const int x = row.place.x(), y = row.place.y(), width = row.place.width();
+  const auto height = [&row](int usual) { return row.place.height() > 0 ? row.place.height() : usual; };
+  std::visit(Overloaded{
+                 [&](QLabel* MainWindow::*slot) {
+                   window.*slot = MakeLabel(panel, row.name, caption, x, y, width > 0 ? width : -1);
+                 },
+                 [&](TermEdit* MainWindow::*slot) {
+                   window.*slot = MakeEdit(panel, row.name, x, y, width, height(kEditHeight));
+                 },
+                 [&](UpDown* MainWindow::*slot) {
+                   const std::string start = StartValue(row.name);
+                   window.*slot = MakeStepper(panel, row.name, x, y, row.range.min, row.range.max,
+                                              start.empty() ? 0 : std::stoi(start), height(kStepperHeight));
+                 },
+                 [&](QCheckBox* MainWindow::*slot) {
+                   window.*slot = MakeCheckBox(panel, row.name, caption, x, y, width);
+                 },
+                 [&](QRadioButton* MainWindow::*slot) {
+                   auto* radio = Named(new QRadioButton(caption, panel), row.name);
+                   PlaceCentred(radio, x, y, width, kCheckBoxHeight - 1);
+                   radio->setChecked(StartChecked(row.name));
+                   window.*slot = radio;
+                 },
+                 [&](QPushButton* MainWindow::*slot) {
+                   window.*slot = Named(new QPushButton(caption, panel), row.name);
+                   (window.*slot)->setGeometry(row.place);
+                 },
+             },
+             row.slot);
+}
+
+// The spaces of the interval caption make room for the field of the lower bound; fonts with
+// narrower spaces than the design's get extra word spacing, so "to" still stands clear right of
+// the field.
+void FitIntervalCaption(QLabel& label) {
+  constexpr int kToLeft = kIntervalFromLeft + kIntervalFieldWidth + 3;
+  const QString caption = label.text();
+  const QString lead = caption.left(caption.lastIndexOf(QLatin1Char(' ')) + 1);
+  const int missing = kToLeft - kIntervalCaptionLeft - label.fontMetrics().horizontalAdvance(lead);
+  if (missing > 0) {
+    QFont font = label.font();
+    font.setWordSpacing(std::ceil(missing / 10.0));
+    label.setFont(font);
+    label.resize(label.sizeHint());
+  }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+  setObjectName("MainWindow");
+  setWindowTitle(MainWindowTitle());
+  // System menu and maximise box, no minimise box.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+  setFont(UiFont({"MS Sans Serif", "DejaVu Sans"}, 8));
+
+  BuildLayout();
+  BuildMenu();
+  SetTabOrder();
+
+  animation_timer = Named(new QTimer(this), "animation_timer");
+  animation_timer->setInterval(kAnimationIntervalMs);
+
+  Wire();
+
+  // The design size where the screen has room; on a smaller screen the drawing area gives way
+  // and the option column scrolls.
+  const QSize wanted(kClientWidth,
+                     kClientHeight + status_line->height() + menuBar()->sizeHint().height());
+  QRect area(QPoint(0, 0), wanted);
+  if (QScreen* screen = QGuiApplication::primaryScreen()) area = screen->availableGeometry();
+  setGeometry(InitialGeometry(wanted, area));
+
+  for (WindowExtension install : RegisteredWindowExtensions()) install(*this);
+}
+
+MainWindow::~MainWindow() = default;
+
+QString MainWindowTitle() { return QCoreApplication::translate("plotwerk::ui::MainWindow", kMainWindowTitle); }
+
+// ---------------------------------------------------------------------------------------------
+// Layout
+
+void MainWindow::BuildLayout() {
+  central_panel = Panel(this, "central_panel", Qt::white);
+  setCentralWidget(central_panel);
+  auto* panel5_layout = new QHBoxLayout(central_panel);
+  panel5_layout->setContentsMargins(0, 0, 0, 0);
+  panel5_layout->setSpacing(0);
+
+  picture_panel = Panel(central_panel, "picture_panel", Qt::white);
+  option_column = Panel(central_panel, "option_column", kPanelGrey);
+  option_column->setFixedWidth(kOptionColumnWidth);
+  picture_panel->setMinimumWidth(kTermPanelMinWidth);
+  panel5_layout->addWidget(picture_panel, 1);
+  panel5_layout->addWidget(option_column);
+
+  auto* panel6_layout = new QVBoxLayout(option_column);
+  panel6_layout->setContentsMargins(0, 0, 0, 0);
+  panel6_layout->setSpacing(0);
+  navigation_panel = Panel(option_column, "navigation_panel", kPanelGrey);
+  navigation_panel->setFixedHeight(kNavigationPanelHeight);
+  options_panel = Panel(option_column, "options_panel", kPanelGrey);
+  options_panel->setMinimumHeight(kOptionColumnMinHeight);
+  // On a low screen the option column scrolls instead of losing its lower controls.
+  auto* option_scroll = Named(new QScrollArea(option_column), "options_scroll");
+  option_scroll->setFrameShape(QFrame::NoFrame);
+  option_scroll->setWidgetResizable(true);
+  option_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  option_scroll->setWidget(options_panel);
+  // "Draw" and "Result List" stay in sight below the scrolling part, however low the screen.
+  draw_panel = Panel(option_column, "draw_panel", kPanelGrey);
+  draw_panel->setFixedHeight(kPinnedPanelHeight);
+  panel6_layout->addWidget(navigation_panel);
+  panel6_layout->addWidget(option_scroll, 1);
+  panel6_layout->addWidget(draw_panel);
+
+  // The term panel runs along the whole bottom; the memo and the drawing area share the rest.
+  auto* panel4_layout = new QVBoxLayout(picture_panel);
+  panel4_layout->setContentsMargins(0, 0, 0, 0);
+  panel4_layout->setSpacing(0);
+  auto* upper = new QHBoxLayout;
+  upper->setContentsMargins(0, 0, 0, 0);
+  upper->setSpacing(0);
+  result_memo = Named(new QPlainTextEdit(picture_panel), "result_memo");
+  result_memo->setFixedWidth(kResultMemoLeastWidth);
+  result_memo->setFont(Verdana(8));
+  // The memo widens to its longest line as far as the window allows (window_fit.cpp); a line
+  // longer still wraps rather than being cut.
+  result_memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  result_memo->setReadOnly(true);
+  result_memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  result_memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  result_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  result_memo->hide();
+  drawing_area = Named(new PaintBox(picture_panel), "drawing_area");
+  drawing_area->setFont(Verdana(8));
+  drawing_area->setMinimumSize(kPaintBoxMinSize, kPaintBoxMinSize);
+  drawing_area->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  upper->addWidget(result_memo);
+  upper->addWidget(drawing_area, 1);
+  term_panel = Panel(picture_panel, "term_panel", kPanelGrey);
+  term_panel->setFixedHeight(kTermPanelHeight);
+  status_line = new StatusLine(picture_panel);
+  panel4_layout->addLayout(upper, 1);
+  panel4_layout->addWidget(status_line);
+  panel4_layout->addWidget(term_panel);
+
+  BuildNavigationPanel();
+  BuildOptionColumn();
+  BuildTermPanel();
+}
+
+void MainWindow::BuildNavigationPanel() {
+  navigation_panel->setFont(Verdana(9));
+  QPalette palette = navigation_panel->palette();
+  palette.setColor(QPalette::WindowText, kNavy);
+  navigation_panel->setPalette(palette);
+
+  navigation_caption = MakeLabel(navigation_panel, "navigation_caption", tr("Coordinate system"), 16, 8);
+  auto button = [&](const char* name, Glyph glyph, const QString& hint, int x, int y) {
+    auto* b = Named(new SpeedButton(glyph, hint, navigation_panel), name);
+    b->setGeometry(x, y, kSpeedButtonSize, kSpeedButtonHeight);
+    return b;
+  };
+  move_left_button = button("move_left_button", Glyph::ArrowLeft, {}, 18, 33);
+  move_up_button = button("move_up_button", Glyph::ArrowUp, {}, 40, 24);
+  move_down_button = button("move_down_button", Glyph::ArrowDown, {}, 40, 46);
+  move_right_button = button("move_right_button", Glyph::ArrowRight, {}, 62, 33);
+  zoom_in_button = button("zoom_in_button", Glyph::ZoomIn, tr("Zoom in"), 96, 33);
+  zoom_out_button = button("zoom_out_button", Glyph::ZoomOut, tr("Zoom out"), 120, 33);
+  basic_setting_button = button("basic_setting_button", Glyph::Reset, tr("Basic setting"), 144, 33);
+}
+
+void MainWindow::BuildOptionColumn() {
+  QWidget* p = options_panel;
+  p->setFont(Verdana(8));
+  QPalette palette = p->palette();
+  palette.setColor(QPalette::WindowText, Qt::black);
+  p->setPalette(palette);
+  for (const OptionRow& row : kOptionRows) BuildOptionRow(*this, p, row);
+
+  graph_width->SetAssociate(graph_width_text);
+  animated_choice = Named(new QButtonGroup(p), "animated_choice");
+  animated_choice->setExclusive(true);
+  for (QRadioButton* rb : {animate_point_a, animate_point_b, animate_parameter}) animated_choice->addButton(rb);
+  FitIntervalCaption(*interval_label);
+  animation_step_label->setFont(Verdana(10));
+  animation_step_label->resize(animation_step_label->sizeHint());
+
+  QWidget* pinned = draw_panel;
+  pinned->setFont(Verdana(8));
+  pinned->setPalette(palette);
+  draw_button = Named(new QPushButton(tr("Draw"), pinned), "draw_button");
+  draw_button->setFont(Verdana(10));
+  draw_button->setGeometry(18, 8, 159, 25);
+  result_list = Named(new QCheckBox(tr("Result List"), pinned), "result_list");
+  result_list->setFont(Verdana(9));
+  PlaceCentred(result_list, 40, 44, kOptionColumnWidth - 40, kCheckBoxHeight);
+}
+
+void MainWindow::BuildTermPanel() {
+  QWidget* p = term_panel;
+  p->setFont(Verdana(10));
+  constexpr int kCheckWidth = 84 - 12;
+  f1_plotted = MakeCheckBox(p, "f1_plotted", "f1(x) =", 12, 16, kCheckWidth);
+  f1_term = MakeEdit(p, "f1_term", 84, 12, kTermEditWidth, kTermEditHeight);
+  f2_plotted = MakeCheckBox(p, "f2_plotted", "f2(x) =", 12, 48, kCheckWidth);
+  f2_term = MakeEdit(p, "f2_term", 84, 44, kTermEditWidth, kTermEditHeight);
+  f3_plotted = MakeCheckBox(p, "f3_plotted", "f3(x) =", 384, 16, kCheckWidth);
+  f3_term = MakeEdit(p, "f3_term", 456, 12, kTermEditWidth, kTermEditHeight);
+  f4_plotted = MakeCheckBox(p, "f4_plotted", "f4(x) =", 384, 48, kCheckWidth);
+  f4_term = MakeEdit(p, "f4_term", 456, 44, kTermEditWidth, kTermEditHeight);
+  derive_button = Named(new QPushButton("f1'(x)", p), "derive_button");
+  derive_button->setGeometry(752, 10, 48, 25);
+  derive_twice_button = Named(new QPushButton("f1\"(x)", p), "derive_twice_button");
+  derive_twice_button->setGeometry(752, 42, 48, 25);
+}
+
+void MainWindow::BuildMenu() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName("main_menu");
+
+  close_item = bar->addAction(tr("Close"));
+  close_item->setObjectName("close_item");
+  close_item->setShortcut(QKeySequence(Qt::Key_Escape));
+
+  edit_menu = Named(bar->addMenu(tr("Edit")), "edit_menu");
+  edit_menu->menuAction()->setObjectName("edit_menu");
+  copy_vector_item = MakeItem(edit_menu, "copy_vector_item", tr("Copy vector graphic"));
+  print_vector_item = MakeItem(edit_menu, "print_vector_item", tr("Print vector graphic"));
+  save_vector_item = MakeItem(edit_menu, "save_vector_item", tr("Save vector graphic"));
+  MakeSeparator(edit_menu, "N2");
+  copy_results_item = MakeItem(edit_menu, "copy_results_item", tr("Copy result list"));
+  copy_results_item->setEnabled(false);
+
+  coordinate_menu = Named(bar->addMenu(tr("Coordinate system")), "coordinate_menu");
+  coordinate_menu->menuAction()->setObjectName("coordinate_menu");
+  axes = MakeItem(coordinate_menu, "axes", tr("Represent axes"), true);
+  bold_axes = MakeItem(coordinate_menu, "bold_axes", tr("Highlight axes"), true);
+  frame = MakeItem(coordinate_menu, "frame", tr("Coordinate frame"), true);
+  degrees = MakeItem(coordinate_menu, "degrees", tr("Degrees on the x-axis"), true);
+  radians = MakeItem(coordinate_menu, "radians", tr("Radians on the x-axis"), true);
+  MakeSeparator(coordinate_menu, "N7");
+  grid = MakeItem(coordinate_menu, "grid", tr("Grid"), true);
+  fine_grid = MakeItem(coordinate_menu, "fine_grid", tr("mm-Grid"), true);
+  term_captions = MakeItem(coordinate_menu, "term_captions", tr("Show function term"), true);
+  coloured_graphs = MakeItem(coordinate_menu, "coloured_graphs", tr("Colored function graphs"), true);
+  MakeSeparator(coordinate_menu, "N6");
+  shrink_interval_item = MakeItem(coordinate_menu, "shrink_interval_item", tr("Decrease display interval"));
+  widen_interval_item = MakeItem(coordinate_menu, "widen_interval_item", tr("Increase display interval"));
+  basic_setting_item = MakeItem(coordinate_menu, "basic_setting_item", tr("Basic setting"));
+  basic_setting_item->setShortcut(QKeySequence(Qt::Key_Space));
+  adjust_y_item = MakeItem(coordinate_menu, "adjust_y_item", tr("Adjust y-Resolution"));
+  MakeSeparator(coordinate_menu, "N1");
+  animation_item = MakeItem(coordinate_menu, "animation_item", tr("Animation"));
+  animation_item->setShortcut(QKeySequence(Qt::Key_F2));
+  draw_item = MakeItem(coordinate_menu, "draw_item", tr("Draw"));
+  // Listed first, Enter is the name the menu shows; Return is the same key on the main block.
+  draw_item->setShortcuts({QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)});
+
+  special_menu = Named(bar->addMenu(tr("Special functions")), "special_menu");
+  special_menu->menuAction()->setObjectName("special_menu");
+  mirror_in_x_axis = MakeItem(special_menu, "mirror_in_x_axis", tr("f1(-x) , Reflection on y-axis"), true);
+  mirror_in_origin = MakeItem(special_menu, "mirror_in_origin", tr("-f1(-x) , Reflection on origin"), true);
+  mirror_in_y_axis = MakeItem(special_menu, "mirror_in_y_axis", tr("-f1(x) , Reflection on x-axis"), true);
+  MakeSeparator(special_menu, "N4");
+  shift_along_x =
+      MakeItem(special_menu, "shift_along_x", tr("f1(x+p) , Displacement along x-axis"), true);
+  stretch_along_x = MakeItem(special_menu, "stretch_along_x", tr("f1(p*x) , Stretching along x-axis"), true);
+  shift_along_y =
+      MakeItem(special_menu, "shift_along_y", tr("f1(x)+p , Displacement along y-axis"), true);
+  stretch_along_y = MakeItem(special_menu, "stretch_along_y", tr("p*f1(x) , Stretching along y-axis"), true);
+  MakeSeparator(special_menu, "N3");
+  composition =
+      MakeItem(special_menu, "composition", tr("f1(f1(x)) , Successive execution"), true);
+  sum_f1_f2 =
+      MakeItem(special_menu, "sum_f1_f2", tr("f1(x)+f2(x) , Addition of function values"), true);
+  difference_f1_f2 =
+      MakeItem(special_menu, "difference_f1_f2", tr("f1(x)-f2(x) , Subtraction of function values"), true);
+  product_f1_f2 = MakeItem(special_menu, "product_f1_f2",
+                                     tr("f1(x)*f2(x) , Multiplication of function values"), true);
+  quotient_f1_f2 =
+      MakeItem(special_menu, "quotient_f1_f2", tr("f1(x)/f2(x) , Division of function values"), true);
+  MakeSeparator(special_menu, "N5");
+  inverse_of_f1 =
+      MakeItem(special_menu, "inverse_of_f1", tr("Inverse curve to f1(x) , Reflection on y=x"), true);
+
+  about_item = bar->addAction(tr("About ..."));
+  about_item->setObjectName("about_item");
+}
+
+void MainWindow::SetTabOrder() {
+  // Terms first (that is where one starts typing), then the option column from top to bottom;
+  // the view buttons and the drawing area join the order in keyboard.cpp. The steppers take
+  // no focus: the arrow keys in their fields step them.
+  const std::vector<QWidget*> order = {
+      f1_plotted, f1_term, f2_plotted, f2_term, f3_plotted, f3_term, f4_plotted, f4_term, derive_button, derive_twice_button,
+      graph_width_text, first_derivative, second_derivative, zeros, extrema, inflections,
+      inflection_tangents, antiderivative, intersections, show_points, domain_from, domain_to,
+      parameter_p, parameter_q, family, family_step, point_a, point_a_x, point_b, point_b_x, tangent,
+      normal, secant, integral, animation_button, animate_parameter, interval_from, interval_to, animation_step,
+      value_table, draw_button, result_list, result_memo};
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+  f1_term->setFocus();
+}
+
+void MainWindow::Wire() {
+  connect(drawing_area, &PaintBox::PaintRequested, this, &MainWindow::RedrawWithResults);
+  connect(drawing_area, &PaintBox::Resized, this, &MainWindow::OnDrawingAreaResized);
+
+  connect(draw_button, &QPushButton::clicked, this, &MainWindow::OnDrawClicked);
+  connect(draw_item, &QAction::triggered, this, &MainWindow::OnDrawClicked);
+  for (QCheckBox* term_box : {f1_plotted, f2_plotted, f3_plotted, f4_plotted}) {
+    connect(term_box, &QCheckBox::toggled, this, &MainWindow::OnDrawClicked);
+  }
+  for (QCheckBox* option :
+       {first_derivative, second_derivative, zeros, extrema, inflections, inflection_tangents,
+        antiderivative, intersections, show_points, family, point_a, point_b, tangent,
+        normal, secant, integral, value_table}) {
+    connect(option, &QCheckBox::toggled, this, &MainWindow::RedrawWithResults);
+  }
+  connect(result_list, &QCheckBox::toggled, this, &MainWindow::OnResultListToggled);
+  connect(graph_width_text, &QLineEdit::textChanged, this, &MainWindow::OnGraphWidthChanged);
+  connect(derive_button, &QPushButton::clicked, this, &MainWindow::OnDeriveClicked);
+  connect(derive_twice_button, &QPushButton::clicked, this, &MainWindow::OnDeriveTwiceClicked);
+
+  connect(close_item, &QAction::triggered, this, &MainWindow::OnCloseClicked);
+  connect(adjust_y_item, &QAction::triggered, this, &MainWindow::OnAdjustYClicked);
+  connect(about_item, &QAction::triggered, this, &MainWindow::OnAboutClicked);
+  for (QAction* option :
+       {axes, bold_axes, frame, degrees, radians, grid, fine_grid, term_captions, coloured_graphs,
+        mirror_in_x_axis, mirror_in_origin, mirror_in_y_axis, shift_along_x,
+        stretch_along_x, shift_along_y, stretch_along_y, composition,
+        sum_f1_f2, difference_f1_f2, product_f1_f2, quotient_f1_f2,
+        inverse_of_f1}) {
+    connect(option, &QAction::triggered, this, [this, option] { OnMenuOptionToggled(option); });
+  }
+
+  // Remember when one of the program's own forms was active, so that coming back to this
+  // window counts as an activation.
+  connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
+    if (window != nullptr && window != windowHandle() && IsProgramForm(window)) {
+      other_window_was_active_ = true;
+    }
+  });
+}
+
+// ---------------------------------------------------------------------------------------------
+// Repaint path
+
+int MainWindow::PaintWidth() const { return drawing_area->width(); }
+int MainWindow::PaintHeight() const { return drawing_area->height(); }
+
+QImage MainWindow::RenderPicture(qreal device_pixel_ratio) {
+  plot::Controls controls = SnapshotControls();
+  // The drawing rewrites only the captions of what it draws; the others go back to their start
+  // texts, so no number of an earlier picture stays behind.
+  const plot::Controls start;
+  controls.point_b_y_caption = start.point_b_y_caption;
+  controls.point_a_y_caption = start.point_a_y_caption;
+  controls.integral_caption = start.integral_caption;
+  controls.area_caption = start.area_caption;
+  const int w = std::max(1, PaintWidth());
+  const int h = std::max(1, PaintHeight());
+  QImage picture;
+  if (device_pixel_ratio == 1.0) {
+    // The screen bitmap: every position the drawing computes is one pixel of the image.
+    picture = QImage(w, h, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    platform::QtCanvas canvas(picture);
+    canvas.SetSmooth(smooth_lines_);
+    plotter_.Redraw(canvas, w, h, controls);
+  } else {
+    // On a high-DPI screen the picture is still drawn in the area's own pixels (the ones the
+    // mouse reports and the view is computed for), on an image of the screen's resolution:
+    // lines and text come out crisp instead of blown up.
+    picture = QImage(static_cast<int>(std::ceil(w * device_pixel_ratio)),
+                     static_cast<int>(std::ceil(h * device_pixel_ratio)), QImage::Format_RGB32);
+    picture.setDevicePixelRatio(device_pixel_ratio);
+    picture.fill(Qt::white);
+    platform::QtCanvas canvas(picture, w, h);
+    canvas.SetSmooth(smooth_lines_);
+    plotter_.Redraw(canvas, w, h, controls);
+  }
+  point_b_y_caption->setText(QString::fromLatin1(controls.point_b_y_caption));
+  point_a_y_caption->setText(QString::fromLatin1(controls.point_a_y_caption));
+  integral_caption->setText(QString::fromLatin1(controls.integral_caption));
+  area_caption->setText(QString::fromLatin1(controls.area_caption));
+  return picture;
+}
+
+void MainWindow::Redraw() {
+  // The first term's derivatives need the embedded rule table. When it does not inflate (a
+  // broken build) the error is reported as the derivative buttons report it, once, and the area
+  // keeps its last picture. The message waits for the event loop: a repaint may be running.
+  try {
+    drawing_area->Show(RenderPicture(drawing_area->devicePixelRatioF()));
+  } catch (const uableitung::RuleTableError& e) {
+    static bool reported = false;
+    if (reported) return;
+    reported = true;
+    const QString text = QString::fromLatin1(e.what());
+    QTimer::singleShot(0, this, [this, text] { QMessageBox::critical(this, MainWindowTitle(), text); });
+  }
+}
+
+void MainWindow::RedrawWithResults() {
+  Redraw();
+  if (!result_memo->isHidden()) ShowResultList();
+  emit Repainted();
+}
+
+void MainWindow::ShowResultList() {
+  QString text;
+  for (const std::string& line : plotter_.Results().Lines()) {
+    if (!text.isEmpty()) text += QLatin1Char('\n');
+    text += QString::fromLatin1(line);
+  }
+  if (FitResultMemo(*this, text)) {
+    // The drawing area beside the memo has changed its width: draw it again at once, so the
+    // shown picture never has the old size. A longer list is no change of the view the user
+    // asked for, so the view stays (and a worksheet opens to the picture it was saved with).
+    const plot::PlotView view = plotter_.View();
+    picture_panel->layout()->activate();
+    plotter_.SetView(view);
+    Redraw();
+  }
+  if (text == result_memo->toPlainText()) return;
+  // Keep the reader's place while the list is refreshed at every repaint (the animation).
+  const int v = result_memo->verticalScrollBar()->value();
+  result_memo->setPlainText(text);
+  result_memo->verticalScrollBar()->setValue(v);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Handlers
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!first_show_done_) {
+    // The first activation: the window opens with the basic setting and the default terms.
+    first_show_done_ = true;
+    OnFirstShown();
+  }
+}
+
+bool MainWindow::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate && first_show_done_ && other_window_was_active_) {
+    // Back from another form of the program (the About window): the picture is drawn afresh,
+    // but the view the user has set up stays.
+    other_window_was_active_ = false;
+    emit Activated();
+    OnDrawClicked();
+  }
+  return QMainWindow::event(e);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  animation_timer->stop();
+  QMainWindow::closeEvent(event);
+}
+
+void MainWindow::OnFirstShown() {
+  emit Activated();
+  plotter_.ApplyBasicSetting(PaintWidth(), PaintHeight());
+  OnDrawClicked();
+}
+
+void MainWindow::MatchYToX() {
+  const int w = PaintWidth(), h = PaintHeight();
+  if (w <= 0 || h <= 0) return;
+  plot::PlotView view = plotter_.View();
+  view.y_min = h * view.x_min / w;
+  view.y_max = h * view.x_max / w;
+  plotter_.SetView(view);
+}
+
+void MainWindow::OnDrawingAreaResized() { MatchYToX(); }
+
+void MainWindow::OnDrawClicked() {
+  plotter_.DrawCommand(SnapshotControls());
+  RedrawWithResults();
+}
+
+void MainWindow::OnCloseClicked() { close(); }
+
+void MainWindow::OnResultListToggled() {
+  const bool visible = result_memo->isHidden();
+  // Filled (and sized) before it is shown, so the drawing area gets its final width at once.
+  if (visible) ShowResultList();
+  result_memo->setVisible(visible);
+  // Lay the panel out now, so the drawing area has its new width for the y range below.
+  picture_panel->layout()->activate();
+  copy_results_item->setEnabled(visible);
+  MatchYToX();
+}
+
+void MainWindow::OnMenuOptionToggled(QAction* item) {
+  // The toolkit has already inverted the item's check mark when it was triggered.
+  Q_UNUSED(item);
+  RedrawWithResults();
+}
+
+void MainWindow::OnGraphWidthChanged() { Redraw(); }
+
+void MainWindow::OnAdjustYClicked() {
+  MatchYToX();
+  Redraw();
+}
+
+void MainWindow::OnAboutClicked() {
+  AboutWindow about(this);
+  about.exec();
+  // Hand the activation back explicitly: without a window manager nobody else does.
+  activateWindow();
+}
+
+namespace {
+
+// The derivative of a field's text for a derivative button; an unreadable embedded rule table
+// (a broken build) is reported and leaves the field as it was. When there is no derivative the
+// status line says why.
+bool DeriveInto(MainWindow& window, TermEdit& target, const std::string& term, int order) {
+  try {
+    std::string result = uableitung::DeriveTerm(term);
+    QString failure;
+    if (result.empty()) failure = DerivativeFailure(term, "f1(x)");
+    if (order == 2 && failure.isEmpty()) {
+      const std::string first = result;
+      result = uableitung::DeriveTerm(first);
+      if (result.empty()) failure = DerivativeFailure(first, "f1'(x)");
+    }
+    // A derivative too long for the field is no derivative, rather than a cut-off term.
+    if (result.size() > static_cast<std::size_t>(plot::kMaxFieldLength)) {
+      result.clear();
+      failure = QCoreApplication::translate("DerivativeStatus", "the derivative of %1 would be too long")
+                    .arg(order == 2 ? "f1'(x)" : "f1(x)");
+    }
+    target.setText(QString::fromLatin1(plot::ShownTerm(result)));
+    window.status_line->SetDerivativeFailure(failure);
+    return true;
+  } catch (const std::exception& e) {
+    QMessageBox::critical(&window, MainWindowTitle(), QString::fromLatin1(e.what()));
+    return false;
+  }
+}
+
+}  // namespace
+
+void MainWindow::OnDeriveClicked() {
+  if (DeriveInto(*this, *f3_term, f1_term->Latin1(), 1)) OnDrawClicked();
+}
+
+void MainWindow::OnDeriveTwiceClicked() {
+  if (DeriveInto(*this, *f4_term, f1_term->Latin1(), 2)) OnDrawClicked();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+namespace {
+std::vector<WindowExtension>& ExtensionRegistry() {
+  static std::vector<WindowExtension> registry;
+  return registry;
+}
+}  // namespace
+
+WindowExtensionRegistration::WindowExtensionRegistration(WindowExtension install) {
+  ExtensionRegistry().push_back(install);
+}
+
+const std::vector<WindowExtension>& RegisteredWindowExtensions() { return ExtensionRegistry(); }
+
+}  // namespace plotwerk::ui
