@@ -175,8 +175,8 @@ void InstallAccessibleNames(MainWindow& window) {
     if (auto* w = window.findChild<QWidget*>(QLatin1String(e.control))) Describe(w, Tr(e.name), Tr(e.description));
   }
   const std::array<std::pair<QWidget*, QWidget*>, 4> terms = {
-      std::pair<QWidget*, QWidget*>{window.f1_plotted, window.f1_term}, {window.f2_plotted, window.f2_term},
-      {window.f3_plotted, window.f3_term}, {window.f4_plotted, window.f4_term}};
+      std::pair<QWidget*, QWidget*>{window.Terms().f1_plotted, window.Terms().f1_term}, {window.Terms().f2_plotted, window.Terms().f2_term},
+      {window.Terms().f3_plotted, window.Terms().f3_term}, {window.Terms().f4_plotted, window.Terms().f4_term}};
   for (std::size_t i = 0; i < terms.size(); ++i) {
     const QString f = QStringLiteral("f%1").arg(i + 1);
     Describe(terms[i].first, Tr(kTermBoxName).arg(f), Tr(kTermBoxDescription).arg(f));
@@ -190,8 +190,8 @@ void InstallAccessibleNames(MainWindow& window) {
   for (QWidget* w : window.findChildren<QWidget*>()) {
     if (w->window() == &window) DescribeFromCaption(w);
   }
-  QObject::connect(&window, &MainWindow::Repainted, window.drawing_area,
-                   [&window] { window.drawing_area->setAccessibleDescription(DrawingDescription(window)); });
+  QObject::connect(&window, &MainWindow::Repainted, window.DrawingArea(),
+                   [&window] { window.DrawingArea()->setAccessibleDescription(DrawingDescription(window)); });
 }
 const WindowExtensionRegistration kAccessibleNames{&InstallAccessibleNames};
 

@@ -41,24 +41,24 @@ double StepField(TermEdit* field, UpDown::Direction direction) {
 
 AnimationControl::AnimationControl(MainWindow& window) : QObject(&window), window_(window) {
   setObjectName("AnimationControl");
-  connect(window.animation_button, &QPushButton::clicked, this, &AnimationControl::OnAnimationClicked);
-  connect(window.animation_item, &QAction::triggered, this, &AnimationControl::OnAnimationClicked);
-  connect(window.animation_timer, &QTimer::timeout, this, &AnimationControl::OnAnimationTick);
-  connect(window.parameter_p_stepper, &UpDown::ChangingEx, this, &AnimationControl::OnParameterPStepped);
-  connect(window.point_a_stepper, &UpDown::ChangingEx, this, &AnimationControl::OnPointAStepped);
-  connect(window.point_b_stepper, &UpDown::ChangingEx, this, &AnimationControl::OnPointBStepped);
-  connect(window.parameter_q_stepper, &UpDown::ChangingEx, this, &AnimationControl::OnParameterQStepped);
+  connect(window.Options().animation_button, &QPushButton::clicked, this, &AnimationControl::OnAnimationClicked);
+  connect(window.Menu().animation_item, &QAction::triggered, this, &AnimationControl::OnAnimationClicked);
+  connect(window.AnimationTimer(), &QTimer::timeout, this, &AnimationControl::OnAnimationTick);
+  connect(window.Options().parameter_p_stepper, &UpDown::ChangingEx, this, &AnimationControl::OnParameterPStepped);
+  connect(window.Options().point_a_stepper, &UpDown::ChangingEx, this, &AnimationControl::OnPointAStepped);
+  connect(window.Options().point_b_stepper, &UpDown::ChangingEx, this, &AnimationControl::OnPointBStepped);
+  connect(window.Options().parameter_q_stepper, &UpDown::ChangingEx, this, &AnimationControl::OnParameterQStepped);
 }
 
 void AnimationControl::OnAnimationClicked() {
-  QTimer* timer = window_.animation_timer;
+  QTimer* timer = window_.AnimationTimer();
   if (timer->isActive()) {
     timer->stop();
-    window_.animation_button->setText(tr("Animation"));
+    window_.Options().animation_button->setText(tr("Animation"));
     window_.RedrawWithResults();
   } else {
     timer->start();
-    window_.animation_button->setText(tr("Stop"));
+    window_.Options().animation_button->setText(tr("Stop"));
   }
 }
 
@@ -66,32 +66,32 @@ void AnimationControl::OnAnimationTick() {
   plot::Controls controls = window_.SnapshotControls();
   plot::AnimationTick(controls);
   if (controls.animate_point_a) {
-    window_.point_a_x->setText(QString::fromLatin1(controls.point_a_x));
+    window_.Options().point_a_x->setText(QString::fromLatin1(controls.point_a_x));
   } else if (controls.animate_point_b) {
-    window_.point_b_x->setText(QString::fromLatin1(controls.point_b_x));
+    window_.Options().point_b_x->setText(QString::fromLatin1(controls.point_b_x));
   } else {
-    window_.parameter_p->setText(QString::fromLatin1(controls.parameter_p));
+    window_.Options().parameter_p->setText(QString::fromLatin1(controls.parameter_p));
   }
   window_.RedrawWithResults();
 }
 
 void AnimationControl::OnParameterPStepped(UpDown::Direction direction) {
-  fktint::ParamP = StepField(window_.parameter_p, direction);
+  fktint::ParamP = StepField(window_.Options().parameter_p, direction);
   window_.RedrawWithResults();
 }
 
 void AnimationControl::OnPointAStepped(UpDown::Direction direction) {
-  StepField(window_.point_a_x, direction);
+  StepField(window_.Options().point_a_x, direction);
   window_.RedrawWithResults();
 }
 
 void AnimationControl::OnPointBStepped(UpDown::Direction direction) {
-  StepField(window_.point_b_x, direction);
+  StepField(window_.Options().point_b_x, direction);
   window_.RedrawWithResults();
 }
 
 void AnimationControl::OnParameterQStepped(UpDown::Direction direction) {
-  fktint::ParamQ = StepField(window_.parameter_q, direction);
+  fktint::ParamQ = StepField(window_.Options().parameter_q, direction);
   window_.RedrawWithResults();
 }
 

@@ -141,8 +141,8 @@ void MainWindow::ApplyControls(const plot::Controls& controls) {
   binding_->Apply(controls);
   // As "Result List" does: lay the panel out now, so the drawing area has its width for the
   // view that follows, and offer copying exactly while the memo is shown.
-  picture_panel->layout()->activate();
-  copy_results_item->setEnabled(!result_memo->isHidden());
+  panels_.picture_panel->layout()->activate();
+  menu_.copy_results_item->setEnabled(!result_memo_->isHidden());
 }
 
 }  // namespace plotwerk::ui

@@ -50,12 +50,12 @@ int FilterIndexOf(const QString& filter) { return static_cast<int>(SaveDialogFil
 
 void InstallExportActions(MainWindow& window) {
   auto* actions = new ExportActions(window);
-  QObject::connect(window.copy_vector_item, &QAction::triggered, actions,
+  QObject::connect(window.Menu().copy_vector_item, &QAction::triggered, actions,
                    [actions] { actions->OnCopyVectorClicked(); });
-  QObject::connect(window.print_vector_item, &QAction::triggered, actions,
+  QObject::connect(window.Menu().print_vector_item, &QAction::triggered, actions,
                    [actions] { actions->OnPrintVectorClicked(); });
-  QObject::connect(window.save_vector_item, &QAction::triggered, actions, [actions] { actions->OnSaveVectorClicked(); });
-  QObject::connect(window.copy_results_item, &QAction::triggered, actions, [actions] { actions->OnCopyResultsClicked(); });
+  QObject::connect(window.Menu().save_vector_item, &QAction::triggered, actions, [actions] { actions->OnSaveVectorClicked(); });
+  QObject::connect(window.Menu().copy_results_item, &QAction::triggered, actions, [actions] { actions->OnCopyResultsClicked(); });
 }
 
 const WindowExtensionRegistration kExportActions{&InstallExportActions};
@@ -160,8 +160,8 @@ void ExportActions::OnSaveVectorClicked() {
 
 void ExportActions::OnCopyResultsClicked() {
   // The whole list, whatever the user had selected before.
-  window_.result_memo->selectAll();
-  window_.result_memo->copy();
+  window_.ResultMemo()->selectAll();
+  window_.ResultMemo()->copy();
 }
 
 }  // namespace plotwerk::ui

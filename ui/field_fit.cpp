@@ -25,10 +25,10 @@ class FieldFit : public QObject {
     const struct {
       TermEdit* edit;
       bool may_widen;  // nothing stands to its right
-    } fields[] = {{window.domain_from, false},     {window.domain_to, true}, {window.parameter_p, false},
-                  {window.parameter_q, false},        {window.family_step, true}, {window.point_a_x, false},
-                  {window.point_b_x, false},        {window.interval_from, false}, {window.interval_to, false},
-                  {window.animation_step, true}};
+    } fields[] = {{window.Options().domain_from, false},     {window.Options().domain_to, true}, {window.Options().parameter_p, false},
+                  {window.Options().parameter_q, false},        {window.Options().family_step, true}, {window.Options().point_a_x, false},
+                  {window.Options().point_b_x, false},        {window.Options().interval_from, false}, {window.Options().interval_to, false},
+                  {window.Options().animation_step, true}};
     for (const auto& f : fields) {
       fields_.push_back({f.edit, f.edit->font(), f.edit->width(), f.may_widen});
       connect(f.edit, &QLineEdit::textChanged, this, [this, i = fields_.size() - 1] { Fit(fields_[i]); });

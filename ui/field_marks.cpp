@@ -91,20 +91,20 @@ FieldMarks::FieldMarks(MainWindow& window) : QObject(&window), window_(window) {
     QString name;
     bool term;
   } fields[] = {
-      {window.f1_term, "f1(x)", true},
-      {window.f2_term, "f2(x)", true},
-      {window.f3_term, "f3(x)", true},
-      {window.f4_term, "f4(x)", true},
-      {window.domain_from, QCoreApplication::translate("FieldMarks", "Domain"), false},
-      {window.domain_to, QCoreApplication::translate("FieldMarks", "Domain"), false},
-      {window.parameter_p, "P", false},
-      {window.parameter_q, "Q", false},
-      {window.family_step, "d", false},
-      {window.point_a_x, "A", false},
-      {window.point_b_x, "B", false},
-      {window.interval_from, QCoreApplication::translate("FieldMarks", "from"), false},
-      {window.interval_to, QCoreApplication::translate("FieldMarks", "to"), false},
-      {window.animation_step, QString(QChar(0x0394)), false},
+      {window.Terms().f1_term, "f1(x)", true},
+      {window.Terms().f2_term, "f2(x)", true},
+      {window.Terms().f3_term, "f3(x)", true},
+      {window.Terms().f4_term, "f4(x)", true},
+      {window.Options().domain_from, QCoreApplication::translate("FieldMarks", "Domain"), false},
+      {window.Options().domain_to, QCoreApplication::translate("FieldMarks", "Domain"), false},
+      {window.Options().parameter_p, "P", false},
+      {window.Options().parameter_q, "Q", false},
+      {window.Options().family_step, "d", false},
+      {window.Options().point_a_x, "A", false},
+      {window.Options().point_b_x, "B", false},
+      {window.Options().interval_from, QCoreApplication::translate("FieldMarks", "from"), false},
+      {window.Options().interval_to, QCoreApplication::translate("FieldMarks", "to"), false},
+      {window.Options().animation_step, QString(QChar(0x0394)), false},
   };
   fields_.reserve(std::size(fields));
   for (const auto& f : fields) {
@@ -146,9 +146,9 @@ void FieldMarks::Recheck(TermEdit* edit) {
 }
 
 void FieldMarks::ShowInStatusLine(const Field* changed) {
-  StatusLine& status = *window_.status_line;
+  StatusLine& status = *window_.Status();
   // A derivative button's reason is about f1 as it was: a new f1 makes it stale.
-  if (changed && changed->edit == window_.f1_term) status.ForgetDerivativeFailure();
+  if (changed && changed->edit == window_.Terms().f1_term) status.ForgetDerivativeFailure();
   // The field just edited first; when it reads, the first other field that does not.
   const Field* shown = changed && !changed->problem.isEmpty() ? changed : nullptr;
   for (const Field& f : fields_) {

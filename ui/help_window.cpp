@@ -59,7 +59,7 @@ void InstallHelp(MainWindow& window) {
   item->setObjectName("Help1");
   item->setShortcut(QKeySequence(Qt::Key_F1));
   // Beside "About ...", where a user looks for it.
-  window.menuBar()->insertAction(window.about_item, item);
+  window.menuBar()->insertAction(window.Menu().about_item, item);
   QObject::connect(item, &QAction::triggered, &window, [&window] {
     auto* help = window.findChild<HelpWindow*>();
     if (help == nullptr) help = new HelpWindow(&window);

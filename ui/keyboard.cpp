@@ -20,28 +20,28 @@ class Keyboard : public QObject {
  public:
   explicit Keyboard(MainWindow& window) : QObject(&window), window_(window) {
     // The view buttons follow the term panel (the column's top), the drawing area comes last.
-    QWidget* chain[] = {window.derive_twice_button, window.move_left_button,    window.move_up_button,
-                        window.move_down_button,         window.move_right_button,   window.zoom_in_button,
-                        window.zoom_out_button,        window.basic_setting_button, window.graph_width_text};
+    QWidget* chain[] = {window.Terms().derive_twice_button, window.Navigation().move_left_button,    window.Navigation().move_up_button,
+                        window.Navigation().move_down_button,         window.Navigation().move_right_button,   window.Navigation().zoom_in_button,
+                        window.Navigation().zoom_out_button,        window.Navigation().basic_setting_button, window.Options().graph_width_text};
     for (std::size_t i = 1; i < std::size(chain); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
-    QWidget::setTabOrder(window.result_memo, window.drawing_area);
+    QWidget::setTabOrder(window.ResultMemo(), window.DrawingArea());
     // The memo is read-only: Tab leaves it instead of typing a tab.
-    window.result_memo->setTabChangesFocus(true);
+    window.ResultMemo()->setTabChangesFocus(true);
 
     // The keys other programs use for zooming; Ctrl+= is Ctrl++ on keyboards where + needs Shift.
-    window.shrink_interval_item->setShortcuts(
+    window.Menu().shrink_interval_item->setShortcuts(
         {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    window.widen_interval_item->setShortcuts({QKeySequence(QKeySequence::ZoomOut)});
+    window.Menu().widen_interval_item->setShortcuts({QKeySequence(QKeySequence::ZoomOut)});
     // Space stays the first key of the basic setting; Ctrl+0 is the one other programs use.
-    window.basic_setting_item->setShortcuts(
+    window.Menu().basic_setting_item->setShortcuts(
         {QKeySequence(Qt::Key_Space), QKeySequence(Qt::CTRL | Qt::Key_0)});
     // The Up and Down keys in the fields of P, Q, A and B step them as their steppers do (the
     // graph width's field does so by itself).
-    for (QWidget* field : {static_cast<QWidget*>(window.parameter_p), static_cast<QWidget*>(window.parameter_q),
-                           static_cast<QWidget*>(window.point_a_x), static_cast<QWidget*>(window.point_b_x)}) {
+    for (QWidget* field : {static_cast<QWidget*>(window.Options().parameter_p), static_cast<QWidget*>(window.Options().parameter_q),
+                           static_cast<QWidget*>(window.Options().point_a_x), static_cast<QWidget*>(window.Options().point_b_x)}) {
       field->installEventFilter(this);
     }
-    window.drawing_area->installEventFilter(this);
+    window.DrawingArea()->installEventFilter(this);
     qApp->installEventFilter(this);
   }
 
@@ -49,7 +49,7 @@ class Keyboard : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     switch (event->type()) {
       case QEvent::KeyPress:
-        if (watched == window_.drawing_area) return ArrowKey(static_cast<QKeyEvent*>(event));
+        if (watched == window_.DrawingArea()) return ArrowKey(static_cast<QKeyEvent*>(event));
         if (UpDown* stepper = StepperOf(watched)) return StepKey(*stepper, static_cast<QKeyEvent*>(event));
         break;
       case QEvent::ShortcutOverride:
@@ -57,7 +57,7 @@ class Keyboard : public QObject {
         // the basic setting must not take it away from them.
         if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space &&
             static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier &&
-            (qobject_cast<QAbstractButton*>(watched) != nullptr || watched == window_.result_memo)) {
+            (qobject_cast<QAbstractButton*>(watched) != nullptr || watched == window_.ResultMemo())) {
           event->accept();
           return true;
         }
@@ -77,12 +77,12 @@ class Keyboard : public QObject {
     if (key->modifiers() & ~(Qt::KeypadModifier)) return false;
     QAbstractButton* button = nullptr;
     switch (key->key()) {
-      case Qt::Key_Left: button = window_.move_left_button; break;
-      case Qt::Key_Right: button = window_.move_right_button; break;
-      case Qt::Key_Up: button = window_.move_up_button; break;
-      case Qt::Key_Down: button = window_.move_down_button; break;
-      case Qt::Key_Plus: button = window_.zoom_in_button; break;
-      case Qt::Key_Minus: button = window_.zoom_out_button; break;
+      case Qt::Key_Left: button = window_.Navigation().move_left_button; break;
+      case Qt::Key_Right: button = window_.Navigation().move_right_button; break;
+      case Qt::Key_Up: button = window_.Navigation().move_up_button; break;
+      case Qt::Key_Down: button = window_.Navigation().move_down_button; break;
+      case Qt::Key_Plus: button = window_.Navigation().zoom_in_button; break;
+      case Qt::Key_Minus: button = window_.Navigation().zoom_out_button; break;
       default: return false;
     }
     button->click();
@@ -90,10 +90,10 @@ class Keyboard : public QObject {
   }
 
   UpDown* StepperOf(QObject* field) const {
-    if (field == window_.parameter_p) return window_.parameter_p_stepper;
-    if (field == window_.parameter_q) return window_.parameter_q_stepper;
-    if (field == window_.point_a_x) return window_.point_a_stepper;
-    if (field == window_.point_b_x) return window_.point_b_stepper;
+    if (field == window_.Options().parameter_p) return window_.Options().parameter_p_stepper;
+    if (field == window_.Options().parameter_q) return window_.Options().parameter_q_stepper;
+    if (field == window_.Options().point_a_x) return window_.Options().point_a_stepper;
+    if (field == window_.Options().point_b_x) return window_.Options().point_b_stepper;
     return nullptr;
   }
 
@@ -119,7 +119,7 @@ class Keyboard : public QObject {
       if (QApplication::activeModalWidget() != nullptr || !window_.isVisible()) return;
       window_.activateWindow();
       QWidget* last = window_.focusWidget();
-      (last != nullptr ? last : static_cast<QWidget*>(window_.f1_term))->setFocus(Qt::OtherFocusReason);
+      (last != nullptr ? last : static_cast<QWidget*>(window_.Terms().f1_term))->setFocus(Qt::OtherFocusReason);
     });
   }
 

@@ -174,9 +174,9 @@ bool IsProgramForm(QWindow* window) {
 // The option column, row by row from the top, as data: what each widget is (the member it goes
 // into), its object name, its caption and where it stands at the design size. The order is the
 // order of creation; the tab order is set in SetTabOrder.
-using OptionSlot = std::variant<QLabel* MainWindow::*, TermEdit* MainWindow::*, UpDown* MainWindow::*,
-                                QCheckBox* MainWindow::*, QRadioButton* MainWindow::*,
-                                QPushButton* MainWindow::*>;
+using OptionSlot = std::variant<QLabel* OptionWidgets::*, TermEdit* OptionWidgets::*, UpDown* OptionWidgets::*,
+                                QCheckBox* OptionWidgets::*, QRadioButton* OptionWidgets::*,
+                                QPushButton* OptionWidgets::*>;
 
 struct StepperRange {
   int min = kStepperMin;
@@ -203,86 +203,86 @@ constexpr int kLeftWidth = kRight - kLeft, kRightWidth = kEdge - kRight, kFullWi
 constexpr int kPointCaptionLeft = 145, kAreaCaptionLeft = 104;
 
 const OptionRow kOptionRows[] = {
-    {&MainWindow::graph_width_label, "graph_width_label",
+    {&OptionWidgets::graph_width_label, "graph_width_label",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Graph width"), {24, 16, 0, 0}},
-    {&MainWindow::graph_width_text, "graph_width_text", "", {98, 11, 36, 0}},
-    {&MainWindow::graph_width, "graph_width", "", {134, 11, kStepperWidth, kEditHeight},
+    {&OptionWidgets::graph_width_text, "graph_width_text", "", {98, 11, 36, 0}},
+    {&OptionWidgets::graph_width, "graph_width", "", {134, 11, kStepperWidth, kEditHeight},
      {plot::kMinGraphWidth, plot::kMaxGraphWidth}},
-    {&MainWindow::first_derivative, "first_derivative",
+    {&OptionWidgets::first_derivative, "first_derivative",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "1st derivat."), {kLeft, 41, kLeftWidth, 0}},
-    {&MainWindow::second_derivative, "second_derivative",
+    {&OptionWidgets::second_derivative, "second_derivative",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "2nd derivat."), {kRight, 41, kRightWidth, 0}},
-    {&MainWindow::zeros, "zeros",
+    {&OptionWidgets::zeros, "zeros",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Zeros"), {kLeft, 59, kLeftWidth, 0}},
-    {&MainWindow::extrema, "extrema",
+    {&OptionWidgets::extrema, "extrema",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Extrema"), {kRight, 59, kRightWidth, 0}},
-    {&MainWindow::inflections, "inflections",
+    {&OptionWidgets::inflections, "inflections",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Inflection p."), {kLeft, 77, kLeftWidth, 0}},
-    {&MainWindow::inflection_tangents, "inflection_tangents",
+    {&OptionWidgets::inflection_tangents, "inflection_tangents",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Infl. tangent"), {kRight, 77, kRightWidth, 0}},
-    {&MainWindow::antiderivative, "antiderivative",
+    {&OptionWidgets::antiderivative, "antiderivative",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Antiderivative"), {kLeft, 95, kFullWidth, 0}},
-    {&MainWindow::intersections, "intersections",
+    {&OptionWidgets::intersections, "intersections",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Intersection"), {kLeft, 113, kLeftWidth, 0}},
-    {&MainWindow::show_points, "show_points",
+    {&OptionWidgets::show_points, "show_points",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Show points"), {kRight, 113, kRightWidth, 0}},
-    {&MainWindow::domain_label, "domain_label",
+    {&OptionWidgets::domain_label, "domain_label",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Domain"), {8, 140, 0, 0}},
-    {&MainWindow::domain_from, "domain_from", "", {56, 136, 41, 0}},
-    {&MainWindow::domain_between_label, "domain_between_label", "< x <", {104, 140, 0, 0}},
-    {&MainWindow::domain_to, "domain_to", "", {144, 136, 41, 0}},
-    {&MainWindow::parameter_p_label, "parameter_p_label",
+    {&OptionWidgets::domain_from, "domain_from", "", {56, 136, 41, 0}},
+    {&OptionWidgets::domain_between_label, "domain_between_label", "< x <", {104, 140, 0, 0}},
+    {&OptionWidgets::domain_to, "domain_to", "", {144, 136, 41, 0}},
+    {&OptionWidgets::parameter_p_label, "parameter_p_label",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Parameter P = "), {16, 176, 0, 0}},
-    {&MainWindow::parameter_p, "parameter_p", "", {106, 171, 41, 0}},
-    {&MainWindow::parameter_p_stepper, "parameter_p_stepper", "", {148, 169, kStepperWidth, 0}},
-    {&MainWindow::parameter_q_label, "parameter_q_label",
+    {&OptionWidgets::parameter_p, "parameter_p", "", {106, 171, 41, 0}},
+    {&OptionWidgets::parameter_p_stepper, "parameter_p_stepper", "", {148, 169, kStepperWidth, 0}},
+    {&OptionWidgets::parameter_q_label, "parameter_q_label",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Parameter Q = "), {16, 200, 0, 0}},
-    {&MainWindow::parameter_q, "parameter_q", "", {106, 195, 41, 0}},
-    {&MainWindow::parameter_q_stepper, "parameter_q_stepper", "", {148, 193, kStepperWidth, 0}},
-    {&MainWindow::family, "family",
+    {&OptionWidgets::parameter_q, "parameter_q", "", {106, 195, 41, 0}},
+    {&OptionWidgets::parameter_q_stepper, "parameter_q_stepper", "", {148, 193, kStepperWidth, 0}},
+    {&OptionWidgets::family, "family",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Array of functions d ="), {kLeft, 222, 160 - kLeft, 0}},
-    {&MainWindow::family_step, "family_step", "", {160, 220, 32, 0}},
-    {&MainWindow::point_a, "point_a",
+    {&OptionWidgets::family_step, "family_step", "", {160, 220, 32, 0}},
+    {&OptionWidgets::point_a, "point_a",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Point A ("), {kLeft, 248, 84 - kLeft, 0}},
-    {&MainWindow::point_a_x, "point_a_x", "", {84, 246, 41, 0}},
-    {&MainWindow::point_a_stepper, "point_a_stepper", "", {125, 245, kStepperWidth, 0}},
-    {&MainWindow::point_a_y_caption, "point_a_y_caption",
+    {&OptionWidgets::point_a_x, "point_a_x", "", {84, 246, 41, 0}},
+    {&OptionWidgets::point_a_stepper, "point_a_stepper", "", {125, 245, kStepperWidth, 0}},
+    {&OptionWidgets::point_a_y_caption, "point_a_y_caption",
      ";       )", {kPointCaptionLeft, 250, kEdge - kPointCaptionLeft, 0}},
-    {&MainWindow::point_b, "point_b",
+    {&OptionWidgets::point_b, "point_b",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Point B ("), {kLeft, 272, 84 - kLeft, 0}},
-    {&MainWindow::point_b_x, "point_b_x", "", {84, 270, 41, 0}},
-    {&MainWindow::point_b_stepper, "point_b_stepper", "", {125, 269, kStepperWidth, 0}},
-    {&MainWindow::point_b_y_caption, "point_b_y_caption",
+    {&OptionWidgets::point_b_x, "point_b_x", "", {84, 270, 41, 0}},
+    {&OptionWidgets::point_b_stepper, "point_b_stepper", "", {125, 269, kStepperWidth, 0}},
+    {&OptionWidgets::point_b_y_caption, "point_b_y_caption",
      ";       )", {kPointCaptionLeft, 274, kEdge - kPointCaptionLeft, 0}},
-    {&MainWindow::tangent, "tangent",
+    {&OptionWidgets::tangent, "tangent",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Tangent A"), {kLeft, 296, kLeftWidth, 0}},
-    {&MainWindow::normal, "normal",
+    {&OptionWidgets::normal, "normal",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Normal A"), {kRight, 296, kRightWidth, 0}},
-    {&MainWindow::secant, "secant",
+    {&OptionWidgets::secant, "secant",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Secant AB"), {kLeft, 315, kFullWidth, 0}},
-    {&MainWindow::integral, "integral",
+    {&OptionWidgets::integral, "integral",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Integral AB"), {kLeft, 334, kAreaCaptionLeft - kLeft, 0}},
-    {&MainWindow::integral_caption, "integral_caption",
+    {&OptionWidgets::integral_caption, "integral_caption",
      "= ", {kAreaCaptionLeft, 335, kEdge - kAreaCaptionLeft, 0}},
-    {&MainWindow::area_label, "area_label",
+    {&OptionWidgets::area_label, "area_label",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Area AB"), {47, 355, 0, 0}},
-    {&MainWindow::area_caption, "area_caption", "= ", {kAreaCaptionLeft, 355, kEdge - kAreaCaptionLeft, 0}},
-    {&MainWindow::animate_point_a, "animate_point_a",
+    {&OptionWidgets::area_caption, "area_caption", "= ", {kAreaCaptionLeft, 355, kEdge - kAreaCaptionLeft, 0}},
+    {&OptionWidgets::animate_point_a, "animate_point_a",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Point A"), {104, 380, kRightWidth, 0}},
-    {&MainWindow::animation_button, "animation_button",
+    {&OptionWidgets::animation_button, "animation_button",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Animation"), {14, 394, 80, 25}},
-    {&MainWindow::animate_point_b, "animate_point_b",
+    {&OptionWidgets::animate_point_b, "animate_point_b",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Point B"), {104, 396, kRightWidth, 0}},
-    {&MainWindow::animate_parameter, "animate_parameter",
+    {&OptionWidgets::animate_parameter, "animate_parameter",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Parameter"), {104, 412, kRightWidth, 0}},
-    {&MainWindow::interval_label, "interval_label",
+    {&OptionWidgets::interval_label, "interval_label",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "from          to"), {kIntervalCaptionLeft, 440, 0, 0}},
-    {&MainWindow::interval_from, "interval_from", "", {kIntervalFromLeft, 436, kIntervalFieldWidth, 0}},
-    {&MainWindow::interval_to, "interval_to", "", {98, 436, kIntervalFieldWidth, 0}},
+    {&OptionWidgets::interval_from, "interval_from", "", {kIntervalFromLeft, 436, kIntervalFieldWidth, 0}},
+    {&OptionWidgets::interval_to, "interval_to", "", {98, 436, kIntervalFieldWidth, 0}},
     // The step of the animation is marked with a capital delta.
-    {&MainWindow::animation_step_label, "animation_step_label", "\u0394", {138, 437, 0, 0}},
-    {&MainWindow::animation_step, "animation_step", "", {152, 436, 32, 0}},
-    {&MainWindow::value_table, "value_table",
+    {&OptionWidgets::animation_step_label, "animation_step_label", "\u0394", {138, 437, 0, 0}},
+    {&OptionWidgets::animation_step, "animation_step", "", {152, 436, 32, 0}},
+    {&OptionWidgets::value_table, "value_table",
      QT_TRANSLATE_NOOP("plotwerk::ui::MainWindow", "Value table in list"), {kLeft, 467, kFullWidth, 0}},
 };
 
@@ -292,34 +292,34 @@ struct Overloaded : F... {
 };
 
 // Makes the widget of one row, puts it into its member and places it.
-void BuildOptionRow(MainWindow& window, QWidget* panel, const OptionRow& row) {
+void BuildOptionRow(OptionWidgets& widgets, QWidget* panel, const OptionRow& row) {
   const QString caption = QCoreApplication::translate("plotwerk::ui::MainWindow", row.caption);
   const int x = row.place.x(), y = row.place.y(), width = row.place.width();
   const auto height = [&row](int usual) { return row.place.height() > 0 ? row.place.height() : usual; };
   std::visit(Overloaded{
-                 [&](QLabel* MainWindow::*slot) {
-                   window.*slot = MakeLabel(panel, row.name, caption, x, y, width > 0 ? width : -1);
+                 [&](QLabel* OptionWidgets::*slot) {
+                   widgets.*slot = MakeLabel(panel, row.name, caption, x, y, width > 0 ? width : -1);
                  },
-                 [&](TermEdit* MainWindow::*slot) {
-                   window.*slot = MakeEdit(panel, row.name, x, y, width, height(kEditHeight));
+                 [&](TermEdit* OptionWidgets::*slot) {
+                   widgets.*slot = MakeEdit(panel, row.name, x, y, width, height(kEditHeight));
                  },
-                 [&](UpDown* MainWindow::*slot) {
+                 [&](UpDown* OptionWidgets::*slot) {
                    const std::string start = StartValue(row.name);
-                   window.*slot = MakeStepper(panel, row.name, x, y, row.range.min, row.range.max,
+                   widgets.*slot = MakeStepper(panel, row.name, x, y, row.range.min, row.range.max,
                                               start.empty() ? 0 : std::stoi(start), height(kStepperHeight));
                  },
-                 [&](QCheckBox* MainWindow::*slot) {
-                   window.*slot = MakeCheckBox(panel, row.name, caption, x, y, width);
+                 [&](QCheckBox* OptionWidgets::*slot) {
+                   widgets.*slot = MakeCheckBox(panel, row.name, caption, x, y, width);
                  },
-                 [&](QRadioButton* MainWindow::*slot) {
+                 [&](QRadioButton* OptionWidgets::*slot) {
                    auto* radio = Named(new QRadioButton(caption, panel), row.name);
                    PlaceCentred(radio, x, y, width, kCheckBoxHeight - 1);
                    radio->setChecked(StartChecked(row.name));
-                   window.*slot = radio;
+                   widgets.*slot = radio;
                  },
-                 [&](QPushButton* MainWindow::*slot) {
-                   window.*slot = Named(new QPushButton(caption, panel), row.name);
-                   (window.*slot)->setGeometry(row.place);
+                 [&](QPushButton* OptionWidgets::*slot) {
+                   widgets.*slot = Named(new QPushButton(caption, panel), row.name);
+                   (widgets.*slot)->setGeometry(row.place);
                  },
              },
              row.slot);
@@ -355,15 +355,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   BuildMenu();
   SetTabOrder();
 
-  animation_timer = Named(new QTimer(this), "animation_timer");
-  animation_timer->setInterval(kAnimationIntervalMs);
+  animation_timer_ = Named(new QTimer(this), "animation_timer");
+  animation_timer_->setInterval(kAnimationIntervalMs);
 
   Wire();
 
   // The design size where the screen has room; on a smaller screen the drawing area gives way
   // and the option column scrolls.
   const QSize wanted(kClientWidth,
-                     kClientHeight + status_line->height() + menuBar()->sizeHint().height());
+                     kClientHeight + status_line_->height() + menuBar()->sizeHint().height());
   QRect area(QPoint(0, 0), wanted);
   if (QScreen* screen = QGuiApplication::primaryScreen()) area = screen->availableGeometry();
   setGeometry(InitialGeometry(wanted, area));
@@ -379,69 +379,69 @@ QString MainWindowTitle() { return QCoreApplication::translate("plotwerk::ui::Ma
 // Layout
 
 void MainWindow::BuildLayout() {
-  central_panel = Panel(this, "central_panel", Qt::white);
-  setCentralWidget(central_panel);
-  auto* panel5_layout = new QHBoxLayout(central_panel);
+  panels_.central_panel = Panel(this, "central_panel", Qt::white);
+  setCentralWidget(panels_.central_panel);
+  auto* panel5_layout = new QHBoxLayout(panels_.central_panel);
   panel5_layout->setContentsMargins(0, 0, 0, 0);
   panel5_layout->setSpacing(0);
 
-  picture_panel = Panel(central_panel, "picture_panel", Qt::white);
-  option_column = Panel(central_panel, "option_column", kPanelGrey);
-  option_column->setFixedWidth(kOptionColumnWidth);
-  picture_panel->setMinimumWidth(kTermPanelMinWidth);
-  panel5_layout->addWidget(picture_panel, 1);
-  panel5_layout->addWidget(option_column);
+  panels_.picture_panel = Panel(panels_.central_panel, "picture_panel", Qt::white);
+  panels_.option_column = Panel(panels_.central_panel, "option_column", kPanelGrey);
+  panels_.option_column->setFixedWidth(kOptionColumnWidth);
+  panels_.picture_panel->setMinimumWidth(kTermPanelMinWidth);
+  panel5_layout->addWidget(panels_.picture_panel, 1);
+  panel5_layout->addWidget(panels_.option_column);
 
-  auto* panel6_layout = new QVBoxLayout(option_column);
+  auto* panel6_layout = new QVBoxLayout(panels_.option_column);
   panel6_layout->setContentsMargins(0, 0, 0, 0);
   panel6_layout->setSpacing(0);
-  navigation_panel = Panel(option_column, "navigation_panel", kPanelGrey);
-  navigation_panel->setFixedHeight(kNavigationPanelHeight);
-  options_panel = Panel(option_column, "options_panel", kPanelGrey);
-  options_panel->setMinimumHeight(kOptionColumnMinHeight);
+  panels_.navigation_panel = Panel(panels_.option_column, "navigation_panel", kPanelGrey);
+  panels_.navigation_panel->setFixedHeight(kNavigationPanelHeight);
+  panels_.options_panel = Panel(panels_.option_column, "options_panel", kPanelGrey);
+  panels_.options_panel->setMinimumHeight(kOptionColumnMinHeight);
   // On a low screen the option column scrolls instead of losing its lower controls.
-  auto* option_scroll = Named(new QScrollArea(option_column), "options_scroll");
+  auto* option_scroll = Named(new QScrollArea(panels_.option_column), "options_scroll");
   option_scroll->setFrameShape(QFrame::NoFrame);
   option_scroll->setWidgetResizable(true);
   option_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  option_scroll->setWidget(options_panel);
+  option_scroll->setWidget(panels_.options_panel);
   // "Draw" and "Result List" stay in sight below the scrolling part, however low the screen.
-  draw_panel = Panel(option_column, "draw_panel", kPanelGrey);
-  draw_panel->setFixedHeight(kPinnedPanelHeight);
-  panel6_layout->addWidget(navigation_panel);
+  panels_.draw_panel = Panel(panels_.option_column, "draw_panel", kPanelGrey);
+  panels_.draw_panel->setFixedHeight(kPinnedPanelHeight);
+  panel6_layout->addWidget(panels_.navigation_panel);
   panel6_layout->addWidget(option_scroll, 1);
-  panel6_layout->addWidget(draw_panel);
+  panel6_layout->addWidget(panels_.draw_panel);
 
   // The term panel runs along the whole bottom; the memo and the drawing area share the rest.
-  auto* panel4_layout = new QVBoxLayout(picture_panel);
+  auto* panel4_layout = new QVBoxLayout(panels_.picture_panel);
   panel4_layout->setContentsMargins(0, 0, 0, 0);
   panel4_layout->setSpacing(0);
   auto* upper = new QHBoxLayout;
   upper->setContentsMargins(0, 0, 0, 0);
   upper->setSpacing(0);
-  result_memo = Named(new QPlainTextEdit(picture_panel), "result_memo");
-  result_memo->setFixedWidth(kResultMemoLeastWidth);
-  result_memo->setFont(Verdana(8));
+  result_memo_ = Named(new QPlainTextEdit(panels_.picture_panel), "result_memo");
+  result_memo_->setFixedWidth(kResultMemoLeastWidth);
+  result_memo_->setFont(Verdana(8));
   // The memo widens to its longest line as far as the window allows (window_fit.cpp); a line
   // longer still wraps rather than being cut.
-  result_memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  result_memo->setReadOnly(true);
-  result_memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  result_memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  result_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  result_memo->hide();
-  drawing_area = Named(new PaintBox(picture_panel), "drawing_area");
-  drawing_area->setFont(Verdana(8));
-  drawing_area->setMinimumSize(kPaintBoxMinSize, kPaintBoxMinSize);
-  drawing_area->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-  upper->addWidget(result_memo);
-  upper->addWidget(drawing_area, 1);
-  term_panel = Panel(picture_panel, "term_panel", kPanelGrey);
-  term_panel->setFixedHeight(kTermPanelHeight);
-  status_line = new StatusLine(picture_panel);
+  result_memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  result_memo_->setReadOnly(true);
+  result_memo_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  result_memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  result_memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  result_memo_->hide();
+  drawing_area_ = Named(new PaintBox(panels_.picture_panel), "drawing_area");
+  drawing_area_->setFont(Verdana(8));
+  drawing_area_->setMinimumSize(kPaintBoxMinSize, kPaintBoxMinSize);
+  drawing_area_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  upper->addWidget(result_memo_);
+  upper->addWidget(drawing_area_, 1);
+  panels_.term_panel = Panel(panels_.picture_panel, "term_panel", kPanelGrey);
+  panels_.term_panel->setFixedHeight(kTermPanelHeight);
+  status_line_ = new StatusLine(panels_.picture_panel);
   panel4_layout->addLayout(upper, 1);
-  panel4_layout->addWidget(status_line);
-  panel4_layout->addWidget(term_panel);
+  panel4_layout->addWidget(status_line_);
+  panel4_layout->addWidget(panels_.term_panel);
 
   BuildNavigationPanel();
   BuildOptionColumn();
@@ -449,142 +449,142 @@ void MainWindow::BuildLayout() {
 }
 
 void MainWindow::BuildNavigationPanel() {
-  navigation_panel->setFont(Verdana(9));
-  QPalette palette = navigation_panel->palette();
+  panels_.navigation_panel->setFont(Verdana(9));
+  QPalette palette = panels_.navigation_panel->palette();
   palette.setColor(QPalette::WindowText, kNavy);
-  navigation_panel->setPalette(palette);
+  panels_.navigation_panel->setPalette(palette);
 
-  navigation_caption = MakeLabel(navigation_panel, "navigation_caption", tr("Coordinate system"), 16, 8);
+  navigation_.navigation_caption = MakeLabel(panels_.navigation_panel, "navigation_caption", tr("Coordinate system"), 16, 8);
   auto button = [&](const char* name, Glyph glyph, const QString& hint, int x, int y) {
-    auto* b = Named(new SpeedButton(glyph, hint, navigation_panel), name);
+    auto* b = Named(new SpeedButton(glyph, hint, panels_.navigation_panel), name);
     b->setGeometry(x, y, kSpeedButtonSize, kSpeedButtonHeight);
     return b;
   };
-  move_left_button = button("move_left_button", Glyph::ArrowLeft, {}, 18, 33);
-  move_up_button = button("move_up_button", Glyph::ArrowUp, {}, 40, 24);
-  move_down_button = button("move_down_button", Glyph::ArrowDown, {}, 40, 46);
-  move_right_button = button("move_right_button", Glyph::ArrowRight, {}, 62, 33);
-  zoom_in_button = button("zoom_in_button", Glyph::ZoomIn, tr("Zoom in"), 96, 33);
-  zoom_out_button = button("zoom_out_button", Glyph::ZoomOut, tr("Zoom out"), 120, 33);
-  basic_setting_button = button("basic_setting_button", Glyph::Reset, tr("Basic setting"), 144, 33);
+  navigation_.move_left_button = button("move_left_button", Glyph::ArrowLeft, {}, 18, 33);
+  navigation_.move_up_button = button("move_up_button", Glyph::ArrowUp, {}, 40, 24);
+  navigation_.move_down_button = button("move_down_button", Glyph::ArrowDown, {}, 40, 46);
+  navigation_.move_right_button = button("move_right_button", Glyph::ArrowRight, {}, 62, 33);
+  navigation_.zoom_in_button = button("zoom_in_button", Glyph::ZoomIn, tr("Zoom in"), 96, 33);
+  navigation_.zoom_out_button = button("zoom_out_button", Glyph::ZoomOut, tr("Zoom out"), 120, 33);
+  navigation_.basic_setting_button = button("basic_setting_button", Glyph::Reset, tr("Basic setting"), 144, 33);
 }
 
 void MainWindow::BuildOptionColumn() {
-  QWidget* p = options_panel;
+  QWidget* p = panels_.options_panel;
   p->setFont(Verdana(8));
   QPalette palette = p->palette();
   palette.setColor(QPalette::WindowText, Qt::black);
   p->setPalette(palette);
-  for (const OptionRow& row : kOptionRows) BuildOptionRow(*this, p, row);
+  for (const OptionRow& row : kOptionRows) BuildOptionRow(options_, p, row);
 
-  graph_width->SetAssociate(graph_width_text);
-  animated_choice = Named(new QButtonGroup(p), "animated_choice");
-  animated_choice->setExclusive(true);
-  for (QRadioButton* rb : {animate_point_a, animate_point_b, animate_parameter}) animated_choice->addButton(rb);
-  FitIntervalCaption(*interval_label);
-  animation_step_label->setFont(Verdana(10));
-  animation_step_label->resize(animation_step_label->sizeHint());
+  options_.graph_width->SetAssociate(options_.graph_width_text);
+  options_.animated_choice = Named(new QButtonGroup(p), "animated_choice");
+  options_.animated_choice->setExclusive(true);
+  for (QRadioButton* rb : {options_.animate_point_a, options_.animate_point_b, options_.animate_parameter}) options_.animated_choice->addButton(rb);
+  FitIntervalCaption(*options_.interval_label);
+  options_.animation_step_label->setFont(Verdana(10));
+  options_.animation_step_label->resize(options_.animation_step_label->sizeHint());
 
-  QWidget* pinned = draw_panel;
+  QWidget* pinned = panels_.draw_panel;
   pinned->setFont(Verdana(8));
   pinned->setPalette(palette);
-  draw_button = Named(new QPushButton(tr("Draw"), pinned), "draw_button");
-  draw_button->setFont(Verdana(10));
-  draw_button->setGeometry(18, 8, 159, 25);
-  result_list = Named(new QCheckBox(tr("Result List"), pinned), "result_list");
-  result_list->setFont(Verdana(9));
-  PlaceCentred(result_list, 40, 44, kOptionColumnWidth - 40, kCheckBoxHeight);
+  options_.draw_button = Named(new QPushButton(tr("Draw"), pinned), "draw_button");
+  options_.draw_button->setFont(Verdana(10));
+  options_.draw_button->setGeometry(18, 8, 159, 25);
+  options_.result_list = Named(new QCheckBox(tr("Result List"), pinned), "result_list");
+  options_.result_list->setFont(Verdana(9));
+  PlaceCentred(options_.result_list, 40, 44, kOptionColumnWidth - 40, kCheckBoxHeight);
 }
 
 void MainWindow::BuildTermPanel() {
-  QWidget* p = term_panel;
+  QWidget* p = panels_.term_panel;
   p->setFont(Verdana(10));
   constexpr int kCheckWidth = 84 - 12;
-  f1_plotted = MakeCheckBox(p, "f1_plotted", "f1(x) =", 12, 16, kCheckWidth);
-  f1_term = MakeEdit(p, "f1_term", 84, 12, kTermEditWidth, kTermEditHeight);
-  f2_plotted = MakeCheckBox(p, "f2_plotted", "f2(x) =", 12, 48, kCheckWidth);
-  f2_term = MakeEdit(p, "f2_term", 84, 44, kTermEditWidth, kTermEditHeight);
-  f3_plotted = MakeCheckBox(p, "f3_plotted", "f3(x) =", 384, 16, kCheckWidth);
-  f3_term = MakeEdit(p, "f3_term", 456, 12, kTermEditWidth, kTermEditHeight);
-  f4_plotted = MakeCheckBox(p, "f4_plotted", "f4(x) =", 384, 48, kCheckWidth);
-  f4_term = MakeEdit(p, "f4_term", 456, 44, kTermEditWidth, kTermEditHeight);
-  derive_button = Named(new QPushButton("f1'(x)", p), "derive_button");
-  derive_button->setGeometry(752, 10, 48, 25);
-  derive_twice_button = Named(new QPushButton("f1\"(x)", p), "derive_twice_button");
-  derive_twice_button->setGeometry(752, 42, 48, 25);
+  terms_.f1_plotted = MakeCheckBox(p, "f1_plotted", "f1(x) =", 12, 16, kCheckWidth);
+  terms_.f1_term = MakeEdit(p, "f1_term", 84, 12, kTermEditWidth, kTermEditHeight);
+  terms_.f2_plotted = MakeCheckBox(p, "f2_plotted", "f2(x) =", 12, 48, kCheckWidth);
+  terms_.f2_term = MakeEdit(p, "f2_term", 84, 44, kTermEditWidth, kTermEditHeight);
+  terms_.f3_plotted = MakeCheckBox(p, "f3_plotted", "f3(x) =", 384, 16, kCheckWidth);
+  terms_.f3_term = MakeEdit(p, "f3_term", 456, 12, kTermEditWidth, kTermEditHeight);
+  terms_.f4_plotted = MakeCheckBox(p, "f4_plotted", "f4(x) =", 384, 48, kCheckWidth);
+  terms_.f4_term = MakeEdit(p, "f4_term", 456, 44, kTermEditWidth, kTermEditHeight);
+  terms_.derive_button = Named(new QPushButton("f1'(x)", p), "derive_button");
+  terms_.derive_button->setGeometry(752, 10, 48, 25);
+  terms_.derive_twice_button = Named(new QPushButton("f1\"(x)", p), "derive_twice_button");
+  terms_.derive_twice_button->setGeometry(752, 42, 48, 25);
 }
 
 void MainWindow::BuildMenu() {
   QMenuBar* bar = menuBar();
   bar->setObjectName("main_menu");
 
-  close_item = bar->addAction(tr("Close"));
-  close_item->setObjectName("close_item");
-  close_item->setShortcut(QKeySequence(Qt::Key_Escape));
+  menu_.close_item = bar->addAction(tr("Close"));
+  menu_.close_item->setObjectName("close_item");
+  menu_.close_item->setShortcut(QKeySequence(Qt::Key_Escape));
 
-  edit_menu = Named(bar->addMenu(tr("Edit")), "edit_menu");
-  edit_menu->menuAction()->setObjectName("edit_menu");
-  copy_vector_item = MakeItem(edit_menu, "copy_vector_item", tr("Copy vector graphic"));
-  print_vector_item = MakeItem(edit_menu, "print_vector_item", tr("Print vector graphic"));
-  save_vector_item = MakeItem(edit_menu, "save_vector_item", tr("Save vector graphic"));
-  MakeSeparator(edit_menu, "N2");
-  copy_results_item = MakeItem(edit_menu, "copy_results_item", tr("Copy result list"));
-  copy_results_item->setEnabled(false);
+  menu_.edit_menu = Named(bar->addMenu(tr("Edit")), "edit_menu");
+  menu_.edit_menu->menuAction()->setObjectName("edit_menu");
+  menu_.copy_vector_item = MakeItem(menu_.edit_menu, "copy_vector_item", tr("Copy vector graphic"));
+  menu_.print_vector_item = MakeItem(menu_.edit_menu, "print_vector_item", tr("Print vector graphic"));
+  menu_.save_vector_item = MakeItem(menu_.edit_menu, "save_vector_item", tr("Save vector graphic"));
+  MakeSeparator(menu_.edit_menu, "N2");
+  menu_.copy_results_item = MakeItem(menu_.edit_menu, "copy_results_item", tr("Copy result list"));
+  menu_.copy_results_item->setEnabled(false);
 
-  coordinate_menu = Named(bar->addMenu(tr("Coordinate system")), "coordinate_menu");
-  coordinate_menu->menuAction()->setObjectName("coordinate_menu");
-  axes = MakeItem(coordinate_menu, "axes", tr("Represent axes"), true);
-  bold_axes = MakeItem(coordinate_menu, "bold_axes", tr("Highlight axes"), true);
-  frame = MakeItem(coordinate_menu, "frame", tr("Coordinate frame"), true);
-  degrees = MakeItem(coordinate_menu, "degrees", tr("Degrees on the x-axis"), true);
-  radians = MakeItem(coordinate_menu, "radians", tr("Radians on the x-axis"), true);
-  MakeSeparator(coordinate_menu, "N7");
-  grid = MakeItem(coordinate_menu, "grid", tr("Grid"), true);
-  fine_grid = MakeItem(coordinate_menu, "fine_grid", tr("mm-Grid"), true);
-  term_captions = MakeItem(coordinate_menu, "term_captions", tr("Show function term"), true);
-  coloured_graphs = MakeItem(coordinate_menu, "coloured_graphs", tr("Colored function graphs"), true);
-  MakeSeparator(coordinate_menu, "N6");
-  shrink_interval_item = MakeItem(coordinate_menu, "shrink_interval_item", tr("Decrease display interval"));
-  widen_interval_item = MakeItem(coordinate_menu, "widen_interval_item", tr("Increase display interval"));
-  basic_setting_item = MakeItem(coordinate_menu, "basic_setting_item", tr("Basic setting"));
-  basic_setting_item->setShortcut(QKeySequence(Qt::Key_Space));
-  adjust_y_item = MakeItem(coordinate_menu, "adjust_y_item", tr("Adjust y-Resolution"));
-  MakeSeparator(coordinate_menu, "N1");
-  animation_item = MakeItem(coordinate_menu, "animation_item", tr("Animation"));
-  animation_item->setShortcut(QKeySequence(Qt::Key_F2));
-  draw_item = MakeItem(coordinate_menu, "draw_item", tr("Draw"));
+  menu_.coordinate_menu = Named(bar->addMenu(tr("Coordinate system")), "coordinate_menu");
+  menu_.coordinate_menu->menuAction()->setObjectName("coordinate_menu");
+  menu_.axes = MakeItem(menu_.coordinate_menu, "axes", tr("Represent axes"), true);
+  menu_.bold_axes = MakeItem(menu_.coordinate_menu, "bold_axes", tr("Highlight axes"), true);
+  menu_.frame = MakeItem(menu_.coordinate_menu, "frame", tr("Coordinate frame"), true);
+  menu_.degrees = MakeItem(menu_.coordinate_menu, "degrees", tr("Degrees on the x-axis"), true);
+  menu_.radians = MakeItem(menu_.coordinate_menu, "radians", tr("Radians on the x-axis"), true);
+  MakeSeparator(menu_.coordinate_menu, "N7");
+  menu_.grid = MakeItem(menu_.coordinate_menu, "grid", tr("Grid"), true);
+  menu_.fine_grid = MakeItem(menu_.coordinate_menu, "fine_grid", tr("mm-Grid"), true);
+  menu_.term_captions = MakeItem(menu_.coordinate_menu, "term_captions", tr("Show function term"), true);
+  menu_.coloured_graphs = MakeItem(menu_.coordinate_menu, "coloured_graphs", tr("Colored function graphs"), true);
+  MakeSeparator(menu_.coordinate_menu, "N6");
+  menu_.shrink_interval_item = MakeItem(menu_.coordinate_menu, "shrink_interval_item", tr("Decrease display interval"));
+  menu_.widen_interval_item = MakeItem(menu_.coordinate_menu, "widen_interval_item", tr("Increase display interval"));
+  menu_.basic_setting_item = MakeItem(menu_.coordinate_menu, "basic_setting_item", tr("Basic setting"));
+  menu_.basic_setting_item->setShortcut(QKeySequence(Qt::Key_Space));
+  menu_.adjust_y_item = MakeItem(menu_.coordinate_menu, "adjust_y_item", tr("Adjust y-Resolution"));
+  MakeSeparator(menu_.coordinate_menu, "N1");
+  menu_.animation_item = MakeItem(menu_.coordinate_menu, "animation_item", tr("Animation"));
+  menu_.animation_item->setShortcut(QKeySequence(Qt::Key_F2));
+  menu_.draw_item = MakeItem(menu_.coordinate_menu, "draw_item", tr("Draw"));
   // Listed first, Enter is the name the menu shows; Return is the same key on the main block.
-  draw_item->setShortcuts({QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)});
+  menu_.draw_item->setShortcuts({QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)});
 
-  special_menu = Named(bar->addMenu(tr("Special functions")), "special_menu");
-  special_menu->menuAction()->setObjectName("special_menu");
-  mirror_in_x_axis = MakeItem(special_menu, "mirror_in_x_axis", tr("f1(-x) , Reflection on y-axis"), true);
-  mirror_in_origin = MakeItem(special_menu, "mirror_in_origin", tr("-f1(-x) , Reflection on origin"), true);
-  mirror_in_y_axis = MakeItem(special_menu, "mirror_in_y_axis", tr("-f1(x) , Reflection on x-axis"), true);
-  MakeSeparator(special_menu, "N4");
-  shift_along_x =
-      MakeItem(special_menu, "shift_along_x", tr("f1(x+p) , Displacement along x-axis"), true);
-  stretch_along_x = MakeItem(special_menu, "stretch_along_x", tr("f1(p*x) , Stretching along x-axis"), true);
-  shift_along_y =
-      MakeItem(special_menu, "shift_along_y", tr("f1(x)+p , Displacement along y-axis"), true);
-  stretch_along_y = MakeItem(special_menu, "stretch_along_y", tr("p*f1(x) , Stretching along y-axis"), true);
-  MakeSeparator(special_menu, "N3");
-  composition =
-      MakeItem(special_menu, "composition", tr("f1(f1(x)) , Successive execution"), true);
-  sum_f1_f2 =
-      MakeItem(special_menu, "sum_f1_f2", tr("f1(x)+f2(x) , Addition of function values"), true);
-  difference_f1_f2 =
-      MakeItem(special_menu, "difference_f1_f2", tr("f1(x)-f2(x) , Subtraction of function values"), true);
-  product_f1_f2 = MakeItem(special_menu, "product_f1_f2",
+  menu_.special_menu = Named(bar->addMenu(tr("Special functions")), "special_menu");
+  menu_.special_menu->menuAction()->setObjectName("special_menu");
+  menu_.mirror_in_x_axis = MakeItem(menu_.special_menu, "mirror_in_x_axis", tr("f1(-x) , Reflection on y-axis"), true);
+  menu_.mirror_in_origin = MakeItem(menu_.special_menu, "mirror_in_origin", tr("-f1(-x) , Reflection on origin"), true);
+  menu_.mirror_in_y_axis = MakeItem(menu_.special_menu, "mirror_in_y_axis", tr("-f1(x) , Reflection on x-axis"), true);
+  MakeSeparator(menu_.special_menu, "N4");
+  menu_.shift_along_x =
+      MakeItem(menu_.special_menu, "shift_along_x", tr("f1(x+p) , Displacement along x-axis"), true);
+  menu_.stretch_along_x = MakeItem(menu_.special_menu, "stretch_along_x", tr("f1(p*x) , Stretching along x-axis"), true);
+  menu_.shift_along_y =
+      MakeItem(menu_.special_menu, "shift_along_y", tr("f1(x)+p , Displacement along y-axis"), true);
+  menu_.stretch_along_y = MakeItem(menu_.special_menu, "stretch_along_y", tr("p*f1(x) , Stretching along y-axis"), true);
+  MakeSeparator(menu_.special_menu, "N3");
+  menu_.composition =
+      MakeItem(menu_.special_menu, "composition", tr("f1(f1(x)) , Successive execution"), true);
+  menu_.sum_f1_f2 =
+      MakeItem(menu_.special_menu, "sum_f1_f2", tr("f1(x)+f2(x) , Addition of function values"), true);
+  menu_.difference_f1_f2 =
+      MakeItem(menu_.special_menu, "difference_f1_f2", tr("f1(x)-f2(x) , Subtraction of function values"), true);
+  menu_.product_f1_f2 = MakeItem(menu_.special_menu, "product_f1_f2",
                                      tr("f1(x)*f2(x) , Multiplication of function values"), true);
-  quotient_f1_f2 =
-      MakeItem(special_menu, "quotient_f1_f2", tr("f1(x)/f2(x) , Division of function values"), true);
-  MakeSeparator(special_menu, "N5");
-  inverse_of_f1 =
-      MakeItem(special_menu, "inverse_of_f1", tr("Inverse curve to f1(x) , Reflection on y=x"), true);
+  menu_.quotient_f1_f2 =
+      MakeItem(menu_.special_menu, "quotient_f1_f2", tr("f1(x)/f2(x) , Division of function values"), true);
+  MakeSeparator(menu_.special_menu, "N5");
+  menu_.inverse_of_f1 =
+      MakeItem(menu_.special_menu, "inverse_of_f1", tr("Inverse curve to f1(x) , Reflection on y=x"), true);
 
-  about_item = bar->addAction(tr("About ..."));
-  about_item->setObjectName("about_item");
+  menu_.about_item = bar->addAction(tr("About ..."));
+  menu_.about_item->setObjectName("about_item");
 }
 
 void MainWindow::SetTabOrder() {
@@ -592,45 +592,45 @@ void MainWindow::SetTabOrder() {
   // the view buttons and the drawing area join the order in keyboard.cpp. The steppers take
   // no focus: the arrow keys in their fields step them.
   const std::vector<QWidget*> order = {
-      f1_plotted, f1_term, f2_plotted, f2_term, f3_plotted, f3_term, f4_plotted, f4_term, derive_button, derive_twice_button,
-      graph_width_text, first_derivative, second_derivative, zeros, extrema, inflections,
-      inflection_tangents, antiderivative, intersections, show_points, domain_from, domain_to,
-      parameter_p, parameter_q, family, family_step, point_a, point_a_x, point_b, point_b_x, tangent,
-      normal, secant, integral, animation_button, animate_parameter, interval_from, interval_to, animation_step,
-      value_table, draw_button, result_list, result_memo};
+      terms_.f1_plotted, terms_.f1_term, terms_.f2_plotted, terms_.f2_term, terms_.f3_plotted, terms_.f3_term, terms_.f4_plotted, terms_.f4_term, terms_.derive_button, terms_.derive_twice_button,
+      options_.graph_width_text, options_.first_derivative, options_.second_derivative, options_.zeros, options_.extrema, options_.inflections,
+      options_.inflection_tangents, options_.antiderivative, options_.intersections, options_.show_points, options_.domain_from, options_.domain_to,
+      options_.parameter_p, options_.parameter_q, options_.family, options_.family_step, options_.point_a, options_.point_a_x, options_.point_b, options_.point_b_x, options_.tangent,
+      options_.normal, options_.secant, options_.integral, options_.animation_button, options_.animate_parameter, options_.interval_from, options_.interval_to, options_.animation_step,
+      options_.value_table, options_.draw_button, options_.result_list, result_memo_};
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
-  f1_term->setFocus();
+  terms_.f1_term->setFocus();
 }
 
 void MainWindow::Wire() {
-  connect(drawing_area, &PaintBox::PaintRequested, this, &MainWindow::RedrawWithResults);
-  connect(drawing_area, &PaintBox::Resized, this, &MainWindow::OnDrawingAreaResized);
+  connect(drawing_area_, &PaintBox::PaintRequested, this, &MainWindow::RedrawWithResults);
+  connect(drawing_area_, &PaintBox::Resized, this, &MainWindow::OnDrawingAreaResized);
 
-  connect(draw_button, &QPushButton::clicked, this, &MainWindow::OnDrawClicked);
-  connect(draw_item, &QAction::triggered, this, &MainWindow::OnDrawClicked);
-  for (QCheckBox* term_box : {f1_plotted, f2_plotted, f3_plotted, f4_plotted}) {
+  connect(options_.draw_button, &QPushButton::clicked, this, &MainWindow::OnDrawClicked);
+  connect(menu_.draw_item, &QAction::triggered, this, &MainWindow::OnDrawClicked);
+  for (QCheckBox* term_box : {terms_.f1_plotted, terms_.f2_plotted, terms_.f3_plotted, terms_.f4_plotted}) {
     connect(term_box, &QCheckBox::toggled, this, &MainWindow::OnDrawClicked);
   }
   for (QCheckBox* option :
-       {first_derivative, second_derivative, zeros, extrema, inflections, inflection_tangents,
-        antiderivative, intersections, show_points, family, point_a, point_b, tangent,
-        normal, secant, integral, value_table}) {
+       {options_.first_derivative, options_.second_derivative, options_.zeros, options_.extrema, options_.inflections, options_.inflection_tangents,
+        options_.antiderivative, options_.intersections, options_.show_points, options_.family, options_.point_a, options_.point_b, options_.tangent,
+        options_.normal, options_.secant, options_.integral, options_.value_table}) {
     connect(option, &QCheckBox::toggled, this, &MainWindow::RedrawWithResults);
   }
-  connect(result_list, &QCheckBox::toggled, this, &MainWindow::OnResultListToggled);
-  connect(graph_width_text, &QLineEdit::textChanged, this, &MainWindow::OnGraphWidthChanged);
-  connect(derive_button, &QPushButton::clicked, this, &MainWindow::OnDeriveClicked);
-  connect(derive_twice_button, &QPushButton::clicked, this, &MainWindow::OnDeriveTwiceClicked);
+  connect(options_.result_list, &QCheckBox::toggled, this, &MainWindow::OnResultListToggled);
+  connect(options_.graph_width_text, &QLineEdit::textChanged, this, &MainWindow::OnGraphWidthChanged);
+  connect(terms_.derive_button, &QPushButton::clicked, this, &MainWindow::OnDeriveClicked);
+  connect(terms_.derive_twice_button, &QPushButton::clicked, this, &MainWindow::OnDeriveTwiceClicked);
 
-  connect(close_item, &QAction::triggered, this, &MainWindow::OnCloseClicked);
-  connect(adjust_y_item, &QAction::triggered, this, &MainWindow::OnAdjustYClicked);
-  connect(about_item, &QAction::triggered, this, &MainWindow::OnAboutClicked);
+  connect(menu_.close_item, &QAction::triggered, this, &MainWindow::OnCloseClicked);
+  connect(menu_.adjust_y_item, &QAction::triggered, this, &MainWindow::OnAdjustYClicked);
+  connect(menu_.about_item, &QAction::triggered, this, &MainWindow::OnAboutClicked);
   for (QAction* option :
-       {axes, bold_axes, frame, degrees, radians, grid, fine_grid, term_captions, coloured_graphs,
-        mirror_in_x_axis, mirror_in_origin, mirror_in_y_axis, shift_along_x,
-        stretch_along_x, shift_along_y, stretch_along_y, composition,
-        sum_f1_f2, difference_f1_f2, product_f1_f2, quotient_f1_f2,
-        inverse_of_f1}) {
+       {menu_.axes, menu_.bold_axes, menu_.frame, menu_.degrees, menu_.radians, menu_.grid, menu_.fine_grid, menu_.term_captions, menu_.coloured_graphs,
+        menu_.mirror_in_x_axis, menu_.mirror_in_origin, menu_.mirror_in_y_axis, menu_.shift_along_x,
+        menu_.stretch_along_x, menu_.shift_along_y, menu_.stretch_along_y, menu_.composition,
+        menu_.sum_f1_f2, menu_.difference_f1_f2, menu_.product_f1_f2, menu_.quotient_f1_f2,
+        menu_.inverse_of_f1}) {
     connect(option, &QAction::triggered, this, [this, option] { OnMenuOptionToggled(option); });
   }
 
@@ -646,8 +646,8 @@ void MainWindow::Wire() {
 // ---------------------------------------------------------------------------------------------
 // Repaint path
 
-int MainWindow::PaintWidth() const { return drawing_area->width(); }
-int MainWindow::PaintHeight() const { return drawing_area->height(); }
+int MainWindow::PaintWidth() const { return drawing_area_->width(); }
+int MainWindow::PaintHeight() const { return drawing_area_->height(); }
 
 QImage MainWindow::RenderPicture(qreal device_pixel_ratio) {
   plot::Controls controls = SnapshotControls();
@@ -680,10 +680,10 @@ QImage MainWindow::RenderPicture(qreal device_pixel_ratio) {
     canvas.SetSmooth(smooth_lines_);
     plotter_.Redraw(canvas, w, h, controls);
   }
-  point_b_y_caption->setText(QString::fromLatin1(controls.point_b_y_caption));
-  point_a_y_caption->setText(QString::fromLatin1(controls.point_a_y_caption));
-  integral_caption->setText(QString::fromLatin1(controls.integral_caption));
-  area_caption->setText(QString::fromLatin1(controls.area_caption));
+  options_.point_b_y_caption->setText(QString::fromLatin1(controls.point_b_y_caption));
+  options_.point_a_y_caption->setText(QString::fromLatin1(controls.point_a_y_caption));
+  options_.integral_caption->setText(QString::fromLatin1(controls.integral_caption));
+  options_.area_caption->setText(QString::fromLatin1(controls.area_caption));
   return picture;
 }
 
@@ -692,7 +692,7 @@ void MainWindow::Redraw() {
   // broken build) the error is reported as the derivative buttons report it, once, and the area
   // keeps its last picture. The message waits for the event loop: a repaint may be running.
   try {
-    drawing_area->Show(RenderPicture(drawing_area->devicePixelRatioF()));
+    drawing_area_->Show(RenderPicture(drawing_area_->devicePixelRatioF()));
   } catch (const uableitung::RuleTableError& e) {
     static bool reported = false;
     if (reported) return;
@@ -704,7 +704,7 @@ void MainWindow::Redraw() {
 
 void MainWindow::RedrawWithResults() {
   Redraw();
-  if (!result_memo->isHidden()) ShowResultList();
+  if (!result_memo_->isHidden()) ShowResultList();
   emit Repainted();
 }
 
@@ -719,15 +719,15 @@ void MainWindow::ShowResultList() {
     // shown picture never has the old size. A longer list is no change of the view the user
     // asked for, so the view stays (and a worksheet opens to the picture it was saved with).
     const plot::PlotView view = plotter_.View();
-    picture_panel->layout()->activate();
+    panels_.picture_panel->layout()->activate();
     plotter_.SetView(view);
     Redraw();
   }
-  if (text == result_memo->toPlainText()) return;
+  if (text == result_memo_->toPlainText()) return;
   // Keep the reader's place while the list is refreshed at every repaint (the animation).
-  const int v = result_memo->verticalScrollBar()->value();
-  result_memo->setPlainText(text);
-  result_memo->verticalScrollBar()->setValue(v);
+  const int v = result_memo_->verticalScrollBar()->value();
+  result_memo_->setPlainText(text);
+  result_memo_->verticalScrollBar()->setValue(v);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -754,7 +754,7 @@ bool MainWindow::event(QEvent* e) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  animation_timer->stop();
+  animation_timer_->stop();
   QMainWindow::closeEvent(event);
 }
 
@@ -783,13 +783,13 @@ void MainWindow::OnDrawClicked() {
 void MainWindow::OnCloseClicked() { close(); }
 
 void MainWindow::OnResultListToggled() {
-  const bool visible = result_memo->isHidden();
+  const bool visible = result_memo_->isHidden();
   // Filled (and sized) before it is shown, so the drawing area gets its final width at once.
   if (visible) ShowResultList();
-  result_memo->setVisible(visible);
+  result_memo_->setVisible(visible);
   // Lay the panel out now, so the drawing area has its new width for the y range below.
-  picture_panel->layout()->activate();
-  copy_results_item->setEnabled(visible);
+  panels_.picture_panel->layout()->activate();
+  menu_.copy_results_item->setEnabled(visible);
   MatchYToX();
 }
 
@@ -835,7 +835,7 @@ bool DeriveInto(MainWindow& window, TermEdit& target, const std::string& term, i
                     .arg(order == 2 ? "f1'(x)" : "f1(x)");
     }
     target.setText(QString::fromLatin1(plot::ShownTerm(result)));
-    window.status_line->SetDerivativeFailure(failure);
+    window.Status()->SetDerivativeFailure(failure);
     return true;
   } catch (const std::exception& e) {
     QMessageBox::critical(&window, MainWindowTitle(), QString::fromLatin1(e.what()));
@@ -846,11 +846,11 @@ bool DeriveInto(MainWindow& window, TermEdit& target, const std::string& term, i
 }  // namespace
 
 void MainWindow::OnDeriveClicked() {
-  if (DeriveInto(*this, *f3_term, f1_term->Latin1(), 1)) OnDrawClicked();
+  if (DeriveInto(*this, *terms_.f3_term, terms_.f1_term->Latin1(), 1)) OnDrawClicked();
 }
 
 void MainWindow::OnDeriveTwiceClicked() {
-  if (DeriveInto(*this, *f4_term, f1_term->Latin1(), 2)) OnDrawClicked();
+  if (DeriveInto(*this, *terms_.f4_term, terms_.f1_term->Latin1(), 2)) OnDrawClicked();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -30,6 +30,146 @@ inline constexpr char kMainWindowTitle[] =
 // The title in the language of the window.
 QString MainWindowTitle();
 
+// The panels of the window: the picture side (drawing area, memo, status line, term panel) and
+// the option column (navigation, the scrolling options, the pinned "Draw" panel).
+struct LayoutWidgets {
+  QWidget* central_panel = nullptr;
+  QWidget* option_column = nullptr;
+  QWidget* navigation_panel = nullptr;
+  QWidget* options_panel = nullptr;
+  // Below the scrolling options_panel: "Draw" and "Result List", always in sight.
+  QWidget* draw_panel = nullptr;
+  QWidget* picture_panel = nullptr;
+  QWidget* term_panel = nullptr;
+};
+
+// The view buttons above the option column.
+struct NavigationWidgets {
+  // navigation_panel: view navigation.
+  QLabel* navigation_caption = nullptr;
+  SpeedButton* move_left_button = nullptr;
+  SpeedButton* move_up_button = nullptr;
+  SpeedButton* move_down_button = nullptr;
+  SpeedButton* move_right_button = nullptr;
+  SpeedButton* zoom_in_button = nullptr;
+  SpeedButton* zoom_out_button = nullptr;
+  SpeedButton* basic_setting_button = nullptr;
+};
+
+// The option column: graph width, analysis boxes, domain, parameters, points and their
+// constructions, the animation, and the pinned "Draw" and "Result List".
+struct OptionWidgets {
+  // options_panel: options, numbers and buttons.
+  QLabel* graph_width_label = nullptr;
+  TermEdit* graph_width_text = nullptr;
+  UpDown* graph_width = nullptr;
+  QCheckBox* first_derivative = nullptr;
+  QCheckBox* second_derivative = nullptr;
+  QCheckBox* zeros = nullptr;
+  QCheckBox* extrema = nullptr;
+  QCheckBox* inflections = nullptr;
+  QCheckBox* inflection_tangents = nullptr;
+  QCheckBox* antiderivative = nullptr;
+  QCheckBox* intersections = nullptr;
+  QCheckBox* show_points = nullptr;
+  QLabel* domain_label = nullptr;
+  TermEdit* domain_from = nullptr;
+  QLabel* domain_between_label = nullptr;
+  TermEdit* domain_to = nullptr;
+  QLabel* parameter_p_label = nullptr;
+  TermEdit* parameter_p = nullptr;
+  UpDown* parameter_p_stepper = nullptr;
+  QLabel* parameter_q_label = nullptr;
+  TermEdit* parameter_q = nullptr;
+  UpDown* parameter_q_stepper = nullptr;
+  QCheckBox* family = nullptr;
+  TermEdit* family_step = nullptr;
+  QCheckBox* point_a = nullptr;
+  TermEdit* point_a_x = nullptr;
+  UpDown* point_a_stepper = nullptr;
+  QLabel* point_a_y_caption = nullptr;
+  QCheckBox* point_b = nullptr;
+  TermEdit* point_b_x = nullptr;
+  UpDown* point_b_stepper = nullptr;
+  QLabel* point_b_y_caption = nullptr;
+  QCheckBox* tangent = nullptr;
+  QCheckBox* normal = nullptr;
+  QCheckBox* secant = nullptr;
+  QCheckBox* integral = nullptr;
+  QLabel* integral_caption = nullptr;
+  QLabel* area_label = nullptr;
+  QLabel* area_caption = nullptr;
+  QRadioButton* animate_point_a = nullptr;
+  QPushButton* animation_button = nullptr;
+  QRadioButton* animate_point_b = nullptr;
+  QRadioButton* animate_parameter = nullptr;
+  QButtonGroup* animated_choice = nullptr;
+  QLabel* interval_label = nullptr;
+  TermEdit* interval_from = nullptr;
+  TermEdit* interval_to = nullptr;
+  QLabel* animation_step_label = nullptr;
+  TermEdit* animation_step = nullptr;
+  QCheckBox* value_table = nullptr;
+  QPushButton* draw_button = nullptr;
+  QCheckBox* result_list = nullptr;
+};
+
+// The term panel: the four terms, whether each is plotted, and the derivative buttons.
+struct TermWidgets {
+  // term_panel: terms.
+  QCheckBox* f1_plotted = nullptr;
+  TermEdit* f1_term = nullptr;
+  QCheckBox* f2_plotted = nullptr;
+  TermEdit* f2_term = nullptr;
+  QCheckBox* f3_plotted = nullptr;
+  TermEdit* f3_term = nullptr;
+  QCheckBox* f4_plotted = nullptr;
+  TermEdit* f4_term = nullptr;
+  QPushButton* derive_button = nullptr;
+  QPushButton* derive_twice_button = nullptr;
+};
+
+// The main menu: its menus and items.
+struct MenuItems {
+  // Main menu main_menu.
+  QAction* close_item = nullptr;
+  QMenu* edit_menu = nullptr;
+  QAction* copy_vector_item = nullptr;
+  QAction* print_vector_item = nullptr;
+  QAction* save_vector_item = nullptr;
+  QAction* copy_results_item = nullptr;
+  QMenu* coordinate_menu = nullptr;
+  QAction* axes = nullptr;
+  QAction* bold_axes = nullptr;
+  QAction* frame = nullptr;
+  QAction* degrees = nullptr;
+  QAction* radians = nullptr;
+  QAction* grid = nullptr;
+  QAction* fine_grid = nullptr;
+  QAction* term_captions = nullptr;
+  QAction* coloured_graphs = nullptr;
+  QAction* shrink_interval_item = nullptr;
+  QAction* widen_interval_item = nullptr;
+  QAction* basic_setting_item = nullptr;
+  QAction* adjust_y_item = nullptr;
+  QAction* animation_item = nullptr;
+  QAction* draw_item = nullptr;
+  QMenu* special_menu = nullptr;
+  QAction* mirror_in_x_axis = nullptr;
+  QAction* mirror_in_origin = nullptr;
+  QAction* mirror_in_y_axis = nullptr;
+  QAction* shift_along_x = nullptr;
+  QAction* stretch_along_x = nullptr;
+  QAction* shift_along_y = nullptr;
+  QAction* stretch_along_y = nullptr;
+  QAction* composition = nullptr;
+  QAction* sum_f1_f2 = nullptr;
+  QAction* difference_f1_f2 = nullptr;
+  QAction* product_f1_f2 = nullptr;
+  QAction* quotient_f1_f2 = nullptr;
+  QAction* inverse_of_f1 = nullptr;
+  QAction* about_item = nullptr;
+};
 // Every widget is a member whose name is also its objectName; the widgets of the list of controls
 // carry the control's code name (plot/controls.h), by which ControlBinding finds them.
 class MainWindow : public QMainWindow {
@@ -76,137 +216,18 @@ class MainWindow : public QMainWindow {
   void OnDeriveClicked();
   void OnDeriveTwiceClicked();
 
-  // --- Widgets (see the layout in main_window.cpp) ------------------------------------------
-  QWidget* central_panel;
-  QWidget* option_column;
-  QWidget* navigation_panel;
-  QWidget* options_panel;
-  // Below the scrolling options_panel: "Draw" and "Result List", always in sight.
-  QWidget* draw_panel;
-  QWidget* picture_panel;
-  QWidget* term_panel;
-  QPlainTextEdit* result_memo;
-  PaintBox* drawing_area;
+  // --- The widgets, by part of the window ------------------------------------------------
+  const LayoutWidgets& Panels() const { return panels_; }
+  const NavigationWidgets& Navigation() const { return navigation_; }
+  const OptionWidgets& Options() const { return options_; }
+  const TermWidgets& Terms() const { return terms_; }
+  const MenuItems& Menu() const { return menu_; }
+  QPlainTextEdit* ResultMemo() const { return result_memo_; }
+  PaintBox* DrawingArea() const { return drawing_area_; }
   // Under the drawing area: messages about the fields and the mouse position.
-  StatusLine* status_line;
-
-  // navigation_panel: view navigation.
-  QLabel* navigation_caption;
-  SpeedButton* move_left_button;
-  SpeedButton* move_up_button;
-  SpeedButton* move_down_button;
-  SpeedButton* move_right_button;
-  SpeedButton* zoom_in_button;
-  SpeedButton* zoom_out_button;
-  SpeedButton* basic_setting_button;
-
-  // options_panel: options, numbers and buttons.
-  QLabel* graph_width_label;
-  TermEdit* graph_width_text;
-  UpDown* graph_width;
-  QCheckBox* first_derivative;
-  QCheckBox* second_derivative;
-  QCheckBox* zeros;
-  QCheckBox* extrema;
-  QCheckBox* inflections;
-  QCheckBox* inflection_tangents;
-  QCheckBox* antiderivative;
-  QCheckBox* intersections;
-  QCheckBox* show_points;
-  QLabel* domain_label;
-  TermEdit* domain_from;
-  QLabel* domain_between_label;
-  TermEdit* domain_to;
-  QLabel* parameter_p_label;
-  TermEdit* parameter_p;
-  UpDown* parameter_p_stepper;
-  QLabel* parameter_q_label;
-  TermEdit* parameter_q;
-  UpDown* parameter_q_stepper;
-  QCheckBox* family;
-  TermEdit* family_step;
-  QCheckBox* point_a;
-  TermEdit* point_a_x;
-  UpDown* point_a_stepper;
-  QLabel* point_a_y_caption;
-  QCheckBox* point_b;
-  TermEdit* point_b_x;
-  UpDown* point_b_stepper;
-  QLabel* point_b_y_caption;
-  QCheckBox* tangent;
-  QCheckBox* normal;
-  QCheckBox* secant;
-  QCheckBox* integral;
-  QLabel* integral_caption;
-  QLabel* area_label;
-  QLabel* area_caption;
-  QRadioButton* animate_point_a;
-  QPushButton* animation_button;
-  QRadioButton* animate_point_b;
-  QRadioButton* animate_parameter;
-  QButtonGroup* animated_choice;
-  QLabel* interval_label;
-  TermEdit* interval_from;
-  TermEdit* interval_to;
-  QLabel* animation_step_label;
-  TermEdit* animation_step;
-  QCheckBox* value_table;
-  QPushButton* draw_button;
-  QCheckBox* result_list;
-
-  // term_panel: terms.
-  QCheckBox* f1_plotted;
-  TermEdit* f1_term;
-  QCheckBox* f2_plotted;
-  TermEdit* f2_term;
-  QCheckBox* f3_plotted;
-  TermEdit* f3_term;
-  QCheckBox* f4_plotted;
-  TermEdit* f4_term;
-  QPushButton* derive_button;
-  QPushButton* derive_twice_button;
-
+  StatusLine* Status() const { return status_line_; }
   // Non-visual: the animation timer (disabled, 25 ms).
-  QTimer* animation_timer;
-
-  // Main menu main_menu.
-  QAction* close_item;
-  QMenu* edit_menu;
-  QAction* copy_vector_item;
-  QAction* print_vector_item;
-  QAction* save_vector_item;
-  QAction* copy_results_item;
-  QMenu* coordinate_menu;
-  QAction* axes;
-  QAction* bold_axes;
-  QAction* frame;
-  QAction* degrees;
-  QAction* radians;
-  QAction* grid;
-  QAction* fine_grid;
-  QAction* term_captions;
-  QAction* coloured_graphs;
-  QAction* shrink_interval_item;
-  QAction* widen_interval_item;
-  QAction* basic_setting_item;
-  QAction* adjust_y_item;
-  QAction* animation_item;
-  QAction* draw_item;
-  QMenu* special_menu;
-  QAction* mirror_in_x_axis;
-  QAction* mirror_in_origin;
-  QAction* mirror_in_y_axis;
-  QAction* shift_along_x;
-  QAction* stretch_along_x;
-  QAction* shift_along_y;
-  QAction* stretch_along_y;
-  QAction* composition;
-  QAction* sum_f1_f2;
-  QAction* difference_f1_f2;
-  QAction* product_f1_f2;
-  QAction* quotient_f1_f2;
-  QAction* inverse_of_f1;
-  QAction* about_item;
+  QTimer* AnimationTimer() const { return animation_timer_; }
 
  signals:
   // Raised at the start of every activation (the first one resets the view); the mouse handlers
@@ -232,6 +253,15 @@ class MainWindow : public QMainWindow {
   // y from x for the current size of the drawing area: both axes get the same scale.
   void MatchYToX();
 
+  LayoutWidgets panels_;
+  NavigationWidgets navigation_;
+  OptionWidgets options_;
+  TermWidgets terms_;
+  MenuItems menu_;
+  QPlainTextEdit* result_memo_ = nullptr;
+  PaintBox* drawing_area_ = nullptr;
+  StatusLine* status_line_ = nullptr;
+  QTimer* animation_timer_ = nullptr;
   plot::Plotter plotter_;
   // The controls of the list, found by name at the first snapshot.
   mutable std::unique_ptr<ControlBinding> binding_;

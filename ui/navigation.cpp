@@ -46,20 +46,20 @@ void DrawBandFrame(QImage& screen, int x0, int y0, int x1, int y1) {
 
 ViewNavigation::ViewNavigation(MainWindow& window) : QObject(&window), window_(window) {
   setObjectName("ViewNavigation");
-  connect(window.move_left_button, &QToolButton::clicked, this, &ViewNavigation::OnMoveLeftClicked);
-  connect(window.move_right_button, &QToolButton::clicked, this, &ViewNavigation::OnMoveRightClicked);
-  connect(window.move_up_button, &QToolButton::clicked, this, &ViewNavigation::OnMoveUpClicked);
-  connect(window.move_down_button, &QToolButton::clicked, this, &ViewNavigation::OnMoveDownClicked);
-  connect(window.zoom_in_button, &QToolButton::clicked, this, &ViewNavigation::OnZoomInClicked);
-  connect(window.zoom_out_button, &QToolButton::clicked, this, &ViewNavigation::OnZoomOutClicked);
-  connect(window.basic_setting_button, &QToolButton::clicked, this, &ViewNavigation::OnBasicSettingClicked);
-  connect(window.shrink_interval_item, &QAction::triggered, this,
+  connect(window.Navigation().move_left_button, &QToolButton::clicked, this, &ViewNavigation::OnMoveLeftClicked);
+  connect(window.Navigation().move_right_button, &QToolButton::clicked, this, &ViewNavigation::OnMoveRightClicked);
+  connect(window.Navigation().move_up_button, &QToolButton::clicked, this, &ViewNavigation::OnMoveUpClicked);
+  connect(window.Navigation().move_down_button, &QToolButton::clicked, this, &ViewNavigation::OnMoveDownClicked);
+  connect(window.Navigation().zoom_in_button, &QToolButton::clicked, this, &ViewNavigation::OnZoomInClicked);
+  connect(window.Navigation().zoom_out_button, &QToolButton::clicked, this, &ViewNavigation::OnZoomOutClicked);
+  connect(window.Navigation().basic_setting_button, &QToolButton::clicked, this, &ViewNavigation::OnBasicSettingClicked);
+  connect(window.Menu().shrink_interval_item, &QAction::triggered, this,
           &ViewNavigation::OnZoomInClicked);
-  connect(window.widen_interval_item, &QAction::triggered, this,
+  connect(window.Menu().widen_interval_item, &QAction::triggered, this,
           &ViewNavigation::OnZoomOutClicked);
-  connect(window.basic_setting_item, &QAction::triggered, this, &ViewNavigation::OnBasicSettingClicked);
+  connect(window.Menu().basic_setting_item, &QAction::triggered, this, &ViewNavigation::OnBasicSettingClicked);
 
-  PaintBox* box = window.drawing_area;
+  PaintBox* box = window.DrawingArea();
   connect(box, &PaintBox::MouseDown, this,
           [this](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
             OnMouseDown(b, x, y);
@@ -101,7 +101,7 @@ void ViewNavigation::ResetMouseState() {
   rubber_band_ = false;
   panning_ = false;
   wheel_remainder_ = 0;
-  window_.drawing_area->unsetCursor();
+  window_.DrawingArea()->unsetCursor();
 }
 
 int ViewNavigation::MarkerAt(int px, int py) const {
@@ -133,14 +133,14 @@ void ViewNavigation::OnMouseDown(Qt::MouseButton button, int px, int py) {
   } else if (button == Qt::LeftButton) {
     band_x0_ = band_x1_ = px;
     band_y0_ = band_y1_ = py;
-    band_picture_key_ = window_.drawing_area->Screen().cacheKey();
+    band_picture_key_ = window_.DrawingArea()->Screen().cacheKey();
     rubber_band_ = true;
   } else if (button == Qt::MiddleButton && !rubber_band_) {
     // Beyond the left-button zoom: the middle button drags the picture.
     panning_ = true;
     pan_x_ = px;
     pan_y_ = py;
-    window_.drawing_area->setCursor(Qt::ClosedHandCursor);
+    window_.DrawingArea()->setCursor(Qt::ClosedHandCursor);
   }
 }
 
@@ -148,7 +148,7 @@ void ViewNavigation::MovePoint(int px) {
   const double x = window_.Plotter().Mapping().PixelToWorldX(px);
   const QString text = QString::fromLatin1(
       fktint::FormatNumber(kPointFieldWidth, kPointFieldDecimals, x));
-  (drag_mode_ == 1 ? window_.point_a_x : window_.point_b_x)->setText(text);
+  (drag_mode_ == 1 ? window_.Options().point_a_x : window_.Options().point_b_x)->setText(text);
   window_.RedrawWithResults();
 }
 
@@ -163,24 +163,24 @@ void ViewNavigation::OnMouseMove(int px, int py) {
     return;
   }
   if (drag_mode_ != 0 || MarkerAt(px, py) != 0) {
-    window_.drawing_area->setCursor(Qt::PointingHandCursor);
+    window_.DrawingArea()->setCursor(Qt::PointingHandCursor);
     if (drag_mode_ != 0) MovePoint(px);
     return;
   }
-  window_.drawing_area->unsetCursor();
+  window_.DrawingArea()->unsetCursor();
   if (rubber_band_) {
     EraseBandFrame();
-    QImage& screen = window_.drawing_area->Screen();
+    QImage& screen = window_.DrawingArea()->Screen();
     DrawBandFrame(screen, band_x0_, band_y0_, px, py);
     band_picture_key_ = screen.cacheKey();
     band_x1_ = px;
     band_y1_ = py;
-    window_.drawing_area->update();
+    window_.DrawingArea()->update();
   }
 }
 
 void ViewNavigation::EraseBandFrame() {
-  QImage& screen = window_.drawing_area->Screen();
+  QImage& screen = window_.DrawingArea()->Screen();
   // A repaint in the meantime (an animation tick) has put up a picture without the frame;
   // inverting there would leave a stray frame behind.
   if (screen.cacheKey() != band_picture_key_) return;
@@ -196,7 +196,7 @@ void ViewNavigation::OnMouseUp(Qt::MouseButton button, int px, int /*py*/) {
   if (panning_) {
     if (button == Qt::MiddleButton) {
       panning_ = false;
-      window_.drawing_area->unsetCursor();
+      window_.DrawingArea()->unsetCursor();
     }
     return;
   }
@@ -210,7 +210,7 @@ void ViewNavigation::OnMouseUp(Qt::MouseButton button, int px, int /*py*/) {
   } else {
     // Too small to zoom: take the frame off the picture again.
     EraseBandFrame();
-    window_.drawing_area->update();
+    window_.DrawingArea()->update();
   }
 }
 
@@ -230,7 +230,7 @@ void ViewNavigation::OnWheel(int angle_delta, int px, int py) {
 }
 
 bool ViewNavigation::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == window_.drawing_area && event->type() == QEvent::Wheel) {
+  if (watched == window_.DrawingArea() && event->type() == QEvent::Wheel) {
     auto* wheel = static_cast<QWheelEvent*>(event);
     const QPointF pos = wheel->position();
     OnWheel(wheel->angleDelta().y(), static_cast<int>(std::floor(pos.x())),

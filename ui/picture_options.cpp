@@ -31,7 +31,7 @@ QAction* ItemBefore(QMenu* menu, const char* separator) {
 }
 
 void InstallPictureOptions(MainWindow& window) {
-  QMenu* menu = window.coordinate_menu;
+  QMenu* menu = window.Menu().coordinate_menu;
 
   auto* labels = new QAction(MainWindow::tr("Label points"), menu);
   labels->setObjectName("point_labels");
@@ -45,7 +45,7 @@ void InstallPictureOptions(MainWindow& window) {
   menu->insertAction(ItemBefore(menu, "N1"), exact);
   QObject::connect(exact, &QAction::triggered, &window, [&window] { ShowViewDialog(window); });
 
-  auto* choice = new QComboBox(window.options_panel);
+  auto* choice = new QComboBox(window.Panels().options_panel);
   choice->setObjectName("analysed_term");
   // Short entries for the narrow column; the tooltips and the accessible name say the rest.
   choice->addItems({MainWindow::tr("1st"), QStringLiteral("f1"), QStringLiteral("f2"), QStringLiteral("f3"),
@@ -56,13 +56,13 @@ void InstallPictureOptions(MainWindow& window) {
   choice->setCurrentIndex(plot::Controls{}.analysed_term);
   choice->setToolTip(MainWindow::tr("The term the searches, marks, tangents and areas work on"));
   choice->setAccessibleName(MainWindow::tr("Analysed term"));
-  QCheckBox* left = window.antiderivative;
+  QCheckBox* left = window.Options().antiderivative;
   const int choice_left = std::min(left->x() + left->sizeHint().width() + kEdgeGap,
                                    kOptionColumnWidth - kEdgeGap - kLeastChoiceWidth);
   left->resize(choice_left - left->x(), left->height());
   choice->setGeometry(choice_left, kChoiceTop, kOptionColumnWidth - kEdgeGap - choice_left, kChoiceHeight);
   choice->show();
-  QWidget::setTabOrder(window.antiderivative, choice);
+  QWidget::setTabOrder(window.Options().antiderivative, choice);
   QObject::connect(choice, &QComboBox::currentIndexChanged, &window, [&window] { window.RedrawWithResults(); });
 }
 

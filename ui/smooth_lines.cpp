@@ -16,9 +16,9 @@ void InstallSmoothLines(MainWindow& window) {
   item->setCheckable(true);
   item->setChecked(window.SmoothLines());
   // After the other options of the picture's look, before the interval items.
-  const QList<QAction*> items = window.coordinate_menu->actions();
-  const auto colours = items.indexOf(window.coloured_graphs);
-  window.coordinate_menu->insertAction(colours + 1 < items.size() ? items[colours + 1] : nullptr, item);
+  const QList<QAction*> items = window.Menu().coordinate_menu->actions();
+  const auto colours = items.indexOf(window.Menu().coloured_graphs);
+  window.Menu().coordinate_menu->insertAction(colours + 1 < items.size() ? items[colours + 1] : nullptr, item);
   QObject::connect(item, &QAction::toggled, &window, [&window](bool smooth) {
     window.SetSmoothLines(smooth);
     window.RedrawWithResults();

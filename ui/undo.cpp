@@ -91,7 +91,7 @@ UndoHistory::UndoHistory(MainWindow& window) : QObject(&window), window_(window)
     stack_.redo();
   });
   // At the top of "Edit", where every program has them.
-  QMenu* edit = window.edit_menu;
+  QMenu* edit = window.Menu().edit_menu;
   QAction* first = edit->actions().value(0);
   edit->insertAction(first, Undo1);
   edit->insertAction(first, Redo1);
@@ -108,8 +108,8 @@ UndoHistory::UndoHistory(MainWindow& window) : QObject(&window), window_(window)
     connect(field, &QLineEdit::editingFinished, this, &UndoHistory::RecordLater);
     field->installEventFilter(this);
   }
-  connect(window.drawing_area, &PaintBox::MouseUp, this, &UndoHistory::RecordLater);
-  window.drawing_area->installEventFilter(this);
+  connect(window.DrawingArea(), &PaintBox::MouseUp, this, &UndoHistory::RecordLater);
+  window.DrawingArea()->installEventFilter(this);
 }
 
 WindowState UndoHistory::Capture() const {
@@ -142,8 +142,8 @@ void UndoHistory::Restore(const WindowState& state) {
   fktint::ParamQ = state.param_q;
   // The captions the drawing writes, as they stood: the drawing rewrites only those it uses.
   const std::pair<QLabel*, const std::string*> captions[] = {
-      {window_.point_b_y_caption, &state.controls.point_b_y_caption}, {window_.point_a_y_caption, &state.controls.point_a_y_caption},
-      {window_.integral_caption, &state.controls.integral_caption}, {window_.area_caption, &state.controls.area_caption}};
+      {window_.Options().point_b_y_caption, &state.controls.point_b_y_caption}, {window_.Options().point_a_y_caption, &state.controls.point_a_y_caption},
+      {window_.Options().integral_caption, &state.controls.integral_caption}, {window_.Options().area_caption, &state.controls.area_caption}};
   for (const auto& [label, text] : captions) label->setText(QString::fromLatin1(*text));
   window_.RedrawWithResults();
   recorded_ = Capture();
@@ -158,12 +158,12 @@ void UndoHistory::RecordLater() {
 
 void UndoHistory::Settle() {
   // A running animation ends here, and its run becomes a step before anything is undone.
-  if (window_.animation_timer->isActive()) window_.animation_button->click();
+  if (window_.AnimationTimer()->isActive()) window_.Options().animation_button->click();
   Record();
 }
 
 bool UndoHistory::Busy() const {
-  if (restoring_ || window_.animation_timer->isActive()) return true;
+  if (restoring_ || window_.AnimationTimer()->isActive()) return true;
   for (const UpDown* stepper : window_.findChildren<UpDown*>()) {
     if (stepper->UpButton()->isDown() || stepper->DownButton()->isDown()) return true;
   }
@@ -194,7 +194,7 @@ bool UndoHistory::Typing(const QLineEdit& field) const {
 }
 
 bool UndoHistory::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Wheel && watched == window_.drawing_area) {
+  if (event->type() == QEvent::Wheel && watched == window_.DrawingArea()) {
     RecordLater();
   } else if (event->type() == QEvent::ShortcutOverride) {
     // A field claims Ctrl+Z for its own undo. Let it, while its text is being typed; once the

@@ -36,13 +36,13 @@ constexpr int kMemoWidthStep = 40;
 class TermPanelFit : public QObject {
  public:
   explicit TermPanelFit(MainWindow& window) : QObject(&window), window_(window) {
-    window.term_panel->installEventFilter(this);
+    window.Panels().term_panel->installEventFilter(this);
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == window_.term_panel && event->type() == QEvent::Resize) {
-      LayoutTermPanel(window_, window_.term_panel->width());
+    if (watched == window_.Panels().term_panel && event->type() == QEvent::Resize) {
+      LayoutTermPanel(window_, window_.Panels().term_panel->width());
     }
     return QObject::eventFilter(watched, event);
   }
@@ -58,7 +58,7 @@ void InstallWindowFit(MainWindow& window) {
   if (auto* scroll = window.findChild<QScrollArea*>("options_scroll")) {
     QScrollBar* bar = scroll->verticalScrollBar();
     QObject::connect(bar, &QScrollBar::rangeChanged, &window, [&window, bar](int, int max) {
-      window.option_column->setFixedWidth(kOptionColumnWidth + (max > 0 ? bar->sizeHint().width() : 0));
+      window.Panels().option_column->setFixedWidth(kOptionColumnWidth + (max > 0 ? bar->sizeHint().width() : 0));
     });
   }
 }
@@ -87,10 +87,10 @@ qreal ResultLineAdvance(const QFontMetricsF& metrics, const QString& line, qreal
 }
 
 bool FitResultMemo(MainWindow& w, const QString& text) {
-  QPlainTextEdit* memo = w.result_memo;
+  QPlainTextEdit* memo = w.ResultMemo();
   // The animation refreshes the list at every step, mostly with the same text: measure only
   // what is new (a new text, or a new size of the room the memo stands in).
-  const QString key = QStringLiteral("%1:%2:%3").arg(w.picture_panel->width()).arg(memo->height()).arg(qHash(text));
+  const QString key = QStringLiteral("%1:%2:%3").arg(w.Panels().picture_panel->width()).arg(memo->height()).arg(qHash(text));
   if (memo->property(kFitKeyProperty).toString() == key) return false;
   memo->setProperty(kFitKeyProperty, key);
   const QFontMetricsF metrics(memo->font());
@@ -110,7 +110,7 @@ bool FitResultMemo(MainWindow& w, const QString& text) {
   // Whole steps beyond the design width: a list that changes at every step of an animation
   // rarely crosses a step, so the drawing area beside it stays put.
   const int steps = std::max(0, (wanted - kResultMemoLeastWidth + kMemoWidthStep - 1) / kMemoWidthStep);
-  const int most = std::max(kResultMemoLeastWidth, w.picture_panel->width() / 2);
+  const int most = std::max(kResultMemoLeastWidth, w.Panels().picture_panel->width() / 2);
   const int width = std::min(kResultMemoLeastWidth + steps * kMemoWidthStep, most);
   if (width == memo->width()) return false;
   memo->setFixedWidth(width);
@@ -125,16 +125,16 @@ void LayoutTermPanel(MainWindow& w, int width) {
   const int right_field = right_check + kCheckWidth;
   const int buttons = right_field + field + kButtonGap;
   auto place = [](QWidget* widget, int x) { widget->move(x, widget->y()); };
-  for (QWidget* edit : {static_cast<QWidget*>(w.f1_term), static_cast<QWidget*>(w.f2_term)}) {
+  for (QWidget* edit : {static_cast<QWidget*>(w.Terms().f1_term), static_cast<QWidget*>(w.Terms().f2_term)}) {
     edit->setGeometry(field_left, edit->y(), field, edit->height());
   }
-  for (QWidget* edit : {static_cast<QWidget*>(w.f3_term), static_cast<QWidget*>(w.f4_term)}) {
+  for (QWidget* edit : {static_cast<QWidget*>(w.Terms().f3_term), static_cast<QWidget*>(w.Terms().f4_term)}) {
     edit->setGeometry(right_field, edit->y(), field, edit->height());
   }
-  place(w.f3_plotted, right_check);
-  place(w.f4_plotted, right_check);
-  place(w.derive_button, buttons);
-  place(w.derive_twice_button, buttons);
+  place(w.Terms().f3_plotted, right_check);
+  place(w.Terms().f4_plotted, right_check);
+  place(w.Terms().derive_button, buttons);
+  place(w.Terms().derive_twice_button, buttons);
 }
 
 }  // namespace plotwerk::ui

@@ -136,7 +136,7 @@ bool WorksheetActions::Open(const QString& path) {
     return false;
   }
   // The animation would move the opened state on at its next tick.
-  if (window_.animation_timer->isActive()) window_.animation_button->click();
+  if (window_.AnimationTimer()->isActive()) window_.Options().animation_button->click();
   ShowWorksheet(window_, worksheet);
   Remember(path);
   if (!warnings.isEmpty()) {

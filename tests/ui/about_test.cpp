@@ -76,7 +76,7 @@ TEST_F(WindowTest, AboutClosesWithEnterAndWithEscapeEachTimeAsANewWindow) {
         EXPECT_LE((about.frameGeometry().center() - window->frameGeometry().center()).manhattanLength(), 2);
       },
       Qt::Key_Return);
-  window->about_item->trigger();  // returns when the window has closed
+  window->Menu().about_item->trigger();  // returns when the window has closed
   EXPECT_TRUE(seen);
 
   bool second_seen = false;

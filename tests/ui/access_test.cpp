@@ -40,51 +40,51 @@ TEST_F(WindowTest, DrawAndResultListStayInSightOnSmallScreens) {
     window->setGeometry(InitialGeometry(wanted, QRect(QPoint(0, 0), screen - QSize(0, 30))));
     QApplication::processEvents();
     const QRect central = window->centralWidget()->rect();
-    for (const QWidget* w : {static_cast<QWidget*>(window->draw_button), static_cast<QWidget*>(window->result_list)}) {
+    for (const QWidget* w : {static_cast<QWidget*>(window->Options().draw_button), static_cast<QWidget*>(window->Options().result_list)}) {
       EXPECT_TRUE(central.contains(InCentral(*window, w))) << w->objectName().toStdString();
       EXPECT_TRUE(w->isVisible());
     }
     // The last control of the scrolling part can be scrolled fully into view.
     auto* scroll = window->findChild<QScrollArea*>("options_scroll");
     ASSERT_NE(scroll, nullptr);
-    scroll->ensureWidgetVisible(window->value_table, 0, 0);
+    scroll->ensureWidgetVisible(window->Options().value_table, 0, 0);
     QApplication::processEvents();
-    const QRect last(window->value_table->mapTo(scroll->viewport(), QPoint(0, 0)),
-                     window->value_table->size());
+    const QRect last(window->Options().value_table->mapTo(scroll->viewport(), QPoint(0, 0)),
+                     window->Options().value_table->size());
     EXPECT_TRUE(scroll->viewport()->rect().contains(last));
-    EXPECT_GE(window->value_table->width(), window->value_table->sizeHint().width());
+    EXPECT_GE(window->Options().value_table->width(), window->Options().value_table->sizeHint().width());
   }
 }
 
 TEST_F(WindowTest, ResultMemoWidensForItsLongestLineAndWrapsBeyondHalfTheRoom) {
-  window->result_list->click();
-  EXPECT_EQ(window->result_memo->width(), kResultMemoLeastWidth) << "the start list fits the design width";
+  window->Options().result_list->click();
+  EXPECT_EQ(window->ResultMemo()->width(), kResultMemoLeastWidth) << "the start list fits the design width";
 
   const QString longer = "X*SIN(X+P)+X^2/100+COS(X)/7+SIN(2*X)/9";
-  window->f1_term->setText(longer);
+  window->Terms().f1_term->setText(longer);
   window->OnDrawClicked();
-  const QFontMetricsF metrics(window->result_memo->font());
+  const QFontMetricsF metrics(window->ResultMemo()->font());
   qreal longest = 0;
-  for (const QString& line : window->result_memo->toPlainText().split('\n')) {
-    longest = std::max(longest, ResultLineAdvance(metrics, line, window->result_memo->tabStopDistance()));
+  for (const QString& line : window->ResultMemo()->toPlainText().split('\n')) {
+    longest = std::max(longest, ResultLineAdvance(metrics, line, window->ResultMemo()->tabStopDistance()));
   }
   EXPECT_GT(longest, kResultMemoLeastWidth);
-  EXPECT_GT(window->result_memo->viewport()->width(), longest) << "the longest line is not cut";
+  EXPECT_GT(window->ResultMemo()->viewport()->width(), longest) << "the longest line is not cut";
 
   // A term as long as a field holds would take more than half the room: the memo stops there
   // and the line wraps instead of being cut.
-  window->f1_term->setText(QString("X+").repeated(120) + "X");
+  window->Terms().f1_term->setText(QString("X+").repeated(120) + "X");
   window->OnDrawClicked();
   QApplication::processEvents();
-  EXPECT_LE(window->result_memo->width(), std::max(kResultMemoLeastWidth, window->picture_panel->width() / 2));
-  const QTextBlock first = window->result_memo->document()->firstBlock();
+  EXPECT_LE(window->ResultMemo()->width(), std::max(kResultMemoLeastWidth, window->Panels().picture_panel->width() / 2));
+  const QTextBlock first = window->ResultMemo()->document()->firstBlock();
   ASSERT_NE(first.layout(), nullptr);
   EXPECT_GT(first.layout()->lineCount(), 1);
 }
 
 TEST_F(WindowTest, SecondTermKeepsItsRedWithTheAntiderivativeOn) {
-  window->f2_plotted->setChecked(true);
-  window->antiderivative->setChecked(true);
+  window->Terms().f2_plotted->setChecked(true);
+  window->Options().antiderivative->setChecked(true);
   const QImage picture = Picture();
   EXPECT_GT(CountColour(picture, qRgb(255, 0, 0)), 300) << "f2";
   EXPECT_EQ(CountColour(picture, qRgb(0, 128, 0)), 0) << "nothing takes f3's green";
@@ -93,55 +93,55 @@ TEST_F(WindowTest, SecondTermKeepsItsRedWithTheAntiderivativeOn) {
 
 TEST_F(WindowTest, KeyboardZoomsMovesAndLeavesSpaceToTheFocusedButton) {
   const double start = window->Plotter().View().x_max - window->Plotter().View().x_min;
-  QTest::keyClick(window->f1_term, Qt::Key_Plus, Qt::ControlModifier);
+  QTest::keyClick(window->Terms().f1_term, Qt::Key_Plus, Qt::ControlModifier);
   const double zoomed = window->Plotter().View().x_max - window->Plotter().View().x_min;
   EXPECT_LT(zoomed, start);
-  QTest::keyClick(window->f1_term, Qt::Key_Minus, Qt::ControlModifier);
+  QTest::keyClick(window->Terms().f1_term, Qt::Key_Minus, Qt::ControlModifier);
   EXPECT_GT(window->Plotter().View().x_max - window->Plotter().View().x_min, zoomed);
 
   // The arrow keys on the drawing area move the view as the arrow buttons do.
-  window->drawing_area->setFocus();
+  window->DrawingArea()->setFocus();
   const plot::PlotView before = window->Plotter().View();
-  window->move_right_button->click();
+  window->Navigation().move_right_button->click();
   const plot::PlotView by_button = window->Plotter().View();
   window->Plotter().SetView(before);
-  QTest::keyClick(window->drawing_area, Qt::Key_Right);
+  QTest::keyClick(window->DrawingArea(), Qt::Key_Right);
   EXPECT_EQ(window->Plotter().View(), by_button);
   EXPECT_NE(by_button, before);
   window->Plotter().SetView(before);
-  window->move_up_button->click();
+  window->Navigation().move_up_button->click();
   const plot::PlotView up = window->Plotter().View();
   window->Plotter().SetView(before);
-  QTest::keyClick(window->drawing_area, Qt::Key_Up);
+  QTest::keyClick(window->DrawingArea(), Qt::Key_Up);
   EXPECT_EQ(window->Plotter().View(), up);
 
   // Up and Down in the field of P step it as its stepper does.
-  window->parameter_p->setFocus();
-  QTest::keyClick(window->parameter_p, Qt::Key_Up);
-  const QString stepped = window->parameter_p->text();
+  window->Options().parameter_p->setFocus();
+  QTest::keyClick(window->Options().parameter_p, Qt::Key_Up);
+  const QString stepped = window->Options().parameter_p->text();
   EXPECT_NE(stepped, "1");
-  window->parameter_p_stepper->Click(UpDown::Direction::Down);
-  EXPECT_EQ(window->parameter_p->text(), "1");
-  QTest::keyClick(window->parameter_p, Qt::Key_Up);
-  EXPECT_EQ(window->parameter_p->text(), stepped);
+  window->Options().parameter_p_stepper->Click(UpDown::Direction::Down);
+  EXPECT_EQ(window->Options().parameter_p->text(), "1");
+  QTest::keyClick(window->Options().parameter_p, Qt::Key_Up);
+  EXPECT_EQ(window->Options().parameter_p->text(), stepped);
 
   // Space presses the focused button; it does not reset the view.
   window->Plotter().SetView({1, 2, 3, 4});
-  window->zeros->setFocus();
-  QTest::keyClick(window->zeros, Qt::Key_Space);
-  EXPECT_TRUE(window->zeros->isChecked());
+  window->Options().zeros->setFocus();
+  QTest::keyClick(window->Options().zeros, Qt::Key_Space);
+  EXPECT_TRUE(window->Options().zeros->isChecked());
   EXPECT_EQ(window->Plotter().View(), (plot::PlotView{1, 2, 3, 4}));
-  QTest::keyClick(window->zeros, Qt::Key_0, Qt::ControlModifier);
+  QTest::keyClick(window->Options().zeros, Qt::Key_0, Qt::ControlModifier);
   EXPECT_DOUBLE_EQ(window->Plotter().View().x_min, -6) << "Ctrl+0 is the basic setting";
 }
 
 TEST_F(WindowTest, FocusComesBackAfterADialogSoShortcutsWorkAgain) {
-  window->f2_term->setFocus();
+  window->Terms().f2_term->setFocus();
   QDialog question(window.get());
   QTimer::singleShot(0, &question, [&] { question.reject(); });
   question.exec();
-  EXPECT_TRUE(QTest::qWaitFor([&] { return window->isActiveWindow() && window->f2_term->hasFocus(); }));
-  QTest::keyClick(window->f2_term, Qt::Key_Escape);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window->isActiveWindow() && window->Terms().f2_term->hasFocus(); }));
+  QTest::keyClick(window->Terms().f2_term, Qt::Key_Escape);
   EXPECT_FALSE(window->isVisible()) << "Esc closes the window without a click first";
 }
 
@@ -159,7 +159,7 @@ QList<QWidget*> Controls(MainWindow& w) {
 }
 
 TEST_F(WindowTest, EveryControlHasAnAccessibleNameAndDescription) {
-  window->result_list->click();
+  window->Options().result_list->click();
   const QList<QWidget*> controls = Controls(*window);
   EXPECT_GT(controls.size(), 60);
   QSet<QString> names;
@@ -177,23 +177,23 @@ TEST_F(WindowTest, EveryControlHasAnAccessibleNameAndDescription) {
     }
     names.insert(name.toLower());
   }
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(window->f3_term)->text(QAccessible::Name), "Term f3(x)");
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(window->zoom_in_button)->text(QAccessible::Name), "Zoom in");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window->Terms().f3_term)->text(QAccessible::Name), "Term f3(x)");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window->Navigation().zoom_in_button)->text(QAccessible::Name), "Zoom in");
 }
 
 TEST_F(WindowTest, DrawingDescriptionNamesTheCurvesAndThePointsFound) {
-  window->f2_plotted->setChecked(true);
-  window->zeros->setChecked(true);
+  window->Terms().f2_plotted->setChecked(true);
+  window->Options().zeros->setChecked(true);
   const QString description =
-      QAccessible::queryAccessibleInterface(window->drawing_area)->text(QAccessible::Description);
+      QAccessible::queryAccessibleInterface(window->DrawingArea())->text(QAccessible::Description);
   EXPECT_TRUE(description.startsWith("f1(x) = X*SIN(X+P), blue; f2(x) = X^2/4-2, red; ")) << description.toStdString();
   // X*SIN(X+1) is 0 at -PI-1, -1, 0 and PI-1 in the search interval -6 to 6 (and 2*PI-1).
   for (const char* part : {"; Zeros; -4,14; -1; 0; 2,14; 5,28"}) {
     EXPECT_TRUE(description.contains(part)) << description.toStdString();
   }
-  window->f1_plotted->setChecked(false);
-  window->f2_plotted->setChecked(false);
-  EXPECT_TRUE(QAccessible::queryAccessibleInterface(window->drawing_area)
+  window->Terms().f1_plotted->setChecked(false);
+  window->Terms().f2_plotted->setChecked(false);
+  EXPECT_TRUE(QAccessible::queryAccessibleInterface(window->DrawingArea())
                   ->text(QAccessible::Description)
                   .startsWith("No curve drawn"));
 }

@@ -42,7 +42,7 @@ class ExportTest : public testing::WindowTest {
         actions->SD1->reject();
       }
     });
-    window->save_vector_item->trigger();
+    window->Menu().save_vector_item->trigger();
   }
 
   // Types a name into SD1's file name field, as the user does.
@@ -85,7 +85,7 @@ TEST_F(ExportTest, SaveDialogAsDesigned) {
                          "PDF document (*.pdf)"}));
   EXPECT_EQ(sd1.defaultSuffix(), "gif");
   // Undo, redo and a separator, then three commands, separator, result list.
-  EXPECT_EQ(window->edit_menu->actions().size(), 8);
+  EXPECT_EQ(window->Menu().edit_menu->actions().size(), 8);
 }
 
 TEST_F(ExportTest, DialogOpensOnTheGifEntryEveryTimeAndCancelDoesNothing) {
@@ -182,7 +182,7 @@ TEST_F(ExportTest, FailedSaveShowsThePlatformMessageAndWritesNothing) {
 
 TEST_F(ExportTest, CopyVectorGraphicPutsSvgAndPngOnTheClipboard) {
   QGuiApplication::clipboard()->clear();
-  window->copy_vector_item->trigger();
+  window->Menu().copy_vector_item->trigger();
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   ASSERT_NE(data, nullptr);
   ASSERT_TRUE(data->hasFormat("image/svg+xml"));
@@ -208,7 +208,7 @@ TEST_F(ExportTest, PrintGoesToOnePageOfThePrinterTheDialogChose) {
     printer.setOutputFileName(pdf);
     return true;
   };
-  window->print_vector_item->trigger();
+  window->Menu().print_vector_item->trigger();
   EXPECT_EQ(dialogs, 1);
   const QByteArray bytes = Read(pdf);
   EXPECT_TRUE(bytes.startsWith("%PDF-"));
@@ -222,22 +222,22 @@ TEST_F(ExportTest, PrintGoesToOnePageOfThePrinterTheDialogChose) {
     printer.setOutputFileName(pdf);
     return false;
   };
-  window->print_vector_item->trigger();
+  window->Menu().print_vector_item->trigger();
   EXPECT_FALSE(QFile::exists(pdf));
 }
 
 TEST_F(ExportTest, CopyResultListCopiesTheWholeText) {
-  window->result_list->click();
-  ASSERT_TRUE(window->copy_results_item->isEnabled());
-  const QString text = window->result_memo->toPlainText();
+  window->Options().result_list->click();
+  ASSERT_TRUE(window->Menu().copy_results_item->isEnabled());
+  const QString text = window->ResultMemo()->toPlainText();
   ASSERT_FALSE(text.isEmpty());
   // A selection the user made before does not limit what is copied.
-  QTextCursor cursor = window->result_memo->textCursor();
+  QTextCursor cursor = window->ResultMemo()->textCursor();
   cursor.setPosition(0);
   cursor.setPosition(1, QTextCursor::KeepAnchor);
-  window->result_memo->setTextCursor(cursor);
+  window->ResultMemo()->setTextCursor(cursor);
   QGuiApplication::clipboard()->clear();
-  window->copy_results_item->trigger();
+  window->Menu().copy_results_item->trigger();
   EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
 }
 

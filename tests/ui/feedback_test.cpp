@@ -34,13 +34,13 @@ class FeedbackTest : public WindowTest {
     ASSERT_NE(mouse, nullptr);
   }
   bool Red(TermEdit* field) const { return field->palette().color(QPalette::Base) == kMarkColour; }
-  QString Message() const { return window->status_line->Message(); }
-  QString Position() const { return window->status_line->Position(); }
+  QString Message() const { return window->Status()->Message(); }
+  QString Position() const { return window->Status()->Position(); }
   void MoveMouse(int x, int y, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     const QPointF local(x, y);
-    QMouseEvent e(QEvent::MouseMove, local, window->drawing_area->mapToGlobal(local), Qt::NoButton,
+    QMouseEvent e(QEvent::MouseMove, local, window->DrawingArea()->mapToGlobal(local), Qt::NoButton,
                   Qt::NoButton, modifiers);
-    QApplication::sendEvent(window->drawing_area, &e);
+    QApplication::sendEvent(window->DrawingArea(), &e);
   }
 
   FieldMarks* marks = nullptr;
@@ -49,39 +49,39 @@ class FeedbackTest : public WindowTest {
 
 TEST_F(FeedbackTest, WrongFieldsAreMarkedUntilTheyRead) {
   EXPECT_EQ(Message(), "");
-  window->f1_term->setText("X2");
-  EXPECT_TRUE(Red(window->f1_term));
-  EXPECT_EQ(window->f1_term->toolTip(), "position 2: unexpected character '2'");
+  window->Terms().f1_term->setText("X2");
+  EXPECT_TRUE(Red(window->Terms().f1_term));
+  EXPECT_EQ(window->Terms().f1_term->toolTip(), "position 2: unexpected character '2'");
   EXPECT_EQ(Message(), "f1(x): position 2: unexpected character '2'");
 
-  window->parameter_p->setText("ABC");  // read as 0 without a word before
-  EXPECT_TRUE(Red(window->parameter_p));
+  window->Options().parameter_p->setText("ABC");  // read as 0 without a word before
+  EXPECT_TRUE(Red(window->Options().parameter_p));
   EXPECT_EQ(Message(), "P: position 1: '(' missing after name 'ABC'");
-  window->animation_step->setText("1/0");
+  window->Options().animation_step->setText("1/0");
   EXPECT_EQ(Message(), QString::fromUtf8("Δ: no value here, read as 0"));
 
-  window->animation_step->setText("0,08");
-  window->parameter_p->setText("2*PI");
-  EXPECT_FALSE(Red(window->parameter_p));
+  window->Options().animation_step->setText("0,08");
+  window->Options().parameter_p->setText("2*PI");
+  EXPECT_FALSE(Red(window->Options().parameter_p));
   EXPECT_EQ(Message(), "f1(x): position 2: unexpected character '2'") << "the one left";
-  window->f1_term->setText("2*X");
-  EXPECT_FALSE(Red(window->f1_term));
-  EXPECT_EQ(window->f1_term->toolTip(), "");
+  window->Terms().f1_term->setText("2*X");
+  EXPECT_FALSE(Red(window->Terms().f1_term));
+  EXPECT_EQ(window->Terms().f1_term->toolTip(), "");
   EXPECT_EQ(Message(), "");
   // Implicit products are not wrong; the status line says how they are read.
-  window->f1_term->setText("2PX^2");
-  EXPECT_FALSE(Red(window->f1_term));
+  window->Terms().f1_term->setText("2PX^2");
+  EXPECT_FALSE(Red(window->Terms().f1_term));
   EXPECT_EQ(Message(), "f1(x): read as 2*P*X^2");
-  window->f1_term->setText("2*X");
+  window->Terms().f1_term->setText("2*X");
   EXPECT_EQ(Message(), "");
-  window->f3_term->setText("");
-  EXPECT_FALSE(Red(window->f3_term)) << "an empty field is not wrong";
+  window->Terms().f3_term->setText("");
+  EXPECT_FALSE(Red(window->Terms().f3_term)) << "an empty field is not wrong";
 }
 
 TEST_F(FeedbackTest, TermThatCannotBeReadGetsNoLegend) {
-  window->f1_term->setText("X)*2");  // read as y = x before: now not drawn at all
-  window->f2_term->setText("-1");  // a line far below the legend rows
-  window->f2_plotted->setChecked(true);  // draws, and the legend is on from the start
+  window->Terms().f1_term->setText("X)*2");  // read as y = x before: now not drawn at all
+  window->Terms().f2_term->setText("-1");  // a line far below the legend rows
+  window->Terms().f2_plotted->setChecked(true);  // draws, and the legend is on from the start
   const QImage picture = Picture();
   auto row_has_ink = [&](int top) {
     for (int y = top; y < top + 12; ++y) {
@@ -113,19 +113,19 @@ TEST_F(FeedbackTest, DerivativeButtonsSayWhyTheyFailed) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.f1);
-    window->f1_term->setText(c.f1);
-    window->derive_button->click();
-    EXPECT_EQ(window->f3_term->text(), "");
+    window->Terms().f1_term->setText(c.f1);
+    window->Terms().derive_button->click();
+    EXPECT_EQ(window->Terms().f3_term->text(), "");
     EXPECT_EQ(Message(), c.message);
   }
-  window->f1_term->setText("X^3");
+  window->Terms().f1_term->setText("X^3");
   EXPECT_EQ(Message(), "") << "the reason was about the old f1";
-  window->f1_term->setText("SI(X)");
-  window->derive_twice_button->click();
+  window->Terms().f1_term->setText("SI(X)");
+  window->Terms().derive_twice_button->click();
   EXPECT_FALSE(Message().isEmpty());
-  window->f1_term->setText("X^3");
-  window->derive_twice_button->click();
-  EXPECT_EQ(window->f4_term->text(), "6*X");
+  window->Terms().f1_term->setText("X^3");
+  window->Terms().derive_twice_button->click();
+  EXPECT_EQ(window->Terms().f4_term->text(), "6*X");
   EXPECT_EQ(Message(), "");
 }
 
@@ -139,7 +139,7 @@ TEST_F(FeedbackTest, StatusLineShowsWorldCoordinatesAndClearsOnLeave) {
                                  QString::fromStdString(fktint::FormatNumber(1, 2, y))));
   EXPECT_TRUE(Position().contains(',')) << "decimal comma";
   QEvent leave(QEvent::Leave);
-  QApplication::sendEvent(window->drawing_area, &leave);
+  QApplication::sendEvent(window->DrawingArea(), &leave);
   EXPECT_EQ(Position(), "");
   EXPECT_EQ(DecimalsForScale(70.5), 2);
   EXPECT_EQ(DecimalsForScale(0.001), 0);
@@ -147,8 +147,8 @@ TEST_F(FeedbackTest, StatusLineShowsWorldCoordinatesAndClearsOnLeave) {
 }
 
 TEST_F(FeedbackTest, TraceFollowsF1WithoutTouchingThePicture) {
-  window->f1_term->setText("X^2/4");
-  window->point_a->setChecked(true);
+  window->Terms().f1_term->setText("X^2/4");
+  window->Options().point_a->setChecked(true);
   window->OnDrawClicked();
   const QImage before = Picture();
   const plot::ScreenMapping& m = window->Plotter().Mapping();
@@ -167,15 +167,15 @@ TEST_F(FeedbackTest, TraceFollowsF1WithoutTouchingThePicture) {
   EXPECT_FALSE(mouse->overlay->Cross().has_value());
   // Pressing the key over a resting mouse starts the trace, releasing it ends it.
   QKeyEvent press(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
-  QApplication::sendEvent(window->f1_term, &press);
+  QApplication::sendEvent(window->Terms().f1_term, &press);
   EXPECT_EQ(Position(), "x = 2   f1(x) = 1");
   QKeyEvent release(QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier);
-  QApplication::sendEvent(window->f1_term, &release);
+  QApplication::sendEvent(window->Terms().f1_term, &release);
   EXPECT_TRUE(Position().startsWith('('));
 
   // The menu item; where f1 has no value the status line says so.
   mouse->trace_item->setChecked(true);
-  window->f1_term->setText("SQRT(X)");
+  window->Terms().f1_term->setText("SQRT(X)");
   window->OnDrawClicked();
   MoveMouse(m.origin_x - 141, 20);
   EXPECT_EQ(Position(), "x = -2   f1(x) undefined");
@@ -185,23 +185,23 @@ TEST_F(FeedbackTest, TraceFollowsF1WithoutTouchingThePicture) {
 }
 
 TEST_F(FeedbackTest, CaptionsOfAAndTheIntegralNeverStayStale) {
-  window->point_a->setChecked(true);
-  window->integral->setChecked(true);
-  EXPECT_NE(window->point_a_y_caption->text(), ";       )");
-  EXPECT_NE(window->integral_caption->text(), "= ");
-  window->point_a->setChecked(false);
-  window->integral->setChecked(false);
-  EXPECT_EQ(window->point_a_y_caption->text(), ";       )");
-  EXPECT_EQ(window->integral_caption->text(), "= ");
-  EXPECT_EQ(window->area_caption->text(), "= ");
-  window->point_a->setChecked(true);
-  window->f1_plotted->setChecked(false);  // no first term: nothing to show
-  EXPECT_EQ(window->point_a_y_caption->text(), ";       )");
+  window->Options().point_a->setChecked(true);
+  window->Options().integral->setChecked(true);
+  EXPECT_NE(window->Options().point_a_y_caption->text(), ";       )");
+  EXPECT_NE(window->Options().integral_caption->text(), "= ");
+  window->Options().point_a->setChecked(false);
+  window->Options().integral->setChecked(false);
+  EXPECT_EQ(window->Options().point_a_y_caption->text(), ";       )");
+  EXPECT_EQ(window->Options().integral_caption->text(), "= ");
+  EXPECT_EQ(window->Options().area_caption->text(), "= ");
+  window->Options().point_a->setChecked(true);
+  window->Terms().f1_plotted->setChecked(false);  // no first term: nothing to show
+  EXPECT_EQ(window->Options().point_a_y_caption->text(), ";       )");
 }
 
 TEST_F(FeedbackTest, NumberFieldsShowTheirWholeText) {
-  for (auto [field, text] : {std::pair{window->parameter_q, "100000"}, std::pair{window->animation_step, "0,00001"},
-                             std::pair{window->domain_from, "-100000"}, std::pair{window->point_a_x, "-12,34"}}) {
+  for (auto [field, text] : {std::pair{window->Options().parameter_q, "100000"}, std::pair{window->Options().animation_step, "0,00001"},
+                             std::pair{window->Options().domain_from, "-100000"}, std::pair{window->Options().point_a_x, "-12,34"}}) {
     SCOPED_TRACE(text);
     field->setText(text);
     QStyleOptionFrame option;
@@ -213,13 +213,13 @@ TEST_F(FeedbackTest, NumberFieldsShowTheirWholeText) {
     EXPECT_LE(field->fontMetrics().horizontalAdvance(text), contents.width() - kInnerMargins);
     EXPECT_GE(field->font().pointSizeF(), 6);
   }
-  window->parameter_q->setText("2");
-  EXPECT_EQ(window->parameter_q->font(), window->parameter_p->font()) << "short text: the usual font";
+  window->Options().parameter_q->setText("2");
+  EXPECT_EQ(window->Options().parameter_q->font(), window->Options().parameter_p->font()) << "short text: the usual font";
 }
 
 TEST_F(FeedbackTest, ReflectionCaptionsNameTheRightAxis) {
-  EXPECT_EQ(window->mirror_in_x_axis->text(), "f1(-x) , Reflection on y-axis");
-  EXPECT_EQ(window->mirror_in_y_axis->text(), "-f1(x) , Reflection on x-axis");
+  EXPECT_EQ(window->Menu().mirror_in_x_axis->text(), "f1(-x) , Reflection on y-axis");
+  EXPECT_EQ(window->Menu().mirror_in_y_axis->text(), "-f1(x) , Reflection on x-axis");
 }
 
 TEST(SaveFormat, ATypedKnownExtensionDecides) {
@@ -252,31 +252,31 @@ TEST_F(FeedbackTest, SmallWindowKeepsEveryControlUsable) {
   window->resize(700, 420);
   QApplication::processEvents();
   // The term panel: all four fields and both buttons inside the panel.
-  for (QWidget* w : std::initializer_list<QWidget*>{window->f1_term, window->f2_term, window->f3_term,
-                                                    window->f4_term, window->derive_button,
-                                                    window->derive_twice_button}) {
+  for (QWidget* w : std::initializer_list<QWidget*>{window->Terms().f1_term, window->Terms().f2_term, window->Terms().f3_term,
+                                                    window->Terms().f4_term, window->Terms().derive_button,
+                                                    window->Terms().derive_twice_button}) {
     SCOPED_TRACE(w->objectName().toStdString());
-    EXPECT_TRUE(window->term_panel->rect().contains(w->geometry())) << w->geometry().x();
+    EXPECT_TRUE(window->Panels().term_panel->rect().contains(w->geometry())) << w->geometry().x();
     EXPECT_GE(w->width(), 40);
   }
   // The option column scrolls to its last control, which stays fully inside the column.
   auto* scroll = window->findChild<QScrollArea*>("options_scroll");
   ASSERT_NE(scroll, nullptr);
   EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
-  scroll->ensureWidgetVisible(window->value_table);
+  scroll->ensureWidgetVisible(window->Options().value_table);
   QApplication::processEvents();
-  const QRect last(window->value_table->mapTo(scroll->viewport(), QPoint(0, 0)),
-                   window->value_table->size());
+  const QRect last(window->Options().value_table->mapTo(scroll->viewport(), QPoint(0, 0)),
+                   window->Options().value_table->size());
   EXPECT_TRUE(scroll->viewport()->rect().contains(last));
   // Draw and Result List stand below the scrolling part, in sight without scrolling.
-  const QRect pinned(window->result_list->mapTo(window.get(), QPoint(0, 0)), window->result_list->size());
+  const QRect pinned(window->Options().result_list->mapTo(window.get(), QPoint(0, 0)), window->Options().result_list->size());
   EXPECT_TRUE(window->rect().contains(pinned));
-  EXPECT_GE(window->drawing_area->width(), 40);
+  EXPECT_GE(window->DrawingArea()->width(), 40);
   // Back at the design size the fields have their design width.
   window->resize(1042, window->height() + 400);
   QApplication::processEvents();
-  EXPECT_EQ(window->f1_term->width(), 290);
-  EXPECT_EQ(window->derive_button->x(), 752);
+  EXPECT_EQ(window->Terms().f1_term->width(), 290);
+  EXPECT_EQ(window->Terms().derive_button->x(), 752);
 }
 
 }  // namespace

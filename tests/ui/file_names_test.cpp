@@ -32,16 +32,16 @@ TEST_F(FileNamesTest, ALatin1WorksheetOpensByNameAndByDrop) {
 
   // The text Qt gives for the name (a file dialog, the program's arguments).
   EXPECT_TRUE(actions->Open(QFile::decodeName(QByteArray::fromStdString(bytes))));
-  EXPECT_TRUE(window->f2_plotted->isChecked());
-  window->f2_plotted->setChecked(false);
+  EXPECT_TRUE(window->Terms().f2_plotted->isChecked());
+  window->Terms().f2_plotted->setChecked(false);
 
   // A file manager's drop: the name's bytes percent-encoded in a file URL.
   QMimeData data;
   data.setData("text/uri-list", "file://" + QByteArray::fromStdString(folder).toPercentEncoding("/") +
                                     "/Blatt%E9.plotwerk\r\n");
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(window->f1_term, &drop);
-  QTRY_VERIFY(window->f2_plotted->isChecked());
+  QApplication::sendEvent(window->Terms().f1_term, &drop);
+  QTRY_VERIFY(window->Terms().f2_plotted->isChecked());
   EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 

@@ -58,25 +58,25 @@ class GermanWindow : public ::testing::Test {
 
 TEST_F(GermanWindow, CaptionsMenusAndQtsOwnDialogsAreGerman) {
   EXPECT_EQ(window->windowTitle(), "Grafische Darstellung einer Funktion");
-  EXPECT_EQ(window->zeros->text(), "Nullstellen");
-  EXPECT_EQ(window->extrema->text(), "Extrema");
-  EXPECT_EQ(window->antiderivative->text(), "Stammfunktion");
-  EXPECT_EQ(window->family->text(), "Kurvenschar d =");
-  EXPECT_EQ(window->value_table->text(), "Wertetabelle in Liste");
-  EXPECT_EQ(window->draw_button->text(), "Zeichnen");
-  EXPECT_EQ(window->special_menu->title(), "Spezielle Funktionen");
-  EXPECT_EQ(window->coordinate_menu->title(), "Koordinatensystem");
+  EXPECT_EQ(window->Options().zeros->text(), "Nullstellen");
+  EXPECT_EQ(window->Options().extrema->text(), "Extrema");
+  EXPECT_EQ(window->Options().antiderivative->text(), "Stammfunktion");
+  EXPECT_EQ(window->Options().family->text(), "Kurvenschar d =");
+  EXPECT_EQ(window->Options().value_table->text(), "Wertetabelle in Liste");
+  EXPECT_EQ(window->Options().draw_button->text(), "Zeichnen");
+  EXPECT_EQ(window->Menu().special_menu->title(), "Spezielle Funktionen");
+  EXPECT_EQ(window->Menu().coordinate_menu->title(), "Koordinatensystem");
   // Qt's own buttons and dialogs come from Debian's Qt translations.
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
 }
 
 TEST_F(GermanWindow, ResultListInGermanWithDecimalCommas) {
-  window->f1_term->setText("X^2-2");
-  window->zeros->setChecked(true);
-  window->extrema->setChecked(true);
-  window->result_list->setChecked(true);
+  window->Terms().f1_term->setText("X^2-2");
+  window->Options().zeros->setChecked(true);
+  window->Options().extrema->setChecked(true);
+  window->Options().result_list->setChecked(true);
   window->OnDrawClicked();
-  const QStringList lines = window->result_memo->toPlainText().split('\n');
+  const QStringList lines = window->ResultMemo()->toPlainText().split('\n');
   for (const char* line : {"Funktion Y = X^2-2", "1. Ableitung", "Nullstellen", "\t-1,41", "\t1,41",
                            "Extrema", "\tTiefpunkt\t(0;-2)"}) {
     EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line << "\n" << lines.join('\n').toStdString();
@@ -86,22 +86,22 @@ TEST_F(GermanWindow, ResultListInGermanWithDecimalCommas) {
 // Numbers inside terms get the decimal comma too: in the list, on the picture and in the field
 // the derivative button fills.
 TEST_F(GermanWindow, TermsAreShownWithADecimalComma) {
-  window->f1_term->setText("0.75*X^2");
-  window->result_list->setChecked(true);
+  window->Terms().f1_term->setText("0.75*X^2");
+  window->Options().result_list->setChecked(true);
   window->OnDeriveClicked();
-  EXPECT_EQ(window->f3_term->text(), "1,5*X");
-  const QStringList lines = window->result_memo->toPlainText().split('\n');
+  EXPECT_EQ(window->Terms().f3_term->text(), "1,5*X");
+  const QStringList lines = window->ResultMemo()->toPlainText().split('\n');
   for (const char* line : {"Funktion Y = 0,75*X^2", "1. Ableitung", "Y = 1,5*X", "Funktion Y = 1,5*X"}) {
     EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line << "\n" << lines.join('\n').toStdString();
   }
-  EXPECT_FALSE(window->result_memo->toPlainText().contains("1.5")) << "no decimal point left";
+  EXPECT_FALSE(window->ResultMemo()->toPlainText().contains("1.5")) << "no decimal point left";
 }
 
 TEST_F(GermanWindow, AccessibleNamesAndSaveFiltersAreGerman) {
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(window->zoom_in_button)->text(QAccessible::Name),
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window->Navigation().zoom_in_button)->text(QAccessible::Name),
             QString::fromUtf8("Vergrößern"));
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(window->f2_term)->text(QAccessible::Name), "Term f2(x)");
-  EXPECT_TRUE(QAccessible::queryAccessibleInterface(window->drawing_area)
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window->Terms().f2_term)->text(QAccessible::Name), "Term f2(x)");
+  EXPECT_TRUE(QAccessible::queryAccessibleInterface(window->DrawingArea())
                   ->text(QAccessible::Description)
                   .startsWith("f1(x) = X*SIN(X+P), blau"));
   EXPECT_EQ(SaveDialogFilters().first(), "Abbildung (*.bmp)");

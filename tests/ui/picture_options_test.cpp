@@ -46,7 +46,7 @@ TEST_F(PictureOptionsTest, WindowDialogRoundTripGivesTheSamePixelsEverywhere) {
   EXPECT_DOUBLE_EQ(view.x_max, 2 * 3.14159265358979323846);
   EXPECT_DOUBLE_EQ(view.y_min, -1.5);
   EXPECT_EQ(window->SnapshotControls().x_tick_spacing, "PI/4");
-  const QImage picture = window->drawing_area->Screen().copy().convertToFormat(QImage::Format_RGB32);
+  const QImage picture = window->DrawingArea()->Screen().copy().convertToFormat(QImage::Format_RGB32);
 
   QTemporaryDir dir;
   const QString sheet = dir.filePath("window.plotwerk");
@@ -114,7 +114,7 @@ TEST_F(PictureOptionsTest, ChoiceLabelsAndPageAreInTheWindow) {
   EXPECT_EQ(window->SnapshotControls().analysed_term, 2);
   auto* labels = window->findChild<QAction*>("point_labels");
   ASSERT_NE(labels, nullptr);
-  EXPECT_TRUE(window->coordinate_menu->actions().contains(labels));
+  EXPECT_TRUE(window->Menu().coordinate_menu->actions().contains(labels));
   EXPECT_FALSE(labels->isChecked());
   labels->trigger();
   EXPECT_TRUE(window->SnapshotControls().point_labels);

@@ -33,7 +33,7 @@ class WindowTest : public ::testing::Test {
   }
   void TearDown() override { window.reset(); }
 
-  QImage Picture() const { return window->drawing_area->Screen().copy(); }
+  QImage Picture() const { return window->DrawingArea()->Screen().copy(); }
 
   std::unique_ptr<MainWindow> window;
 };

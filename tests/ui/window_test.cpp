@@ -32,7 +32,7 @@ std::vector<std::string> TermsOf(MainWindow& w) { return w.Plotter().Terms().Ter
 void ExpectMemoShowsResultList(MainWindow& w) {
   QStringList lines;
   for (const std::string& line : w.Plotter().Results().Lines()) lines << QString::fromLatin1(line);
-  EXPECT_EQ(w.result_memo->toPlainText(), lines.join('\n'));
+  EXPECT_EQ(w.ResultMemo()->toPlainText(), lines.join('\n'));
 }
 
 void ExpectBasicSetting(MainWindow& w) {
@@ -46,14 +46,14 @@ void ExpectBasicSetting(MainWindow& w) {
 
 TEST_F(WindowTest, OpensWithTheFirstDefaultTermDrawnInTheBasicSetting) {
   EXPECT_EQ(window->windowTitle(), "Graphical representation of a function");
-  EXPECT_EQ(window->drawing_area->size(), QSize(plot::kDefaultAreaWidth, plot::kDefaultAreaHeight));
+  EXPECT_EQ(window->DrawingArea()->size(), QSize(plot::kDefaultAreaWidth, plot::kDefaultAreaHeight));
   EXPECT_FALSE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
   EXPECT_TRUE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
-  EXPECT_EQ(QApplication::focusWidget(), window->f1_term) << "ready to type the first term";
-  EXPECT_TRUE(window->result_memo->isHidden());
-  EXPECT_FALSE(window->copy_results_item->isEnabled());
-  EXPECT_FALSE(window->animation_timer->isActive());
-  EXPECT_EQ(window->animation_timer->interval(), 25);
+  EXPECT_EQ(QApplication::focusWidget(), window->Terms().f1_term) << "ready to type the first term";
+  EXPECT_TRUE(window->ResultMemo()->isHidden());
+  EXPECT_FALSE(window->Menu().copy_results_item->isEnabled());
+  EXPECT_FALSE(window->AnimationTimer()->isActive());
+  EXPECT_EQ(window->AnimationTimer()->interval(), 25);
   ExpectBasicSetting(*window);
   EXPECT_EQ(TermsOf(*window), std::vector<std::string>{"X*SIN(X+P)"});
   EXPECT_DOUBLE_EQ(fktint::ParamP, 1);
@@ -65,7 +65,7 @@ TEST_F(WindowTest, OpensWithTheFirstDefaultTermDrawnInTheBasicSetting) {
 }
 
 TEST_F(WindowTest, CheckingF2AddsTheSecondTermInTheSecondColour) {
-  window->f2_plotted->click();
+  window->Terms().f2_plotted->click();
   EXPECT_EQ(TermsOf(*window), (std::vector<std::string>{"X*SIN(X+P)", "X^2/4-2"}));
   const QImage picture = Picture();
   EXPECT_GT(CountColour(picture, kBlue), 200);
@@ -74,51 +74,51 @@ TEST_F(WindowTest, CheckingF2AddsTheSecondTermInTheSecondColour) {
 
 TEST_F(WindowTest, TypedTermIsUpperCasedAndEnterRedraws) {
   const QImage before = Picture();
-  window->f1_term->setFocus();
-  window->f1_term->selectAll();
-  QTest::keyClicks(window->f1_term, "x^2/3-1");
-  EXPECT_EQ(window->f1_term->text(), "X^2/3-1");
-  QTest::keyClick(window->f1_term, Qt::Key_Return);
+  window->Terms().f1_term->setFocus();
+  window->Terms().f1_term->selectAll();
+  QTest::keyClicks(window->Terms().f1_term, "x^2/3-1");
+  EXPECT_EQ(window->Terms().f1_term->text(), "X^2/3-1");
+  QTest::keyClick(window->Terms().f1_term, Qt::Key_Return);
   EXPECT_EQ(TermsOf(*window), std::vector<std::string>{"X^2/3-1"});
   EXPECT_NE(Picture(), before);
 
   // The keypad's Enter is the same command.
-  QTest::keyClicks(window->f1_term, "+X");
-  QTest::keyClick(window->f1_term, Qt::Key_Enter);
+  QTest::keyClicks(window->Terms().f1_term, "+X");
+  QTest::keyClick(window->Terms().f1_term, Qt::Key_Enter);
   EXPECT_EQ(TermsOf(*window), std::vector<std::string>{"X^2/3-1+X"});
 }
 
 TEST_F(WindowTest, DrawReadsParametersPAndQ) {
   fktint::ParamQ = 0;
-  window->parameter_p->setText("2*PI");
-  window->draw_button->click();
+  window->Options().parameter_p->setText("2*PI");
+  window->Options().draw_button->click();
   EXPECT_NEAR(fktint::ParamP, 6.283185307179586, 1e-12);
   EXPECT_DOUBLE_EQ(fktint::ParamQ, 2) << "the field shows Q = 2";
 
   // Q typed and Enter changes the graph of X+Q.
-  window->f1_term->setText("X+Q");
-  window->draw_button->click();
+  window->Terms().f1_term->setText("X+Q");
+  window->Options().draw_button->click();
   const QImage with_two = Picture();
-  window->parameter_q->setText("3");
-  QTest::keyClick(window->parameter_q, Qt::Key_Return);
+  window->Options().parameter_q->setText("3");
+  QTest::keyClick(window->Options().parameter_q, Qt::Key_Return);
   EXPECT_DOUBLE_EQ(fktint::ParamQ, 3);
   EXPECT_NE(Picture(), with_two);
 
   // An empty field keeps the previous value; an unreadable one gives 0.
-  window->parameter_p->clear();
-  window->draw_item->trigger();
+  window->Options().parameter_p->clear();
+  window->Menu().draw_item->trigger();
   EXPECT_NEAR(fktint::ParamP, 6.283185307179586, 1e-12);
-  window->parameter_p->setText("1+");
-  window->draw_item->trigger();
+  window->Options().parameter_p->setText("1+");
+  window->Menu().draw_item->trigger();
   EXPECT_DOUBLE_EQ(fktint::ParamP, 0);
 }
 
 TEST_F(WindowTest, EmptyOrUncheckedTermFieldsAreLeftOut) {
-  window->f3_term->setText("X");
-  window->f1_plotted->setChecked(false);
+  window->Terms().f3_term->setText("X");
+  window->Terms().f1_plotted->setChecked(false);
   EXPECT_EQ(TermsOf(*window), std::vector<std::string>{"X"});
-  window->f3_term->clear();
-  window->draw_button->click();
+  window->Terms().f3_term->clear();
+  window->Options().draw_button->click();
   EXPECT_TRUE(TermsOf(*window).empty());
 }
 
@@ -127,13 +127,13 @@ TEST_F(WindowTest, EmptyOrUncheckedTermFieldsAreLeftOut) {
 // f1, but in the next curve colour).
 TEST_F(WindowTest, EveryOptionItemFlipsItsCheckMarkAndChangesThePicture) {
   const std::vector<QAction*> options = {
-      window->axes, window->bold_axes, window->frame, window->degrees, window->radians,
-      window->grid, window->fine_grid, window->term_captions, window->coloured_graphs,
-      window->mirror_in_x_axis, window->mirror_in_origin, window->mirror_in_y_axis,
-      window->shift_along_x, window->stretch_along_x, window->shift_along_y,
-      window->stretch_along_y, window->composition, window->sum_f1_f2,
-      window->difference_f1_f2, window->product_f1_f2, window->quotient_f1_f2,
-      window->inverse_of_f1};
+      window->Menu().axes, window->Menu().bold_axes, window->Menu().frame, window->Menu().degrees, window->Menu().radians,
+      window->Menu().grid, window->Menu().fine_grid, window->Menu().term_captions, window->Menu().coloured_graphs,
+      window->Menu().mirror_in_x_axis, window->Menu().mirror_in_origin, window->Menu().mirror_in_y_axis,
+      window->Menu().shift_along_x, window->Menu().stretch_along_x, window->Menu().shift_along_y,
+      window->Menu().stretch_along_y, window->Menu().composition, window->Menu().sum_f1_f2,
+      window->Menu().difference_f1_f2, window->Menu().product_f1_f2, window->Menu().quotient_f1_f2,
+      window->Menu().inverse_of_f1};
   ASSERT_EQ(options.size(), 22u);
   const QStringList initially_checked = {"axes", "grid", "term_captions", "coloured_graphs"};
   for (QAction* item : options) {
@@ -160,25 +160,25 @@ TEST_F(WindowTest, EveryOptionItemFlipsItsCheckMarkAndChangesThePicture) {
 }
 
 TEST_F(WindowTest, DegreesAndRadiansAreIndependentSwitches) {
-  window->degrees->trigger();
-  window->radians->trigger();
-  EXPECT_TRUE(window->degrees->isChecked());
-  EXPECT_TRUE(window->radians->isChecked());
+  window->Menu().degrees->trigger();
+  window->Menu().radians->trigger();
+  EXPECT_TRUE(window->Menu().degrees->isChecked());
+  EXPECT_TRUE(window->Menu().radians->isChecked());
 }
 
 TEST_F(WindowTest, ColourSwitchOffDrawsTheCurvesBlack) {
-  window->f2_plotted->setChecked(true);
-  window->coloured_graphs->trigger();
+  window->Terms().f2_plotted->setChecked(true);
+  window->Menu().coloured_graphs->trigger();
   const QImage picture = Picture();
   EXPECT_EQ(CountColour(picture, kBlue), 0);
   EXPECT_EQ(CountColour(picture, kRed), 0);
 }
 
 TEST_F(WindowTest, ResultListToggleShowsTheMemoNarrowsTheAreaAndEnablesCopying) {
-  window->result_list->click();
-  EXPECT_FALSE(window->result_memo->isHidden());
-  EXPECT_TRUE(window->copy_results_item->isEnabled());
-  EXPECT_EQ(window->drawing_area->size(), QSize(606, 597));
+  window->Options().result_list->click();
+  EXPECT_FALSE(window->ResultMemo()->isHidden());
+  EXPECT_TRUE(window->Menu().copy_results_item->isEnabled());
+  EXPECT_EQ(window->DrawingArea()->size(), QSize(606, 597));
   ExpectBasicSetting(*window);  // x still -6..6, y for the narrower area
   QTest::qWait(0);              // the resized area repaints through the toolkit
   QApplication::processEvents();
@@ -186,57 +186,57 @@ TEST_F(WindowTest, ResultListToggleShowsTheMemoNarrowsTheAreaAndEnablesCopying) 
 
   ExpectMemoShowsResultList(*window);
 
-  window->result_list->click();
-  EXPECT_TRUE(window->result_memo->isHidden());
-  EXPECT_FALSE(window->copy_results_item->isEnabled());
-  EXPECT_EQ(window->drawing_area->size(), QSize(plot::kDefaultAreaWidth, plot::kDefaultAreaHeight));
+  window->Options().result_list->click();
+  EXPECT_TRUE(window->ResultMemo()->isHidden());
+  EXPECT_FALSE(window->Menu().copy_results_item->isEnabled());
+  EXPECT_EQ(window->DrawingArea()->size(), QSize(plot::kDefaultAreaWidth, plot::kDefaultAreaHeight));
   ExpectBasicSetting(*window);
 }
 
 TEST_F(WindowTest, MemoFollowsEveryRepaintWhileShown) {
-  window->result_list->click();
-  window->f2_plotted->setChecked(true);
+  window->Options().result_list->click();
+  window->Terms().f2_plotted->setChecked(true);
   ExpectMemoShowsResultList(*window);
-  EXPECT_TRUE(window->result_memo->toPlainText().contains("X^2/4-2")) << "the line of the second term";
-  window->f2_plotted->setChecked(false);
+  EXPECT_TRUE(window->ResultMemo()->toPlainText().contains("X^2/4-2")) << "the line of the second term";
+  window->Terms().f2_plotted->setChecked(false);
   ExpectMemoShowsResultList(*window);
-  EXPECT_FALSE(window->result_memo->toPlainText().contains("X^2/4-2"));
+  EXPECT_FALSE(window->ResultMemo()->toPlainText().contains("X^2/4-2"));
 
   // A hidden memo is left alone until it is shown again.
-  window->result_list->click();
-  window->f2_plotted->setChecked(true);
-  EXPECT_FALSE(window->result_memo->toPlainText().contains("X^2/4-2"));
-  window->result_list->click();
-  EXPECT_TRUE(window->result_memo->toPlainText().contains("X^2/4-2"));
+  window->Options().result_list->click();
+  window->Terms().f2_plotted->setChecked(true);
+  EXPECT_FALSE(window->ResultMemo()->toPlainText().contains("X^2/4-2"));
+  window->Options().result_list->click();
+  EXPECT_TRUE(window->ResultMemo()->toPlainText().contains("X^2/4-2"));
 }
 
 TEST_F(WindowTest, DerivativeButtonsFillF3AndF4AndDraw) {
-  window->derive_button->click();
-  EXPECT_EQ(window->f3_term->text(), "SIN(X+P)+X*COS(X+P)");
-  window->derive_twice_button->click();
-  EXPECT_EQ(window->f4_term->text(), "2*COS(X+P)-X*SIN(X+P)");
+  window->Terms().derive_button->click();
+  EXPECT_EQ(window->Terms().f3_term->text(), "SIN(X+P)+X*COS(X+P)");
+  window->Terms().derive_twice_button->click();
+  EXPECT_EQ(window->Terms().f4_term->text(), "2*COS(X+P)-X*SIN(X+P)");
   EXPECT_EQ(TermsOf(*window),
             (std::vector<std::string>{"X*SIN(X+P)", "SIN(X+P)+X*COS(X+P)", "2*COS(X+P)-X*SIN(X+P)"}));
 
-  window->f1_term->setText("3*X^4-2*X^2+1");
-  window->derive_button->click();
-  EXPECT_EQ(window->f3_term->text(), "12*X^3-4*X");
-  window->f1_term->setText("X^0.5");
-  window->derive_twice_button->click();
-  EXPECT_EQ(window->f4_term->text(), "-0.25*X^(-1.5)");
+  window->Terms().f1_term->setText("3*X^4-2*X^2+1");
+  window->Terms().derive_button->click();
+  EXPECT_EQ(window->Terms().f3_term->text(), "12*X^3-4*X");
+  window->Terms().f1_term->setText("X^0.5");
+  window->Terms().derive_twice_button->click();
+  EXPECT_EQ(window->Terms().f4_term->text(), "-0.25*X^(-1.5)");
 
   // A term the differentiator cannot read empties both fields, which Draw then skips.
-  window->f1_term->setText("SI(X)");
-  window->derive_button->click();
-  window->derive_twice_button->click();
-  EXPECT_EQ(window->f3_term->text(), "");
-  EXPECT_EQ(window->f4_term->text(), "");
+  window->Terms().f1_term->setText("SI(X)");
+  window->Terms().derive_button->click();
+  window->Terms().derive_twice_button->click();
+  EXPECT_EQ(window->Terms().f3_term->text(), "");
+  EXPECT_EQ(window->Terms().f4_term->text(), "");
   EXPECT_EQ(TermsOf(*window), std::vector<std::string>{"SI(X)"});
 }
 
 TEST_F(WindowTest, AdjustYResolutionScalesTheXRangeWithoutCentring) {
   window->Plotter().SetView({0, 10, 3, 4});
-  window->adjust_y_item->trigger();
+  window->Menu().adjust_y_item->trigger();
   const plot::PlotView v = window->Plotter().View();
   EXPECT_DOUBLE_EQ(v.x_min, 0);
   EXPECT_DOUBLE_EQ(v.x_max, 10);
@@ -248,42 +248,42 @@ TEST_F(WindowTest, ResizeKeepsTheXRangeAndRepaintsAtTheNewSize) {
   window->Plotter().SetView({-2, 2, -1, 1});
   window->resize(window->width() + 100, window->height() + 50);
   QApplication::processEvents();
-  EXPECT_EQ(window->drawing_area->size(), QSize(946, 647));
+  EXPECT_EQ(window->DrawingArea()->size(), QSize(946, 647));
   const plot::PlotView v = window->Plotter().View();
   EXPECT_DOUBLE_EQ(v.x_min, -2);
   EXPECT_DOUBLE_EQ(v.x_max, 2);
   EXPECT_DOUBLE_EQ(v.y_max, 2.0 * 647 / 946);
-  window->drawing_area->repaint();
+  window->DrawingArea()->repaint();
   EXPECT_EQ(Picture().deviceIndependentSize().toSize(), QSize(946, 647));
 }
 
 TEST_F(WindowTest, GraphWidthStepperThickensTheCurves) {
   const int thin = CountColour(Picture(), kBlue);
-  window->graph_width->Click(UpDown::Direction::Down);
-  EXPECT_EQ(window->graph_width_text->text(), "1") << "no wrap below 1";
-  for (int i = 0; i < 8; ++i) window->graph_width->Click(UpDown::Direction::Up);
-  EXPECT_EQ(window->graph_width_text->text(), "6") << "no wrap above 6";
+  window->Options().graph_width->Click(UpDown::Direction::Down);
+  EXPECT_EQ(window->Options().graph_width_text->text(), "1") << "no wrap below 1";
+  for (int i = 0; i < 8; ++i) window->Options().graph_width->Click(UpDown::Direction::Up);
+  EXPECT_EQ(window->Options().graph_width_text->text(), "6") << "no wrap above 6";
   EXPECT_GT(CountColour(Picture(), kBlue), 3 * thin);
 
   // A typed width counts too; text that is no width in range leaves the last one.
-  window->graph_width_text->setText("2");
+  window->Options().graph_width_text->setText("2");
   EXPECT_EQ(window->SnapshotControls().graph_width, 2);
-  window->graph_width_text->setText("9");
+  window->Options().graph_width_text->setText("9");
   EXPECT_EQ(window->SnapshotControls().graph_width, 2);
 }
 
 TEST_F(WindowTest, ControlsAndMenuStartAsDesigned) {
-  EXPECT_TRUE(window->f1_plotted->isChecked());
-  EXPECT_FALSE(window->f2_plotted->isChecked());
-  EXPECT_TRUE(window->f3_plotted->isChecked());
-  EXPECT_TRUE(window->f4_plotted->isChecked());
-  EXPECT_TRUE(window->animate_parameter->isChecked());
-  EXPECT_EQ(window->animation_step->text(), "0,08");
-  EXPECT_EQ(window->family_step->text(), "0,1");
-  EXPECT_EQ(window->point_a_y_caption->text(), ";       )");
-  EXPECT_EQ(window->derive_twice_button->text(), "f1\"(x)");
-  EXPECT_EQ(window->animation_step_label->text(), QString(QChar(0x0394)));
-  EXPECT_EQ(window->basic_setting_button->toolTip(), "Basic setting");
+  EXPECT_TRUE(window->Terms().f1_plotted->isChecked());
+  EXPECT_FALSE(window->Terms().f2_plotted->isChecked());
+  EXPECT_TRUE(window->Terms().f3_plotted->isChecked());
+  EXPECT_TRUE(window->Terms().f4_plotted->isChecked());
+  EXPECT_TRUE(window->Options().animate_parameter->isChecked());
+  EXPECT_EQ(window->Options().animation_step->text(), "0,08");
+  EXPECT_EQ(window->Options().family_step->text(), "0,1");
+  EXPECT_EQ(window->Options().point_a_y_caption->text(), ";       )");
+  EXPECT_EQ(window->Terms().derive_twice_button->text(), "f1\"(x)");
+  EXPECT_EQ(window->Options().animation_step_label->text(), QString(QChar(0x0394)));
+  EXPECT_EQ(window->Navigation().basic_setting_button->toolTip(), "Basic setting");
 
   // The window's start values are the ones the drawing core assumes for a fresh snapshot.
   const plot::Controls fresh;
@@ -302,34 +302,34 @@ TEST_F(WindowTest, ControlsAndMenuStartAsDesigned) {
   // "File" (the worksheets) first, where desktop programs keep opening and saving.
   EXPECT_EQ(top, (QStringList{"File", "Close", "Edit", "Coordinate system", "Special functions", "Help",
                               "About ..."}));
-  EXPECT_EQ(window->close_item->shortcut(), QKeySequence(Qt::Key_Escape));
-  EXPECT_EQ(window->basic_setting_item->shortcut(), QKeySequence(Qt::Key_Space));
-  EXPECT_EQ(window->animation_item->shortcut(), QKeySequence(Qt::Key_F2));
-  EXPECT_EQ(window->draw_item->shortcuts(),
+  EXPECT_EQ(window->Menu().close_item->shortcut(), QKeySequence(Qt::Key_Escape));
+  EXPECT_EQ(window->Menu().basic_setting_item->shortcut(), QKeySequence(Qt::Key_Space));
+  EXPECT_EQ(window->Menu().animation_item->shortcut(), QKeySequence(Qt::Key_F2));
+  EXPECT_EQ(window->Menu().draw_item->shortcuts(),
             (QList<QKeySequence>{QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)}));
-  EXPECT_EQ(window->coordinate_menu->actions().size(), 21);  // 18 items and 3 separators
-  EXPECT_EQ(window->special_menu->actions().size(), 18);         // 13 items, 3 separators, then Trace
+  EXPECT_EQ(window->Menu().coordinate_menu->actions().size(), 21);  // 18 items and 3 separators
+  EXPECT_EQ(window->Menu().special_menu->actions().size(), 18);         // 13 items, 3 separators, then Trace
 }
 
 TEST_F(WindowTest, TabMovesThroughTheTermsFirstThenTheViewButtons) {
-  EXPECT_EQ(window->f1_term->nextInFocusChain(), window->f2_plotted);
-  EXPECT_EQ(window->f4_term->nextInFocusChain(), window->derive_button);
+  EXPECT_EQ(window->Terms().f1_term->nextInFocusChain(), window->Terms().f2_plotted);
+  EXPECT_EQ(window->Terms().f4_term->nextInFocusChain(), window->Terms().derive_button);
   // Every view button is reached with Tab, then the option column, the memo and the drawing.
-  const std::vector<QWidget*> order = {window->derive_twice_button, window->move_left_button, window->move_up_button,
-                                       window->move_down_button, window->move_right_button, window->zoom_in_button,
-                                       window->zoom_out_button, window->basic_setting_button, window->graph_width_text};
+  const std::vector<QWidget*> order = {window->Terms().derive_twice_button, window->Navigation().move_left_button, window->Navigation().move_up_button,
+                                       window->Navigation().move_down_button, window->Navigation().move_right_button, window->Navigation().zoom_in_button,
+                                       window->Navigation().zoom_out_button, window->Navigation().basic_setting_button, window->Options().graph_width_text};
   for (std::size_t i = 1; i < order.size(); ++i) {
     EXPECT_EQ(order[i - 1]->nextInFocusChain(), order[i]) << i;
     EXPECT_TRUE(order[i]->focusPolicy() & Qt::TabFocus) << i;
   }
-  window->result_list->click();
-  window->result_memo->setFocus();
-  QTest::keyClick(window->result_memo, Qt::Key_Tab);
-  EXPECT_TRUE(window->drawing_area->hasFocus());
+  window->Options().result_list->click();
+  window->ResultMemo()->setFocus();
+  QTest::keyClick(window->ResultMemo(), Qt::Key_Tab);
+  EXPECT_TRUE(window->DrawingArea()->hasFocus());
 }
 
 TEST_F(WindowTest, EscapeClosesTheWindow) {
-  QTest::keyClick(window->f1_term, Qt::Key_Escape);
+  QTest::keyClick(window->Terms().f1_term, Qt::Key_Escape);
   EXPECT_FALSE(window->isVisible());
 }
 

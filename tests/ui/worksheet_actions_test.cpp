@@ -36,13 +36,13 @@ class WorksheetTest : public testing::WindowTest {
 
   // A lesson: two terms, the analyses, A and B, the memo, a zoomed view.
   void PrepareLesson() {
-    window->f1_term->setText("X^3/4-X");
-    window->f2_plotted->setChecked(true);
-    window->zeros->setChecked(true);
-    window->point_a->setChecked(true);
-    window->integral->setChecked(true);
-    window->frame->trigger();
-    window->result_list->setChecked(true);
+    window->Terms().f1_term->setText("X^3/4-X");
+    window->Terms().f2_plotted->setChecked(true);
+    window->Options().zeros->setChecked(true);
+    window->Options().point_a->setChecked(true);
+    window->Options().integral->setChecked(true);
+    window->Menu().frame->trigger();
+    window->Options().result_list->setChecked(true);
     window->Plotter().SetView({-2.5, 3.75, -2.125, 2.5});
     window->OnDrawClicked();
   }
@@ -71,9 +71,9 @@ TEST_F(WorksheetTest, SnapshotAndApplyCoverEveryControl) {
   const plot::Controls back = window->SnapshotControls();
   EXPECT_TRUE(plot::SameSettings(back, changed));
   EXPECT_EQ(back.graph_width, 5);
-  EXPECT_TRUE(window->animate_point_b->isChecked());
-  EXPECT_FALSE(window->result_memo->isHidden());
-  EXPECT_TRUE(window->copy_results_item->isEnabled());
+  EXPECT_TRUE(window->Options().animate_point_b->isChecked());
+  EXPECT_FALSE(window->ResultMemo()->isHidden());
+  EXPECT_TRUE(window->Menu().copy_results_item->isEnabled());
 }
 
 TEST_F(WorksheetTest, SavedWorksheetOpensToTheSamePictureInTheWindowAndTheCommandLine) {
@@ -82,7 +82,7 @@ TEST_F(WorksheetTest, SavedWorksheetOpensToTheSamePictureInTheWindowAndTheComman
   ASSERT_TRUE(actions->Save(path));
   EXPECT_TRUE(window->windowTitle().startsWith("lesson.plotwerk"));
   const QImage saved = Picture();
-  const QString memo = window->result_memo->toPlainText();
+  const QString memo = window->ResultMemo()->toPlainText();
   const plot::PlotView view = window->Plotter().View();
 
   // Another window, back at the start state with its own P and Q, opens the lesson.
@@ -96,8 +96,8 @@ TEST_F(WorksheetTest, SavedWorksheetOpensToTheSamePictureInTheWindowAndTheComman
   other.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
   EXPECT_EQ(other.Plotter().View(), view);
-  EXPECT_EQ(other.drawing_area->Screen(), saved);
-  EXPECT_EQ(other.result_memo->toPlainText(), memo);
+  EXPECT_EQ(other.DrawingArea()->Screen(), saved);
+  EXPECT_EQ(other.ResultMemo()->toPlainText(), memo);
   EXPECT_FALSE(other_actions->Changed());
 
   // plotwerk-cli draws the same picture and list at the same size.
@@ -140,7 +140,7 @@ TEST_F(WorksheetTest, ClosingAsksOnlyAboutAChangedWorksheet) {
   EXPECT_FALSE(window->isVisible());
 
   window->show();
-  window->extrema->setChecked(true);
+  window->Options().extrema->setChecked(true);
   EXPECT_TRUE(window->isWindowModified());
   answer = QMessageBox::Cancel;
   window->close();
@@ -154,20 +154,20 @@ TEST_F(WorksheetTest, ClosingAsksOnlyAboutAChangedWorksheet) {
 }
 
 TEST_F(WorksheetTest, DroppedWorksheetOpens) {
-  window->f2_plotted->setChecked(true);
+  window->Terms().f2_plotted->setChecked(true);
   const QString path = Path("dropped.plotwerk");
   ASSERT_TRUE(actions->Save(path));
-  window->f2_plotted->setChecked(false);
+  window->Terms().f2_plotted->setChecked(false);
 
   QMimeData data;
   data.setUrls({QUrl::fromLocalFile(path)});
   QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(window->f1_term, &enter);
+  QApplication::sendEvent(window->Terms().f1_term, &enter);
   EXPECT_TRUE(enter.isAccepted());
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(window->f1_term, &drop);
-  QTRY_VERIFY(window->f2_plotted->isChecked());
-  EXPECT_EQ(window->f1_term->text(), "X*SIN(X+P)") << "the file's path is not typed into the field";
+  QApplication::sendEvent(window->Terms().f1_term, &drop);
+  QTRY_VERIFY(window->Terms().f2_plotted->isChecked());
+  EXPECT_EQ(window->Terms().f1_term->text(), "X*SIN(X+P)") << "the file's path is not typed into the field";
 }
 
 }  // namespace
