@@ -75,27 +75,27 @@ platform::PictureFormat FormatForFilterIndex(int index) {
 
 ExportActions::ExportActions(MainWindow& window) : QObject(&window), window_(window) {
   setObjectName(QStringLiteral("ExportActions"));
-  SD1 = new QFileDialog(&window, tr(kSaveDialogTitle));
-  SD1->setObjectName(QStringLiteral("SD1"));
-  SD1->setAcceptMode(QFileDialog::AcceptSave);
-  SD1->setFileMode(QFileDialog::AnyFile);
+  save_dialog = new QFileDialog(&window, tr(kSaveDialogTitle));
+  save_dialog->setObjectName(QStringLiteral("save_dialog"));
+  save_dialog->setAcceptMode(QFileDialog::AcceptSave);
+  save_dialog->setFileMode(QFileDialog::AnyFile);
   // Qt's own dialog: the same on every desktop, resizable, and it asks before overwriting.
-  SD1->setOption(QFileDialog::DontUseNativeDialog);
-  SD1->setOption(QFileDialog::DontConfirmOverwrite, false);
-  SD1->setSizeGripEnabled(true);
-  SD1->setNameFilters(SaveDialogFilters());
-  SD1->setDefaultSuffix(QString::fromLatin1(kDefaultExtension));
+  save_dialog->setOption(QFileDialog::DontUseNativeDialog);
+  save_dialog->setOption(QFileDialog::DontConfirmOverwrite, false);
+  save_dialog->setSizeGripEnabled(true);
+  save_dialog->setNameFilters(SaveDialogFilters());
+  save_dialog->setDefaultSuffix(QString::fromLatin1(kDefaultExtension));
   // A name typed without extension gets the extension of the entry selected. The entry list
   // of Qt's dialog reports every change, also one made by selectNameFilter; filterSelected
   // covers a dialog without that list.
   const auto follow_filter = [this](const QString& filter) {
     const int index = FilterIndexOf(filter);
-    if (index >= 1) SD1->setDefaultSuffix(QString::fromLatin1(kFilters[index - 1].extension));
+    if (index >= 1) save_dialog->setDefaultSuffix(QString::fromLatin1(kFilters[index - 1].extension));
   };
-  if (auto* entries = SD1->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
+  if (auto* entries = save_dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
     connect(entries, &QComboBox::currentTextChanged, this, follow_filter);
   } else {
-    connect(SD1, &QFileDialog::filterSelected, this, follow_filter);
+    connect(save_dialog, &QFileDialog::filterSelected, this, follow_filter);
   }
 
   run_print_dialog = [this](QPrinter& printer) {
@@ -137,14 +137,14 @@ void ExportActions::OnPrintVectorClicked() {
 
 void ExportActions::OnSaveVectorClicked() {
   const QStringList filters = SaveDialogFilters();
-  SD1->selectNameFilter(filters[kDefaultFilterIndex - 1]);
-  SD1->setDefaultSuffix(QString::fromLatin1(kDefaultExtension));
+  save_dialog->selectNameFilter(filters[kDefaultFilterIndex - 1]);
+  save_dialog->setDefaultSuffix(QString::fromLatin1(kDefaultExtension));
   // Clear the name typed last time (selectFile with an empty name leaves Qt's field alone).
-  SD1->selectFile(QString());
-  if (auto* name = SD1->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->clear();
-  if (SD1->exec() != QDialog::Accepted || SD1->selectedFiles().isEmpty()) return;
-  const QString path = SD1->selectedFiles().constFirst();
-  const int index = FilterIndexOf(SD1->selectedNameFilter());
+  save_dialog->selectFile(QString());
+  if (auto* name = save_dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->clear();
+  if (save_dialog->exec() != QDialog::Accepted || save_dialog->selectedFiles().isEmpty()) return;
+  const QString path = save_dialog->selectedFiles().constFirst();
+  const int index = FilterIndexOf(save_dialog->selectedNameFilter());
   window_.Redraw();  // the drawing area shows the current picture
   try {
     const platform::PictureSource source{window_.RenderPicture(1.0), window_.PaintWidth(), window_.PaintHeight(),

@@ -1,5 +1,5 @@
 // The "Edit" menu of the main window: copy the picture to the clipboard, print it, save it in
-// one of the picture formats through the dialog SD1, and copy the result list as text.
+// one of the picture formats through the save dialog, and copy the result list as text.
 #pragma once
 
 #include <QObject>
@@ -21,7 +21,7 @@ inline constexpr char kSaveDialogTitle[] = QT_TRANSLATE_NOOP("plotwerk::ui::Expo
 inline constexpr int kDefaultFilterIndex = 3;  // the GIF entry, counted from 1
 inline constexpr char kDefaultExtension[] = "gif";
 
-// The entries of SD1, in order: the four picture formats of the window, then PNG, SVG and PDF.
+// The entries of the save dialog, in order: the four picture formats of the window, then PNG, SVG and PDF.
 QStringList SaveDialogFilters();
 // The format of a filter index (1 to 7); a typed extension may override it (save_format.h).
 platform::PictureFormat FormatForFilterIndex(int index);
@@ -38,7 +38,7 @@ class ExportActions : public QObject {
   void OnCopyResultsClicked();    // Copy result list
 
   // The save dialog, kept for the life of the window.
-  QFileDialog* SD1;
+  QFileDialog* save_dialog;
 
   // Seams for the tests: the print dialog (true: print) and the error display.
   std::function<bool(QPrinter&)> run_print_dialog;

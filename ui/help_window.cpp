@@ -56,7 +56,7 @@ QString FunctionTable(const FunctionBlock& block) {
 
 void InstallHelp(MainWindow& window) {
   auto* item = new QAction(MainWindow::tr("Help"), &window);
-  item->setObjectName("Help1");
+  item->setObjectName("help_item");
   item->setShortcut(QKeySequence(Qt::Key_F1));
   // Beside "About ...", where a user looks for it.
   window.menuBar()->insertAction(window.Menu().about_item, item);

@@ -454,7 +454,8 @@ void MainWindow::BuildNavigationPanel() {
   palette.setColor(QPalette::WindowText, kNavy);
   panels_.navigation_panel->setPalette(palette);
 
-  navigation_.navigation_caption = MakeLabel(panels_.navigation_panel, "navigation_caption", tr("Coordinate system"), 16, 8);
+  navigation_.navigation_caption =
+      MakeLabel(panels_.navigation_panel, "navigation_caption", tr("Coordinate system"), 16, 8);
   auto button = [&](const char* name, Glyph glyph, const QString& hint, int x, int y) {
     auto* b = Named(new SpeedButton(glyph, hint, panels_.navigation_panel), name);
     b->setGeometry(x, y, kSpeedButtonSize, kSpeedButtonHeight);
@@ -480,7 +481,9 @@ void MainWindow::BuildOptionColumn() {
   options_.graph_width->SetAssociate(options_.graph_width_text);
   options_.animated_choice = Named(new QButtonGroup(p), "animated_choice");
   options_.animated_choice->setExclusive(true);
-  for (QRadioButton* rb : {options_.animate_point_a, options_.animate_point_b, options_.animate_parameter}) options_.animated_choice->addButton(rb);
+  for (QRadioButton* rb : {options_.animate_point_a, options_.animate_point_b, options_.animate_parameter}) {
+    options_.animated_choice->addButton(rb);
+  }
   FitIntervalCaption(*options_.interval_label);
   options_.animation_step_label->setFont(Verdana(10));
   options_.animation_step_label->resize(options_.animation_step_label->sizeHint());
@@ -527,61 +530,63 @@ void MainWindow::BuildMenu() {
   menu_.copy_vector_item = MakeItem(menu_.edit_menu, "copy_vector_item", tr("Copy vector graphic"));
   menu_.print_vector_item = MakeItem(menu_.edit_menu, "print_vector_item", tr("Print vector graphic"));
   menu_.save_vector_item = MakeItem(menu_.edit_menu, "save_vector_item", tr("Save vector graphic"));
-  MakeSeparator(menu_.edit_menu, "N2");
+  MakeSeparator(menu_.edit_menu, "results_separator");
   menu_.copy_results_item = MakeItem(menu_.edit_menu, "copy_results_item", tr("Copy result list"));
   menu_.copy_results_item->setEnabled(false);
 
   menu_.coordinate_menu = Named(bar->addMenu(tr("Coordinate system")), "coordinate_menu");
   menu_.coordinate_menu->menuAction()->setObjectName("coordinate_menu");
-  menu_.axes = MakeItem(menu_.coordinate_menu, "axes", tr("Represent axes"), true);
-  menu_.bold_axes = MakeItem(menu_.coordinate_menu, "bold_axes", tr("Highlight axes"), true);
-  menu_.frame = MakeItem(menu_.coordinate_menu, "frame", tr("Coordinate frame"), true);
-  menu_.degrees = MakeItem(menu_.coordinate_menu, "degrees", tr("Degrees on the x-axis"), true);
-  menu_.radians = MakeItem(menu_.coordinate_menu, "radians", tr("Radians on the x-axis"), true);
-  MakeSeparator(menu_.coordinate_menu, "N7");
-  menu_.grid = MakeItem(menu_.coordinate_menu, "grid", tr("Grid"), true);
-  menu_.fine_grid = MakeItem(menu_.coordinate_menu, "fine_grid", tr("mm-Grid"), true);
-  menu_.term_captions = MakeItem(menu_.coordinate_menu, "term_captions", tr("Show function term"), true);
-  menu_.coloured_graphs = MakeItem(menu_.coordinate_menu, "coloured_graphs", tr("Colored function graphs"), true);
-  MakeSeparator(menu_.coordinate_menu, "N6");
-  menu_.shrink_interval_item = MakeItem(menu_.coordinate_menu, "shrink_interval_item", tr("Decrease display interval"));
-  menu_.widen_interval_item = MakeItem(menu_.coordinate_menu, "widen_interval_item", tr("Increase display interval"));
-  menu_.basic_setting_item = MakeItem(menu_.coordinate_menu, "basic_setting_item", tr("Basic setting"));
+  QMenu* coordinates = menu_.coordinate_menu;
+  menu_.axes = MakeItem(coordinates, "axes", tr("Represent axes"), true);
+  menu_.bold_axes = MakeItem(coordinates, "bold_axes", tr("Highlight axes"), true);
+  menu_.frame = MakeItem(coordinates, "frame", tr("Coordinate frame"), true);
+  menu_.degrees = MakeItem(coordinates, "degrees", tr("Degrees on the x-axis"), true);
+  menu_.radians = MakeItem(coordinates, "radians", tr("Radians on the x-axis"), true);
+  MakeSeparator(coordinates, "grid_separator");
+  menu_.grid = MakeItem(coordinates, "grid", tr("Grid"), true);
+  menu_.fine_grid = MakeItem(coordinates, "fine_grid", tr("mm-Grid"), true);
+  menu_.term_captions = MakeItem(coordinates, "term_captions", tr("Show function term"), true);
+  menu_.coloured_graphs = MakeItem(coordinates, "coloured_graphs", tr("Colored function graphs"), true);
+  MakeSeparator(coordinates, "interval_separator");
+  menu_.shrink_interval_item = MakeItem(coordinates, "shrink_interval_item", tr("Decrease display interval"));
+  menu_.widen_interval_item = MakeItem(coordinates, "widen_interval_item", tr("Increase display interval"));
+  menu_.basic_setting_item = MakeItem(coordinates, "basic_setting_item", tr("Basic setting"));
   menu_.basic_setting_item->setShortcut(QKeySequence(Qt::Key_Space));
-  menu_.adjust_y_item = MakeItem(menu_.coordinate_menu, "adjust_y_item", tr("Adjust y-Resolution"));
-  MakeSeparator(menu_.coordinate_menu, "N1");
-  menu_.animation_item = MakeItem(menu_.coordinate_menu, "animation_item", tr("Animation"));
+  menu_.adjust_y_item = MakeItem(coordinates, "adjust_y_item", tr("Adjust y-Resolution"));
+  MakeSeparator(coordinates, "command_separator");
+  menu_.animation_item = MakeItem(coordinates, "animation_item", tr("Animation"));
   menu_.animation_item->setShortcut(QKeySequence(Qt::Key_F2));
-  menu_.draw_item = MakeItem(menu_.coordinate_menu, "draw_item", tr("Draw"));
+  menu_.draw_item = MakeItem(coordinates, "draw_item", tr("Draw"));
   // Listed first, Enter is the name the menu shows; Return is the same key on the main block.
   menu_.draw_item->setShortcuts({QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)});
 
   menu_.special_menu = Named(bar->addMenu(tr("Special functions")), "special_menu");
   menu_.special_menu->menuAction()->setObjectName("special_menu");
-  menu_.mirror_in_x_axis = MakeItem(menu_.special_menu, "mirror_in_x_axis", tr("f1(-x) , Reflection on y-axis"), true);
-  menu_.mirror_in_origin = MakeItem(menu_.special_menu, "mirror_in_origin", tr("-f1(-x) , Reflection on origin"), true);
-  menu_.mirror_in_y_axis = MakeItem(menu_.special_menu, "mirror_in_y_axis", tr("-f1(x) , Reflection on x-axis"), true);
-  MakeSeparator(menu_.special_menu, "N4");
+  QMenu* special = menu_.special_menu;
+  menu_.mirror_in_x_axis = MakeItem(special, "mirror_in_x_axis", tr("f1(-x) , Reflection on y-axis"), true);
+  menu_.mirror_in_origin = MakeItem(special, "mirror_in_origin", tr("-f1(-x) , Reflection on origin"), true);
+  menu_.mirror_in_y_axis = MakeItem(special, "mirror_in_y_axis", tr("-f1(x) , Reflection on x-axis"), true);
+  MakeSeparator(special, "shift_separator");
   menu_.shift_along_x =
-      MakeItem(menu_.special_menu, "shift_along_x", tr("f1(x+p) , Displacement along x-axis"), true);
-  menu_.stretch_along_x = MakeItem(menu_.special_menu, "stretch_along_x", tr("f1(p*x) , Stretching along x-axis"), true);
+      MakeItem(special, "shift_along_x", tr("f1(x+p) , Displacement along x-axis"), true);
+  menu_.stretch_along_x = MakeItem(special, "stretch_along_x", tr("f1(p*x) , Stretching along x-axis"), true);
   menu_.shift_along_y =
-      MakeItem(menu_.special_menu, "shift_along_y", tr("f1(x)+p , Displacement along y-axis"), true);
-  menu_.stretch_along_y = MakeItem(menu_.special_menu, "stretch_along_y", tr("p*f1(x) , Stretching along y-axis"), true);
-  MakeSeparator(menu_.special_menu, "N3");
+      MakeItem(special, "shift_along_y", tr("f1(x)+p , Displacement along y-axis"), true);
+  menu_.stretch_along_y = MakeItem(special, "stretch_along_y", tr("p*f1(x) , Stretching along y-axis"), true);
+  MakeSeparator(special, "combine_separator");
   menu_.composition =
-      MakeItem(menu_.special_menu, "composition", tr("f1(f1(x)) , Successive execution"), true);
+      MakeItem(special, "composition", tr("f1(f1(x)) , Successive execution"), true);
   menu_.sum_f1_f2 =
-      MakeItem(menu_.special_menu, "sum_f1_f2", tr("f1(x)+f2(x) , Addition of function values"), true);
+      MakeItem(special, "sum_f1_f2", tr("f1(x)+f2(x) , Addition of function values"), true);
   menu_.difference_f1_f2 =
-      MakeItem(menu_.special_menu, "difference_f1_f2", tr("f1(x)-f2(x) , Subtraction of function values"), true);
-  menu_.product_f1_f2 = MakeItem(menu_.special_menu, "product_f1_f2",
+      MakeItem(special, "difference_f1_f2", tr("f1(x)-f2(x) , Subtraction of function values"), true);
+  menu_.product_f1_f2 = MakeItem(special, "product_f1_f2",
                                      tr("f1(x)*f2(x) , Multiplication of function values"), true);
   menu_.quotient_f1_f2 =
-      MakeItem(menu_.special_menu, "quotient_f1_f2", tr("f1(x)/f2(x) , Division of function values"), true);
-  MakeSeparator(menu_.special_menu, "N5");
+      MakeItem(special, "quotient_f1_f2", tr("f1(x)/f2(x) , Division of function values"), true);
+  MakeSeparator(special, "inverse_separator");
   menu_.inverse_of_f1 =
-      MakeItem(menu_.special_menu, "inverse_of_f1", tr("Inverse curve to f1(x) , Reflection on y=x"), true);
+      MakeItem(special, "inverse_of_f1", tr("Inverse curve to f1(x) , Reflection on y=x"), true);
 
   menu_.about_item = bar->addAction(tr("About ..."));
   menu_.about_item->setObjectName("about_item");
@@ -591,13 +596,16 @@ void MainWindow::SetTabOrder() {
   // Terms first (that is where one starts typing), then the option column from top to bottom;
   // the view buttons and the drawing area join the order in keyboard.cpp. The steppers take
   // no focus: the arrow keys in their fields step them.
+  const TermWidgets& t = terms_;
+  const OptionWidgets& o = options_;
   const std::vector<QWidget*> order = {
-      terms_.f1_plotted, terms_.f1_term, terms_.f2_plotted, terms_.f2_term, terms_.f3_plotted, terms_.f3_term, terms_.f4_plotted, terms_.f4_term, terms_.derive_button, terms_.derive_twice_button,
-      options_.graph_width_text, options_.first_derivative, options_.second_derivative, options_.zeros, options_.extrema, options_.inflections,
-      options_.inflection_tangents, options_.antiderivative, options_.intersections, options_.show_points, options_.domain_from, options_.domain_to,
-      options_.parameter_p, options_.parameter_q, options_.family, options_.family_step, options_.point_a, options_.point_a_x, options_.point_b, options_.point_b_x, options_.tangent,
-      options_.normal, options_.secant, options_.integral, options_.animation_button, options_.animate_parameter, options_.interval_from, options_.interval_to, options_.animation_step,
-      options_.value_table, options_.draw_button, options_.result_list, result_memo_};
+      t.f1_plotted, t.f1_term, t.f2_plotted, t.f2_term, t.f3_plotted, t.f3_term, t.f4_plotted, t.f4_term,
+      t.derive_button, t.derive_twice_button, o.graph_width_text, o.first_derivative, o.second_derivative,
+      o.zeros, o.extrema, o.inflections, o.inflection_tangents, o.antiderivative, o.intersections,
+      o.show_points, o.domain_from, o.domain_to, o.parameter_p, o.parameter_q, o.family, o.family_step,
+      o.point_a, o.point_a_x, o.point_b, o.point_b_x, o.tangent, o.normal, o.secant, o.integral,
+      o.animation_button, o.animate_parameter, o.interval_from, o.interval_to, o.animation_step,
+      o.value_table, o.draw_button, o.result_list, result_memo_};
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
   terms_.f1_term->setFocus();
 }
@@ -611,10 +619,10 @@ void MainWindow::Wire() {
   for (QCheckBox* term_box : {terms_.f1_plotted, terms_.f2_plotted, terms_.f3_plotted, terms_.f4_plotted}) {
     connect(term_box, &QCheckBox::toggled, this, &MainWindow::OnDrawClicked);
   }
-  for (QCheckBox* option :
-       {options_.first_derivative, options_.second_derivative, options_.zeros, options_.extrema, options_.inflections, options_.inflection_tangents,
-        options_.antiderivative, options_.intersections, options_.show_points, options_.family, options_.point_a, options_.point_b, options_.tangent,
-        options_.normal, options_.secant, options_.integral, options_.value_table}) {
+  const OptionWidgets& o = options_;
+  for (QCheckBox* option : {o.first_derivative, o.second_derivative, o.zeros, o.extrema, o.inflections,
+                            o.inflection_tangents, o.antiderivative, o.intersections, o.show_points, o.family,
+                            o.point_a, o.point_b, o.tangent, o.normal, o.secant, o.integral, o.value_table}) {
     connect(option, &QCheckBox::toggled, this, &MainWindow::RedrawWithResults);
   }
   connect(options_.result_list, &QCheckBox::toggled, this, &MainWindow::OnResultListToggled);
@@ -625,12 +633,12 @@ void MainWindow::Wire() {
   connect(menu_.close_item, &QAction::triggered, this, &MainWindow::OnCloseClicked);
   connect(menu_.adjust_y_item, &QAction::triggered, this, &MainWindow::OnAdjustYClicked);
   connect(menu_.about_item, &QAction::triggered, this, &MainWindow::OnAboutClicked);
-  for (QAction* option :
-       {menu_.axes, menu_.bold_axes, menu_.frame, menu_.degrees, menu_.radians, menu_.grid, menu_.fine_grid, menu_.term_captions, menu_.coloured_graphs,
-        menu_.mirror_in_x_axis, menu_.mirror_in_origin, menu_.mirror_in_y_axis, menu_.shift_along_x,
-        menu_.stretch_along_x, menu_.shift_along_y, menu_.stretch_along_y, menu_.composition,
-        menu_.sum_f1_f2, menu_.difference_f1_f2, menu_.product_f1_f2, menu_.quotient_f1_f2,
-        menu_.inverse_of_f1}) {
+  const MenuItems& m = menu_;
+  for (QAction* option : {m.axes, m.bold_axes, m.frame, m.degrees, m.radians, m.grid, m.fine_grid,
+                          m.term_captions, m.coloured_graphs, m.mirror_in_x_axis, m.mirror_in_origin,
+                          m.mirror_in_y_axis, m.shift_along_x, m.stretch_along_x, m.shift_along_y,
+                          m.stretch_along_y, m.composition, m.sum_f1_f2, m.difference_f1_f2, m.product_f1_f2,
+                          m.quotient_f1_f2, m.inverse_of_f1}) {
     connect(option, &QAction::triggered, this, [this, option] { OnMenuOptionToggled(option); });
   }
 

@@ -37,12 +37,12 @@ void InstallPictureOptions(MainWindow& window) {
   labels->setObjectName("point_labels");
   labels->setCheckable(true);
   labels->setChecked(plot::Controls{}.point_labels);
-  menu->insertAction(ItemBefore(menu, "N6"), labels);
+  menu->insertAction(ItemBefore(menu, "interval_separator"), labels);
   QObject::connect(labels, &QAction::triggered, &window, [&window, labels] { window.OnMenuOptionToggled(labels); });
 
   auto* exact = new QAction(MainWindow::tr("Window..."), menu);
   exact->setObjectName("window_item");
-  menu->insertAction(ItemBefore(menu, "N1"), exact);
+  menu->insertAction(ItemBefore(menu, "command_separator"), exact);
   QObject::connect(exact, &QAction::triggered, &window, [&window] { ShowViewDialog(window); });
 
   auto* choice = new QComboBox(window.Panels().options_panel);

@@ -12,7 +12,7 @@ namespace {
 
 void InstallSmoothLines(MainWindow& window) {
   auto* item = new QAction(MainWindow::tr("Smooth lines"), &window);
-  item->setObjectName("SmoothLines1");
+  item->setObjectName("smooth_lines_item");
   item->setCheckable(true);
   item->setChecked(window.SmoothLines());
   // After the other options of the picture's look, before the interval items.

@@ -72,29 +72,29 @@ bool SameState(const WindowState& a, const WindowState& b) {
 
 UndoHistory::UndoHistory(MainWindow& window) : QObject(&window), window_(window), stack_(this) {
   setObjectName("UndoHistory");
-  Undo1 = new QAction(tr("Undo"), this);
-  Undo1->setObjectName("Undo1");
-  Undo1->setShortcut(QKeySequence::Undo);
-  Undo1->setEnabled(false);
-  connect(&stack_, &QUndoStack::canUndoChanged, Undo1, &QAction::setEnabled);
-  connect(Undo1, &QAction::triggered, this, [this] {
+  undo_item = new QAction(tr("Undo"), this);
+  undo_item->setObjectName("undo_item");
+  undo_item->setShortcut(QKeySequence::Undo);
+  undo_item->setEnabled(false);
+  connect(&stack_, &QUndoStack::canUndoChanged, undo_item, &QAction::setEnabled);
+  connect(undo_item, &QAction::triggered, this, [this] {
     Settle();
     stack_.undo();
   });
-  Redo1 = new QAction(tr("Redo"), this);
-  Redo1->setObjectName("Redo1");
-  Redo1->setShortcut(kRedoKeys);
-  Redo1->setEnabled(false);
-  connect(&stack_, &QUndoStack::canRedoChanged, Redo1, &QAction::setEnabled);
-  connect(Redo1, &QAction::triggered, this, [this] {
+  redo_item = new QAction(tr("Redo"), this);
+  redo_item->setObjectName("redo_item");
+  redo_item->setShortcut(kRedoKeys);
+  redo_item->setEnabled(false);
+  connect(&stack_, &QUndoStack::canRedoChanged, redo_item, &QAction::setEnabled);
+  connect(redo_item, &QAction::triggered, this, [this] {
     Settle();
     stack_.redo();
   });
   // At the top of "Edit", where every program has them.
   QMenu* edit = window.Menu().edit_menu;
   QAction* first = edit->actions().value(0);
-  edit->insertAction(first, Undo1);
-  edit->insertAction(first, Redo1);
+  edit->insertAction(first, undo_item);
+  edit->insertAction(first, redo_item);
   edit->insertSeparator(first);
 
   connect(&window, &MainWindow::Repainted, this, &UndoHistory::RecordLater);
@@ -127,7 +127,7 @@ WindowState UndoHistory::Capture() const {
 void UndoHistory::Restore(const WindowState& state) {
   restoring_ = true;
   window_.ApplyControls(state.controls);
-  if (auto* smooth = window_.findChild<QAction*>("SmoothLines1")) {
+  if (auto* smooth = window_.findChild<QAction*>("smooth_lines_item")) {
     const QSignalBlocker quiet(smooth);
     smooth->setChecked(state.smooth_lines);
   }

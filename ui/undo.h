@@ -48,8 +48,8 @@ class UndoHistory : public QObject {
   // Puts a state back into the window and draws it, recording nothing.
   void Restore(const WindowState& state);
 
-  QAction* Undo1;
-  QAction* Redo1;
+  QAction* undo_item;
+  QAction* redo_item;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -36,7 +36,7 @@ TEST_F(WindowTest, F1OpensTheHelpWithoutBlockingTheWindow) {
   const QList<QAction*> bar = window->menuBar()->actions();
   const auto about = bar.indexOf(window->Menu().about_item);
   ASSERT_GT(about, 0);
-  EXPECT_EQ(bar[about - 1]->objectName(), "Help1");
+  EXPECT_EQ(bar[about - 1]->objectName(), "help_item");
   EXPECT_EQ(bar[about - 1]->text(), "Help");
 }
 

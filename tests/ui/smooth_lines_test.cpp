@@ -19,7 +19,7 @@ class SmoothLinesTest : public testing::WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    item = window->findChild<QAction*>("SmoothLines1");
+    item = window->findChild<QAction*>("smooth_lines_item");
     ASSERT_NE(item, nullptr);
   }
 

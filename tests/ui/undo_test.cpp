@@ -56,7 +56,7 @@ class UndoTest : public testing::WindowTest {
 };
 
 TEST_F(UndoTest, MixedChangesComeBackExactlyStepByStep) {
-  QAction* smooth = window->findChild<QAction*>("SmoothLines1");
+  QAction* smooth = window->findChild<QAction*>("smooth_lines_item");
   ASSERT_NE(smooth, nullptr);
   auto* worksheets = window->findChild<WorksheetActions*>("WorksheetActions");
   ASSERT_NE(worksheets, nullptr);
