@@ -12,11 +12,10 @@ namespace plotwerk::ui {
 
 namespace {
 
-constexpr int kClientWidth = 322;
-constexpr int kClientHeight = 190;
+constexpr QSize kClientSize(322, 190);
 // The emblem is drawn at 138 x 150 and shown at exactly half that size.
-constexpr int kEmblemShownWidth = 69;
-constexpr int kEmblemShownHeight = 75;
+constexpr QSize kEmblemShownSize(69, 75);
+constexpr QPoint kEmblemTopLeft(36, 27);
 constexpr char kEmblemResource[] = ":/plotwerk/emblem.gif";
 
 QFont PixelFont(const QStringList& families, int pixels, bool bold, bool italic) {
@@ -49,7 +48,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setModal(true);
-  setFixedSize(kClientWidth, kClientHeight);
+  setFixedSize(kClientSize);
   setAutoFillBackground(true);
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, Qt::white);
@@ -67,14 +66,14 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
 
   emblem_label = new QLabel(this);
   emblem_label->setObjectName("emblem");
-  emblem_label->setGeometry(36, 27, kEmblemShownWidth, kEmblemShownHeight);
+  emblem_label->setGeometry(QRect(kEmblemTopLeft, kEmblemShownSize));
   emblem_label->setAttribute(Qt::WA_TranslucentBackground);
   const QImage emblem(kEmblemResource);
   if (!emblem.isNull()) {
     // Scaled once, smoothly, to the pixels of the screen, so the emblem is crisp at any scale.
     const qreal dpr = devicePixelRatioF();
     QPixmap shown = QPixmap::fromImage(
-        emblem.scaled(QSize(kEmblemShownWidth, kEmblemShownHeight) * dpr, Qt::IgnoreAspectRatio,
+        emblem.scaled(kEmblemShownSize * dpr, Qt::IgnoreAspectRatio,
                       Qt::SmoothTransformation));
     shown.setDevicePixelRatio(dpr);
     emblem_label->setPixmap(shown);

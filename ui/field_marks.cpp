@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QPalette>
 
+#include <utility>
+
 #include "fktint/fktint.h"
 #include "fktint/term_check.h"
 #include "ui/main_window.h"
@@ -86,29 +88,28 @@ QString NumberFieldProblem(const std::string& text) {
 
 FieldMarks::FieldMarks(MainWindow& window) : QObject(&window), window_(window) {
   setObjectName("FieldMarks");
-  const struct {
-    TermEdit* edit;
-    QString name;
-    bool term;
-  } fields[] = {
-      {window.Terms().f1_term, "f1(x)", true},
-      {window.Terms().f2_term, "f2(x)", true},
-      {window.Terms().f3_term, "f3(x)", true},
-      {window.Terms().f4_term, "f4(x)", true},
-      {window.Options().domain_from, QCoreApplication::translate("FieldMarks", "Domain"), false},
-      {window.Options().domain_to, QCoreApplication::translate("FieldMarks", "Domain"), false},
-      {window.Options().parameter_p, "P", false},
-      {window.Options().parameter_q, "Q", false},
-      {window.Options().family_step, "d", false},
-      {window.Options().point_a_x, "A", false},
-      {window.Options().point_b_x, "B", false},
-      {window.Options().interval_from, QCoreApplication::translate("FieldMarks", "from"), false},
-      {window.Options().interval_to, QCoreApplication::translate("FieldMarks", "to"), false},
-      {window.Options().animation_step, QString(QChar(0x0394)), false},
+  const TermWidgets& t = window.Terms();
+  const OptionWidgets& o = window.Options();
+  // As the status line names each field.
+  const std::pair<TermEdit*, QString> terms[] = {
+      {t.f1_term, "f1(x)"}, {t.f2_term, "f2(x)"}, {t.f3_term, "f3(x)"}, {t.f4_term, "f4(x)"}};
+  const QString domain = QCoreApplication::translate("FieldMarks", "Domain");
+  const std::pair<TermEdit*, QString> numbers[] = {
+      {o.domain_from, domain},
+      {o.domain_to, domain},
+      {o.parameter_p, "P"},
+      {o.parameter_q, "Q"},
+      {o.family_step, "d"},
+      {o.point_a_x, "A"},
+      {o.point_b_x, "B"},
+      {o.interval_from, QCoreApplication::translate("FieldMarks", "from")},
+      {o.interval_to, QCoreApplication::translate("FieldMarks", "to")},
+      {o.animation_step, QString(QChar(0x0394))},
   };
-  fields_.reserve(std::size(fields));
-  for (const auto& f : fields) {
-    fields_.push_back({f.edit, f.name, f.term, {}, {}});
+  fields_.reserve(std::size(terms) + std::size(numbers));
+  for (const auto& [edit, name] : terms) fields_.push_back({edit, name, true, {}, {}});
+  for (const auto& [edit, name] : numbers) fields_.push_back({edit, name, false, {}, {}});
+  for (const Field& f : fields_) {
     connect(f.edit, &QLineEdit::textChanged, this, [this, edit = f.edit] { Recheck(edit); });
   }
   for (const Field& f : fields_) Recheck(f.edit);

@@ -64,8 +64,9 @@ constexpr int kStepperMax = 10000;
 // Heights of the controls at the design size, as the toolkit of the layout draws them.
 constexpr int kCheckBoxHeight = 17;
 constexpr int kEditHeight = 21;
-constexpr int kTermEditWidth = 290;
 constexpr int kTermEditHeight = 24;
+constexpr int kDeriveButtonWidth = 48;
+constexpr int kDeriveButtonHeight = 25;
 constexpr int kStepperWidth = 17;
 constexpr int kStepperHeight = 24;
 constexpr int kSpeedButtonSize = 23;
@@ -97,6 +98,14 @@ QWidget* Panel(QWidget* parent, const char* name, const QColor& colour) {
   palette.setColor(QPalette::Window, colour);
   panel->setPalette(palette);
   return panel;
+}
+
+// A layout whose parts touch each other and the edges of their panel.
+template <typename L>
+L* Seamless(L* layout) {
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  return layout;
 }
 
 template <typename W>
@@ -381,20 +390,16 @@ QString MainWindowTitle() { return QCoreApplication::translate("plotwerk::ui::Ma
 void MainWindow::BuildLayout() {
   panels_.central_panel = Panel(this, "central_panel", Qt::white);
   setCentralWidget(panels_.central_panel);
-  auto* panel5_layout = new QHBoxLayout(panels_.central_panel);
-  panel5_layout->setContentsMargins(0, 0, 0, 0);
-  panel5_layout->setSpacing(0);
+  auto* central_layout = Seamless(new QHBoxLayout(panels_.central_panel));
 
   panels_.picture_panel = Panel(panels_.central_panel, "picture_panel", Qt::white);
   panels_.option_column = Panel(panels_.central_panel, "option_column", kPanelGrey);
   panels_.option_column->setFixedWidth(kOptionColumnWidth);
   panels_.picture_panel->setMinimumWidth(kTermPanelMinWidth);
-  panel5_layout->addWidget(panels_.picture_panel, 1);
-  panel5_layout->addWidget(panels_.option_column);
+  central_layout->addWidget(panels_.picture_panel, 1);
+  central_layout->addWidget(panels_.option_column);
 
-  auto* panel6_layout = new QVBoxLayout(panels_.option_column);
-  panel6_layout->setContentsMargins(0, 0, 0, 0);
-  panel6_layout->setSpacing(0);
+  auto* column_layout = Seamless(new QVBoxLayout(panels_.option_column));
   panels_.navigation_panel = Panel(panels_.option_column, "navigation_panel", kPanelGrey);
   panels_.navigation_panel->setFixedHeight(kNavigationPanelHeight);
   panels_.options_panel = Panel(panels_.option_column, "options_panel", kPanelGrey);
@@ -408,17 +413,13 @@ void MainWindow::BuildLayout() {
   // "Draw" and "Result List" stay in sight below the scrolling part, however low the screen.
   panels_.draw_panel = Panel(panels_.option_column, "draw_panel", kPanelGrey);
   panels_.draw_panel->setFixedHeight(kPinnedPanelHeight);
-  panel6_layout->addWidget(panels_.navigation_panel);
-  panel6_layout->addWidget(option_scroll, 1);
-  panel6_layout->addWidget(panels_.draw_panel);
+  column_layout->addWidget(panels_.navigation_panel);
+  column_layout->addWidget(option_scroll, 1);
+  column_layout->addWidget(panels_.draw_panel);
 
   // The term panel runs along the whole bottom; the memo and the drawing area share the rest.
-  auto* panel4_layout = new QVBoxLayout(panels_.picture_panel);
-  panel4_layout->setContentsMargins(0, 0, 0, 0);
-  panel4_layout->setSpacing(0);
-  auto* upper = new QHBoxLayout;
-  upper->setContentsMargins(0, 0, 0, 0);
-  upper->setSpacing(0);
+  auto* picture_layout = Seamless(new QVBoxLayout(panels_.picture_panel));
+  auto* upper = Seamless(new QHBoxLayout);
   result_memo_ = Named(new QPlainTextEdit(panels_.picture_panel), "result_memo");
   result_memo_->setFixedWidth(kResultMemoLeastWidth);
   result_memo_->setFont(Verdana(8));
@@ -439,9 +440,9 @@ void MainWindow::BuildLayout() {
   panels_.term_panel = Panel(panels_.picture_panel, "term_panel", kPanelGrey);
   panels_.term_panel->setFixedHeight(kTermPanelHeight);
   status_line_ = new StatusLine(panels_.picture_panel);
-  panel4_layout->addLayout(upper, 1);
-  panel4_layout->addWidget(status_line_);
-  panel4_layout->addWidget(panels_.term_panel);
+  picture_layout->addLayout(upper, 1);
+  picture_layout->addWidget(status_line_);
+  picture_layout->addWidget(panels_.term_panel);
 
   BuildNavigationPanel();
   BuildOptionColumn();
@@ -502,19 +503,23 @@ void MainWindow::BuildOptionColumn() {
 void MainWindow::BuildTermPanel() {
   QWidget* p = panels_.term_panel;
   p->setFont(Verdana(10));
-  constexpr int kCheckWidth = 84 - 12;
-  terms_.f1_plotted = MakeCheckBox(p, "f1_plotted", "f1(x) =", 12, 16, kCheckWidth);
-  terms_.f1_term = MakeEdit(p, "f1_term", 84, 12, kTermEditWidth, kTermEditHeight);
-  terms_.f2_plotted = MakeCheckBox(p, "f2_plotted", "f2(x) =", 12, 48, kCheckWidth);
-  terms_.f2_term = MakeEdit(p, "f2_term", 84, 44, kTermEditWidth, kTermEditHeight);
-  terms_.f3_plotted = MakeCheckBox(p, "f3_plotted", "f3(x) =", 384, 16, kCheckWidth);
-  terms_.f3_term = MakeEdit(p, "f3_term", 456, 12, kTermEditWidth, kTermEditHeight);
-  terms_.f4_plotted = MakeCheckBox(p, "f4_plotted", "f4(x) =", 384, 48, kCheckWidth);
-  terms_.f4_term = MakeEdit(p, "f4_term", 456, 44, kTermEditWidth, kTermEditHeight);
+  // At the design width; LayoutTermPanel (window_fit.cpp) moves them when the panel is narrower.
+  constexpr int kLeftField = kTermCheckLeft + kTermCheckWidth;
+  constexpr int kRightCheck = kLeftField + kTermFieldDesignWidth + kTermFieldGap;
+  constexpr int kRightField = kRightCheck + kTermCheckWidth;
+  constexpr int kButtons = kRightField + kTermFieldDesignWidth + kTermButtonGap;
+  terms_.f1_plotted = MakeCheckBox(p, "f1_plotted", "f1(x) =", kTermCheckLeft, 16, kTermCheckWidth);
+  terms_.f1_term = MakeEdit(p, "f1_term", kLeftField, 12, kTermFieldDesignWidth, kTermEditHeight);
+  terms_.f2_plotted = MakeCheckBox(p, "f2_plotted", "f2(x) =", kTermCheckLeft, 48, kTermCheckWidth);
+  terms_.f2_term = MakeEdit(p, "f2_term", kLeftField, 44, kTermFieldDesignWidth, kTermEditHeight);
+  terms_.f3_plotted = MakeCheckBox(p, "f3_plotted", "f3(x) =", kRightCheck, 16, kTermCheckWidth);
+  terms_.f3_term = MakeEdit(p, "f3_term", kRightField, 12, kTermFieldDesignWidth, kTermEditHeight);
+  terms_.f4_plotted = MakeCheckBox(p, "f4_plotted", "f4(x) =", kRightCheck, 48, kTermCheckWidth);
+  terms_.f4_term = MakeEdit(p, "f4_term", kRightField, 44, kTermFieldDesignWidth, kTermEditHeight);
   terms_.derive_button = Named(new QPushButton("f1'(x)", p), "derive_button");
-  terms_.derive_button->setGeometry(752, 10, 48, 25);
+  terms_.derive_button->setGeometry(kButtons, 10, kDeriveButtonWidth, kDeriveButtonHeight);
   terms_.derive_twice_button = Named(new QPushButton("f1\"(x)", p), "derive_twice_button");
-  terms_.derive_twice_button->setGeometry(752, 42, 48, 25);
+  terms_.derive_twice_button->setGeometry(kButtons, 42, kDeriveButtonWidth, kDeriveButtonHeight);
 }
 
 void MainWindow::BuildMenu() {

@@ -19,12 +19,6 @@ namespace plotwerk::ui {
 
 namespace {
 
-// Design positions of the term panel, left to right.
-constexpr int kCheckLeft = 12;
-constexpr int kCheckWidth = 72;
-constexpr int kFieldGap = 10;
-constexpr int kButtonGap = 6;
-
 // Remembers on the memo what its width was last fitted for.
 constexpr char kFitKeyProperty[] = "plotwerkFitKey";
 // The memo measures at most this many lines (a long value table has rows of one width).
@@ -120,10 +114,10 @@ bool FitResultMemo(MainWindow& w, const QString& text) {
 void LayoutTermPanel(MainWindow& w, int width) {
   const int field = std::clamp((width - kTermPanelFixedWidth) / 2, kTermFieldLeastWidth,
                                kTermFieldDesignWidth);
-  const int field_left = kCheckLeft + kCheckWidth;
-  const int right_check = field_left + field + kFieldGap;
-  const int right_field = right_check + kCheckWidth;
-  const int buttons = right_field + field + kButtonGap;
+  const int field_left = kTermCheckLeft + kTermCheckWidth;
+  const int right_check = field_left + field + kTermFieldGap;
+  const int right_field = right_check + kTermCheckWidth;
+  const int buttons = right_field + field + kTermButtonGap;
   auto place = [](QWidget* widget, int x) { widget->move(x, widget->y()); };
   for (QWidget* edit : {static_cast<QWidget*>(w.Terms().f1_term), static_cast<QWidget*>(w.Terms().f2_term)}) {
     edit->setGeometry(field_left, edit->y(), field, edit->height());

@@ -21,6 +21,12 @@ inline constexpr int kResultMemoLeastWidth = 240;
 // The term panel's fixed parts (check boxes, gaps, derivative buttons, margins) and the least
 // width of a term field: below 2 * kTermFieldLeastWidth + kTermPanelFixedWidth nothing shrinks.
 inline constexpr int kTermPanelFixedWidth = 232;
+// Design positions of the term panel, left to right: check box, field, gap, check box, field,
+// gap, derivative buttons.
+inline constexpr int kTermCheckLeft = 12;
+inline constexpr int kTermCheckWidth = 72;
+inline constexpr int kTermFieldGap = 10;
+inline constexpr int kTermButtonGap = 6;
 inline constexpr int kTermFieldLeastWidth = 100;
 inline constexpr int kTermFieldDesignWidth = 290;
 inline constexpr int kTermPanelLeastWidth = kTermPanelFixedWidth + 2 * kTermFieldLeastWidth;
