@@ -27,9 +27,8 @@ class ExportTest : public testing::WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    actions = window->findChild<ExportActions*>("ExportActions");
+    actions = ReportingInto<ExportActions>("ExportActions", errors);
     ASSERT_NE(actions, nullptr);
-    actions->show_error = [this](const QString& message) { errors << message; };
   }
 
   // Runs "Save vector graphic"; while save_dialog is open, `in_dialog` acts on it. A dialog still

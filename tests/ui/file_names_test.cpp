@@ -19,10 +19,9 @@ namespace {
 class FileNamesTest : public testing::WindowTest {};
 
 TEST_F(FileNamesTest, ALatin1WorksheetOpensByNameAndByDrop) {
-  auto* actions = window->findChild<WorksheetActions*>("WorksheetActions");
-  ASSERT_NE(actions, nullptr);
   QStringList errors;
-  actions->show_error = [&errors](const QString& message) { errors << message; };
+  auto* actions = ReportingInto<WorksheetActions>("WorksheetActions", errors);
+  ASSERT_NE(actions, nullptr);
   QTemporaryDir dir;
   const std::string folder = QFile::encodeName(dir.path()).toStdString();
   const std::string bytes = folder + "/Blatt\xE9.plotwerk";

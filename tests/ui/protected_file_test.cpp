@@ -18,10 +18,9 @@ namespace {
 class ProtectedFileTest : public testing::WindowTest {};
 
 TEST_F(ProtectedFileTest, TheWindowAsksBeforeReplacingAProtectedWorksheet) {
-  auto* actions = window->findChild<WorksheetActions*>("WorksheetActions");
-  ASSERT_NE(actions, nullptr);
   QStringList errors;
-  actions->show_error = [&errors](const QString& message) { errors << message; };
+  auto* actions = ReportingInto<WorksheetActions>("WorksheetActions", errors);
+  ASSERT_NE(actions, nullptr);
   QTemporaryDir dir;
   const QString path = dir.filePath("lesson.plotwerk");
   const std::string bytes = QFile::encodeName(path).toStdString();

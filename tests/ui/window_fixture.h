@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QStringList>
 #include <QTest>
 
 #include <memory>
@@ -34,6 +35,15 @@ class WindowTest : public ::testing::Test {
   void TearDown() override { window.reset(); }
 
   QImage Picture() const { return window->DrawingArea()->Screen().copy(); }
+
+  // The window's handler object of type A, found by its object name, with its error boxes
+  // collected into `errors` instead of shown; null when the window has none.
+  template <class A>
+  A* ReportingInto(const char* name, QStringList& errors) const {
+    auto* handler = window->findChild<A*>(name);
+    if (handler != nullptr) handler->show_error = [&errors](const QString& message) { errors << message; };
+    return handler;
+  }
 
   std::unique_ptr<MainWindow> window;
 };

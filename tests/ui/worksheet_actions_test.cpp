@@ -25,9 +25,8 @@ class WorksheetTest : public testing::WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    actions = window->findChild<WorksheetActions*>("WorksheetActions");
+    actions = ReportingInto<WorksheetActions>("WorksheetActions", errors);
     ASSERT_NE(actions, nullptr);
-    actions->show_error = [this](const QString& message) { errors << message; };
     actions->ask_save_changes = [this] {
       ++questions;
       return answer;
