@@ -174,9 +174,11 @@ void InstallAccessibleNames(MainWindow& window) {
   for (const Entry& e : kEntries) {
     if (auto* w = window.findChild<QWidget*>(QLatin1String(e.control))) Describe(w, Tr(e.name), Tr(e.description));
   }
-  const std::array<std::pair<QWidget*, QWidget*>, 4> terms = {
-      std::pair<QWidget*, QWidget*>{window.Terms().f1_plotted, window.Terms().f1_term}, {window.Terms().f2_plotted, window.Terms().f2_term},
-      {window.Terms().f3_plotted, window.Terms().f3_term}, {window.Terms().f4_plotted, window.Terms().f4_term}};
+  const TermWidgets& t = window.Terms();
+  const std::array<std::pair<QWidget*, QWidget*>, 4> terms = {std::pair<QWidget*, QWidget*>{t.f1_plotted, t.f1_term},
+                                                              {t.f2_plotted, t.f2_term},
+                                                              {t.f3_plotted, t.f3_term},
+                                                              {t.f4_plotted, t.f4_term}};
   for (std::size_t i = 0; i < terms.size(); ++i) {
     const QString f = QStringLiteral("f%1").arg(i + 1);
     Describe(terms[i].first, Tr(kTermBoxName).arg(f), Tr(kTermBoxDescription).arg(f));

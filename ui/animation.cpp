@@ -41,13 +41,14 @@ double StepField(TermEdit* field, UpDown::Direction direction) {
 
 AnimationControl::AnimationControl(MainWindow& window) : QObject(&window), window_(window) {
   setObjectName("AnimationControl");
-  connect(window.Options().animation_button, &QPushButton::clicked, this, &AnimationControl::OnAnimationClicked);
+  const OptionWidgets& o = window.Options();
+  connect(o.animation_button, &QPushButton::clicked, this, &AnimationControl::OnAnimationClicked);
   connect(window.Menu().animation_item, &QAction::triggered, this, &AnimationControl::OnAnimationClicked);
   connect(window.AnimationTimer(), &QTimer::timeout, this, &AnimationControl::OnAnimationTick);
-  connect(window.Options().parameter_p_stepper, &UpDown::ChangingEx, this, &AnimationControl::OnParameterPStepped);
-  connect(window.Options().point_a_stepper, &UpDown::ChangingEx, this, &AnimationControl::OnPointAStepped);
-  connect(window.Options().point_b_stepper, &UpDown::ChangingEx, this, &AnimationControl::OnPointBStepped);
-  connect(window.Options().parameter_q_stepper, &UpDown::ChangingEx, this, &AnimationControl::OnParameterQStepped);
+  connect(o.parameter_p_stepper, &UpDown::ChangingEx, this, &AnimationControl::OnParameterPStepped);
+  connect(o.point_a_stepper, &UpDown::ChangingEx, this, &AnimationControl::OnPointAStepped);
+  connect(o.point_b_stepper, &UpDown::ChangingEx, this, &AnimationControl::OnPointBStepped);
+  connect(o.parameter_q_stepper, &UpDown::ChangingEx, this, &AnimationControl::OnParameterQStepped);
 }
 
 void AnimationControl::OnAnimationClicked() {

@@ -54,8 +54,10 @@ void InstallExportActions(MainWindow& window) {
                    [actions] { actions->OnCopyVectorClicked(); });
   QObject::connect(window.Menu().print_vector_item, &QAction::triggered, actions,
                    [actions] { actions->OnPrintVectorClicked(); });
-  QObject::connect(window.Menu().save_vector_item, &QAction::triggered, actions, [actions] { actions->OnSaveVectorClicked(); });
-  QObject::connect(window.Menu().copy_results_item, &QAction::triggered, actions, [actions] { actions->OnCopyResultsClicked(); });
+  QObject::connect(window.Menu().save_vector_item, &QAction::triggered, actions,
+                   [actions] { actions->OnSaveVectorClicked(); });
+  QObject::connect(window.Menu().copy_results_item, &QAction::triggered, actions,
+                   [actions] { actions->OnCopyResultsClicked(); });
 }
 
 const WindowExtensionRegistration kExportActions{&InstallExportActions};

@@ -22,13 +22,14 @@ constexpr int kEdgeMargin = 2;
 class FieldFit : public QObject {
  public:
   explicit FieldFit(MainWindow& window) : QObject(&window) {
+    const OptionWidgets& o = window.Options();
     const struct {
       TermEdit* edit;
       bool may_widen;  // nothing stands to its right
-    } fields[] = {{window.Options().domain_from, false},     {window.Options().domain_to, true}, {window.Options().parameter_p, false},
-                  {window.Options().parameter_q, false},        {window.Options().family_step, true}, {window.Options().point_a_x, false},
-                  {window.Options().point_b_x, false},        {window.Options().interval_from, false}, {window.Options().interval_to, false},
-                  {window.Options().animation_step, true}};
+    } fields[] = {{o.domain_from, false}, {o.domain_to, true},      {o.parameter_p, false},
+                  {o.parameter_q, false}, {o.family_step, true},    {o.point_a_x, false},
+                  {o.point_b_x, false},   {o.interval_from, false}, {o.interval_to, false},
+                  {o.animation_step, true}};
     for (const auto& f : fields) {
       fields_.push_back({f.edit, f.edit->font(), f.edit->width(), f.may_widen});
       connect(f.edit, &QLineEdit::textChanged, this, [this, i = fields_.size() - 1] { Fit(fields_[i]); });

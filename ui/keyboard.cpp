@@ -20,9 +20,10 @@ class Keyboard : public QObject {
  public:
   explicit Keyboard(MainWindow& window) : QObject(&window), window_(window) {
     // The view buttons follow the term panel (the column's top), the drawing area comes last.
-    QWidget* chain[] = {window.Terms().derive_twice_button, window.Navigation().move_left_button,    window.Navigation().move_up_button,
-                        window.Navigation().move_down_button,         window.Navigation().move_right_button,   window.Navigation().zoom_in_button,
-                        window.Navigation().zoom_out_button,        window.Navigation().basic_setting_button, window.Options().graph_width_text};
+    const NavigationWidgets& view = window.Navigation();
+    QWidget* chain[] = {window.Terms().derive_twice_button, view.move_left_button, view.move_up_button,
+                        view.move_down_button, view.move_right_button, view.zoom_in_button,
+                        view.zoom_out_button, view.basic_setting_button, window.Options().graph_width_text};
     for (std::size_t i = 1; i < std::size(chain); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
     QWidget::setTabOrder(window.ResultMemo(), window.DrawingArea());
     // The memo is read-only: Tab leaves it instead of typing a tab.
@@ -37,8 +38,8 @@ class Keyboard : public QObject {
         {QKeySequence(Qt::Key_Space), QKeySequence(Qt::CTRL | Qt::Key_0)});
     // The Up and Down keys in the fields of P, Q, A and B step them as their steppers do (the
     // graph width's field does so by itself).
-    for (QWidget* field : {static_cast<QWidget*>(window.Options().parameter_p), static_cast<QWidget*>(window.Options().parameter_q),
-                           static_cast<QWidget*>(window.Options().point_a_x), static_cast<QWidget*>(window.Options().point_b_x)}) {
+    const OptionWidgets& options = window.Options();
+    for (TermEdit* field : {options.parameter_p, options.parameter_q, options.point_a_x, options.point_b_x}) {
       field->installEventFilter(this);
     }
     window.DrawingArea()->installEventFilter(this);

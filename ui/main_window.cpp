@@ -299,6 +299,8 @@ template <class... F>
 struct Overloaded : F... {
   using F::operator()...;
 };
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
 
 // Makes the widget of one row, puts it into its member and places it.
 void BuildOptionRow(OptionWidgets& widgets, QWidget* panel, const OptionRow& row) {

@@ -46,17 +46,16 @@ void DrawBandFrame(QImage& screen, int x0, int y0, int x1, int y1) {
 
 ViewNavigation::ViewNavigation(MainWindow& window) : QObject(&window), window_(window) {
   setObjectName("ViewNavigation");
-  connect(window.Navigation().move_left_button, &QToolButton::clicked, this, &ViewNavigation::OnMoveLeftClicked);
-  connect(window.Navigation().move_right_button, &QToolButton::clicked, this, &ViewNavigation::OnMoveRightClicked);
-  connect(window.Navigation().move_up_button, &QToolButton::clicked, this, &ViewNavigation::OnMoveUpClicked);
-  connect(window.Navigation().move_down_button, &QToolButton::clicked, this, &ViewNavigation::OnMoveDownClicked);
-  connect(window.Navigation().zoom_in_button, &QToolButton::clicked, this, &ViewNavigation::OnZoomInClicked);
-  connect(window.Navigation().zoom_out_button, &QToolButton::clicked, this, &ViewNavigation::OnZoomOutClicked);
-  connect(window.Navigation().basic_setting_button, &QToolButton::clicked, this, &ViewNavigation::OnBasicSettingClicked);
-  connect(window.Menu().shrink_interval_item, &QAction::triggered, this,
-          &ViewNavigation::OnZoomInClicked);
-  connect(window.Menu().widen_interval_item, &QAction::triggered, this,
-          &ViewNavigation::OnZoomOutClicked);
+  const NavigationWidgets& view = window.Navigation();
+  connect(view.move_left_button, &QToolButton::clicked, this, &ViewNavigation::OnMoveLeftClicked);
+  connect(view.move_right_button, &QToolButton::clicked, this, &ViewNavigation::OnMoveRightClicked);
+  connect(view.move_up_button, &QToolButton::clicked, this, &ViewNavigation::OnMoveUpClicked);
+  connect(view.move_down_button, &QToolButton::clicked, this, &ViewNavigation::OnMoveDownClicked);
+  connect(view.zoom_in_button, &QToolButton::clicked, this, &ViewNavigation::OnZoomInClicked);
+  connect(view.zoom_out_button, &QToolButton::clicked, this, &ViewNavigation::OnZoomOutClicked);
+  connect(view.basic_setting_button, &QToolButton::clicked, this, &ViewNavigation::OnBasicSettingClicked);
+  connect(window.Menu().shrink_interval_item, &QAction::triggered, this, &ViewNavigation::OnZoomInClicked);
+  connect(window.Menu().widen_interval_item, &QAction::triggered, this, &ViewNavigation::OnZoomOutClicked);
   connect(window.Menu().basic_setting_item, &QAction::triggered, this, &ViewNavigation::OnBasicSettingClicked);
 
   PaintBox* box = window.DrawingArea();

@@ -84,7 +84,8 @@ bool FitResultMemo(MainWindow& w, const QString& text) {
   QPlainTextEdit* memo = w.ResultMemo();
   // The animation refreshes the list at every step, mostly with the same text: measure only
   // what is new (a new text, or a new size of the room the memo stands in).
-  const QString key = QStringLiteral("%1:%2:%3").arg(w.Panels().picture_panel->width()).arg(memo->height()).arg(qHash(text));
+  const int room = w.Panels().picture_panel->width();
+  const QString key = QStringLiteral("%1:%2:%3").arg(room).arg(memo->height()).arg(qHash(text));
   if (memo->property(kFitKeyProperty).toString() == key) return false;
   memo->setProperty(kFitKeyProperty, key);
   const QFontMetricsF metrics(memo->font());
@@ -104,7 +105,7 @@ bool FitResultMemo(MainWindow& w, const QString& text) {
   // Whole steps beyond the design width: a list that changes at every step of an animation
   // rarely crosses a step, so the drawing area beside it stays put.
   const int steps = std::max(0, (wanted - kResultMemoLeastWidth + kMemoWidthStep - 1) / kMemoWidthStep);
-  const int most = std::max(kResultMemoLeastWidth, w.Panels().picture_panel->width() / 2);
+  const int most = std::max(kResultMemoLeastWidth, room / 2);
   const int width = std::min(kResultMemoLeastWidth + steps * kMemoWidthStep, most);
   if (width == memo->width()) return false;
   memo->setFixedWidth(width);
