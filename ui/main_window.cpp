@@ -646,7 +646,7 @@ void MainWindow::Wire() {
                           m.mirror_in_y_axis, m.shift_along_x, m.stretch_along_x, m.shift_along_y,
                           m.stretch_along_y, m.composition, m.sum_f1_f2, m.difference_f1_f2, m.product_f1_f2,
                           m.quotient_f1_f2, m.inverse_of_f1}) {
-    connect(option, &QAction::triggered, this, [this, option] { OnMenuOptionToggled(option); });
+    connect(option, &QAction::triggered, this, &MainWindow::OnMenuOptionToggled);
   }
 
   // Remember when one of the program's own forms was active, so that coming back to this
@@ -808,11 +808,7 @@ void MainWindow::OnResultListToggled() {
   MatchYToX();
 }
 
-void MainWindow::OnMenuOptionToggled(QAction* item) {
-  // The toolkit has already inverted the item's check mark when it was triggered.
-  Q_UNUSED(item);
-  RedrawWithResults();
-}
+void MainWindow::OnMenuOptionToggled() { RedrawWithResults(); }
 
 void MainWindow::OnGraphWidthChanged() { Redraw(); }
 

@@ -209,7 +209,8 @@ class MainWindow : public QMainWindow {
   void OnDrawClicked();
   void OnCloseClicked();
   void OnResultListToggled();
-  void OnMenuOptionToggled(QAction* item);
+  // A check mark of the menus changed (the toolkit has already inverted it): draw again.
+  void OnMenuOptionToggled();
   void OnGraphWidthChanged();
   void OnAdjustYClicked();
   void OnAboutClicked();

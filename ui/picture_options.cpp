@@ -38,7 +38,7 @@ void InstallPictureOptions(MainWindow& window) {
   labels->setCheckable(true);
   labels->setChecked(plot::Controls{}.point_labels);
   menu->insertAction(ItemBefore(menu, "interval_separator"), labels);
-  QObject::connect(labels, &QAction::triggered, &window, [&window, labels] { window.OnMenuOptionToggled(labels); });
+  QObject::connect(labels, &QAction::triggered, &window, [&window] { window.OnMenuOptionToggled(); });
 
   auto* exact = new QAction(MainWindow::tr("Window..."), menu);
   exact->setObjectName("window_item");

@@ -200,8 +200,9 @@ TEST_F(FeedbackTest, CaptionsOfAAndTheIntegralNeverStayStale) {
 }
 
 TEST_F(FeedbackTest, NumberFieldsShowTheirWholeText) {
-  for (auto [field, text] : {std::pair{window->Options().parameter_q, "100000"}, std::pair{window->Options().animation_step, "0,00001"},
-                             std::pair{window->Options().domain_from, "-100000"}, std::pair{window->Options().point_a_x, "-12,34"}}) {
+  const OptionWidgets& o = window->Options();
+  for (auto [field, text] : {std::pair{o.parameter_q, "100000"}, std::pair{o.animation_step, "0,00001"},
+                             std::pair{o.domain_from, "-100000"}, std::pair{o.point_a_x, "-12,34"}}) {
     SCOPED_TRACE(text);
     field->setText(text);
     QStyleOptionFrame option;
@@ -252,9 +253,9 @@ TEST_F(FeedbackTest, SmallWindowKeepsEveryControlUsable) {
   window->resize(700, 420);
   QApplication::processEvents();
   // The term panel: all four fields and both buttons inside the panel.
-  for (QWidget* w : std::initializer_list<QWidget*>{window->Terms().f1_term, window->Terms().f2_term, window->Terms().f3_term,
-                                                    window->Terms().f4_term, window->Terms().derive_button,
-                                                    window->Terms().derive_twice_button}) {
+  const TermWidgets& t = window->Terms();
+  for (QWidget* w : std::initializer_list<QWidget*>{t.f1_term, t.f2_term, t.f3_term, t.f4_term, t.derive_button,
+                                                    t.derive_twice_button}) {
     SCOPED_TRACE(w->objectName().toStdString());
     EXPECT_TRUE(window->Panels().term_panel->rect().contains(w->geometry())) << w->geometry().x();
     EXPECT_GE(w->width(), 40);

@@ -126,14 +126,12 @@ TEST_F(WindowTest, EmptyOrUncheckedTermFieldsAreLeftOut) {
 // default terms every item draws something different (P = 1 makes f1(p*x) and p*f1(x) equal to
 // f1, but in the next curve colour).
 TEST_F(WindowTest, EveryOptionItemFlipsItsCheckMarkAndChangesThePicture) {
+  const MenuItems& m = window->Menu();
   const std::vector<QAction*> options = {
-      window->Menu().axes, window->Menu().bold_axes, window->Menu().frame, window->Menu().degrees, window->Menu().radians,
-      window->Menu().grid, window->Menu().fine_grid, window->Menu().term_captions, window->Menu().coloured_graphs,
-      window->Menu().mirror_in_x_axis, window->Menu().mirror_in_origin, window->Menu().mirror_in_y_axis,
-      window->Menu().shift_along_x, window->Menu().stretch_along_x, window->Menu().shift_along_y,
-      window->Menu().stretch_along_y, window->Menu().composition, window->Menu().sum_f1_f2,
-      window->Menu().difference_f1_f2, window->Menu().product_f1_f2, window->Menu().quotient_f1_f2,
-      window->Menu().inverse_of_f1};
+      m.axes, m.bold_axes, m.frame, m.degrees, m.radians, m.grid, m.fine_grid, m.term_captions,
+      m.coloured_graphs, m.mirror_in_x_axis, m.mirror_in_origin, m.mirror_in_y_axis, m.shift_along_x,
+      m.stretch_along_x, m.shift_along_y, m.stretch_along_y, m.composition, m.sum_f1_f2, m.difference_f1_f2,
+      m.product_f1_f2, m.quotient_f1_f2, m.inverse_of_f1};
   ASSERT_EQ(options.size(), 22u);
   const QStringList initially_checked = {"axes", "grid", "term_captions", "coloured_graphs"};
   for (QAction* item : options) {
@@ -315,9 +313,10 @@ TEST_F(WindowTest, TabMovesThroughTheTermsFirstThenTheViewButtons) {
   EXPECT_EQ(window->Terms().f1_term->nextInFocusChain(), window->Terms().f2_plotted);
   EXPECT_EQ(window->Terms().f4_term->nextInFocusChain(), window->Terms().derive_button);
   // Every view button is reached with Tab, then the option column, the memo and the drawing.
-  const std::vector<QWidget*> order = {window->Terms().derive_twice_button, window->Navigation().move_left_button, window->Navigation().move_up_button,
-                                       window->Navigation().move_down_button, window->Navigation().move_right_button, window->Navigation().zoom_in_button,
-                                       window->Navigation().zoom_out_button, window->Navigation().basic_setting_button, window->Options().graph_width_text};
+  const NavigationWidgets& view = window->Navigation();
+  const std::vector<QWidget*> order = {window->Terms().derive_twice_button, view.move_left_button, view.move_up_button,
+                                       view.move_down_button, view.move_right_button, view.zoom_in_button,
+                                       view.zoom_out_button, view.basic_setting_button, window->Options().graph_width_text};
   for (std::size_t i = 1; i < order.size(); ++i) {
     EXPECT_EQ(order[i - 1]->nextInFocusChain(), order[i]) << i;
     EXPECT_TRUE(order[i]->focusPolicy() & Qt::TabFocus) << i;
