@@ -90,12 +90,13 @@ void ControlBinding::Bind(const MainWindow& window, const char* name,
     });
   } else if constexpr (K == plot::ControlKind::Setting) {
     // A setting without a widget (the dialog's tick spacings) is a dynamic property of the
-    // window, which the binding reads and writes like a widget.
+    // window named like the control, which the binding reads and writes like a widget.
     QObject* holder = const_cast<MainWindow*>(&window);
-    const QByteArray key(name);
-    readers_.push_back([holder, key, member](plot::Controls& c) { c.*member = Latin1(holder->property(key).toString()); });
-    writers_.push_back([holder, key, member](const plot::Controls& c) {
-      holder->setProperty(key, QString::fromLatin1(c.*member));
+    const QByteArray property(name);
+    readers_.push_back(
+        [holder, property, member](plot::Controls& c) { c.*member = Latin1(holder->property(property).toString()); });
+    writers_.push_back([holder, property, member](const plot::Controls& c) {
+      holder->setProperty(property, QString::fromLatin1(c.*member));
     });
   } else if constexpr (K == plot::ControlKind::Caption) {
     QLabel* label = Find<QLabel>(window, object_name);

@@ -1,5 +1,6 @@
-// The window's controls bound to the Controls snapshot by their object names, made from the
-// list of controls (plot/controls.h): reading a snapshot and putting one back into the window.
+// The window's controls bound to the Controls snapshot by their code names (the widgets' object
+// names), made from the list of controls (plot/controls.h): reading a snapshot and putting one
+// back into the window.
 #pragma once
 
 #include <functional>
