@@ -45,7 +45,6 @@ struct LayoutWidgets {
 
 // The view buttons above the option column.
 struct NavigationWidgets {
-  // navigation_panel: view navigation.
   QLabel* navigation_caption = nullptr;
   SpeedButton* move_left_button = nullptr;
   SpeedButton* move_up_button = nullptr;
@@ -59,7 +58,6 @@ struct NavigationWidgets {
 // The option column: graph width, analysis boxes, domain, parameters, points and their
 // constructions, the animation, and the pinned "Draw" and "Result List".
 struct OptionWidgets {
-  // options_panel: options, numbers and buttons.
   QLabel* graph_width_label = nullptr;
   TermEdit* graph_width_text = nullptr;
   UpDown* graph_width = nullptr;
@@ -110,13 +108,13 @@ struct OptionWidgets {
   QLabel* animation_step_label = nullptr;
   TermEdit* animation_step = nullptr;
   QCheckBox* value_table = nullptr;
+  // Below the scrolling part, always in sight.
   QPushButton* draw_button = nullptr;
   QCheckBox* result_list = nullptr;
 };
 
 // The term panel: the four terms, whether each is plotted, and the derivative buttons.
 struct TermWidgets {
-  // term_panel: terms.
   QCheckBox* f1_plotted = nullptr;
   TermEdit* f1_term = nullptr;
   QCheckBox* f2_plotted = nullptr;
@@ -131,13 +129,14 @@ struct TermWidgets {
 
 // The main menu: its menus and items.
 struct MenuItems {
-  // Main menu main_menu.
   QAction* close_item = nullptr;
+  // "Edit"
   QMenu* edit_menu = nullptr;
   QAction* copy_vector_item = nullptr;
   QAction* print_vector_item = nullptr;
   QAction* save_vector_item = nullptr;
   QAction* copy_results_item = nullptr;
+  // "Coordinate system"
   QMenu* coordinate_menu = nullptr;
   QAction* axes = nullptr;
   QAction* bold_axes = nullptr;
@@ -154,6 +153,7 @@ struct MenuItems {
   QAction* adjust_y_item = nullptr;
   QAction* animation_item = nullptr;
   QAction* draw_item = nullptr;
+  // "Special functions"
   QMenu* special_menu = nullptr;
   QAction* mirror_in_x_axis = nullptr;
   QAction* mirror_in_origin = nullptr;
@@ -170,8 +170,11 @@ struct MenuItems {
   QAction* inverse_of_f1 = nullptr;
   QAction* about_item = nullptr;
 };
-// Every widget is a member whose name is also its objectName; the widgets of the list of controls
-// carry the control's code name (plot/controls.h), by which ControlBinding finds them.
+
+// The main window. Its widgets are held in the groups above under names that are also their
+// objectNames (the widgets of the list of controls carry the control's code name from
+// plot/controls.h, by which ControlBinding finds them); the handler files of the window reach
+// them through the group accessors, read-only.
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
