@@ -16,12 +16,9 @@
 namespace plotwerk::ui {
 namespace {
 
-class FileNamesTest : public testing::WindowTest {};
+class FileNamesTest : public testing::WorksheetWindowTest {};
 
 TEST_F(FileNamesTest, ALatin1WorksheetOpensByNameAndByDrop) {
-  QStringList errors;
-  auto* actions = ReportingInto<WorksheetActions>("WorksheetActions", errors);
-  ASSERT_NE(actions, nullptr);
   QTemporaryDir dir;
   const std::string folder = QFile::encodeName(dir.path()).toStdString();
   const std::string bytes = folder + "/Blatt\xE9.plotwerk";

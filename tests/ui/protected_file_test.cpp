@@ -15,12 +15,9 @@
 namespace plotwerk::ui {
 namespace {
 
-class ProtectedFileTest : public testing::WindowTest {};
+class ProtectedFileTest : public testing::WorksheetWindowTest {};
 
 TEST_F(ProtectedFileTest, TheWindowAsksBeforeReplacingAProtectedWorksheet) {
-  QStringList errors;
-  auto* actions = ReportingInto<WorksheetActions>("WorksheetActions", errors);
-  ASSERT_NE(actions, nullptr);
   QTemporaryDir dir;
   const QString path = dir.filePath("lesson.plotwerk");
   const std::string bytes = QFile::encodeName(path).toStdString();

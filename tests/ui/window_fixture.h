@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "ui/main_window.h"
+#include "ui/worksheet_actions.h"
 
 namespace plotwerk::ui::testing {
 
@@ -46,6 +47,19 @@ class WindowTest : public ::testing::Test {
   }
 
   std::unique_ptr<MainWindow> window;
+};
+
+// A shown main window whose worksheet handler collects its error boxes into `errors`.
+class WorksheetWindowTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    actions = ReportingInto<WorksheetActions>("WorksheetActions", errors);
+    ASSERT_NE(actions, nullptr);
+  }
+
+  WorksheetActions* actions = nullptr;
+  QStringList errors;
 };
 
 }  // namespace plotwerk::ui::testing

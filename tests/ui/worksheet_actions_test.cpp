@@ -21,12 +21,11 @@
 namespace plotwerk::ui {
 namespace {
 
-class WorksheetTest : public testing::WindowTest {
+class WorksheetTest : public testing::WorksheetWindowTest {
  protected:
   void SetUp() override {
-    WindowTest::SetUp();
-    actions = ReportingInto<WorksheetActions>("WorksheetActions", errors);
-    ASSERT_NE(actions, nullptr);
+    WorksheetWindowTest::SetUp();
+    if (HasFatalFailure()) return;
     actions->ask_save_changes = [this] {
       ++questions;
       return answer;
@@ -48,9 +47,7 @@ class WorksheetTest : public testing::WindowTest {
 
   QString Path(const char* name) const { return dir.filePath(name); }
 
-  WorksheetActions* actions = nullptr;
   QTemporaryDir dir;
-  QStringList errors;
   int questions = 0;
   QMessageBox::StandardButton answer = QMessageBox::Cancel;
 };
