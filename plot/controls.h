@@ -45,9 +45,9 @@ struct ControlValue<ControlKind::Setting> {
 };
 
 // X(kind, name, key, start value), in the order of the window from the terms to the menus.
-// `name` is the member of Controls; `key` is the control's name in worksheet files, in --set and
-// in the window and browser page (the widget's object name), so code names can change without
-// changing any file.
+// `name` is the member of Controls and the object name of the control's widget in the window;
+// `key` is the control's name in worksheet files, in --set and in the browser page, so code names
+// can change without changing any file.
 #define PLOTWERK_CONTROLS(X)                                                                       \
   /* Term fields and their check boxes. */                                                         \
   X(Text, f1_term, "ed_f1", "X*SIN(X+P)")                                                          \

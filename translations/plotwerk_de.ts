@@ -885,7 +885,7 @@
     </message>
 </context>
 <context>
-    <name>plotwerk::ui::TF35</name>
+    <name>plotwerk::ui::AboutWindow</name>
     <message>
         <source>About ...</source>
         <translation>Info ...</translation>
@@ -908,7 +908,7 @@ alle, die sie entwickeln und pflegen.</translation>
     </message>
 </context>
 <context>
-    <name>plotwerk::ui::TFGraf</name>
+    <name>plotwerk::ui::MainWindow</name>
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>

@@ -12,7 +12,7 @@
 #include <array>
 
 #include "plot/texts.h"
-#include "ui/tfgraf.h"
+#include "ui/main_window.h"
 #include "ui/window_extension.h"
 
 namespace plotwerk::ui {
@@ -28,105 +28,105 @@ struct Entry {
 };
 
 const Entry kEntries[] = {
-    {"slinks", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Move left"),
+    {"move_left_button", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Move left"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Shifts the visible part of the plane to the left (Left arrow on the drawing)")},
-    {"shoch", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Move up"),
+    {"move_up_button", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Move up"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Shifts the visible part of the plane upwards (Up arrow on the drawing)")},
-    {"srunter", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Move down"),
+    {"move_down_button", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Move down"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Shifts the visible part of the plane downwards (Down arrow on the drawing)")},
-    {"srechts", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Move right"),
+    {"move_right_button", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Move right"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Shifts the visible part of the plane to the right (Right arrow on the drawing)")},
-    {"sgroesser", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Zoom in"),
+    {"zoom_in_button", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Zoom in"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Shows a smaller part of the plane, larger (Ctrl++)")},
-    {"skleiner", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Zoom out"),
+    {"zoom_out_button", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Zoom out"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Shows a larger part of the plane, smaller (Ctrl+-)")},
-    {"sgrundeinstellung", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Basic setting"),
+    {"basic_setting_button", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Basic setting"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Shows x from -6 to 6 with equal scales on both axes (Space, Ctrl+0)")},
-    {"ed_breite", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Graph width"),
+    {"graph_width_text", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Graph width"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Line width of the graphs, 1 to 6; the Up and Down keys step it")},
-    {"UpDown1", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Graph width stepper"),
+    {"graph_width", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Graph width stepper"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Makes the graphs one step thicker or thinner")},
-    {"c_1ableitung", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "1st derivative"),
+    {"first_derivative", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "1st derivative"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Draws the curve of the first derivative of the analysed term")},
-    {"c_2ableitung", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "2nd derivative"),
+    {"second_derivative", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "2nd derivative"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Draws the curve of the second derivative of the analysed term")},
-    {"c_nullstellen", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Zeros"),
+    {"zeros", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Zeros"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Marks and lists the zeros of the analysed term")},
-    {"c_extrema", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Extrema"),
+    {"extrema", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Extrema"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Marks and lists the maxima and minima of the analysed term")},
-    {"c_wendepunkte", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Inflection points"),
+    {"inflections", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Inflection points"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Marks and lists the inflection points of the analysed term")},
-    {"c_wendetangente", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Inflection tangents"),
+    {"inflection_tangents", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Inflection tangents"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Draws the tangents at the inflection points")},
-    {"c_stammfunktion", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Antiderivative"),
+    {"antiderivative", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Antiderivative"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Draws an antiderivative of the analysed term")},
-    {"c_schnittpunkte", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Intersection points"),
+    {"intersections", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Intersection points"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Marks and lists where the analysed term meets f2")},
-    {"c_pktanzeige", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Show points"),
+    {"show_points", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Show points"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Writes the points found at the bottom of the drawing")},
-    {"ed_xvon", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Domain from"),
+    {"domain_from", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Domain from"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "The graphs are drawn for x above this value")},
-    {"ed_xbis", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Domain to"),
+    {"domain_to", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Domain to"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "The graphs are drawn for x below this value")},
-    {"ed_parameter", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Parameter P"),
+    {"parameter_p", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Parameter P"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "The value of P in the terms; the Up and Down keys step it")},
-    {"UpDown2", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Parameter P stepper"),
+    {"parameter_p_stepper", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Parameter P stepper"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Makes P one step larger or smaller and draws again")},
-    {"ed_q", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Parameter Q"),
+    {"parameter_q", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Parameter Q"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "The value of Q in the terms and the last P of the array of functions")},
-    {"UpDown5", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Parameter Q stepper"),
+    {"parameter_q_stepper", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Parameter Q stepper"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Makes Q one step larger or smaller and draws again")},
-    {"c_schar", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Array of functions"),
+    {"family", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Array of functions"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Draws the term for P from its value up to Q in steps of d")},
-    {"ed_schardiff", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Step d of the array of functions"),
+    {"family_step", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Step d of the array of functions"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "The step of P between two curves of the array")},
-    {"c_punktA", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Point A"),
+    {"point_a", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Point A"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Marks point A on the graph; drag it with the mouse")},
-    {"ed_A", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "x of point A"),
+    {"point_a_x", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "x of point A"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "The abscissa of point A; the Up and Down keys step it")},
-    {"UpDown3", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Point A stepper"),
+    {"point_a_stepper", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Point A stepper"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Moves point A one step to the right or left")},
-    {"c_punktB", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Point B"),
+    {"point_b", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Point B"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Marks point B on the graph; drag it with the mouse")},
-    {"ed_B", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "x of point B"),
+    {"point_b_x", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "x of point B"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "The abscissa of point B; the Up and Down keys step it")},
-    {"UpDown4", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Point B stepper"),
+    {"point_b_stepper", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Point B stepper"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Moves point B one step to the right or left")},
-    {"c_tangente", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Tangent at A"),
+    {"tangent", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Tangent at A"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Draws the tangent to the graph at point A")},
-    {"c_normale", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Normal at A"),
+    {"normal", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Normal at A"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Draws the normal to the graph at point A")},
-    {"c_sekante", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Secant AB"),
+    {"secant", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Secant AB"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Draws the line through the points A and B")},
-    {"c_integral", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Integral AB"),
+    {"integral", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Integral AB"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Hatches the area from A to B and gives the definite integral and the area")},
-    {"rb_punkta", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Animate point A"),
+    {"animate_point_a", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Animate point A"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "The animation moves point A")},
-    {"b_animation", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Animation"),
+    {"animation_button", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Animation"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Starts or stops the animation of the chosen value (F2)")},
-    {"rb_punktB", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Animate point B"),
+    {"animate_point_b", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Animate point B"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "The animation moves point B")},
-    {"rb_parameter", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Animate parameter P"),
+    {"animate_parameter", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Animate parameter P"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "The animation changes the parameter P")},
-    {"ed_von", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "From"),
+    {"interval_from", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "From"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Start of the animation and of the search for points")},
-    {"ed_bis", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "To"),
+    {"interval_to", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "To"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "End of the animation and of the search for points")},
-    {"ed_delta", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Animation step"),
+    {"animation_step", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Animation step"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "How much the animated value changes at each step")},
-    {"c_wertetabelle", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Value table in list"),
+    {"value_table", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Value table in list"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Adds a table of values of the analysed term to the result list")},
-    {"b_zeichnen", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Draw"),
+    {"draw_button", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Draw"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Draws the checked terms (Enter)")},
-    {"c_ergebnisliste", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Result List"),
+    {"result_list", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Result List"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Shows the list of results beside the drawing")},
-    {"Mergebnis", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Results"),
+    {"result_memo", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Results"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "The terms, derivatives, integrals and points found, as text")},
-    {"PaintBox1", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Drawing"),
+    {"drawing_area", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Drawing"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "The coordinate system with the graphs")},
-    {"button_fstrich", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "First derivative of f1"),
+    {"derive_button", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "First derivative of f1"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Writes the derivative of f1 into f3 and draws it")},
-    {"button_f2strich", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Second derivative of f1"),
+    {"derive_twice_button", QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Second derivative of f1"),
      QT_TRANSLATE_NOOP("plotwerk::ui::AccessibleNames", "Writes the second derivative of f1 into f4 and draws it")},
 };
 
@@ -170,13 +170,15 @@ void DescribeFromCaption(QWidget* w) {
   }
 }
 
-void InstallAccessibleNames(TFGraf& window) {
+void InstallAccessibleNames(MainWindow& window) {
   for (const Entry& e : kEntries) {
     if (auto* w = window.findChild<QWidget*>(QLatin1String(e.control))) Describe(w, Tr(e.name), Tr(e.description));
   }
-  const std::array<std::pair<QWidget*, QWidget*>, 4> terms = {
-      std::pair<QWidget*, QWidget*>{window.c_f1, window.ed_f1}, {window.c_f2, window.ed_f2},
-      {window.c_f3, window.ed_f3}, {window.c_f4, window.ed_f4}};
+  const TermWidgets& t = window.Terms();
+  const std::array<std::pair<QWidget*, QWidget*>, 4> terms = {std::pair<QWidget*, QWidget*>{t.f1_plotted, t.f1_term},
+                                                              {t.f2_plotted, t.f2_term},
+                                                              {t.f3_plotted, t.f3_term},
+                                                              {t.f4_plotted, t.f4_term}};
   for (std::size_t i = 0; i < terms.size(); ++i) {
     const QString f = QStringLiteral("f%1").arg(i + 1);
     Describe(terms[i].first, Tr(kTermBoxName).arg(f), Tr(kTermBoxDescription).arg(f));
@@ -190,14 +192,14 @@ void InstallAccessibleNames(TFGraf& window) {
   for (QWidget* w : window.findChildren<QWidget*>()) {
     if (w->window() == &window) DescribeFromCaption(w);
   }
-  QObject::connect(&window, &TFGraf::Repainted, window.PaintBox1,
-                   [&window] { window.PaintBox1->setAccessibleDescription(DrawingDescription(window)); });
+  QObject::connect(&window, &MainWindow::Repainted, window.DrawingArea(),
+                   [&window] { window.DrawingArea()->setAccessibleDescription(DrawingDescription(window)); });
 }
 const WindowExtensionRegistration kAccessibleNames{&InstallAccessibleNames};
 
 }  // namespace
 
-QString DrawingDescription(const TFGraf& window) {
+QString DrawingDescription(const MainWindow& window) {
   const plot::TermList& terms = window.Plotter().Terms();
   QStringList parts;
   for (std::size_t i = 0; i < terms.Size(); ++i) {

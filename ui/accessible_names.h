@@ -5,10 +5,10 @@
 
 namespace plotwerk::ui {
 
-class TFGraf;
+class MainWindow;
 
 // The drawing area's accessible description: every plotted term with its colour, then the
 // points and values the result list holds (without its term lines and value table).
-QString DrawingDescription(const TFGraf& window);
+QString DrawingDescription(const MainWindow& window);
 
 }  // namespace plotwerk::ui

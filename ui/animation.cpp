@@ -1,4 +1,4 @@
-// The animation of P, A or B between the bounds ed_von and ed_bis, and the steppers.
+// The animation of P, A or B between the bounds interval_from and interval_to, and the steppers.
 #include "ui/animation.h"
 
 #include <QAction>
@@ -6,14 +6,14 @@
 #include <QTimer>
 
 #include "plot/animation.h"
-#include "ui/tfgraf.h"
+#include "ui/main_window.h"
 #include "ui/window_extension.h"
 
 namespace plotwerk::ui {
 
 namespace {
 
-void InstallAnimation(TFGraf& window) { new AnimationControl(window); }
+void InstallAnimation(MainWindow& window) { new AnimationControl(window); }
 const WindowExtensionRegistration kAnimation{&InstallAnimation};
 
 plot::StepDirection ToStep(UpDown::Direction d) {
@@ -29,7 +29,7 @@ plot::StepDirection ToStep(UpDown::Direction d) {
 }
 
 // One stepper click on a field, read with the window's P and Q; returns the new value.
-double StepField(TFGraf& window, TermEdit* field, UpDown::Direction direction) {
+double StepField(MainWindow& window, TermEdit* field, UpDown::Direction direction) {
   double value = 0;
   field->setText(QString::fromLatin1(
       plot::StepFieldText(field->Latin1(), ToStep(direction), window.Plotter().Params(), value)));
@@ -38,66 +38,67 @@ double StepField(TFGraf& window, TermEdit* field, UpDown::Direction direction) {
 
 }  // namespace
 
-AnimationControl::AnimationControl(TFGraf& window) : QObject(&window), window_(window) {
+AnimationControl::AnimationControl(MainWindow& window) : QObject(&window), window_(window) {
   setObjectName("AnimationControl");
-  connect(window.b_animation, &QPushButton::clicked, this, &AnimationControl::b_animationClick);
-  connect(window.Animation1, &QAction::triggered, this, &AnimationControl::b_animationClick);
-  connect(window.Timer1, &QTimer::timeout, this, &AnimationControl::Timer1Timer);
-  connect(window.UpDown2, &UpDown::ChangingEx, this, &AnimationControl::UpDown2ChangingEx);
-  connect(window.UpDown3, &UpDown::ChangingEx, this, &AnimationControl::UpDown3ChangingEx);
-  connect(window.UpDown4, &UpDown::ChangingEx, this, &AnimationControl::UpDown4ChangingEx);
-  connect(window.UpDown5, &UpDown::ChangingEx, this, &AnimationControl::UpDown5ChangingEx);
+  const OptionWidgets& o = window.Options();
+  connect(o.animation_button, &QPushButton::clicked, this, &AnimationControl::OnAnimationClicked);
+  connect(window.Menu().animation_item, &QAction::triggered, this, &AnimationControl::OnAnimationClicked);
+  connect(window.AnimationTimer(), &QTimer::timeout, this, &AnimationControl::OnAnimationTick);
+  connect(o.parameter_p_stepper, &UpDown::ChangingEx, this, &AnimationControl::OnParameterPStepped);
+  connect(o.point_a_stepper, &UpDown::ChangingEx, this, &AnimationControl::OnPointAStepped);
+  connect(o.point_b_stepper, &UpDown::ChangingEx, this, &AnimationControl::OnPointBStepped);
+  connect(o.parameter_q_stepper, &UpDown::ChangingEx, this, &AnimationControl::OnParameterQStepped);
 }
 
-void AnimationControl::b_animationClick() {
-  QTimer* timer = window_.Timer1;
+void AnimationControl::OnAnimationClicked() {
+  QTimer* timer = window_.AnimationTimer();
   if (timer->isActive()) {
     timer->stop();
-    window_.b_animation->setText(tr("Animation"));
-    window_.PaintBox1Paint();
+    window_.Options().animation_button->setText(tr("Animation"));
+    window_.RedrawWithResults();
   } else {
     timer->start();
-    window_.b_animation->setText(tr("Stop"));
+    window_.Options().animation_button->setText(tr("Stop"));
   }
 }
 
-void AnimationControl::Timer1Timer() {
+void AnimationControl::OnAnimationTick() {
   plot::Controls controls = window_.SnapshotControls();
   plot::Parameters parameters = window_.Plotter().Params();
   plot::AnimationTick(controls, parameters, animation_);
   window_.Plotter().SetParameters(parameters);
   if (controls.animate_point_a) {
-    window_.ed_A->setText(QString::fromLatin1(controls.point_a_x));
+    window_.Options().point_a_x->setText(QString::fromLatin1(controls.point_a_x));
   } else if (controls.animate_point_b) {
-    window_.ed_B->setText(QString::fromLatin1(controls.point_b_x));
+    window_.Options().point_b_x->setText(QString::fromLatin1(controls.point_b_x));
   } else {
-    window_.ed_parameter->setText(QString::fromLatin1(controls.parameter_p));
+    window_.Options().parameter_p->setText(QString::fromLatin1(controls.parameter_p));
   }
-  window_.PaintBox1Paint();
+  window_.RedrawWithResults();
 }
 
-void AnimationControl::UpDown2ChangingEx(UpDown::Direction direction) {
+void AnimationControl::OnParameterPStepped(UpDown::Direction direction) {
   plot::Parameters parameters = window_.Plotter().Params();
-  parameters.p = StepField(window_, window_.ed_parameter, direction);
+  parameters.p = StepField(window_, window_.Options().parameter_p, direction);
   window_.Plotter().SetParameters(parameters);
-  window_.PaintBox1Paint();
+  window_.RedrawWithResults();
 }
 
-void AnimationControl::UpDown3ChangingEx(UpDown::Direction direction) {
-  StepField(window_, window_.ed_A, direction);
-  window_.PaintBox1Paint();
+void AnimationControl::OnPointAStepped(UpDown::Direction direction) {
+  StepField(window_, window_.Options().point_a_x, direction);
+  window_.RedrawWithResults();
 }
 
-void AnimationControl::UpDown4ChangingEx(UpDown::Direction direction) {
-  StepField(window_, window_.ed_B, direction);
-  window_.PaintBox1Paint();
+void AnimationControl::OnPointBStepped(UpDown::Direction direction) {
+  StepField(window_, window_.Options().point_b_x, direction);
+  window_.RedrawWithResults();
 }
 
-void AnimationControl::UpDown5ChangingEx(UpDown::Direction direction) {
+void AnimationControl::OnParameterQStepped(UpDown::Direction direction) {
   plot::Parameters parameters = window_.Plotter().Params();
-  parameters.q = StepField(window_, window_.ed_q, direction);
+  parameters.q = StepField(window_, window_.Options().parameter_q, direction);
   window_.Plotter().SetParameters(parameters);
-  window_.PaintBox1Paint();
+  window_.RedrawWithResults();
 }
 
 }  // namespace plotwerk::ui

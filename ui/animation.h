@@ -1,4 +1,4 @@
-// The animation of P, A or B on Timer1 and the four 0.01 steppers of P, Q, A and B.
+// The animation of P, A or B on animation_timer and the four 0.01 steppers of P, Q, A and B.
 #pragma once
 
 #include <QObject>
@@ -8,7 +8,7 @@
 
 namespace plotwerk::ui {
 
-class TFGraf;
+class MainWindow;
 
 // The animation and stepper handlers, a child object of the window created when the window
 // is built.
@@ -16,25 +16,25 @@ class AnimationControl : public QObject {
   Q_OBJECT
 
  public:
-  explicit AnimationControl(TFGraf& window);
+  explicit AnimationControl(MainWindow& window);
 
   // Starts or stops the animation.
-  void b_animationClick();
+  void OnAnimationClicked();
   // One animation step and one repaint. The repaint is drawn before the handler returns and
   // the toolkit merges the screen updates, so a slow tick delays the next one instead of
   // queueing repaints.
-  void Timer1Timer();
+  void OnAnimationTick();
 
-  void UpDown2ChangingEx(UpDown::Direction direction);  // P
-  void UpDown3ChangingEx(UpDown::Direction direction);  // A
-  void UpDown4ChangingEx(UpDown::Direction direction);  // B
-  void UpDown5ChangingEx(UpDown::Direction direction);  // Q
+  void OnParameterPStepped(UpDown::Direction direction);  // P
+  void OnPointAStepped(UpDown::Direction direction);  // A
+  void OnPointBStepped(UpDown::Direction direction);  // B
+  void OnParameterQStepped(UpDown::Direction direction);  // Q
 
   // Whether the animation moves its value upward at the next tick.
   bool Upward() const { return animation_.upward; }
 
  private:
-  TFGraf& window_;
+  MainWindow& window_;
   plot::Animation animation_;
 };
 

@@ -15,7 +15,8 @@
 #include <string>
 #include <type_traits>
 
-#include "ui/tfgraf.h"
+#include "plot/controls_names.h"
+#include "ui/main_window.h"
 #include "ui/widgets.h"
 
 namespace plotwerk::ui {
@@ -28,7 +29,7 @@ std::string Latin1(const QString& text) {
 }
 
 template <typename W>
-W* Find(const TFGraf& window, const QString& name) {
+W* Find(const MainWindow& window, const QString& name) {
   W* found = window.findChild<W*>(name);
   if (found == nullptr) throw std::logic_error("the main window has no control " + name.toStdString());
   return found;
@@ -39,8 +40,17 @@ constexpr char kShownSuffix[] = "_visible";
 
 }  // namespace
 
+std::optional<std::string> ControlText(const plot::Controls& controls, std::string_view object_name) {
+  std::string value;
+#define PLOTWERK_CONTROL_TEXT(kind, name, key, start) \
+  if (object_name == #name && plot::GetControl(controls, key, &value)) return value;
+  PLOTWERK_CONTROLS(PLOTWERK_CONTROL_TEXT)
+#undef PLOTWERK_CONTROL_TEXT
+  return std::nullopt;
+}
+
 template <plot::ControlKind K>
-void ControlBinding::Bind(const TFGraf& window, const char* name,
+void ControlBinding::Bind(const MainWindow& window, const char* name,
                           typename plot::ControlValue<K>::type plot::Controls::*member) {
   const QString object_name = QLatin1String(name);
   if constexpr (K == plot::ControlKind::Text) {
@@ -80,12 +90,13 @@ void ControlBinding::Bind(const TFGraf& window, const char* name,
     });
   } else if constexpr (K == plot::ControlKind::Setting) {
     // A setting without a widget (the dialog's tick spacings) is a dynamic property of the
-    // window, which the binding reads and writes like a widget.
-    QObject* holder = const_cast<TFGraf*>(&window);
-    const QByteArray key(name);
-    readers_.push_back([holder, key, member](plot::Controls& c) { c.*member = Latin1(holder->property(key).toString()); });
-    writers_.push_back([holder, key, member](const plot::Controls& c) {
-      holder->setProperty(key, QString::fromLatin1(c.*member));
+    // window named like the control, which the binding reads and writes like a widget.
+    QObject* holder = const_cast<MainWindow*>(&window);
+    const QByteArray property(name);
+    readers_.push_back(
+        [holder, property, member](plot::Controls& c) { c.*member = Latin1(holder->property(property).toString()); });
+    writers_.push_back([holder, property, member](const plot::Controls& c) {
+      holder->setProperty(property, QString::fromLatin1(c.*member));
     });
   } else {
     static_assert(K == plot::ControlKind::Shown);
@@ -98,9 +109,9 @@ void ControlBinding::Bind(const TFGraf& window, const char* name,
   }
 }
 
-ControlBinding::ControlBinding(const TFGraf& window) {
+ControlBinding::ControlBinding(const MainWindow& window) {
 #define PLOTWERK_BIND_CONTROL(kind, name, key, start) \
-  Bind<plot::ControlKind::kind>(window, key, &plot::Controls::name);
+  Bind<plot::ControlKind::kind>(window, #name, &plot::Controls::name);
   PLOTWERK_CONTROLS(PLOTWERK_BIND_CONTROL)
 #undef PLOTWERK_BIND_CONTROL
 }
@@ -118,18 +129,18 @@ void ControlBinding::Apply(const plot::Controls& controls) const {
 // ---------------------------------------------------------------------------------------------
 // The window's side
 
-plot::Controls TFGraf::SnapshotControls() const {
+plot::Controls MainWindow::SnapshotControls() const {
   if (!binding_) binding_ = std::make_unique<ControlBinding>(*this);
   return binding_->Snapshot();
 }
 
-void TFGraf::ApplyControls(const plot::Controls& controls) {
+void MainWindow::ApplyControls(const plot::Controls& controls) {
   if (!binding_) binding_ = std::make_unique<ControlBinding>(*this);
   binding_->Apply(controls);
   // As "Result List" does: lay the panel out now, so the drawing area has its width for the
   // view that follows, and offer copying exactly while the memo is shown.
-  Panel4->layout()->activate();
-  M1->setEnabled(!Mergebnis->isHidden());
+  panels_.picture_panel->layout()->activate();
+  menu_.copy_results_item->setEnabled(!result_memo_->isHidden());
 }
 
 }  // namespace plotwerk::ui

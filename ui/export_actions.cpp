@@ -22,7 +22,7 @@
 #include "platform/print_picture.h"
 #include "ui/language.h"
 #include "ui/protected_file.h"
-#include "ui/tfgraf.h"
+#include "ui/main_window.h"
 #include "ui/save_format.h"
 #include "ui/window_extension.h"
 
@@ -48,14 +48,16 @@ constexpr std::array<FilterEntry, 7> kFilters{{
 
 int FilterIndexOf(const QString& filter) { return static_cast<int>(SaveDialogFilters().indexOf(filter)) + 1; }
 
-void InstallExportActions(TFGraf& window) {
+void InstallExportActions(MainWindow& window) {
   auto* actions = new ExportActions(window);
-  QObject::connect(window.Vektorgrafikkopieren1, &QAction::triggered, actions,
-                   [actions] { actions->alsWMFkopieren1Click(); });
-  QObject::connect(window.Vektorgrafikdrucken1, &QAction::triggered, actions,
-                   [actions] { actions->GrafikdruckenClick(); });
-  QObject::connect(window.Speichern1, &QAction::triggered, actions, [actions] { actions->Speichern1Click(); });
-  QObject::connect(window.M1, &QAction::triggered, actions, [actions] { actions->ListekopierenClick(); });
+  QObject::connect(window.Menu().copy_vector_item, &QAction::triggered, actions,
+                   [actions] { actions->OnCopyVectorClicked(); });
+  QObject::connect(window.Menu().print_vector_item, &QAction::triggered, actions,
+                   [actions] { actions->OnPrintVectorClicked(); });
+  QObject::connect(window.Menu().save_vector_item, &QAction::triggered, actions,
+                   [actions] { actions->OnSaveVectorClicked(); });
+  QObject::connect(window.Menu().copy_results_item, &QAction::triggered, actions,
+                   [actions] { actions->OnCopyResultsClicked(); });
 }
 
 const WindowExtensionRegistration kExportActions{&InstallExportActions};
@@ -73,29 +75,29 @@ platform::PictureFormat FormatForFilterIndex(int index) {
   return kFilters[index - 1].format;
 }
 
-ExportActions::ExportActions(TFGraf& window) : QObject(&window), window_(window) {
+ExportActions::ExportActions(MainWindow& window) : QObject(&window), window_(window) {
   setObjectName(QStringLiteral("ExportActions"));
-  SD1 = new QFileDialog(&window, tr(kSaveDialogTitle));
-  SD1->setObjectName(QStringLiteral("SD1"));
-  SD1->setAcceptMode(QFileDialog::AcceptSave);
-  SD1->setFileMode(QFileDialog::AnyFile);
+  save_dialog = new QFileDialog(&window, tr(kSaveDialogTitle));
+  save_dialog->setObjectName(QStringLiteral("save_dialog"));
+  save_dialog->setAcceptMode(QFileDialog::AcceptSave);
+  save_dialog->setFileMode(QFileDialog::AnyFile);
   // Qt's own dialog: the same on every desktop, resizable, and it asks before overwriting.
-  SD1->setOption(QFileDialog::DontUseNativeDialog);
-  SD1->setOption(QFileDialog::DontConfirmOverwrite, false);
-  SD1->setSizeGripEnabled(true);
-  SD1->setNameFilters(SaveDialogFilters());
-  SD1->setDefaultSuffix(QString::fromLatin1(kDefaultExtension));
+  save_dialog->setOption(QFileDialog::DontUseNativeDialog);
+  save_dialog->setOption(QFileDialog::DontConfirmOverwrite, false);
+  save_dialog->setSizeGripEnabled(true);
+  save_dialog->setNameFilters(SaveDialogFilters());
+  save_dialog->setDefaultSuffix(QString::fromLatin1(kDefaultExtension));
   // A name typed without extension gets the extension of the entry selected. The entry list
   // of Qt's dialog reports every change, also one made by selectNameFilter; filterSelected
   // covers a dialog without that list.
   const auto follow_filter = [this](const QString& filter) {
     const int index = FilterIndexOf(filter);
-    if (index >= 1) SD1->setDefaultSuffix(QString::fromLatin1(kFilters[index - 1].extension));
+    if (index >= 1) save_dialog->setDefaultSuffix(QString::fromLatin1(kFilters[index - 1].extension));
   };
-  if (auto* entries = SD1->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
+  if (auto* entries = save_dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
     connect(entries, &QComboBox::currentTextChanged, this, follow_filter);
   } else {
-    connect(SD1, &QFileDialog::filterSelected, this, follow_filter);
+    connect(save_dialog, &QFileDialog::filterSelected, this, follow_filter);
   }
 
   run_print_dialog = [this](QPrinter& printer) {
@@ -112,7 +114,7 @@ platform::PictureDrawer ExportActions::Drawer() {
   return [this, controls](plot::Canvas& canvas) { window_.Plotter().DrawPicture(canvas, *controls); };
 }
 
-void ExportActions::alsWMFkopieren1Click() {
+void ExportActions::OnCopyVectorClicked() {
   try {
     QMimeData* picture =
         platform::PictureMimeData(window_.PaintWidth(), window_.PaintHeight(), Drawer(), window_.SmoothLines());
@@ -122,7 +124,7 @@ void ExportActions::alsWMFkopieren1Click() {
   }
 }
 
-void ExportActions::GrafikdruckenClick() {
+void ExportActions::OnPrintVectorClicked() {
   QPrinter printer(QPrinter::HighResolution);
   if (!run_print_dialog(printer)) return;
   const int w = window_.PaintWidth(), h = window_.PaintHeight();
@@ -135,16 +137,16 @@ void ExportActions::GrafikdruckenClick() {
   }
 }
 
-void ExportActions::Speichern1Click() {
+void ExportActions::OnSaveVectorClicked() {
   const QStringList filters = SaveDialogFilters();
-  SD1->selectNameFilter(filters[kDefaultFilterIndex - 1]);
-  SD1->setDefaultSuffix(QString::fromLatin1(kDefaultExtension));
+  save_dialog->selectNameFilter(filters[kDefaultFilterIndex - 1]);
+  save_dialog->setDefaultSuffix(QString::fromLatin1(kDefaultExtension));
   // Clear the name typed last time (selectFile with an empty name leaves Qt's field alone).
-  SD1->selectFile(QString());
-  if (auto* name = SD1->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->clear();
-  if (SD1->exec() != QDialog::Accepted || SD1->selectedFiles().isEmpty()) return;
-  const QString path = SD1->selectedFiles().constFirst();
-  const int index = FilterIndexOf(SD1->selectedNameFilter());
+  save_dialog->selectFile(QString());
+  if (auto* name = save_dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->clear();
+  if (save_dialog->exec() != QDialog::Accepted || save_dialog->selectedFiles().isEmpty()) return;
+  const QString path = save_dialog->selectedFiles().constFirst();
+  const int index = FilterIndexOf(save_dialog->selectedNameFilter());
   window_.Redraw();  // the drawing area shows the current picture
   try {
     const platform::PictureSource source{window_.RenderPicture(1.0), window_.PaintWidth(), window_.PaintHeight(),
@@ -158,10 +160,10 @@ void ExportActions::Speichern1Click() {
   }
 }
 
-void ExportActions::ListekopierenClick() {
+void ExportActions::OnCopyResultsClicked() {
   // The whole list, whatever the user had selected before.
-  window_.Mergebnis->selectAll();
-  window_.Mergebnis->copy();
+  window_.ResultMemo()->selectAll();
+  window_.ResultMemo()->copy();
 }
 
 }  // namespace plotwerk::ui

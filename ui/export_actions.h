@@ -1,5 +1,5 @@
 // The "Edit" menu of the main window: copy the picture to the clipboard, print it, save it in
-// one of the picture formats through the dialog SD1, and copy the result list as text.
+// one of the picture formats through the save dialog, and copy the result list as text.
 #pragma once
 
 #include <QObject>
@@ -15,13 +15,13 @@ class QPrinter;
 
 namespace plotwerk::ui {
 
-class TFGraf;
+class MainWindow;
 
 inline constexpr char kSaveDialogTitle[] = QT_TRANSLATE_NOOP("plotwerk::ui::ExportActions", "Save picture");
 inline constexpr int kDefaultFilterIndex = 3;  // the GIF entry, counted from 1
 inline constexpr char kDefaultExtension[] = "gif";
 
-// The entries of SD1, in order: the four picture formats of the window, then PNG, SVG and PDF.
+// The entries of the save dialog, in order: the four picture formats of the window, then PNG, SVG and PDF.
 QStringList SaveDialogFilters();
 // The format of a filter index (1 to 7); a typed extension may override it (save_format.h).
 platform::PictureFormat FormatForFilterIndex(int index);
@@ -30,15 +30,15 @@ platform::PictureFormat FormatForFilterIndex(int index);
 class ExportActions : public QObject {
   Q_OBJECT
  public:
-  explicit ExportActions(TFGraf& window);
+  explicit ExportActions(MainWindow& window);
 
-  void alsWMFkopieren1Click();  // Copy vector graphic
-  void GrafikdruckenClick();    // Print vector graphic
-  void Speichern1Click();       // Save vector graphic
-  void ListekopierenClick();    // Copy result list
+  void OnCopyVectorClicked();  // Copy vector graphic
+  void OnPrintVectorClicked();    // Print vector graphic
+  void OnSaveVectorClicked();       // Save vector graphic
+  void OnCopyResultsClicked();    // Copy result list
 
   // The save dialog, kept for the life of the window.
-  QFileDialog* SD1;
+  QFileDialog* save_dialog;
 
   // Seams for the tests: the print dialog (true: print) and the error display.
   std::function<bool(QPrinter&)> run_print_dialog;
@@ -48,7 +48,7 @@ class ExportActions : public QObject {
   // koordinatensystem then zeichnen with the window's controls and the current mapping.
   platform::PictureDrawer Drawer();
 
-  TFGraf& window_;
+  MainWindow& window_;
 };
 
 }  // namespace plotwerk::ui

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "ui/tfgraf.h"
+#include "ui/main_window.h"
 #include "ui/window_extension.h"
 #include "ui/window_fit.h"
 
@@ -21,14 +21,15 @@ constexpr int kEdgeMargin = 2;
 
 class FieldFit : public QObject {
  public:
-  explicit FieldFit(TFGraf& window) : QObject(&window) {
+  explicit FieldFit(MainWindow& window) : QObject(&window) {
+    const OptionWidgets& o = window.Options();
     const struct {
       TermEdit* edit;
       bool may_widen;  // nothing stands to its right
-    } fields[] = {{window.ed_xvon, false},     {window.ed_xbis, true}, {window.ed_parameter, false},
-                  {window.ed_q, false},        {window.ed_schardiff, true}, {window.ed_A, false},
-                  {window.ed_B, false},        {window.ed_von, false}, {window.ed_bis, false},
-                  {window.ed_delta, true}};
+    } fields[] = {{o.domain_from, false}, {o.domain_to, true},      {o.parameter_p, false},
+                  {o.parameter_q, false}, {o.family_step, true},    {o.point_a_x, false},
+                  {o.point_b_x, false},   {o.interval_from, false}, {o.interval_to, false},
+                  {o.animation_step, true}};
     for (const auto& f : fields) {
       fields_.push_back({f.edit, f.edit->font(), f.edit->width(), f.may_widen});
       connect(f.edit, &QLineEdit::textChanged, this, [this, i = fields_.size() - 1] { Fit(fields_[i]); });
@@ -63,7 +64,7 @@ class FieldFit : public QObject {
   std::vector<Field> fields_;
 };
 
-void InstallFieldFit(TFGraf& window) { new FieldFit(window); }
+void InstallFieldFit(MainWindow& window) { new FieldFit(window); }
 const WindowExtensionRegistration kFieldFit{&InstallFieldFit};
 
 }  // namespace

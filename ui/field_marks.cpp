@@ -4,9 +4,11 @@
 #include <QCoreApplication>
 #include <QPalette>
 
+#include <utility>
+
 #include "fktint/fktint.h"
 #include "fktint/term_check.h"
-#include "ui/tfgraf.h"
+#include "ui/main_window.h"
 #include "ui/window_extension.h"
 
 namespace plotwerk::ui {
@@ -57,7 +59,7 @@ QString Describe(const fktint::TermCheck& check) {
   return {};
 }
 
-void InstallFieldMarks(TFGraf& window) { new FieldMarks(window); }
+void InstallFieldMarks(MainWindow& window) { new FieldMarks(window); }
 const WindowExtensionRegistration kFieldMarks{&InstallFieldMarks};
 
 }  // namespace
@@ -80,31 +82,30 @@ QString NumberFieldProblem(const std::string& text, const plot::Parameters& para
   return failed ? QCoreApplication::translate("FieldMarks", "no value here, read as 0") : QString();
 }
 
-FieldMarks::FieldMarks(TFGraf& window) : QObject(&window), window_(window) {
+FieldMarks::FieldMarks(MainWindow& window) : QObject(&window), window_(window) {
   setObjectName("FieldMarks");
-  const struct {
-    TermEdit* edit;
-    QString name;
-    bool term;
-  } fields[] = {
-      {window.ed_f1, "f1(x)", true},
-      {window.ed_f2, "f2(x)", true},
-      {window.ed_f3, "f3(x)", true},
-      {window.ed_f4, "f4(x)", true},
-      {window.ed_xvon, QCoreApplication::translate("FieldMarks", "Domain"), false},
-      {window.ed_xbis, QCoreApplication::translate("FieldMarks", "Domain"), false},
-      {window.ed_parameter, "P", false},
-      {window.ed_q, "Q", false},
-      {window.ed_schardiff, "d", false},
-      {window.ed_A, "A", false},
-      {window.ed_B, "B", false},
-      {window.ed_von, QCoreApplication::translate("FieldMarks", "from"), false},
-      {window.ed_bis, QCoreApplication::translate("FieldMarks", "to"), false},
-      {window.ed_delta, QString(QChar(0x0394)), false},
+  const TermWidgets& t = window.Terms();
+  const OptionWidgets& o = window.Options();
+  // As the status line names each field.
+  const std::pair<TermEdit*, QString> terms[] = {
+      {t.f1_term, "f1(x)"}, {t.f2_term, "f2(x)"}, {t.f3_term, "f3(x)"}, {t.f4_term, "f4(x)"}};
+  const QString domain = QCoreApplication::translate("FieldMarks", "Domain");
+  const std::pair<TermEdit*, QString> numbers[] = {
+      {o.domain_from, domain},
+      {o.domain_to, domain},
+      {o.parameter_p, "P"},
+      {o.parameter_q, "Q"},
+      {o.family_step, "d"},
+      {o.point_a_x, "A"},
+      {o.point_b_x, "B"},
+      {o.interval_from, QCoreApplication::translate("FieldMarks", "from")},
+      {o.interval_to, QCoreApplication::translate("FieldMarks", "to")},
+      {o.animation_step, QString(QChar(0x0394))},
   };
-  fields_.reserve(std::size(fields));
-  for (const auto& f : fields) {
-    fields_.push_back({f.edit, f.name, f.term, {}, {}});
+  fields_.reserve(std::size(terms) + std::size(numbers));
+  for (const auto& [edit, name] : terms) fields_.push_back({edit, name, true, {}, {}});
+  for (const auto& [edit, name] : numbers) fields_.push_back({edit, name, false, {}, {}});
+  for (const Field& f : fields_) {
     connect(f.edit, &QLineEdit::textChanged, this, [this, edit = f.edit] { Recheck(edit); });
   }
   for (const Field& f : fields_) Recheck(f.edit);
@@ -143,38 +144,30 @@ void FieldMarks::Recheck(TermEdit* edit) {
 }
 
 void FieldMarks::ShowInStatusLine(const Field* changed) {
-  StatusLine& status = *window_.status_line;
+  StatusLine& status = *window_.Status();
   // A derivative button's reason is about f1 as it was: a new f1 makes it stale.
-  const QString derivative = status.property("derivative_message").toString();
-  if (changed && changed->edit == window_.ed_f1 && !derivative.isEmpty()) {
-    if (status.Message() == derivative) status.SetMessage({});
-    status.setProperty("derivative_message", QString());
-  }
+  if (changed && changed->edit == window_.Terms().f1_term) status.ForgetDerivativeFailure();
   // The field just edited first; when it reads, the first other field that does not.
   const Field* shown = changed && !changed->problem.isEmpty() ? changed : nullptr;
   for (const Field& f : fields_) {
     if (shown) break;
     if (!f.problem.isEmpty()) shown = &f;
   }
-  const QString previous = status.property("field_message").toString();
   if (shown == nullptr && changed && !changed->read_as.isEmpty()) {
     // The field just edited reads with implicit products: say how.
     const QString message = QCoreApplication::translate("FieldMarks", "%1: read as %2")
                                 .arg(changed->name, changed->read_as);
-    status.setProperty("field_message", message);
-    status.SetMessage(message);
+    status.SetFieldMessage(message);
     return;
   }
   if (shown == nullptr) {
     // Clear only our own message, not a derivative button's.
-    if (!previous.isEmpty() && status.Message() == previous) status.SetMessage({});
-    status.setProperty("field_message", QString());
+    status.ForgetFieldMessage();
     return;
   }
   const QString message =
       QCoreApplication::translate("FieldMarks", "%1: %2").arg(shown->name, shown->problem);
-  status.setProperty("field_message", message);
-  status.SetMessage(message);
+  status.SetFieldMessage(message);
 }
 
 }  // namespace plotwerk::ui

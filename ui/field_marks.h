@@ -13,7 +13,7 @@
 
 namespace plotwerk::ui {
 
-class TFGraf;
+class MainWindow;
 class TermEdit;
 
 // The background of a marked field.
@@ -28,7 +28,7 @@ QString NumberFieldProblem(const std::string& text, const plot::Parameters& para
 // The checks of one window, a child object named "FieldMarks".
 class FieldMarks : public QObject {
  public:
-  explicit FieldMarks(TFGraf& window);
+  explicit FieldMarks(MainWindow& window);
 
   // Checks the field again and updates its mark and the status line.
   void Recheck(TermEdit* field);
@@ -45,7 +45,7 @@ class FieldMarks : public QObject {
 
   void ShowInStatusLine(const Field* changed);
 
-  TFGraf& window_;
+  MainWindow& window_;
   std::vector<Field> fields_;
 };
 

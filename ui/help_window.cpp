@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "ui/function_list.h"
-#include "ui/tfgraf.h"
+#include "ui/main_window.h"
 #include "ui/window_extension.h"
 
 namespace plotwerk::ui {
@@ -54,12 +54,12 @@ QString FunctionTable(const FunctionBlock& block) {
   return html + QStringLiteral("</table>");
 }
 
-void InstallHelp(TFGraf& window) {
-  auto* item = new QAction(TFGraf::tr("Help"), &window);
-  item->setObjectName("Help1");
+void InstallHelp(MainWindow& window) {
+  auto* item = new QAction(MainWindow::tr("Help"), &window);
+  item->setObjectName("help_item");
   item->setShortcut(QKeySequence(Qt::Key_F1));
   // Beside "About ...", where a user looks for it.
-  window.menuBar()->insertAction(window.About1, item);
+  window.menuBar()->insertAction(window.Menu().about_item, item);
   QObject::connect(item, &QAction::triggered, &window, [&window] {
     auto* help = window.findChild<HelpWindow*>();
     if (help == nullptr) help = new HelpWindow(&window);

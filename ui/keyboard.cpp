@@ -9,7 +9,7 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 
-#include "ui/tfgraf.h"
+#include "ui/main_window.h"
 #include "ui/window_extension.h"
 
 namespace plotwerk::ui {
@@ -18,30 +18,31 @@ namespace {
 
 class Keyboard : public QObject {
  public:
-  explicit Keyboard(TFGraf& window) : QObject(&window), window_(window) {
+  explicit Keyboard(MainWindow& window) : QObject(&window), window_(window) {
     // The view buttons follow the term panel (the column's top), the drawing area comes last.
-    QWidget* chain[] = {window.button_f2strich, window.slinks,    window.shoch,
-                        window.srunter,         window.srechts,   window.sgroesser,
-                        window.skleiner,        window.sgrundeinstellung, window.ed_breite};
+    const NavigationWidgets& view = window.Navigation();
+    QWidget* chain[] = {window.Terms().derive_twice_button, view.move_left_button, view.move_up_button,
+                        view.move_down_button, view.move_right_button, view.zoom_in_button,
+                        view.zoom_out_button, view.basic_setting_button, window.Options().graph_width_text};
     for (std::size_t i = 1; i < std::size(chain); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
-    QWidget::setTabOrder(window.Mergebnis, window.PaintBox1);
+    QWidget::setTabOrder(window.ResultMemo(), window.DrawingArea());
     // The memo is read-only: Tab leaves it instead of typing a tab.
-    window.Mergebnis->setTabChangesFocus(true);
+    window.ResultMemo()->setTabChangesFocus(true);
 
     // The keys other programs use for zooming; Ctrl+= is Ctrl++ on keyboards where + needs Shift.
-    window.intervallverkleinern->setShortcuts(
+    window.Menu().shrink_interval_item->setShortcuts(
         {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    window.intervallvergroessern->setShortcuts({QKeySequence(QKeySequence::ZoomOut)});
+    window.Menu().widen_interval_item->setShortcuts({QKeySequence(QKeySequence::ZoomOut)});
     // Space stays the first key of the basic setting; Ctrl+0 is the one other programs use.
-    window.grundeinstellung->setShortcuts(
+    window.Menu().basic_setting_item->setShortcuts(
         {QKeySequence(Qt::Key_Space), QKeySequence(Qt::CTRL | Qt::Key_0)});
     // The Up and Down keys in the fields of P, Q, A and B step them as their steppers do (the
     // graph width's field does so by itself).
-    for (QWidget* field : {static_cast<QWidget*>(window.ed_parameter), static_cast<QWidget*>(window.ed_q),
-                           static_cast<QWidget*>(window.ed_A), static_cast<QWidget*>(window.ed_B)}) {
+    const OptionWidgets& options = window.Options();
+    for (TermEdit* field : {options.parameter_p, options.parameter_q, options.point_a_x, options.point_b_x}) {
       field->installEventFilter(this);
     }
-    window.PaintBox1->installEventFilter(this);
+    window.DrawingArea()->installEventFilter(this);
     qApp->installEventFilter(this);
   }
 
@@ -49,7 +50,7 @@ class Keyboard : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     switch (event->type()) {
       case QEvent::KeyPress:
-        if (watched == window_.PaintBox1) return ArrowKey(static_cast<QKeyEvent*>(event));
+        if (watched == window_.DrawingArea()) return ArrowKey(static_cast<QKeyEvent*>(event));
         if (UpDown* stepper = StepperOf(watched)) return StepKey(*stepper, static_cast<QKeyEvent*>(event));
         break;
       case QEvent::ShortcutOverride:
@@ -57,7 +58,7 @@ class Keyboard : public QObject {
         // the basic setting must not take it away from them.
         if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space &&
             static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier &&
-            (qobject_cast<QAbstractButton*>(watched) != nullptr || watched == window_.Mergebnis)) {
+            (qobject_cast<QAbstractButton*>(watched) != nullptr || watched == window_.ResultMemo())) {
           event->accept();
           return true;
         }
@@ -77,12 +78,12 @@ class Keyboard : public QObject {
     if (key->modifiers() & ~(Qt::KeypadModifier)) return false;
     QAbstractButton* button = nullptr;
     switch (key->key()) {
-      case Qt::Key_Left: button = window_.slinks; break;
-      case Qt::Key_Right: button = window_.srechts; break;
-      case Qt::Key_Up: button = window_.shoch; break;
-      case Qt::Key_Down: button = window_.srunter; break;
-      case Qt::Key_Plus: button = window_.sgroesser; break;
-      case Qt::Key_Minus: button = window_.skleiner; break;
+      case Qt::Key_Left: button = window_.Navigation().move_left_button; break;
+      case Qt::Key_Right: button = window_.Navigation().move_right_button; break;
+      case Qt::Key_Up: button = window_.Navigation().move_up_button; break;
+      case Qt::Key_Down: button = window_.Navigation().move_down_button; break;
+      case Qt::Key_Plus: button = window_.Navigation().zoom_in_button; break;
+      case Qt::Key_Minus: button = window_.Navigation().zoom_out_button; break;
       default: return false;
     }
     button->click();
@@ -90,10 +91,10 @@ class Keyboard : public QObject {
   }
 
   UpDown* StepperOf(QObject* field) const {
-    if (field == window_.ed_parameter) return window_.UpDown2;
-    if (field == window_.ed_q) return window_.UpDown5;
-    if (field == window_.ed_A) return window_.UpDown3;
-    if (field == window_.ed_B) return window_.UpDown4;
+    if (field == window_.Options().parameter_p) return window_.Options().parameter_p_stepper;
+    if (field == window_.Options().parameter_q) return window_.Options().parameter_q_stepper;
+    if (field == window_.Options().point_a_x) return window_.Options().point_a_stepper;
+    if (field == window_.Options().point_b_x) return window_.Options().point_b_stepper;
     return nullptr;
   }
 
@@ -119,14 +120,14 @@ class Keyboard : public QObject {
       if (QApplication::activeModalWidget() != nullptr || !window_.isVisible()) return;
       window_.activateWindow();
       QWidget* last = window_.focusWidget();
-      (last != nullptr ? last : static_cast<QWidget*>(window_.ed_f1))->setFocus(Qt::OtherFocusReason);
+      (last != nullptr ? last : static_cast<QWidget*>(window_.Terms().f1_term))->setFocus(Qt::OtherFocusReason);
     });
   }
 
-  TFGraf& window_;
+  MainWindow& window_;
 };
 
-void InstallKeyboard(TFGraf& window) { new Keyboard(window); }
+void InstallKeyboard(MainWindow& window) { new Keyboard(window); }
 const WindowExtensionRegistration kKeyboard{&InstallKeyboard};
 
 }  // namespace

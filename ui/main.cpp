@@ -7,10 +7,10 @@
 #include <cstdio>
 
 #include "platform/vector_state.h"
-#include "ui/info2/tf35.h"
+#include "ui/about_window.h"
 #include "ui/language.h"
 #include "ui/recovery.h"
-#include "ui/tfgraf.h"
+#include "ui/main_window.h"
 #include "ui/worksheet_actions.h"
 
 namespace {
@@ -76,9 +76,9 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationDisplayName(plotwerk::ui::MainWindowTitle());
   QApplication::setWindowIcon(QIcon(":/plotwerk/icon.png"));
 
-  plotwerk::ui::TFGraf window;
+  plotwerk::ui::MainWindow window;
   // One About window exists from the start, unshown; the menu opens a fresh one each time.
-  plotwerk::ui::TF35 about(&window);
+  plotwerk::ui::AboutWindow about(&window);
   window.show();
   plotwerk::ui::StartRecovery(window);
   // plotwerk FILE.plotwerk opens that worksheet; the parser has already taken --lang and its value.

@@ -12,7 +12,7 @@
 
 #include "fktint/fktint.h"
 #include "plot/analysis.h"
-#include "ui/tfgraf.h"
+#include "ui/main_window.h"
 #include "ui/window_extension.h"
 
 namespace plotwerk::ui {
@@ -29,7 +29,7 @@ QString Number(double value, int decimals) {
   return QString::fromLatin1(fktint::FormatNumber(1, static_cast<unsigned>(decimals), value));
 }
 
-void InstallMouseStatus(TFGraf& window) { new MouseStatus(window); }
+void InstallMouseStatus(MainWindow& window) { new MouseStatus(window); }
 const WindowExtensionRegistration kMouseStatus{&InstallMouseStatus};
 
 }  // namespace
@@ -66,24 +66,24 @@ void TraceOverlay::paintEvent(QPaintEvent*) {
   p.drawLine(c.x(), c.y() - kCrossArm, c.x(), c.y() + kCrossArm);
 }
 
-MouseStatus::MouseStatus(TFGraf& window) : QObject(&window), window_(window) {
+MouseStatus::MouseStatus(MainWindow& window) : QObject(&window), window_(window) {
   setObjectName("MouseStatus");
-  window.M2->addSeparator();
-  trace_item = window.M2->addAction(QCoreApplication::translate("MouseStatus", "Trace"));
-  trace_item->setObjectName("m_trace");
+  window.Menu().special_menu->addSeparator();
+  trace_item = window.Menu().special_menu->addAction(QCoreApplication::translate("MouseStatus", "Trace"));
+  trace_item->setObjectName("trace_item");
   trace_item->setCheckable(true);
-  overlay = new TraceOverlay(window.PaintBox1);
+  overlay = new TraceOverlay(window.DrawingArea());
   connect(
-      window.PaintBox1, &PaintBox::MouseMove, this,
+      window.DrawingArea(), &PaintBox::MouseMove, this,
       [this](Qt::MouseButtons, Qt::KeyboardModifiers modifiers, int x, int y) { MouseAt(x, y, modifiers); });
   connect(trace_item, &QAction::toggled, this, [this](bool on) {
     if (!on) overlay->HideCross();
   });
   // A new picture (the animation, a changed term) moves f1 under a resting mouse.
-  connect(&window, &TFGraf::Repainted, this, [this] {
-    if (last_ && window_.PaintBox1->underMouse()) MouseAt(last_->x(), last_->y(), last_modifiers_);
+  connect(&window, &MainWindow::Repainted, this, [this] {
+    if (last_ && window_.DrawingArea()->underMouse()) MouseAt(last_->x(), last_->y(), last_modifiers_);
   });
-  window.PaintBox1->installEventFilter(this);
+  window.DrawingArea()->installEventFilter(this);
   // Shift goes to the field with the focus, not to the drawing area: watch it application-wide.
   qApp->installEventFilter(this);
 }
@@ -96,16 +96,16 @@ bool MouseStatus::eventFilter(QObject* watched, QEvent* event) {
         held ? last_modifiers_ | kTraceModifier : last_modifiers_ & ~Qt::KeyboardModifiers(kTraceModifier);
     if (modifiers != last_modifiers_) MouseAt(last_->x(), last_->y(), modifiers);
   }
-  if (watched == window_.PaintBox1) {
+  if (watched == window_.DrawingArea()) {
     if (event->type() == QEvent::Leave) MouseLeft();
-    if (event->type() == QEvent::Resize) overlay->setGeometry(window_.PaintBox1->rect());
+    if (event->type() == QEvent::Resize) overlay->setGeometry(window_.DrawingArea()->rect());
   }
   return QObject::eventFilter(watched, event);
 }
 
 void MouseStatus::MouseLeft() {
   last_.reset();
-  window_.status_line->SetPosition({});
+  window_.Status()->SetPosition({});
   overlay->HideCross();
 }
 
@@ -120,7 +120,7 @@ void MouseStatus::MouseAt(int px, int py, Qt::KeyboardModifiers modifiers) {
   const plot::ScreenMapping& map = window_.Plotter().Mapping();
   const double x = map.PixelToWorldX(px);
   const double y = (map.origin_y_real - py) / map.y_scale;
-  window_.status_line->SetPosition(
+  window_.Status()->SetPosition(
       QCoreApplication::translate("MouseStatus", "(%1; %2)")
           .arg(Number(x, DecimalsForScale(map.x_scale)), Number(y, DecimalsForScale(map.y_scale))));
 }
@@ -133,9 +133,9 @@ void MouseStatus::Trace(int px) {
   const QString x_text = Number(shown_x, dx);
   const auto& terms = window_.Plotter().Terms().Terms();
   // Only a drawn f1 is traced: the first term of the list is f1 when its box was checked.
-  if (terms.empty() || !window_.c_f1->isChecked() || window_.ed_f1->text().isEmpty()) {
+  if (terms.empty() || !window_.Terms().f1_plotted->isChecked() || window_.Terms().f1_term->text().isEmpty()) {
     overlay->HideCross();
-    window_.status_line->SetPosition(
+    window_.Status()->SetPosition(
         QCoreApplication::translate("MouseStatus", "x = %1   no f1 drawn").arg(x_text));
     return;
   }
@@ -143,12 +143,12 @@ void MouseStatus::Trace(int px) {
   const double row = map.WorldToPixelY(s.value);
   if (!s.Defined()) {
     overlay->HideCross();
-    window_.status_line->SetPosition(
+    window_.Status()->SetPosition(
         QCoreApplication::translate("MouseStatus", "x = %1   f1(x) undefined").arg(x_text));
     return;
   }
   const int dy = std::min(DecimalsForScale(map.y_scale) + kExtraValueDecimals, kMaxDecimals);
-  window_.status_line->SetPosition(
+  window_.Status()->SetPosition(
       QCoreApplication::translate("MouseStatus", "x = %1   f1(x) = %2").arg(x_text, Number(s.value, dy)));
   const double col = map.WorldToPixelX(shown_x);
   if (std::fabs(row) < window_.PaintHeight() * 4.0 && std::fabs(col) < window_.PaintWidth() * 4.0) {

@@ -11,7 +11,7 @@
 
 namespace plotwerk::ui {
 
-class TFGraf;
+class MainWindow;
 
 // While this key is held the trace runs even when the menu item is off.
 inline constexpr Qt::KeyboardModifier kTraceModifier = Qt::ShiftModifier;
@@ -38,7 +38,7 @@ class TraceOverlay : public QWidget {
 // A child object of the window named "MouseStatus".
 class MouseStatus : public QObject {
  public:
-  explicit MouseStatus(TFGraf& window);
+  explicit MouseStatus(MainWindow& window);
 
   // The mouse at widget position (px, py) with these modifiers, or off the area.
   void MouseAt(int px, int py, Qt::KeyboardModifiers modifiers);
@@ -53,7 +53,7 @@ class MouseStatus : public QObject {
  private:
   void Trace(int px);
 
-  TFGraf& window_;
+  MainWindow& window_;
   std::optional<QPoint> last_;
   Qt::KeyboardModifiers last_modifiers_;
 };

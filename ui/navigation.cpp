@@ -13,7 +13,7 @@
 #include "fktint/fktint.h"
 #include "platform/qt_canvas.h"
 #include "plot/navigation.h"
-#include "ui/tfgraf.h"
+#include "ui/main_window.h"
 #include "ui/window_extension.h"
 
 namespace plotwerk::ui {
@@ -29,7 +29,7 @@ constexpr unsigned kPointFieldDecimals = 2;
 // The mouse grabs a marker within this many pixels of its centre (the marker's radius is 4).
 constexpr long long kMarkerGrabRadius = 6;
 
-void InstallNavigation(TFGraf& window) { new ViewNavigation(window); }
+void InstallNavigation(MainWindow& window) { new ViewNavigation(window); }
 const WindowExtensionRegistration kNavigation{&InstallNavigation};
 
 }  // namespace
@@ -44,36 +44,35 @@ void DrawBandFrame(QImage& screen, int x0, int y0, int x1, int y1) {
   canvas.Rectangle(x0, y0, x1, y1);
 }
 
-ViewNavigation::ViewNavigation(TFGraf& window) : QObject(&window), window_(window) {
+ViewNavigation::ViewNavigation(MainWindow& window) : QObject(&window), window_(window) {
   setObjectName("ViewNavigation");
-  connect(window.slinks, &QToolButton::clicked, this, &ViewNavigation::slinksClick);
-  connect(window.srechts, &QToolButton::clicked, this, &ViewNavigation::srechtsClick);
-  connect(window.shoch, &QToolButton::clicked, this, &ViewNavigation::shochClick);
-  connect(window.srunter, &QToolButton::clicked, this, &ViewNavigation::srunterClick);
-  connect(window.sgroesser, &QToolButton::clicked, this, &ViewNavigation::sgroesserClick);
-  connect(window.skleiner, &QToolButton::clicked, this, &ViewNavigation::SkleinerClick);
-  connect(window.sgrundeinstellung, &QToolButton::clicked, this, &ViewNavigation::SgrundClick);
-  connect(window.intervallverkleinern, &QAction::triggered, this,
-          &ViewNavigation::sgroesserClick);
-  connect(window.intervallvergroessern, &QAction::triggered, this,
-          &ViewNavigation::SkleinerClick);
-  connect(window.grundeinstellung, &QAction::triggered, this, &ViewNavigation::SgrundClick);
+  const NavigationWidgets& view = window.Navigation();
+  connect(view.move_left_button, &QToolButton::clicked, this, &ViewNavigation::OnMoveLeftClicked);
+  connect(view.move_right_button, &QToolButton::clicked, this, &ViewNavigation::OnMoveRightClicked);
+  connect(view.move_up_button, &QToolButton::clicked, this, &ViewNavigation::OnMoveUpClicked);
+  connect(view.move_down_button, &QToolButton::clicked, this, &ViewNavigation::OnMoveDownClicked);
+  connect(view.zoom_in_button, &QToolButton::clicked, this, &ViewNavigation::OnZoomInClicked);
+  connect(view.zoom_out_button, &QToolButton::clicked, this, &ViewNavigation::OnZoomOutClicked);
+  connect(view.basic_setting_button, &QToolButton::clicked, this, &ViewNavigation::OnBasicSettingClicked);
+  connect(window.Menu().shrink_interval_item, &QAction::triggered, this, &ViewNavigation::OnZoomInClicked);
+  connect(window.Menu().widen_interval_item, &QAction::triggered, this, &ViewNavigation::OnZoomOutClicked);
+  connect(window.Menu().basic_setting_item, &QAction::triggered, this, &ViewNavigation::OnBasicSettingClicked);
 
-  PaintBox* box = window.PaintBox1;
+  PaintBox* box = window.DrawingArea();
   connect(box, &PaintBox::MouseDown, this,
           [this](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
-            PaintBox1MouseDown(b, x, y);
+            OnMouseDown(b, x, y);
           });
   connect(box, &PaintBox::MouseMove, this,
           [this](Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
-            PaintBox1MouseMove(x, y);
+            OnMouseMove(x, y);
           });
   connect(box, &PaintBox::MouseUp, this,
           [this](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
-            PaintBox1MouseUp(b, x, y);
+            OnMouseUp(b, x, y);
           });
   box->installEventFilter(this);
-  connect(&window, &TFGraf::Activated, this, &ViewNavigation::ResetMouseState);
+  connect(&window, &MainWindow::Activated, this, &ViewNavigation::ResetMouseState);
 }
 
 template <typename Op>
@@ -84,14 +83,14 @@ void ViewNavigation::ChangeView(Op op) {
   window_.Redraw();
 }
 
-void ViewNavigation::slinksClick() { ChangeView(plot::ShiftLeft); }
-void ViewNavigation::srechtsClick() { ChangeView(plot::ShiftRight); }
-void ViewNavigation::shochClick() { ChangeView(plot::ShiftUp); }
-void ViewNavigation::srunterClick() { ChangeView(plot::ShiftDown); }
-void ViewNavigation::sgroesserClick() { ChangeView(plot::ZoomIn); }
-void ViewNavigation::SkleinerClick() { ChangeView(plot::ZoomOut); }
+void ViewNavigation::OnMoveLeftClicked() { ChangeView(plot::ShiftLeft); }
+void ViewNavigation::OnMoveRightClicked() { ChangeView(plot::ShiftRight); }
+void ViewNavigation::OnMoveUpClicked() { ChangeView(plot::ShiftUp); }
+void ViewNavigation::OnMoveDownClicked() { ChangeView(plot::ShiftDown); }
+void ViewNavigation::OnZoomInClicked() { ChangeView(plot::ZoomIn); }
+void ViewNavigation::OnZoomOutClicked() { ChangeView(plot::ZoomOut); }
 
-void ViewNavigation::SgrundClick() {
+void ViewNavigation::OnBasicSettingClicked() {
   window_.Plotter().ApplyBasicSetting(window_.PaintWidth(), window_.PaintHeight());
   window_.Redraw();
 }
@@ -101,7 +100,7 @@ void ViewNavigation::ResetMouseState() {
   rubber_band_ = false;
   panning_ = false;
   wheel_remainder_ = 0;
-  window_.PaintBox1->unsetCursor();
+  window_.DrawingArea()->unsetCursor();
 }
 
 int ViewNavigation::MarkerAt(int px, int py) const {
@@ -125,7 +124,7 @@ int ViewNavigation::MarkerAt(int px, int py) const {
   return best;
 }
 
-void ViewNavigation::PaintBox1MouseDown(Qt::MouseButton button, int px, int py) {
+void ViewNavigation::OnMouseDown(Qt::MouseButton button, int px, int py) {
   if (panning_) return;
   const int marker = MarkerAt(px, py);
   if (marker != 0) {
@@ -133,14 +132,14 @@ void ViewNavigation::PaintBox1MouseDown(Qt::MouseButton button, int px, int py) 
   } else if (button == Qt::LeftButton) {
     band_x0_ = band_x1_ = px;
     band_y0_ = band_y1_ = py;
-    band_picture_key_ = window_.PaintBox1->Screen().cacheKey();
+    band_picture_key_ = window_.DrawingArea()->Screen().cacheKey();
     rubber_band_ = true;
   } else if (button == Qt::MiddleButton && !rubber_band_) {
     // Beyond the left-button zoom: the middle button drags the picture.
     panning_ = true;
     pan_x_ = px;
     pan_y_ = py;
-    window_.PaintBox1->setCursor(Qt::ClosedHandCursor);
+    window_.DrawingArea()->setCursor(Qt::ClosedHandCursor);
   }
 }
 
@@ -148,11 +147,11 @@ void ViewNavigation::MovePoint(int px) {
   const double x = window_.Plotter().Mapping().PixelToWorldX(px);
   const QString text = QString::fromLatin1(
       fktint::FormatNumber(kPointFieldWidth, kPointFieldDecimals, x));
-  (drag_mode_ == 1 ? window_.ed_A : window_.ed_B)->setText(text);
-  window_.PaintBox1Paint();
+  (drag_mode_ == 1 ? window_.Options().point_a_x : window_.Options().point_b_x)->setText(text);
+  window_.RedrawWithResults();
 }
 
-void ViewNavigation::PaintBox1MouseMove(int px, int py) {
+void ViewNavigation::OnMouseMove(int px, int py) {
   if (panning_) {
     const int dx = px - pan_x_, dy = py - pan_y_;
     pan_x_ = px;
@@ -163,31 +162,31 @@ void ViewNavigation::PaintBox1MouseMove(int px, int py) {
     return;
   }
   if (drag_mode_ != 0 || MarkerAt(px, py) != 0) {
-    window_.PaintBox1->setCursor(Qt::PointingHandCursor);
+    window_.DrawingArea()->setCursor(Qt::PointingHandCursor);
     if (drag_mode_ != 0) MovePoint(px);
     return;
   }
-  window_.PaintBox1->unsetCursor();
+  window_.DrawingArea()->unsetCursor();
   if (rubber_band_) {
     EraseBandFrame();
-    QImage& screen = window_.PaintBox1->Screen();
+    QImage& screen = window_.DrawingArea()->Screen();
     DrawBandFrame(screen, band_x0_, band_y0_, px, py);
     band_picture_key_ = screen.cacheKey();
     band_x1_ = px;
     band_y1_ = py;
-    window_.PaintBox1->update();
+    window_.DrawingArea()->update();
   }
 }
 
 void ViewNavigation::EraseBandFrame() {
-  QImage& screen = window_.PaintBox1->Screen();
+  QImage& screen = window_.DrawingArea()->Screen();
   // A repaint in the meantime (an animation tick) has put up a picture without the frame;
   // inverting there would leave a stray frame behind.
   if (screen.cacheKey() != band_picture_key_) return;
   DrawBandFrame(screen, band_x0_, band_y0_, band_x1_, band_y1_);
 }
 
-void ViewNavigation::PaintBox1MouseUp(Qt::MouseButton button, int px, int /*py*/) {
+void ViewNavigation::OnMouseUp(Qt::MouseButton button, int px, int /*py*/) {
   if (drag_mode_ != 0) {
     MovePoint(px);
     drag_mode_ = 0;
@@ -196,7 +195,7 @@ void ViewNavigation::PaintBox1MouseUp(Qt::MouseButton button, int px, int /*py*/
   if (panning_) {
     if (button == Qt::MiddleButton) {
       panning_ = false;
-      window_.PaintBox1->unsetCursor();
+      window_.DrawingArea()->unsetCursor();
     }
     return;
   }
@@ -210,11 +209,11 @@ void ViewNavigation::PaintBox1MouseUp(Qt::MouseButton button, int px, int /*py*/
   } else {
     // Too small to zoom: take the frame off the picture again.
     EraseBandFrame();
-    window_.PaintBox1->update();
+    window_.DrawingArea()->update();
   }
 }
 
-void ViewNavigation::PaintBox1Wheel(int angle_delta, int px, int py) {
+void ViewNavigation::OnWheel(int angle_delta, int px, int py) {
   if (rubber_band_ || panning_ || drag_mode_ != 0) return;
   wheel_remainder_ += angle_delta;
   const int notches = wheel_remainder_ / kWheelNotch;
@@ -230,10 +229,10 @@ void ViewNavigation::PaintBox1Wheel(int angle_delta, int px, int py) {
 }
 
 bool ViewNavigation::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == window_.PaintBox1 && event->type() == QEvent::Wheel) {
+  if (watched == window_.DrawingArea() && event->type() == QEvent::Wheel) {
     auto* wheel = static_cast<QWheelEvent*>(event);
     const QPointF pos = wheel->position();
-    PaintBox1Wheel(wheel->angleDelta().y(), static_cast<int>(std::floor(pos.x())),
+    OnWheel(wheel->angleDelta().y(), static_cast<int>(std::floor(pos.x())),
                    static_cast<int>(std::floor(pos.y())));
     return true;
   }

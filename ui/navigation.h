@@ -13,7 +13,7 @@ class QEvent;
 
 namespace plotwerk::ui {
 
-class TFGraf;
+class MainWindow;
 
 // Marker colours of A and B as drawn (the mouse finds the markers by their position).
 inline constexpr QRgb kMarkerAColour = 0xFFFFFF00;  // yellow (255, 255, 0)
@@ -28,21 +28,21 @@ class ViewNavigation : public QObject {
   Q_OBJECT
 
  public:
-  explicit ViewNavigation(TFGraf& window);
+  explicit ViewNavigation(MainWindow& window);
 
-  void slinksClick();
-  void srechtsClick();
-  void shochClick();
-  void srunterClick();
-  void sgroesserClick();
-  void SkleinerClick();
-  void SgrundClick();
+  void OnMoveLeftClicked();
+  void OnMoveRightClicked();
+  void OnMoveUpClicked();
+  void OnMoveDownClicked();
+  void OnZoomInClicked();
+  void OnZoomOutClicked();
+  void OnBasicSettingClicked();
 
-  void PaintBox1MouseDown(Qt::MouseButton button, int px, int py);
-  void PaintBox1MouseMove(int px, int py);
-  void PaintBox1MouseUp(Qt::MouseButton button, int px, int py);
+  void OnMouseDown(Qt::MouseButton button, int px, int py);
+  void OnMouseMove(int px, int py);
+  void OnMouseUp(Qt::MouseButton button, int px, int py);
   // One wheel event at (px, py): a zoom step per notch about the world point under it.
-  void PaintBox1Wheel(int angle_delta, int px, int py);
+  void OnWheel(int angle_delta, int px, int py);
 
   // Clears the drag state; run at every activation of the window.
   void ResetMouseState();
@@ -63,7 +63,7 @@ class ViewNavigation : public QObject {
   // 1 for marker A, 2 for B, 0 for none: the shown marker nearest to (px, py) within reach.
   int MarkerAt(int px, int py) const;
 
-  TFGraf& window_;
+  MainWindow& window_;
   std::uint8_t drag_mode_ = 0;  // 0 none, 1 dragging A, 2 dragging B
   bool rubber_band_ = false;
   std::int32_t band_x0_ = 0, band_y0_ = 0, band_x1_ = 0, band_y1_ = 0;

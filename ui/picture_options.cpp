@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "plot/controls.h"
-#include "ui/tfgraf.h"
+#include "ui/main_window.h"
 #include "ui/view_dialog.h"
 #include "ui/window_fit.h"
 #include "ui/window_extension.h"
@@ -30,40 +30,40 @@ QAction* ItemBefore(QMenu* menu, const char* separator) {
   return nullptr;
 }
 
-void InstallPictureOptions(TFGraf& window) {
-  QMenu* menu = window.M_ksystem;
+void InstallPictureOptions(MainWindow& window) {
+  QMenu* menu = window.Menu().coordinate_menu;
 
-  auto* labels = new QAction(TFGraf::tr("Label points"), menu);
-  labels->setObjectName("m_punktnamen");
+  auto* labels = new QAction(MainWindow::tr("Label points"), menu);
+  labels->setObjectName("point_labels");
   labels->setCheckable(true);
   labels->setChecked(plot::Controls{}.point_labels);
-  menu->insertAction(ItemBefore(menu, "N6"), labels);
-  QObject::connect(labels, &QAction::triggered, &window, [&window, labels] { window.Menueinstellungen(labels); });
+  menu->insertAction(ItemBefore(menu, "interval_separator"), labels);
+  QObject::connect(labels, &QAction::triggered, &window, [&window] { window.OnMenuOptionToggled(); });
 
-  auto* exact = new QAction(TFGraf::tr("Window..."), menu);
-  exact->setObjectName("m_fenster");
-  menu->insertAction(ItemBefore(menu, "N1"), exact);
+  auto* exact = new QAction(MainWindow::tr("Window..."), menu);
+  exact->setObjectName("window_item");
+  menu->insertAction(ItemBefore(menu, "command_separator"), exact);
   QObject::connect(exact, &QAction::triggered, &window, [&window] { ShowViewDialog(window); });
 
-  auto* choice = new QComboBox(window.Panel7);
-  choice->setObjectName("cb_analyse");
+  auto* choice = new QComboBox(window.Panels().options_panel);
+  choice->setObjectName("analysed_term");
   // Short entries for the narrow column; the tooltips and the accessible name say the rest.
-  choice->addItems({TFGraf::tr("1st"), QStringLiteral("f1"), QStringLiteral("f2"), QStringLiteral("f3"),
+  choice->addItems({MainWindow::tr("1st"), QStringLiteral("f1"), QStringLiteral("f2"), QStringLiteral("f3"),
                     QStringLiteral("f4")});
-  const QString whole[] = {TFGraf::tr("Analyse the first plotted term"), TFGraf::tr("Analyse f1"),
-                           TFGraf::tr("Analyse f2"), TFGraf::tr("Analyse f3"), TFGraf::tr("Analyse f4")};
+  const QString whole[] = {MainWindow::tr("Analyse the first plotted term"), MainWindow::tr("Analyse f1"),
+                           MainWindow::tr("Analyse f2"), MainWindow::tr("Analyse f3"), MainWindow::tr("Analyse f4")};
   for (int i = 0; i < choice->count(); ++i) choice->setItemData(i, whole[i], Qt::ToolTipRole);
   choice->setCurrentIndex(plot::Controls{}.analysed_term);
-  choice->setToolTip(TFGraf::tr("The term the searches, marks, tangents and areas work on"));
-  choice->setAccessibleName(TFGraf::tr("Analysed term"));
-  QCheckBox* left = window.c_stammfunktion;
+  choice->setToolTip(MainWindow::tr("The term the searches, marks, tangents and areas work on"));
+  choice->setAccessibleName(MainWindow::tr("Analysed term"));
+  QCheckBox* left = window.Options().antiderivative;
   const int choice_left = std::min(left->x() + left->sizeHint().width() + kEdgeGap,
                                    kOptionColumnWidth - kEdgeGap - kLeastChoiceWidth);
   left->resize(choice_left - left->x(), left->height());
   choice->setGeometry(choice_left, kChoiceTop, kOptionColumnWidth - kEdgeGap - choice_left, kChoiceHeight);
   choice->show();
-  QWidget::setTabOrder(window.c_stammfunktion, choice);
-  QObject::connect(choice, &QComboBox::currentIndexChanged, &window, [&window] { window.PaintBox1Paint(); });
+  QWidget::setTabOrder(window.Options().antiderivative, choice);
+  QObject::connect(choice, &QComboBox::currentIndexChanged, &window, [&window] { window.RedrawWithResults(); });
 }
 
 const WindowExtensionRegistration kPictureOptions{&InstallPictureOptions};

@@ -12,7 +12,7 @@
 #include <exception>
 
 #include "ui/language.h"
-#include "ui/tfgraf.h"
+#include "ui/main_window.h"
 #include "ui/worksheet_actions.h"
 
 namespace plotwerk::ui {
@@ -38,7 +38,7 @@ void MakeFolders(const std::string& folder) {
 
 }  // namespace
 
-Recovery::Recovery(TFGraf& window) : QObject(&window), window_(window) {
+Recovery::Recovery(MainWindow& window) : QObject(&window), window_(window) {
   setObjectName(QStringLiteral("Recovery"));
   ask_restore = [this](const QString& question) {
     return QMessageBox::question(&window_, window_.windowTitle(), question, QMessageBox::Yes | QMessageBox::No,
@@ -100,7 +100,7 @@ void Recovery::OfferRestore() {
   written_ = true;
 }
 
-void StartRecovery(TFGraf& window) {
+void StartRecovery(MainWindow& window) {
   auto* recovery = new Recovery(window);
   // After the first activation, which draws the basic setting.
   QTimer::singleShot(0, recovery, [recovery] { recovery->OfferRestore(); });

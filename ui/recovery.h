@@ -17,7 +17,7 @@
 
 namespace plotwerk::ui {
 
-class TFGraf;
+class MainWindow;
 
 // Created by StartRecovery as the window's child (objectName "Recovery").
 class Recovery : public QObject {
@@ -25,7 +25,7 @@ class Recovery : public QObject {
  public:
   static constexpr int kIntervalMs = 30'000;
 
-  explicit Recovery(TFGraf& window);
+  explicit Recovery(MainWindow& window);
   // A normal end: the recovery file goes.
   ~Recovery() override;
 
@@ -45,13 +45,13 @@ class Recovery : public QObject {
  private:
   platform::Worksheet Current() const;
 
-  TFGraf& window_;
+  MainWindow& window_;
   QTimer timer_;
   std::optional<platform::Worksheet> last_;  // the state at the start or as last written
   bool written_ = false;
 };
 
 // Starts keeping the window's state and offers a crashed lesson once the window is up.
-void StartRecovery(TFGraf& window);
+void StartRecovery(MainWindow& window);
 
 }  // namespace plotwerk::ui

@@ -3,25 +3,25 @@
 #include <QAction>
 #include <QMenu>
 
-#include "ui/tfgraf.h"
+#include "ui/main_window.h"
 #include "ui/window_extension.h"
 
 namespace plotwerk::ui {
 
 namespace {
 
-void InstallSmoothLines(TFGraf& window) {
-  auto* item = new QAction(TFGraf::tr("Smooth lines"), &window);
-  item->setObjectName("SmoothLines1");
+void InstallSmoothLines(MainWindow& window) {
+  auto* item = new QAction(MainWindow::tr("Smooth lines"), &window);
+  item->setObjectName("smooth_lines_item");
   item->setCheckable(true);
   item->setChecked(window.SmoothLines());
   // After the other options of the picture's look, before the interval items.
-  const QList<QAction*> items = window.M_ksystem->actions();
-  const auto colours = items.indexOf(window.m_farbe);
-  window.M_ksystem->insertAction(colours + 1 < items.size() ? items[colours + 1] : nullptr, item);
+  const QList<QAction*> items = window.Menu().coordinate_menu->actions();
+  const auto colours = items.indexOf(window.Menu().coloured_graphs);
+  window.Menu().coordinate_menu->insertAction(colours + 1 < items.size() ? items[colours + 1] : nullptr, item);
   QObject::connect(item, &QAction::toggled, &window, [&window](bool smooth) {
     window.SetSmoothLines(smooth);
-    window.PaintBox1Paint();
+    window.RedrawWithResults();
   });
 }
 const WindowExtensionRegistration kSmoothLines{&InstallSmoothLines};

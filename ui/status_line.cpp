@@ -37,4 +37,33 @@ void StatusLine::SetMessage(const QString& text) {
 
 void StatusLine::SetPosition(const QString& text) { position_->setText(text); }
 
+void StatusLine::ClearIfShowing(const QString& text) {
+  if (Message() == text) SetMessage({});
+}
+
+void StatusLine::SetDerivativeFailure(const QString& reason) {
+  if (!reason.isEmpty()) {
+    SetMessage(reason);
+  } else {
+    ClearIfShowing(derivative_failure_);
+  }
+  derivative_failure_ = reason;
+}
+
+void StatusLine::ForgetDerivativeFailure() {
+  if (derivative_failure_.isEmpty()) return;
+  ClearIfShowing(derivative_failure_);
+  derivative_failure_.clear();
+}
+
+void StatusLine::SetFieldMessage(const QString& text) {
+  field_message_ = text;
+  SetMessage(text);
+}
+
+void StatusLine::ForgetFieldMessage() {
+  if (!field_message_.isEmpty()) ClearIfShowing(field_message_);
+  field_message_.clear();
+}
+
 }  // namespace plotwerk::ui

@@ -17,9 +17,24 @@ class StatusLine : public QWidget {
   void SetPosition(const QString& text);
   QString Position() const { return position_->text(); }
 
+  // The reason the last derivative button found no derivative (empty when it found one). It is
+  // shown when set; a new empty reason clears the line only while it still shows the old one.
+  void SetDerivativeFailure(const QString& reason);
+  // A new f1 makes the derivative's reason stale: cleared from the line while it is shown.
+  void ForgetDerivativeFailure();
+  // The message about a field that does not read (or how it reads), shown when set.
+  void SetFieldMessage(const QString& text);
+  // Clears the field message from the line while it is shown, never another message.
+  void ForgetFieldMessage();
+
  private:
+  // Clears the line while it shows `text`, a message of ours that has gone out of date.
+  void ClearIfShowing(const QString& text);
+
   QLabel* message_;
   QLabel* position_;
+  QString derivative_failure_;
+  QString field_message_;
 };
 
 }  // namespace plotwerk::ui

@@ -11,11 +11,13 @@
 #include <QTimer>
 #include <QUndoCommand>
 
+#include <optional>
 #include <utility>
 
 #include "plot/controls_names.h"
+#include "ui/control_binding.h"
 #include "ui/navigation.h"
-#include "ui/tfgraf.h"
+#include "ui/main_window.h"
 #include "ui/widgets.h"
 #include "ui/window_extension.h"
 
@@ -25,7 +27,7 @@ namespace {
 
 const QKeySequence kRedoKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
 
-void InstallUndo(TFGraf& window) { new UndoHistory(window); }
+void InstallUndo(MainWindow& window) { new UndoHistory(window); }
 const WindowExtensionRegistration kUndo{&InstallUndo};
 
 // One change of the window: undo puts the state before it back, redo the state after it.
@@ -66,34 +68,34 @@ bool SameState(const WindowState& a, const WindowState& b) {
   return plot::SameSettings(a.controls, b.controls);
 }
 
-UndoHistory::UndoHistory(TFGraf& window) : QObject(&window), window_(window), stack_(this) {
+UndoHistory::UndoHistory(MainWindow& window) : QObject(&window), window_(window), stack_(this) {
   setObjectName("UndoHistory");
-  Undo1 = new QAction(tr("Undo"), this);
-  Undo1->setObjectName("Undo1");
-  Undo1->setShortcut(QKeySequence::Undo);
-  Undo1->setEnabled(false);
-  connect(&stack_, &QUndoStack::canUndoChanged, Undo1, &QAction::setEnabled);
-  connect(Undo1, &QAction::triggered, this, [this] {
+  undo_item = new QAction(tr("Undo"), this);
+  undo_item->setObjectName("undo_item");
+  undo_item->setShortcut(QKeySequence::Undo);
+  undo_item->setEnabled(false);
+  connect(&stack_, &QUndoStack::canUndoChanged, undo_item, &QAction::setEnabled);
+  connect(undo_item, &QAction::triggered, this, [this] {
     Settle();
     stack_.undo();
   });
-  Redo1 = new QAction(tr("Redo"), this);
-  Redo1->setObjectName("Redo1");
-  Redo1->setShortcut(kRedoKeys);
-  Redo1->setEnabled(false);
-  connect(&stack_, &QUndoStack::canRedoChanged, Redo1, &QAction::setEnabled);
-  connect(Redo1, &QAction::triggered, this, [this] {
+  redo_item = new QAction(tr("Redo"), this);
+  redo_item->setObjectName("redo_item");
+  redo_item->setShortcut(kRedoKeys);
+  redo_item->setEnabled(false);
+  connect(&stack_, &QUndoStack::canRedoChanged, redo_item, &QAction::setEnabled);
+  connect(redo_item, &QAction::triggered, this, [this] {
     Settle();
     stack_.redo();
   });
   // At the top of "Edit", where every program has them.
-  QMenu* edit = window.Bearbeiten1;
+  QMenu* edit = window.Menu().edit_menu;
   QAction* first = edit->actions().value(0);
-  edit->insertAction(first, Undo1);
-  edit->insertAction(first, Redo1);
+  edit->insertAction(first, undo_item);
+  edit->insertAction(first, redo_item);
   edit->insertSeparator(first);
 
-  connect(&window, &TFGraf::Repainted, this, &UndoHistory::RecordLater);
+  connect(&window, &MainWindow::Repainted, this, &UndoHistory::RecordLater);
   for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
     connect(button, &QAbstractButton::clicked, this, &UndoHistory::RecordLater);
   }
@@ -104,8 +106,8 @@ UndoHistory::UndoHistory(TFGraf& window) : QObject(&window), window_(window), st
     connect(field, &QLineEdit::editingFinished, this, &UndoHistory::RecordLater);
     field->installEventFilter(this);
   }
-  connect(window.PaintBox1, &PaintBox::MouseUp, this, &UndoHistory::RecordLater);
-  window.PaintBox1->installEventFilter(this);
+  connect(window.DrawingArea(), &PaintBox::MouseUp, this, &UndoHistory::RecordLater);
+  window.DrawingArea()->installEventFilter(this);
 }
 
 WindowState UndoHistory::Capture() const {
@@ -123,7 +125,7 @@ WindowState UndoHistory::Capture() const {
 void UndoHistory::Restore(const WindowState& state) {
   restoring_ = true;
   window_.ApplyControls(state.controls);
-  if (auto* smooth = window_.findChild<QAction*>("SmoothLines1")) {
+  if (auto* smooth = window_.findChild<QAction*>("smooth_lines_item")) {
     const QSignalBlocker quiet(smooth);
     smooth->setChecked(state.smooth_lines);
   }
@@ -136,7 +138,7 @@ void UndoHistory::Restore(const WindowState& state) {
   }
   // The captions beside the fields follow from the repaint, which writes all four.
   window_.Plotter().SetParameters({state.param_p, state.param_q});
-  window_.PaintBox1Paint();
+  window_.RedrawWithResults();
   recorded_ = Capture();
   restoring_ = false;
 }
@@ -149,12 +151,12 @@ void UndoHistory::RecordLater() {
 
 void UndoHistory::Settle() {
   // A running animation ends here, and its run becomes a step before anything is undone.
-  if (window_.Timer1->isActive()) window_.b_animation->click();
+  if (window_.AnimationTimer()->isActive()) window_.Options().animation_button->click();
   Record();
 }
 
 bool UndoHistory::Busy() const {
-  if (restoring_ || window_.Timer1->isActive()) return true;
+  if (restoring_ || window_.AnimationTimer()->isActive()) return true;
   for (const UpDown* stepper : window_.findChildren<UpDown*>()) {
     if (stepper->UpButton()->isDown() || stepper->DownButton()->isDown()) return true;
   }
@@ -179,13 +181,13 @@ void UndoHistory::Record() {
 }
 
 bool UndoHistory::Typing(const QLineEdit& field) const {
-  std::string recorded;
-  if (!plot::GetControl(recorded_.controls, field.objectName().toStdString(), &recorded)) return true;
-  return field.text() != QString::fromLatin1(recorded);
+  const std::optional<std::string> recorded = ControlText(recorded_.controls, field.objectName().toStdString());
+  if (!recorded) return true;
+  return field.text() != QString::fromLatin1(*recorded);
 }
 
 bool UndoHistory::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Wheel && watched == window_.PaintBox1) {
+  if (event->type() == QEvent::Wheel && watched == window_.DrawingArea()) {
     RecordLater();
   } else if (event->type() == QEvent::ShortcutOverride) {
     // A field claims Ctrl+Z for its own undo. Let it, while its text is being typed; once the

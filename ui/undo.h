@@ -16,7 +16,7 @@ class QLineEdit;
 
 namespace plotwerk::ui {
 
-class TFGraf;
+class MainWindow;
 
 // What one step restores. The terms and P are those of the last Draw command (they may differ
 // from the fields until Enter is pressed); Q is the value the drawing last used.
@@ -40,15 +40,15 @@ bool SameState(const WindowState& a, const WindowState& b);
 class UndoHistory : public QObject {
   Q_OBJECT
  public:
-  explicit UndoHistory(TFGraf& window);
+  explicit UndoHistory(MainWindow& window);
 
   QUndoStack& Stack() { return stack_; }
   WindowState Capture() const;
   // Puts a state back into the window and draws it, recording nothing.
   void Restore(const WindowState& state);
 
-  QAction* Undo1;
-  QAction* Redo1;
+  QAction* undo_item;
+  QAction* redo_item;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,7 +64,7 @@ class UndoHistory : public QObject {
   // so Ctrl+Z belongs to the field.
   bool Typing(const QLineEdit& field) const;
 
-  TFGraf& window_;
+  MainWindow& window_;
   QUndoStack stack_;
   WindowState recorded_;
   bool started_ = false;

@@ -15,7 +15,7 @@
 
 #include "fktint/fktint.h"
 #include "plot/reachable.h"
-#include "ui/tfgraf.h"
+#include "ui/main_window.h"
 
 namespace plotwerk::ui {
 
@@ -87,7 +87,7 @@ std::optional<ViewChoice> ReadViewChoice(const std::string& x_from, const std::s
   return choice;
 }
 
-ViewDialog::ViewDialog(TFGraf& window) : QDialog(&window), window_(window) {
+ViewDialog::ViewDialog(MainWindow& window) : QDialog(&window), window_(window) {
   setObjectName("ViewDialog");
   setWindowTitle(tr("Window"));
   const plot::PlotView& view = window.Plotter().View();
@@ -188,16 +188,16 @@ void ViewDialog::accept() {
   QDialog::accept();
 }
 
-void ApplyViewChoice(TFGraf& window, const ViewChoice& choice) {
+void ApplyViewChoice(MainWindow& window, const ViewChoice& choice) {
   plot::Controls controls = window.SnapshotControls();
   controls.x_tick_spacing = choice.x_tick;
   controls.y_tick_spacing = choice.y_tick;
   window.ApplyControls(controls);
   window.Plotter().SetView(choice.view);
-  window.PaintBox1Paint();
+  window.RedrawWithResults();
 }
 
-void ShowViewDialog(TFGraf& window) {
+void ShowViewDialog(MainWindow& window) {
   ViewDialog dialog(window);
   if (dialog.exec() == QDialog::Accepted) ApplyViewChoice(window, dialog.Choice());
   window.activateWindow();

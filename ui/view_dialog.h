@@ -16,7 +16,7 @@ class QLineEdit;
 
 namespace plotwerk::ui {
 
-class TFGraf;
+class MainWindow;
 
 // What the dialog hands back: the view and the two spacing texts ("" = automatic).
 struct ViewChoice {
@@ -39,7 +39,7 @@ class ViewDialog : public QDialog {
   Q_OBJECT
  public:
   // Filled from the window's current view and spacings.
-  explicit ViewDialog(TFGraf& window);
+  explicit ViewDialog(MainWindow& window);
 
   // The choice accepted with OK (valid only after exec() returned Accepted).
   const ViewChoice& Choice() const { return choice_; }
@@ -58,13 +58,13 @@ class ViewDialog : public QDialog {
   void accept() override;
 
  private:
-  TFGraf& window_;
+  MainWindow& window_;
   ViewChoice choice_;
 };
 
 // Opens the dialog and, on OK, applies the choice as one step of the window (one undo step).
-void ShowViewDialog(TFGraf& window);
+void ShowViewDialog(MainWindow& window);
 // Applies a choice to the window: view, spacings, repaint.
-void ApplyViewChoice(TFGraf& window, const ViewChoice& choice);
+void ApplyViewChoice(MainWindow& window, const ViewChoice& choice);
 
 }  // namespace plotwerk::ui

@@ -1,17 +1,17 @@
 // Lets the handler files of the main window (navigation, animation, export) wire themselves to
-// a freshly built TFGraf without the window knowing them: each registers one install function.
+// a freshly built MainWindow without the window knowing them: each registers one install function.
 #pragma once
 
 #include <vector>
 
 namespace plotwerk::ui {
 
-class TFGraf;
+class MainWindow;
 
-// Called once at the end of TFGraf's constructor, after every control and menu item exists.
+// Called once at the end of MainWindow's constructor, after every control and menu item exists.
 // An install function connects signals and may create a QObject child of the window that
 // holds its own state.
-using WindowExtension = void (*)(TFGraf& window);
+using WindowExtension = void (*)(MainWindow& window);
 
 // Registers an install function; use as a namespace-scope constant in the handler's file:
 //   static const WindowExtensionRegistration kNavigation{&InstallNavigation};

@@ -12,18 +12,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/tfgraf.h"
+#include "ui/main_window.h"
 #include "ui/window_extension.h"
 
 namespace plotwerk::ui {
 
 namespace {
-
-// Design positions of the term panel, left to right.
-constexpr int kCheckLeft = 12;
-constexpr int kCheckWidth = 72;
-constexpr int kFieldGap = 10;
-constexpr int kButtonGap = 6;
 
 // Remembers on the memo what its width was last fitted for.
 constexpr char kFitKeyProperty[] = "plotwerkFitKey";
@@ -35,30 +29,30 @@ constexpr int kMemoWidthStep = 40;
 // Re-lays the term panel whenever it changes size.
 class TermPanelFit : public QObject {
  public:
-  explicit TermPanelFit(TFGraf& window) : QObject(&window), window_(window) {
-    window.Panel9->installEventFilter(this);
+  explicit TermPanelFit(MainWindow& window) : QObject(&window), window_(window) {
+    window.Panels().term_panel->installEventFilter(this);
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == window_.Panel9 && event->type() == QEvent::Resize) {
-      LayoutTermPanel(window_, window_.Panel9->width());
+    if (watched == window_.Panels().term_panel && event->type() == QEvent::Resize) {
+      LayoutTermPanel(window_, window_.Panels().term_panel->width());
     }
     return QObject::eventFilter(watched, event);
   }
 
  private:
-  TFGraf& window_;
+  MainWindow& window_;
 };
 
-void InstallWindowFit(TFGraf& window) {
+void InstallWindowFit(MainWindow& window) {
   new TermPanelFit(window);
   // The option column gets wider by the scroll bar while it is shown, so no control hides
   // under it.
-  if (auto* scroll = window.findChild<QScrollArea*>("Panel7Scroll")) {
+  if (auto* scroll = window.findChild<QScrollArea*>("options_scroll")) {
     QScrollBar* bar = scroll->verticalScrollBar();
     QObject::connect(bar, &QScrollBar::rangeChanged, &window, [&window, bar](int, int max) {
-      window.Panel6->setFixedWidth(kOptionColumnWidth + (max > 0 ? bar->sizeHint().width() : 0));
+      window.Panels().option_column->setFixedWidth(kOptionColumnWidth + (max > 0 ? bar->sizeHint().width() : 0));
     });
   }
 }
@@ -86,11 +80,12 @@ qreal ResultLineAdvance(const QFontMetricsF& metrics, const QString& line, qreal
   return x;
 }
 
-bool FitResultMemo(TFGraf& w, const QString& text) {
-  QPlainTextEdit* memo = w.Mergebnis;
+bool FitResultMemo(MainWindow& w, const QString& text) {
+  QPlainTextEdit* memo = w.ResultMemo();
   // The animation refreshes the list at every step, mostly with the same text: measure only
   // what is new (a new text, or a new size of the room the memo stands in).
-  const QString key = QStringLiteral("%1:%2:%3").arg(w.Panel4->width()).arg(memo->height()).arg(qHash(text));
+  const int room = w.Panels().picture_panel->width();
+  const QString key = QStringLiteral("%1:%2:%3").arg(room).arg(memo->height()).arg(qHash(text));
   if (memo->property(kFitKeyProperty).toString() == key) return false;
   memo->setProperty(kFitKeyProperty, key);
   const QFontMetricsF metrics(memo->font());
@@ -110,31 +105,31 @@ bool FitResultMemo(TFGraf& w, const QString& text) {
   // Whole steps beyond the design width: a list that changes at every step of an animation
   // rarely crosses a step, so the drawing area beside it stays put.
   const int steps = std::max(0, (wanted - kResultMemoLeastWidth + kMemoWidthStep - 1) / kMemoWidthStep);
-  const int most = std::max(kResultMemoLeastWidth, w.Panel4->width() / 2);
+  const int most = std::max(kResultMemoLeastWidth, room / 2);
   const int width = std::min(kResultMemoLeastWidth + steps * kMemoWidthStep, most);
   if (width == memo->width()) return false;
   memo->setFixedWidth(width);
   return true;
 }
 
-void LayoutTermPanel(TFGraf& w, int width) {
+void LayoutTermPanel(MainWindow& w, int width) {
   const int field = std::clamp((width - kTermPanelFixedWidth) / 2, kTermFieldLeastWidth,
                                kTermFieldDesignWidth);
-  const int field_left = kCheckLeft + kCheckWidth;
-  const int right_check = field_left + field + kFieldGap;
-  const int right_field = right_check + kCheckWidth;
-  const int buttons = right_field + field + kButtonGap;
+  const int field_left = kTermCheckLeft + kTermCheckWidth;
+  const int right_check = field_left + field + kTermFieldGap;
+  const int right_field = right_check + kTermCheckWidth;
+  const int buttons = right_field + field + kTermButtonGap;
   auto place = [](QWidget* widget, int x) { widget->move(x, widget->y()); };
-  for (QWidget* edit : {static_cast<QWidget*>(w.ed_f1), static_cast<QWidget*>(w.ed_f2)}) {
+  for (QWidget* edit : {static_cast<QWidget*>(w.Terms().f1_term), static_cast<QWidget*>(w.Terms().f2_term)}) {
     edit->setGeometry(field_left, edit->y(), field, edit->height());
   }
-  for (QWidget* edit : {static_cast<QWidget*>(w.ed_f3), static_cast<QWidget*>(w.ed_f4)}) {
+  for (QWidget* edit : {static_cast<QWidget*>(w.Terms().f3_term), static_cast<QWidget*>(w.Terms().f4_term)}) {
     edit->setGeometry(right_field, edit->y(), field, edit->height());
   }
-  place(w.c_f3, right_check);
-  place(w.c_f4, right_check);
-  place(w.button_fstrich, buttons);
-  place(w.button_f2strich, buttons);
+  place(w.Terms().f3_plotted, right_check);
+  place(w.Terms().f4_plotted, right_check);
+  place(w.Terms().derive_button, buttons);
+  place(w.Terms().derive_twice_button, buttons);
 }
 
 }  // namespace plotwerk::ui

@@ -9,7 +9,7 @@
 
 namespace plotwerk::ui {
 
-class TFGraf;
+class MainWindow;
 
 // The design width of the option column beside the drawing area.
 inline constexpr int kOptionColumnWidth = 196;
@@ -21,6 +21,12 @@ inline constexpr int kResultMemoLeastWidth = 240;
 // The term panel's fixed parts (check boxes, gaps, derivative buttons, margins) and the least
 // width of a term field: below 2 * kTermFieldLeastWidth + kTermPanelFixedWidth nothing shrinks.
 inline constexpr int kTermPanelFixedWidth = 232;
+// Design positions of the term panel, left to right: check box, field, gap, check box, field,
+// gap, derivative buttons.
+inline constexpr int kTermCheckLeft = 12;
+inline constexpr int kTermCheckWidth = 72;
+inline constexpr int kTermFieldGap = 10;
+inline constexpr int kTermButtonGap = 6;
 inline constexpr int kTermFieldLeastWidth = 100;
 inline constexpr int kTermFieldDesignWidth = 290;
 inline constexpr int kTermPanelLeastWidth = kTermPanelFixedWidth + 2 * kTermFieldLeastWidth;
@@ -35,13 +41,13 @@ QRect InitialGeometry(QSize wanted, QRect available);
 
 // Places the term fields and buttons for a term panel of the given width: the design positions
 // from the design width up, narrower fields below it.
-void LayoutTermPanel(TFGraf& window, int width);
+void LayoutTermPanel(MainWindow& window, int width);
 
 // Sizes the result memo for the text it is about to show (its lines, '\n'-separated): as wide
 // as the longest line needs, in whole steps, within the bounds above. The width depends on the
 // text and the window alone, so a worksheet opens to the same drawing area. True when the
 // width changed.
-bool FitResultMemo(TFGraf& window, const QString& text);
+bool FitResultMemo(MainWindow& window, const QString& text);
 
 // The advance of a line of the memo in the given font, tabs going to the next tab stop.
 qreal ResultLineAdvance(const QFontMetricsF& metrics, const QString& line, qreal tab_stop);

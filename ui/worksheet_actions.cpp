@@ -24,7 +24,7 @@
 #include "platform/export_error.h"
 #include "ui/language.h"
 #include "ui/protected_file.h"
-#include "ui/tfgraf.h"
+#include "ui/main_window.h"
 #include "ui/window_extension.h"
 
 namespace plotwerk::ui {
@@ -37,13 +37,13 @@ QString Suffixed() { return QStringLiteral(".") + QLatin1String(platform::kWorks
 
 bool HasWorksheetSuffix(const QString& path) { return path.endsWith(Suffixed(), Qt::CaseInsensitive); }
 
-void InstallWorksheetActions(TFGraf& window) { new WorksheetActions(window); }
+void InstallWorksheetActions(MainWindow& window) { new WorksheetActions(window); }
 
 const WindowExtensionRegistration kWorksheetActions{&InstallWorksheetActions};
 
 }  // namespace
 
-WorksheetActions::WorksheetActions(TFGraf& window) : QObject(&window), window_(window) {
+WorksheetActions::WorksheetActions(MainWindow& window) : QObject(&window), window_(window) {
   setObjectName(QLatin1String(kActionsName));
   title_ = window.windowTitle();
 
@@ -61,7 +61,7 @@ WorksheetActions::WorksheetActions(TFGraf& window) : QObject(&window), window_(w
   SaveWorksheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   connect(OpenWorksheet, &QAction::triggered, this, &WorksheetActions::OpenClick);
   connect(SaveWorksheet, &QAction::triggered, this, &WorksheetActions::SaveClick);
-  connect(&window, &TFGraf::Repainted, this, [this] { window_.setWindowModified(Changed()); });
+  connect(&window, &MainWindow::Repainted, this, [this] { window_.setWindowModified(Changed()); });
 
   window.setAcceptDrops(true);
   window.installEventFilter(this);
@@ -108,7 +108,7 @@ platform::Worksheet WorksheetActions::Current() const {
           window_.Plotter().Params().q};
 }
 
-void ShowWorksheet(TFGraf& window, const platform::Worksheet& worksheet) {
+void ShowWorksheet(MainWindow& window, const platform::Worksheet& worksheet) {
   window.ApplyControls(worksheet.controls);
   window.Plotter().SetParameters({worksheet.param_p, worksheet.param_q});
   // After the controls: showing or hiding the memo has already resized the drawing area.
@@ -117,7 +117,7 @@ void ShowWorksheet(TFGraf& window, const platform::Worksheet& worksheet) {
   } else {
     window.Plotter().ApplyBasicSetting(window.PaintWidth(), window.PaintHeight());
   }
-  window.b_zeichnenClick();
+  window.OnDrawClicked();
 }
 
 bool WorksheetActions::Changed() const { return baseline_ && !platform::SameWorksheet(*baseline_, Current()); }
@@ -135,7 +135,7 @@ bool WorksheetActions::Open(const QString& path) {
     return false;
   }
   // The animation would move the opened state on at its next tick.
-  if (window_.Timer1->isActive()) window_.b_animation->click();
+  if (window_.AnimationTimer()->isActive()) window_.Options().animation_button->click();
   ShowWorksheet(window_, worksheet);
   Remember(path);
   if (!warnings.isEmpty()) {
@@ -238,7 +238,7 @@ QString WorksheetArgument(const QStringList& arguments) {
   return {};
 }
 
-void OpenWorksheetFromArguments(TFGraf& window, const QStringList& arguments) {
+void OpenWorksheetFromArguments(MainWindow& window, const QStringList& arguments) {
   const QString path = WorksheetArgument(arguments);
   auto* actions = window.findChild<WorksheetActions*>(QLatin1String(kActionsName));
   if (path.isEmpty() || actions == nullptr) return;

@@ -18,13 +18,13 @@ class QMenu;
 
 namespace plotwerk::ui {
 
-class TFGraf;
+class MainWindow;
 
 // Created once per main window as its child (objectName "WorksheetActions").
 class WorksheetActions : public QObject {
   Q_OBJECT
  public:
-  explicit WorksheetActions(TFGraf& window);
+  explicit WorksheetActions(MainWindow& window);
 
   // Reads the worksheet and puts it into the window: the controls, P and Q, the view, then the
   // Draw command (a running animation stops first). A file that cannot be read is reported and
@@ -63,7 +63,7 @@ class WorksheetActions : public QObject {
   void Remember(const QString& path);
   void UpdateTitle();
 
-  TFGraf& window_;
+  MainWindow& window_;
   QString path_;
   std::optional<platform::Worksheet> baseline_;
   QString title_;  // the window's own title
@@ -74,10 +74,10 @@ class WorksheetActions : public QObject {
 QString WorksheetArgument(const QStringList& arguments);
 
 // Opens the worksheet named on the command line (if any) once the window is up and drawn.
-void OpenWorksheetFromArguments(TFGraf& window, const QStringList& arguments);
+void OpenWorksheetFromArguments(MainWindow& window, const QStringList& arguments);
 
 // Puts a worksheet that has been read into the window: the controls, P and Q, the view (or the
 // basic setting), then the Draw command.
-void ShowWorksheet(TFGraf& window, const platform::Worksheet& worksheet);
+void ShowWorksheet(MainWindow& window, const platform::Worksheet& worksheet);
 
 }  // namespace plotwerk::ui

@@ -13,7 +13,7 @@
 
 #include "platform/export_error.h"
 #include "platform/print_page.h"
-#include "ui/tfgraf.h"
+#include "ui/main_window.h"
 #include "ui/window_extension.h"
 #include "ui/worksheet_actions.h"
 
@@ -21,17 +21,17 @@ namespace plotwerk::ui {
 
 namespace {
 
-QString WorksheetTitle(TFGraf& window) {
+QString WorksheetTitle(MainWindow& window) {
   const auto* actions = window.findChild<WorksheetActions*>();
   if (actions == nullptr || actions->Path().isEmpty()) return QString();
   return QFileInfo(actions->Path()).completeBaseName();
 }
 
-void PrintPageClick(TFGraf& window) {
+void PrintPageClick(MainWindow& window) {
   const platform::PageContent content = platform::MakePageContent(
       window.Plotter(), window.SnapshotControls(), WorksheetTitle(window), window.PaintWidth(), window.PaintHeight());
   // Making the page rebuilt the result list for it; the window shows its own again.
-  window.PaintBox1Paint();
+  window.RedrawWithResults();
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
   printer.setDocName(content.title);
@@ -46,22 +46,22 @@ void PrintPageClick(TFGraf& window) {
     }
   });
   preview.exec();
-  if (!failure.isEmpty()) QMessageBox::warning(&window, TFGraf::tr("Print page"), failure);
+  if (!failure.isEmpty()) QMessageBox::warning(&window, MainWindow::tr("Print page"), failure);
   window.activateWindow();
 }
 
 // The "File" menu belongs to the worksheet actions; the item joins it once it exists.
-bool AddToFileMenu(TFGraf& window) {
+bool AddToFileMenu(MainWindow& window) {
   auto* file = window.findChild<QMenu*>("WorksheetMenu");
   if (file == nullptr) return false;
   file->addSeparator();
-  QAction* item = file->addAction(TFGraf::tr("Print page..."));
+  QAction* item = file->addAction(MainWindow::tr("Print page..."));
   item->setObjectName("PrintPage");
   QObject::connect(item, &QAction::triggered, &window, [&window] { PrintPageClick(window); });
   return true;
 }
 
-void InstallPagePrinting(TFGraf& window) {
+void InstallPagePrinting(MainWindow& window) {
   if (!AddToFileMenu(window)) QTimer::singleShot(0, &window, [&window] { AddToFileMenu(window); });
 }
 

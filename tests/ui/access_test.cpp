@@ -26,7 +26,7 @@ using testing::CountColour;
 using testing::WindowTest;
 
 // The rectangle of a widget in the coordinates of the window's central widget.
-QRect InCentral(const TFGraf& w, const QWidget* widget) {
+QRect InCentral(const MainWindow& w, const QWidget* widget) {
   return QRect(widget->mapTo(w.centralWidget(), QPoint(0, 0)), widget->size());
 }
 
@@ -40,51 +40,51 @@ TEST_F(WindowTest, DrawAndResultListStayInSightOnSmallScreens) {
     window->setGeometry(InitialGeometry(wanted, QRect(QPoint(0, 0), screen - QSize(0, 30))));
     QApplication::processEvents();
     const QRect central = window->centralWidget()->rect();
-    for (const QWidget* w : {static_cast<QWidget*>(window->b_zeichnen), static_cast<QWidget*>(window->c_ergebnisliste)}) {
+    for (const QWidget* w : {static_cast<QWidget*>(window->Options().draw_button), static_cast<QWidget*>(window->Options().result_list)}) {
       EXPECT_TRUE(central.contains(InCentral(*window, w))) << w->objectName().toStdString();
       EXPECT_TRUE(w->isVisible());
     }
     // The last control of the scrolling part can be scrolled fully into view.
-    auto* scroll = window->findChild<QScrollArea*>("Panel7Scroll");
+    auto* scroll = window->findChild<QScrollArea*>("options_scroll");
     ASSERT_NE(scroll, nullptr);
-    scroll->ensureWidgetVisible(window->c_wertetabelle, 0, 0);
+    scroll->ensureWidgetVisible(window->Options().value_table, 0, 0);
     QApplication::processEvents();
-    const QRect last(window->c_wertetabelle->mapTo(scroll->viewport(), QPoint(0, 0)),
-                     window->c_wertetabelle->size());
+    const QRect last(window->Options().value_table->mapTo(scroll->viewport(), QPoint(0, 0)),
+                     window->Options().value_table->size());
     EXPECT_TRUE(scroll->viewport()->rect().contains(last));
-    EXPECT_GE(window->c_wertetabelle->width(), window->c_wertetabelle->sizeHint().width());
+    EXPECT_GE(window->Options().value_table->width(), window->Options().value_table->sizeHint().width());
   }
 }
 
 TEST_F(WindowTest, ResultMemoWidensForItsLongestLineAndWrapsBeyondHalfTheRoom) {
-  window->c_ergebnisliste->click();
-  EXPECT_EQ(window->Mergebnis->width(), kResultMemoLeastWidth) << "the start list fits the design width";
+  window->Options().result_list->click();
+  EXPECT_EQ(window->ResultMemo()->width(), kResultMemoLeastWidth) << "the start list fits the design width";
 
   const QString longer = "X*SIN(X+P)+X^2/100+COS(X)/7+SIN(2*X)/9";
-  window->ed_f1->setText(longer);
-  window->b_zeichnenClick();
-  const QFontMetricsF metrics(window->Mergebnis->font());
+  window->Terms().f1_term->setText(longer);
+  window->OnDrawClicked();
+  const QFontMetricsF metrics(window->ResultMemo()->font());
   qreal longest = 0;
-  for (const QString& line : window->Mergebnis->toPlainText().split('\n')) {
-    longest = std::max(longest, ResultLineAdvance(metrics, line, window->Mergebnis->tabStopDistance()));
+  for (const QString& line : window->ResultMemo()->toPlainText().split('\n')) {
+    longest = std::max(longest, ResultLineAdvance(metrics, line, window->ResultMemo()->tabStopDistance()));
   }
   EXPECT_GT(longest, kResultMemoLeastWidth);
-  EXPECT_GT(window->Mergebnis->viewport()->width(), longest) << "the longest line is not cut";
+  EXPECT_GT(window->ResultMemo()->viewport()->width(), longest) << "the longest line is not cut";
 
   // A term as long as a field holds would take more than half the room: the memo stops there
   // and the line wraps instead of being cut.
-  window->ed_f1->setText(QString("X+").repeated(120) + "X");
-  window->b_zeichnenClick();
+  window->Terms().f1_term->setText(QString("X+").repeated(120) + "X");
+  window->OnDrawClicked();
   QApplication::processEvents();
-  EXPECT_LE(window->Mergebnis->width(), std::max(kResultMemoLeastWidth, window->Panel4->width() / 2));
-  const QTextBlock first = window->Mergebnis->document()->firstBlock();
+  EXPECT_LE(window->ResultMemo()->width(), std::max(kResultMemoLeastWidth, window->Panels().picture_panel->width() / 2));
+  const QTextBlock first = window->ResultMemo()->document()->firstBlock();
   ASSERT_NE(first.layout(), nullptr);
   EXPECT_GT(first.layout()->lineCount(), 1);
 }
 
 TEST_F(WindowTest, SecondTermKeepsItsRedWithTheAntiderivativeOn) {
-  window->c_f2->setChecked(true);
-  window->c_stammfunktion->setChecked(true);
+  window->Terms().f2_plotted->setChecked(true);
+  window->Options().antiderivative->setChecked(true);
   const QImage picture = Picture();
   EXPECT_GT(CountColour(picture, qRgb(255, 0, 0)), 300) << "f2";
   EXPECT_EQ(CountColour(picture, qRgb(0, 128, 0)), 0) << "nothing takes f3's green";
@@ -93,60 +93,60 @@ TEST_F(WindowTest, SecondTermKeepsItsRedWithTheAntiderivativeOn) {
 
 TEST_F(WindowTest, KeyboardZoomsMovesAndLeavesSpaceToTheFocusedButton) {
   const double start = window->Plotter().View().x_max - window->Plotter().View().x_min;
-  QTest::keyClick(window->ed_f1, Qt::Key_Plus, Qt::ControlModifier);
+  QTest::keyClick(window->Terms().f1_term, Qt::Key_Plus, Qt::ControlModifier);
   const double zoomed = window->Plotter().View().x_max - window->Plotter().View().x_min;
   EXPECT_LT(zoomed, start);
-  QTest::keyClick(window->ed_f1, Qt::Key_Minus, Qt::ControlModifier);
+  QTest::keyClick(window->Terms().f1_term, Qt::Key_Minus, Qt::ControlModifier);
   EXPECT_GT(window->Plotter().View().x_max - window->Plotter().View().x_min, zoomed);
 
   // The arrow keys on the drawing area move the view as the arrow buttons do.
-  window->PaintBox1->setFocus();
+  window->DrawingArea()->setFocus();
   const plot::PlotView before = window->Plotter().View();
-  window->srechts->click();
+  window->Navigation().move_right_button->click();
   const plot::PlotView by_button = window->Plotter().View();
   window->Plotter().SetView(before);
-  QTest::keyClick(window->PaintBox1, Qt::Key_Right);
+  QTest::keyClick(window->DrawingArea(), Qt::Key_Right);
   EXPECT_EQ(window->Plotter().View(), by_button);
   EXPECT_NE(by_button, before);
   window->Plotter().SetView(before);
-  window->shoch->click();
+  window->Navigation().move_up_button->click();
   const plot::PlotView up = window->Plotter().View();
   window->Plotter().SetView(before);
-  QTest::keyClick(window->PaintBox1, Qt::Key_Up);
+  QTest::keyClick(window->DrawingArea(), Qt::Key_Up);
   EXPECT_EQ(window->Plotter().View(), up);
 
   // Up and Down in the field of P step it as its stepper does.
-  window->ed_parameter->setFocus();
-  QTest::keyClick(window->ed_parameter, Qt::Key_Up);
-  const QString stepped = window->ed_parameter->text();
+  window->Options().parameter_p->setFocus();
+  QTest::keyClick(window->Options().parameter_p, Qt::Key_Up);
+  const QString stepped = window->Options().parameter_p->text();
   EXPECT_NE(stepped, "1");
-  window->UpDown2->Click(UpDown::Direction::Down);
-  EXPECT_EQ(window->ed_parameter->text(), "1");
-  QTest::keyClick(window->ed_parameter, Qt::Key_Up);
-  EXPECT_EQ(window->ed_parameter->text(), stepped);
+  window->Options().parameter_p_stepper->Click(UpDown::Direction::Down);
+  EXPECT_EQ(window->Options().parameter_p->text(), "1");
+  QTest::keyClick(window->Options().parameter_p, Qt::Key_Up);
+  EXPECT_EQ(window->Options().parameter_p->text(), stepped);
 
   // Space presses the focused button; it does not reset the view.
   window->Plotter().SetView({1, 2, 3, 4});
-  window->c_nullstellen->setFocus();
-  QTest::keyClick(window->c_nullstellen, Qt::Key_Space);
-  EXPECT_TRUE(window->c_nullstellen->isChecked());
+  window->Options().zeros->setFocus();
+  QTest::keyClick(window->Options().zeros, Qt::Key_Space);
+  EXPECT_TRUE(window->Options().zeros->isChecked());
   EXPECT_EQ(window->Plotter().View(), (plot::PlotView{1, 2, 3, 4}));
-  QTest::keyClick(window->c_nullstellen, Qt::Key_0, Qt::ControlModifier);
+  QTest::keyClick(window->Options().zeros, Qt::Key_0, Qt::ControlModifier);
   EXPECT_DOUBLE_EQ(window->Plotter().View().x_min, -6) << "Ctrl+0 is the basic setting";
 }
 
 TEST_F(WindowTest, FocusComesBackAfterADialogSoShortcutsWorkAgain) {
-  window->ed_f2->setFocus();
+  window->Terms().f2_term->setFocus();
   QDialog question(window.get());
   QTimer::singleShot(0, &question, [&] { question.reject(); });
   question.exec();
-  EXPECT_TRUE(QTest::qWaitFor([&] { return window->isActiveWindow() && window->ed_f2->hasFocus(); }));
-  QTest::keyClick(window->ed_f2, Qt::Key_Escape);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window->isActiveWindow() && window->Terms().f2_term->hasFocus(); }));
+  QTest::keyClick(window->Terms().f2_term, Qt::Key_Escape);
   EXPECT_FALSE(window->isVisible()) << "Esc closes the window without a click first";
 }
 
 // The controls a user operates, on the main window itself.
-QList<QWidget*> Controls(TFGraf& w) {
+QList<QWidget*> Controls(MainWindow& w) {
   QList<QWidget*> out;
   for (QWidget* c : w.findChildren<QWidget*>()) {
     if (c->window() != &w || !c->isVisibleTo(&w)) continue;
@@ -159,7 +159,7 @@ QList<QWidget*> Controls(TFGraf& w) {
 }
 
 TEST_F(WindowTest, EveryControlHasAnAccessibleNameAndDescription) {
-  window->c_ergebnisliste->click();
+  window->Options().result_list->click();
   const QList<QWidget*> controls = Controls(*window);
   EXPECT_GT(controls.size(), 60);
   QSet<QString> names;
@@ -177,23 +177,23 @@ TEST_F(WindowTest, EveryControlHasAnAccessibleNameAndDescription) {
     }
     names.insert(name.toLower());
   }
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(window->ed_f3)->text(QAccessible::Name), "Term f3(x)");
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(window->sgroesser)->text(QAccessible::Name), "Zoom in");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window->Terms().f3_term)->text(QAccessible::Name), "Term f3(x)");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window->Navigation().zoom_in_button)->text(QAccessible::Name), "Zoom in");
 }
 
 TEST_F(WindowTest, DrawingDescriptionNamesTheCurvesAndThePointsFound) {
-  window->c_f2->setChecked(true);
-  window->c_nullstellen->setChecked(true);
+  window->Terms().f2_plotted->setChecked(true);
+  window->Options().zeros->setChecked(true);
   const QString description =
-      QAccessible::queryAccessibleInterface(window->PaintBox1)->text(QAccessible::Description);
+      QAccessible::queryAccessibleInterface(window->DrawingArea())->text(QAccessible::Description);
   EXPECT_TRUE(description.startsWith("f1(x) = X*SIN(X+P), blue; f2(x) = X^2/4-2, red; ")) << description.toStdString();
   // X*SIN(X+1) is 0 at -PI-1, -1, 0 and PI-1 in the search interval -6 to 6 (and 2*PI-1).
   for (const char* part : {"; Zeros; -4,14; -1; 0; 2,14; 5,28"}) {
     EXPECT_TRUE(description.contains(part)) << description.toStdString();
   }
-  window->c_f1->setChecked(false);
-  window->c_f2->setChecked(false);
-  EXPECT_TRUE(QAccessible::queryAccessibleInterface(window->PaintBox1)
+  window->Terms().f1_plotted->setChecked(false);
+  window->Terms().f2_plotted->setChecked(false);
+  EXPECT_TRUE(QAccessible::queryAccessibleInterface(window->DrawingArea())
                   ->text(QAccessible::Description)
                   .startsWith("No curve drawn"));
 }

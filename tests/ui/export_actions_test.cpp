@@ -1,4 +1,4 @@
-// The "Edit" menu on a shown main window: save dialog SD1 and the file per filter, overwrite
+// The "Edit" menu on a shown main window: the save dialog and the file per filter, overwrite
 // question, failures, clipboard picture, printing to a PDF printer, copying the result list.
 #include "ui/export_actions.h"
 
@@ -27,25 +27,24 @@ class ExportTest : public testing::WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    actions = window->findChild<ExportActions*>("ExportActions");
+    actions = ReportingInto<ExportActions>("ExportActions", errors);
     ASSERT_NE(actions, nullptr);
-    actions->show_error = [this](const QString& message) { errors << message; };
   }
 
-  // Runs "Save vector graphic"; while SD1 is open, `in_dialog` acts on it. A dialog still
+  // Runs "Save vector graphic"; while save_dialog is open, `in_dialog` acts on it. A dialog still
   // open afterwards is a failure (and is closed, so the test goes on).
   void Save(const std::function<void(QFileDialog&)>& in_dialog) {
-    QTimer::singleShot(0, actions->SD1, [this, in_dialog] {
-      in_dialog(*actions->SD1);
-      if (actions->SD1->isVisible()) {
-        ADD_FAILURE() << "SD1 did not close";
-        actions->SD1->reject();
+    QTimer::singleShot(0, actions->save_dialog, [this, in_dialog] {
+      in_dialog(*actions->save_dialog);
+      if (actions->save_dialog->isVisible()) {
+        ADD_FAILURE() << "save_dialog did not close";
+        actions->save_dialog->reject();
       }
     });
-    window->Speichern1->trigger();
+    window->Menu().save_vector_item->trigger();
   }
 
-  // Types a name into SD1's file name field, as the user does.
+  // Types a name into save_dialog's file name field, as the user does.
   static void Type(QFileDialog& dialog, const QString& name) {
     auto* edit = dialog.findChild<QLineEdit*>("fileNameEdit");
     ASSERT_NE(edit, nullptr);
@@ -54,7 +53,7 @@ class ExportTest : public testing::WindowTest {
 
   static void Accept(QFileDialog& dialog) { static_cast<QDialog&>(dialog).accept(); }  // the Save button
 
-  // Saves through SD1 with the filter of `index` (1-based) and the typed `name`.
+  // Saves through save_dialog with the filter of `index` (1-based) and the typed `name`.
   void SaveAs(int index, const QString& path) {
     Save([index, path](QFileDialog& dialog) {
       dialog.selectNameFilter(SaveDialogFilters()[index - 1]);
@@ -74,18 +73,18 @@ class ExportTest : public testing::WindowTest {
 };
 
 TEST_F(ExportTest, SaveDialogAsDesigned) {
-  QFileDialog& sd1 = *actions->SD1;
-  EXPECT_EQ(sd1.windowTitle(), "Save picture");
-  EXPECT_EQ(sd1.acceptMode(), QFileDialog::AcceptSave);
-  EXPECT_FALSE(sd1.testOption(QFileDialog::DontConfirmOverwrite));
-  EXPECT_TRUE(sd1.isSizeGripEnabled());
-  EXPECT_EQ(sd1.nameFilters(),
+  QFileDialog& save_dialog = *actions->save_dialog;
+  EXPECT_EQ(save_dialog.windowTitle(), "Save picture");
+  EXPECT_EQ(save_dialog.acceptMode(), QFileDialog::AcceptSave);
+  EXPECT_FALSE(save_dialog.testOption(QFileDialog::DontConfirmOverwrite));
+  EXPECT_TRUE(save_dialog.isSizeGripEnabled());
+  EXPECT_EQ(save_dialog.nameFilters(),
             (QStringList{"Bitmap (*.bmp)", "16-colour bitmap (*.bmp)", "GIF picture (*.gif)",
                          "Vector graphic (*.wmf)", "PNG picture (*.png)", "SVG vector graphic (*.svg)",
                          "PDF document (*.pdf)"}));
-  EXPECT_EQ(sd1.defaultSuffix(), "gif");
+  EXPECT_EQ(save_dialog.defaultSuffix(), "gif");
   // Undo, redo and a separator, then three commands, separator, result list.
-  EXPECT_EQ(window->Bearbeiten1->actions().size(), 8);
+  EXPECT_EQ(window->Menu().edit_menu->actions().size(), 8);
 }
 
 TEST_F(ExportTest, DialogOpensOnTheGifEntryEveryTimeAndCancelDoesNothing) {
@@ -182,7 +181,7 @@ TEST_F(ExportTest, FailedSaveShowsThePlatformMessageAndWritesNothing) {
 
 TEST_F(ExportTest, CopyVectorGraphicPutsSvgAndPngOnTheClipboard) {
   QGuiApplication::clipboard()->clear();
-  window->Vektorgrafikkopieren1->trigger();
+  window->Menu().copy_vector_item->trigger();
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   ASSERT_NE(data, nullptr);
   ASSERT_TRUE(data->hasFormat("image/svg+xml"));
@@ -208,7 +207,7 @@ TEST_F(ExportTest, PrintGoesToOnePageOfThePrinterTheDialogChose) {
     printer.setOutputFileName(pdf);
     return true;
   };
-  window->Vektorgrafikdrucken1->trigger();
+  window->Menu().print_vector_item->trigger();
   EXPECT_EQ(dialogs, 1);
   const QByteArray bytes = Read(pdf);
   EXPECT_TRUE(bytes.startsWith("%PDF-"));
@@ -222,22 +221,22 @@ TEST_F(ExportTest, PrintGoesToOnePageOfThePrinterTheDialogChose) {
     printer.setOutputFileName(pdf);
     return false;
   };
-  window->Vektorgrafikdrucken1->trigger();
+  window->Menu().print_vector_item->trigger();
   EXPECT_FALSE(QFile::exists(pdf));
 }
 
 TEST_F(ExportTest, CopyResultListCopiesTheWholeText) {
-  window->c_ergebnisliste->click();
-  ASSERT_TRUE(window->M1->isEnabled());
-  const QString text = window->Mergebnis->toPlainText();
+  window->Options().result_list->click();
+  ASSERT_TRUE(window->Menu().copy_results_item->isEnabled());
+  const QString text = window->ResultMemo()->toPlainText();
   ASSERT_FALSE(text.isEmpty());
   // A selection the user made before does not limit what is copied.
-  QTextCursor cursor = window->Mergebnis->textCursor();
+  QTextCursor cursor = window->ResultMemo()->textCursor();
   cursor.setPosition(0);
   cursor.setPosition(1, QTextCursor::KeepAnchor);
-  window->Mergebnis->setTextCursor(cursor);
+  window->ResultMemo()->setTextCursor(cursor);
   QGuiApplication::clipboard()->clear();
-  window->M1->trigger();
+  window->Menu().copy_results_item->trigger();
   EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
 }
 

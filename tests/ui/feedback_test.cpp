@@ -34,13 +34,13 @@ class FeedbackTest : public WindowTest {
     ASSERT_NE(mouse, nullptr);
   }
   bool Red(TermEdit* field) const { return field->palette().color(QPalette::Base) == kMarkColour; }
-  QString Message() const { return window->status_line->Message(); }
-  QString Position() const { return window->status_line->Position(); }
+  QString Message() const { return window->Status()->Message(); }
+  QString Position() const { return window->Status()->Position(); }
   void MoveMouse(int x, int y, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     const QPointF local(x, y);
-    QMouseEvent e(QEvent::MouseMove, local, window->PaintBox1->mapToGlobal(local), Qt::NoButton,
+    QMouseEvent e(QEvent::MouseMove, local, window->DrawingArea()->mapToGlobal(local), Qt::NoButton,
                   Qt::NoButton, modifiers);
-    QApplication::sendEvent(window->PaintBox1, &e);
+    QApplication::sendEvent(window->DrawingArea(), &e);
   }
 
   FieldMarks* marks = nullptr;
@@ -49,39 +49,39 @@ class FeedbackTest : public WindowTest {
 
 TEST_F(FeedbackTest, WrongFieldsAreMarkedUntilTheyRead) {
   EXPECT_EQ(Message(), "");
-  window->ed_f1->setText("X2");
-  EXPECT_TRUE(Red(window->ed_f1));
-  EXPECT_EQ(window->ed_f1->toolTip(), "position 2: unexpected character '2'");
+  window->Terms().f1_term->setText("X2");
+  EXPECT_TRUE(Red(window->Terms().f1_term));
+  EXPECT_EQ(window->Terms().f1_term->toolTip(), "position 2: unexpected character '2'");
   EXPECT_EQ(Message(), "f1(x): position 2: unexpected character '2'");
 
-  window->ed_parameter->setText("ABC");  // read as 0 without a word before
-  EXPECT_TRUE(Red(window->ed_parameter));
+  window->Options().parameter_p->setText("ABC");  // read as 0 without a word before
+  EXPECT_TRUE(Red(window->Options().parameter_p));
   EXPECT_EQ(Message(), "P: position 1: '(' missing after name 'ABC'");
-  window->ed_delta->setText("1/0");
+  window->Options().animation_step->setText("1/0");
   EXPECT_EQ(Message(), QString::fromUtf8("Δ: no value here, read as 0"));
 
-  window->ed_delta->setText("0,08");
-  window->ed_parameter->setText("2*PI");
-  EXPECT_FALSE(Red(window->ed_parameter));
+  window->Options().animation_step->setText("0,08");
+  window->Options().parameter_p->setText("2*PI");
+  EXPECT_FALSE(Red(window->Options().parameter_p));
   EXPECT_EQ(Message(), "f1(x): position 2: unexpected character '2'") << "the one left";
-  window->ed_f1->setText("2*X");
-  EXPECT_FALSE(Red(window->ed_f1));
-  EXPECT_EQ(window->ed_f1->toolTip(), "");
+  window->Terms().f1_term->setText("2*X");
+  EXPECT_FALSE(Red(window->Terms().f1_term));
+  EXPECT_EQ(window->Terms().f1_term->toolTip(), "");
   EXPECT_EQ(Message(), "");
   // Implicit products are not wrong; the status line says how they are read.
-  window->ed_f1->setText("2PX^2");
-  EXPECT_FALSE(Red(window->ed_f1));
+  window->Terms().f1_term->setText("2PX^2");
+  EXPECT_FALSE(Red(window->Terms().f1_term));
   EXPECT_EQ(Message(), "f1(x): read as 2*P*X^2");
-  window->ed_f1->setText("2*X");
+  window->Terms().f1_term->setText("2*X");
   EXPECT_EQ(Message(), "");
-  window->ed_f3->setText("");
-  EXPECT_FALSE(Red(window->ed_f3)) << "an empty field is not wrong";
+  window->Terms().f3_term->setText("");
+  EXPECT_FALSE(Red(window->Terms().f3_term)) << "an empty field is not wrong";
 }
 
 TEST_F(FeedbackTest, TermThatCannotBeReadGetsNoLegend) {
-  window->ed_f1->setText("X)*2");  // read as y = x before: now not drawn at all
-  window->ed_f2->setText("-1");  // a line far below the legend rows
-  window->c_f2->setChecked(true);  // draws, and the legend is on from the start
+  window->Terms().f1_term->setText("X)*2");  // read as y = x before: now not drawn at all
+  window->Terms().f2_term->setText("-1");  // a line far below the legend rows
+  window->Terms().f2_plotted->setChecked(true);  // draws, and the legend is on from the start
   const QImage picture = Picture();
   auto row_has_ink = [&](int top) {
     for (int y = top; y < top + 12; ++y) {
@@ -113,19 +113,19 @@ TEST_F(FeedbackTest, DerivativeButtonsSayWhyTheyFailed) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.f1);
-    window->ed_f1->setText(c.f1);
-    window->button_fstrich->click();
-    EXPECT_EQ(window->ed_f3->text(), "");
+    window->Terms().f1_term->setText(c.f1);
+    window->Terms().derive_button->click();
+    EXPECT_EQ(window->Terms().f3_term->text(), "");
     EXPECT_EQ(Message(), c.message);
   }
-  window->ed_f1->setText("X^3");
+  window->Terms().f1_term->setText("X^3");
   EXPECT_EQ(Message(), "") << "the reason was about the old f1";
-  window->ed_f1->setText("SI(X)");
-  window->button_f2strich->click();
+  window->Terms().f1_term->setText("SI(X)");
+  window->Terms().derive_twice_button->click();
   EXPECT_FALSE(Message().isEmpty());
-  window->ed_f1->setText("X^3");
-  window->button_f2strich->click();
-  EXPECT_EQ(window->ed_f4->text(), "6*X");
+  window->Terms().f1_term->setText("X^3");
+  window->Terms().derive_twice_button->click();
+  EXPECT_EQ(window->Terms().f4_term->text(), "6*X");
   EXPECT_EQ(Message(), "");
 }
 
@@ -139,7 +139,7 @@ TEST_F(FeedbackTest, StatusLineShowsWorldCoordinatesAndClearsOnLeave) {
                                  QString::fromStdString(fktint::FormatNumber(1, 2, y))));
   EXPECT_TRUE(Position().contains(',')) << "decimal comma";
   QEvent leave(QEvent::Leave);
-  QApplication::sendEvent(window->PaintBox1, &leave);
+  QApplication::sendEvent(window->DrawingArea(), &leave);
   EXPECT_EQ(Position(), "");
   EXPECT_EQ(DecimalsForScale(70.5), 2);
   EXPECT_EQ(DecimalsForScale(0.001), 0);
@@ -147,9 +147,9 @@ TEST_F(FeedbackTest, StatusLineShowsWorldCoordinatesAndClearsOnLeave) {
 }
 
 TEST_F(FeedbackTest, TraceFollowsF1WithoutTouchingThePicture) {
-  window->ed_f1->setText("X^2/4");
-  window->c_punktA->setChecked(true);
-  window->b_zeichnenClick();
+  window->Terms().f1_term->setText("X^2/4");
+  window->Options().point_a->setChecked(true);
+  window->OnDrawClicked();
   const QImage before = Picture();
   const plot::ScreenMapping& m = window->Plotter().Mapping();
   const int px = m.origin_x + 141;  // x = 2 at 70.5 pixels per unit
@@ -167,16 +167,16 @@ TEST_F(FeedbackTest, TraceFollowsF1WithoutTouchingThePicture) {
   EXPECT_FALSE(mouse->overlay->Cross().has_value());
   // Pressing the key over a resting mouse starts the trace, releasing it ends it.
   QKeyEvent press(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
-  QApplication::sendEvent(window->ed_f1, &press);
+  QApplication::sendEvent(window->Terms().f1_term, &press);
   EXPECT_EQ(Position(), "x = 2   f1(x) = 1");
   QKeyEvent release(QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier);
-  QApplication::sendEvent(window->ed_f1, &release);
+  QApplication::sendEvent(window->Terms().f1_term, &release);
   EXPECT_TRUE(Position().startsWith('('));
 
   // The menu item; where f1 has no value the status line says so.
   mouse->trace_item->setChecked(true);
-  window->ed_f1->setText("SQRT(X)");
-  window->b_zeichnenClick();
+  window->Terms().f1_term->setText("SQRT(X)");
+  window->OnDrawClicked();
   MoveMouse(m.origin_x - 141, 20);
   EXPECT_EQ(Position(), "x = -2   f1(x) undefined");
   EXPECT_FALSE(mouse->overlay->Cross().has_value());
@@ -185,23 +185,24 @@ TEST_F(FeedbackTest, TraceFollowsF1WithoutTouchingThePicture) {
 }
 
 TEST_F(FeedbackTest, CaptionsOfAAndTheIntegralNeverStayStale) {
-  window->c_punktA->setChecked(true);
-  window->c_integral->setChecked(true);
-  EXPECT_NE(window->Label11->text(), ";       )");
-  EXPECT_NE(window->Label13->text(), "= ");
-  window->c_punktA->setChecked(false);
-  window->c_integral->setChecked(false);
-  EXPECT_EQ(window->Label11->text(), ";       )");
-  EXPECT_EQ(window->Label13->text(), "= ");
-  EXPECT_EQ(window->Label15->text(), "= ");
-  window->c_punktA->setChecked(true);
-  window->c_f1->setChecked(false);  // no first term: nothing to show
-  EXPECT_EQ(window->Label11->text(), ";       )");
+  window->Options().point_a->setChecked(true);
+  window->Options().integral->setChecked(true);
+  EXPECT_NE(window->Options().point_a_y_caption->text(), ";       )");
+  EXPECT_NE(window->Options().integral_caption->text(), "= ");
+  window->Options().point_a->setChecked(false);
+  window->Options().integral->setChecked(false);
+  EXPECT_EQ(window->Options().point_a_y_caption->text(), ";       )");
+  EXPECT_EQ(window->Options().integral_caption->text(), "= ");
+  EXPECT_EQ(window->Options().area_caption->text(), "= ");
+  window->Options().point_a->setChecked(true);
+  window->Terms().f1_plotted->setChecked(false);  // no first term: nothing to show
+  EXPECT_EQ(window->Options().point_a_y_caption->text(), ";       )");
 }
 
 TEST_F(FeedbackTest, NumberFieldsShowTheirWholeText) {
-  for (auto [field, text] : {std::pair{window->ed_q, "100000"}, std::pair{window->ed_delta, "0,00001"},
-                             std::pair{window->ed_xvon, "-100000"}, std::pair{window->ed_A, "-12,34"}}) {
+  const OptionWidgets& o = window->Options();
+  for (auto [field, text] : {std::pair{o.parameter_q, "100000"}, std::pair{o.animation_step, "0,00001"},
+                             std::pair{o.domain_from, "-100000"}, std::pair{o.point_a_x, "-12,34"}}) {
     SCOPED_TRACE(text);
     field->setText(text);
     QStyleOptionFrame option;
@@ -213,13 +214,13 @@ TEST_F(FeedbackTest, NumberFieldsShowTheirWholeText) {
     EXPECT_LE(field->fontMetrics().horizontalAdvance(text), contents.width() - kInnerMargins);
     EXPECT_GE(field->font().pointSizeF(), 6);
   }
-  window->ed_q->setText("2");
-  EXPECT_EQ(window->ed_q->font(), window->ed_parameter->font()) << "short text: the usual font";
+  window->Options().parameter_q->setText("2");
+  EXPECT_EQ(window->Options().parameter_q->font(), window->Options().parameter_p->font()) << "short text: the usual font";
 }
 
 TEST_F(FeedbackTest, ReflectionCaptionsNameTheRightAxis) {
-  EXPECT_EQ(window->spiegelungxachse->text(), "f1(-x) , Reflection on y-axis");
-  EXPECT_EQ(window->spiegelungyachse->text(), "-f1(x) , Reflection on x-axis");
+  EXPECT_EQ(window->Menu().mirror_in_x_axis->text(), "f1(-x) , Reflection on y-axis");
+  EXPECT_EQ(window->Menu().mirror_in_y_axis->text(), "-f1(x) , Reflection on x-axis");
 }
 
 TEST(SaveFormat, ATypedKnownExtensionDecides) {
@@ -252,31 +253,31 @@ TEST_F(FeedbackTest, SmallWindowKeepsEveryControlUsable) {
   window->resize(700, 420);
   QApplication::processEvents();
   // The term panel: all four fields and both buttons inside the panel.
-  for (QWidget* w : std::initializer_list<QWidget*>{window->ed_f1, window->ed_f2, window->ed_f3,
-                                                    window->ed_f4, window->button_fstrich,
-                                                    window->button_f2strich}) {
+  const TermWidgets& t = window->Terms();
+  for (QWidget* w : std::initializer_list<QWidget*>{t.f1_term, t.f2_term, t.f3_term, t.f4_term, t.derive_button,
+                                                    t.derive_twice_button}) {
     SCOPED_TRACE(w->objectName().toStdString());
-    EXPECT_TRUE(window->Panel9->rect().contains(w->geometry())) << w->geometry().x();
+    EXPECT_TRUE(window->Panels().term_panel->rect().contains(w->geometry())) << w->geometry().x();
     EXPECT_GE(w->width(), 40);
   }
   // The option column scrolls to its last control, which stays fully inside the column.
-  auto* scroll = window->findChild<QScrollArea*>("Panel7Scroll");
+  auto* scroll = window->findChild<QScrollArea*>("options_scroll");
   ASSERT_NE(scroll, nullptr);
   EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
-  scroll->ensureWidgetVisible(window->c_wertetabelle);
+  scroll->ensureWidgetVisible(window->Options().value_table);
   QApplication::processEvents();
-  const QRect last(window->c_wertetabelle->mapTo(scroll->viewport(), QPoint(0, 0)),
-                   window->c_wertetabelle->size());
+  const QRect last(window->Options().value_table->mapTo(scroll->viewport(), QPoint(0, 0)),
+                   window->Options().value_table->size());
   EXPECT_TRUE(scroll->viewport()->rect().contains(last));
   // Draw and Result List stand below the scrolling part, in sight without scrolling.
-  const QRect pinned(window->c_ergebnisliste->mapTo(window.get(), QPoint(0, 0)), window->c_ergebnisliste->size());
+  const QRect pinned(window->Options().result_list->mapTo(window.get(), QPoint(0, 0)), window->Options().result_list->size());
   EXPECT_TRUE(window->rect().contains(pinned));
-  EXPECT_GE(window->PaintBox1->width(), 40);
+  EXPECT_GE(window->DrawingArea()->width(), 40);
   // Back at the design size the fields have their design width.
   window->resize(1042, window->height() + 400);
   QApplication::processEvents();
-  EXPECT_EQ(window->ed_f1->width(), 290);
-  EXPECT_EQ(window->button_fstrich->x(), 752);
+  EXPECT_EQ(window->Terms().f1_term->width(), 290);
+  EXPECT_EQ(window->Terms().derive_button->x(), 752);
 }
 
 }  // namespace

@@ -16,13 +16,9 @@
 namespace plotwerk::ui {
 namespace {
 
-class FileNamesTest : public testing::WindowTest {};
+class FileNamesTest : public testing::WorksheetWindowTest {};
 
 TEST_F(FileNamesTest, ALatin1WorksheetOpensByNameAndByDrop) {
-  auto* actions = window->findChild<WorksheetActions*>("WorksheetActions");
-  ASSERT_NE(actions, nullptr);
-  QStringList errors;
-  actions->show_error = [&errors](const QString& message) { errors << message; };
   QTemporaryDir dir;
   const std::string folder = QFile::encodeName(dir.path()).toStdString();
   const std::string bytes = folder + "/Blatt\xE9.plotwerk";
@@ -32,16 +28,16 @@ TEST_F(FileNamesTest, ALatin1WorksheetOpensByNameAndByDrop) {
 
   // The text Qt gives for the name (a file dialog, the program's arguments).
   EXPECT_TRUE(actions->Open(QFile::decodeName(QByteArray::fromStdString(bytes))));
-  EXPECT_TRUE(window->c_f2->isChecked());
-  window->c_f2->setChecked(false);
+  EXPECT_TRUE(window->Terms().f2_plotted->isChecked());
+  window->Terms().f2_plotted->setChecked(false);
 
   // A file manager's drop: the name's bytes percent-encoded in a file URL.
   QMimeData data;
   data.setData("text/uri-list", "file://" + QByteArray::fromStdString(folder).toPercentEncoding("/") +
                                     "/Blatt%E9.plotwerk\r\n");
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(window->ed_f1, &drop);
-  QTRY_VERIFY(window->c_f2->isChecked());
+  QApplication::sendEvent(window->Terms().f1_term, &drop);
+  QTRY_VERIFY(window->Terms().f2_plotted->isChecked());
   EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 

@@ -34,9 +34,9 @@ TEST_F(WindowTest, F1OpensTheHelpWithoutBlockingTheWindow) {
   EXPECT_EQ(window->findChildren<HelpWindow*>().size(), 1);
   EXPECT_TRUE(help->isVisible());
   const QList<QAction*> bar = window->menuBar()->actions();
-  const auto about = bar.indexOf(window->About1);
+  const auto about = bar.indexOf(window->Menu().about_item);
   ASSERT_GT(about, 0);
-  EXPECT_EQ(bar[about - 1]->objectName(), "Help1");
+  EXPECT_EQ(bar[about - 1]->objectName(), "help_item");
   EXPECT_EQ(bar[about - 1]->text(), "Help");
 }
 

@@ -17,7 +17,7 @@
 #include "plot/texts.h"
 #include "ui/export_actions.h"
 #include "ui/language.h"
-#include "ui/tfgraf.h"
+#include "ui/main_window.h"
 
 namespace plotwerk::ui {
 namespace {
@@ -45,7 +45,7 @@ class GermanWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(InstallLanguage("de"));
-    window = std::make_unique<TFGraf>();
+    window = std::make_unique<MainWindow>();
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
   }
@@ -53,30 +53,30 @@ class GermanWindow : public ::testing::Test {
     window.reset();
     InstallLanguage("en");
   }
-  std::unique_ptr<TFGraf> window;
+  std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(GermanWindow, CaptionsMenusAndQtsOwnDialogsAreGerman) {
   EXPECT_EQ(window->windowTitle(), "Grafische Darstellung einer Funktion");
-  EXPECT_EQ(window->c_nullstellen->text(), "Nullstellen");
-  EXPECT_EQ(window->c_extrema->text(), "Extrema");
-  EXPECT_EQ(window->c_stammfunktion->text(), "Stammfunktion");
-  EXPECT_EQ(window->c_schar->text(), "Kurvenschar d =");
-  EXPECT_EQ(window->c_wertetabelle->text(), "Wertetabelle in Liste");
-  EXPECT_EQ(window->b_zeichnen->text(), "Zeichnen");
-  EXPECT_EQ(window->M2->title(), "Spezielle Funktionen");
-  EXPECT_EQ(window->M_ksystem->title(), "Koordinatensystem");
+  EXPECT_EQ(window->Options().zeros->text(), "Nullstellen");
+  EXPECT_EQ(window->Options().extrema->text(), "Extrema");
+  EXPECT_EQ(window->Options().antiderivative->text(), "Stammfunktion");
+  EXPECT_EQ(window->Options().family->text(), "Kurvenschar d =");
+  EXPECT_EQ(window->Options().value_table->text(), "Wertetabelle in Liste");
+  EXPECT_EQ(window->Options().draw_button->text(), "Zeichnen");
+  EXPECT_EQ(window->Menu().special_menu->title(), "Spezielle Funktionen");
+  EXPECT_EQ(window->Menu().coordinate_menu->title(), "Koordinatensystem");
   // Qt's own buttons and dialogs come from Debian's Qt translations.
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
 }
 
 TEST_F(GermanWindow, ResultListInGermanWithDecimalCommas) {
-  window->ed_f1->setText("X^2-2");
-  window->c_nullstellen->setChecked(true);
-  window->c_extrema->setChecked(true);
-  window->c_ergebnisliste->setChecked(true);
-  window->b_zeichnenClick();
-  const QStringList lines = window->Mergebnis->toPlainText().split('\n');
+  window->Terms().f1_term->setText("X^2-2");
+  window->Options().zeros->setChecked(true);
+  window->Options().extrema->setChecked(true);
+  window->Options().result_list->setChecked(true);
+  window->OnDrawClicked();
+  const QStringList lines = window->ResultMemo()->toPlainText().split('\n');
   for (const char* line : {"Funktion Y = X^2-2", "1. Ableitung", "Nullstellen", "\t-1,41", "\t1,41",
                            "Extrema", "\tTiefpunkt\t(0;-2)"}) {
     EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line << "\n" << lines.join('\n').toStdString();
@@ -86,22 +86,22 @@ TEST_F(GermanWindow, ResultListInGermanWithDecimalCommas) {
 // Numbers inside terms get the decimal comma too: in the list, on the picture and in the field
 // the derivative button fills.
 TEST_F(GermanWindow, TermsAreShownWithADecimalComma) {
-  window->ed_f1->setText("0.75*X^2");
-  window->c_ergebnisliste->setChecked(true);
-  window->button_fstrichClick();
-  EXPECT_EQ(window->ed_f3->text(), "1,5*X");
-  const QStringList lines = window->Mergebnis->toPlainText().split('\n');
+  window->Terms().f1_term->setText("0.75*X^2");
+  window->Options().result_list->setChecked(true);
+  window->OnDeriveClicked();
+  EXPECT_EQ(window->Terms().f3_term->text(), "1,5*X");
+  const QStringList lines = window->ResultMemo()->toPlainText().split('\n');
   for (const char* line : {"Funktion Y = 0,75*X^2", "1. Ableitung", "Y = 1,5*X", "Funktion Y = 1,5*X"}) {
     EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line << "\n" << lines.join('\n').toStdString();
   }
-  EXPECT_FALSE(window->Mergebnis->toPlainText().contains("1.5")) << "no decimal point left";
+  EXPECT_FALSE(window->ResultMemo()->toPlainText().contains("1.5")) << "no decimal point left";
 }
 
 TEST_F(GermanWindow, AccessibleNamesAndSaveFiltersAreGerman) {
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(window->sgroesser)->text(QAccessible::Name),
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window->Navigation().zoom_in_button)->text(QAccessible::Name),
             QString::fromUtf8("Vergrößern"));
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(window->ed_f2)->text(QAccessible::Name), "Term f2(x)");
-  EXPECT_TRUE(QAccessible::queryAccessibleInterface(window->PaintBox1)
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window->Terms().f2_term)->text(QAccessible::Name), "Term f2(x)");
+  EXPECT_TRUE(QAccessible::queryAccessibleInterface(window->DrawingArea())
                   ->text(QAccessible::Description)
                   .startsWith("f1(x) = X*SIN(X+P), blau"));
   EXPECT_EQ(SaveDialogFilters().first(), "Abbildung (*.bmp)");

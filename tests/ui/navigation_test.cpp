@@ -49,9 +49,9 @@ class NavigationTest : public WindowTest {
     const QPointF local(x, y);
     const Qt::MouseButtons held =
         type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-    QMouseEvent e(type, local, window->PaintBox1->mapToGlobal(local),
+    QMouseEvent e(type, local, window->DrawingArea()->mapToGlobal(local),
                   type == QEvent::MouseMove ? Qt::NoButton : button, held, Qt::NoModifier);
-    QApplication::sendEvent(window->PaintBox1, &e);
+    QApplication::sendEvent(window->DrawingArea(), &e);
   }
   void Press(int x, int y, Qt::MouseButton b = Qt::LeftButton) {
     Mouse(QEvent::MouseButtonPress, b, x, y);
@@ -64,11 +64,11 @@ class NavigationTest : public WindowTest {
   }
   void Wheel(int x, int y, int delta) {
     const QPointF local(x, y);
-    QWheelEvent e(local, window->PaintBox1->mapToGlobal(local), QPoint(), QPoint(0, delta),
+    QWheelEvent e(local, window->DrawingArea()->mapToGlobal(local), QPoint(), QPoint(0, delta),
                   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(window->PaintBox1, &e);
+    QApplication::sendEvent(window->DrawingArea(), &e);
   }
-  void PutPixel(int x, int y, QRgb c) { window->PaintBox1->Screen().setPixel(x, y, c); }
+  void PutPixel(int x, int y, QRgb c) { window->DrawingArea()->Screen().setPixel(x, y, c); }
   // The centre of marker A as last drawn; far off the area when it is not shown.
   QPoint MarkerA() const {
     const plot::MarkerSpot& a = window->Plotter().Points().marker_a;
@@ -87,36 +87,36 @@ TEST_F(NavigationTest, ArrowButtonsShiftByAFifthOfTheSpan) {
   ExpectView(-6, 6, -6 * ratio, 6 * ratio);  // the activation's basic setting
   SetView(-6, 6, -5, 5);
   const QImage before = Picture();
-  window->slinks->click();
+  window->Navigation().move_left_button->click();
   ExpectView(-3.6, 8.4, -5, 5);
   EXPECT_NE(Picture(), before) << "the view change is drawn";
-  window->srechts->click();
+  window->Navigation().move_right_button->click();
   ExpectView(-6, 6, -5, 5);
-  window->shoch->click();
+  window->Navigation().move_up_button->click();
   ExpectView(-6, 6, -7, 3);
-  window->srunter->click();
-  window->srunter->click();
+  window->Navigation().move_down_button->click();
+  window->Navigation().move_down_button->click();
   ExpectView(-6, 6, -3, 7);
 }
 
 TEST_F(NavigationTest, ZoomButtonsAndMenuItemsFollowTheFormulas) {
   SetView(-6, 6, -5, 5);
-  window->sgroesser->click();
+  window->Navigation().zoom_in_button->click();
   ExpectView(-4.8, 4.8, -4, 4);
-  window->skleiner->click();
+  window->Navigation().zoom_out_button->click();
   ExpectView(-5.76, 5.76, -4.8, 4.8);
   SetView(-6, 6, -5, 5);
-  window->intervallverkleinern->trigger();
+  window->Menu().shrink_interval_item->trigger();
   ExpectView(-4.8, 4.8, -4, 4);
-  window->intervallvergroessern->trigger();
+  window->Menu().widen_interval_item->trigger();
   ExpectView(-5.76, 5.76, -4.8, 4.8);
 }
 
 TEST_F(NavigationTest, ZoomStopsAtItsLimits) {
   SetView(0, 0.055, -5, 5);
-  window->sgroesser->click();
+  window->Navigation().zoom_in_button->click();
   ExpectView(0, 0.055, -4, 4);  // x refused, y still zooms
-  for (int i = 0; i < 400; ++i) window->skleiner->click();
+  for (int i = 0; i < 400; ++i) window->Navigation().zoom_out_button->click();
   const plot::PlotView v = View();
   ASSERT_TRUE(plot::IsValidView(v));
   EXPECT_LE(v.x_max - v.x_min, plot::kMaxSpan);
@@ -127,12 +127,12 @@ TEST_F(NavigationTest, ZoomStopsAtItsLimits) {
 TEST_F(NavigationTest, BasicSettingGivesEqualScalesOnTheNonSquareArea) {
   ASSERT_NE(W(), H());
   SetView(1, 2, 3, 4);
-  window->sgrundeinstellung->click();
+  window->Navigation().basic_setting_button->click();
   ExpectView(-6, 6, -6.0 * H() / W(), 6.0 * H() / W());
   const plot::ScreenMapping& m = window->Plotter().Mapping();
   EXPECT_NEAR(m.x_scale, m.y_scale, 1e-9);
   SetView(1, 2, 3, 4);
-  window->grundeinstellung->trigger();
+  window->Menu().basic_setting_item->trigger();
   ExpectView(-6, 6, -6.0 * H() / W(), 6.0 * H() / W());
 }
 
@@ -197,7 +197,7 @@ TEST_F(NavigationTest, SmallRubberBandChangesNothing) {
 TEST_F(NavigationTest, RepaintDuringTheBandLeavesNoStrayFrame) {
   Press(100, 100);
   Move(200, 200);
-  window->PaintBox1Paint();  // e.g. an animation tick
+  window->RedrawWithResults();  // e.g. an animation tick
   const QImage fresh = Picture();
   Move(250, 220);
   QImage expected = fresh.copy();
@@ -206,27 +206,27 @@ TEST_F(NavigationTest, RepaintDuringTheBandLeavesNoStrayFrame) {
 }
 
 TEST_F(NavigationTest, DraggingMarkerAMovesAAlongX) {
-  window->ed_A->setText("3");
-  window->c_punktA->setChecked(true);
+  window->Options().point_a_x->setText("3");
+  window->Options().point_a->setChecked(true);
   const QPoint a = MarkerA();
   Move(a.x() + 3, a.y() - 3, Qt::NoButton);  // a few pixels off the centre still grab it
-  EXPECT_EQ(window->PaintBox1->cursor().shape(), Qt::PointingHandCursor);
+  EXPECT_EQ(window->DrawingArea()->cursor().shape(), Qt::PointingHandCursor);
   Press(a.x() + 3, a.y() - 3);
   EXPECT_EQ(nav->DragMode(), 1);
   EXPECT_FALSE(nav->RubberBand());
   const plot::ScreenMapping& m = window->Plotter().Mapping();
   Move(m.origin_x, 10);
-  EXPECT_EQ(window->ed_A->text(), "0");
+  EXPECT_EQ(window->Options().point_a_x->text(), "0");
   Release(m.origin_x + 101, 10);
   EXPECT_EQ(nav->DragMode(), 0);
-  EXPECT_EQ(window->ed_A->text().toStdString(),
+  EXPECT_EQ(window->Options().point_a_x->text().toStdString(),
             fktint::FormatNumber(1, 2, m.PixelToWorldX(m.origin_x + 101)));
-  EXPECT_EQ(window->ed_B->text(), "0");
+  EXPECT_EQ(window->Options().point_b_x->text(), "0");
   EXPECT_EQ(View().x_min, -6) << "a marker drag does not zoom";
 }
 
 TEST_F(NavigationTest, DraggingMarkerBMovesBWithAnyButton) {
-  window->c_punktB->setChecked(true);
+  window->Options().point_b->setChecked(true);
   const QPoint b = window->Plotter().Points().marker_b.shown
                        ? QPoint(window->Plotter().Points().marker_b.x, window->Plotter().Points().marker_b.y)
                        : QPoint(-100, -100);
@@ -235,49 +235,49 @@ TEST_F(NavigationTest, DraggingMarkerBMovesBWithAnyButton) {
   const plot::ScreenMapping& m = window->Plotter().Mapping();
   Move(m.origin_x + 50, 400, Qt::RightButton);
   Release(m.origin_x + 50, 400, Qt::RightButton);
-  EXPECT_EQ(window->ed_B->text().toStdString(),
+  EXPECT_EQ(window->Options().point_b_x->text().toStdString(),
             fktint::FormatNumber(1, 2, m.PixelToWorldX(m.origin_x + 50)));
-  EXPECT_EQ(window->ed_A->text(), "1");
+  EXPECT_EQ(window->Options().point_a_x->text(), "1");
 }
 
 // Markers are found by position: no curve takes their colours, a stray yellow pixel grabs
 // nothing, and a marker that is switched off cannot be dragged.
 TEST_F(NavigationTest, MarkersAreFoundByPositionNotByColour) {
-  window->ed_f1->setText("X");
-  window->c_f2->setChecked(true);
-  window->c_1ableitung->setChecked(true);
-  window->c_2ableitung->setChecked(true);
-  window->ed_f3->setText("X-1");
-  window->ed_f4->setText("X-2");
-  window->c_stammfunktion->setChecked(true);
-  window->b_zeichnenClick();
+  window->Terms().f1_term->setText("X");
+  window->Terms().f2_plotted->setChecked(true);
+  window->Options().first_derivative->setChecked(true);
+  window->Options().second_derivative->setChecked(true);
+  window->Terms().f3_term->setText("X-1");
+  window->Terms().f4_term->setText("X-2");
+  window->Options().antiderivative->setChecked(true);
+  window->OnDrawClicked();
   // Six curves, and none of them in the markers' colours: a press on a curve is never taken
   // for a marker, whatever the finder does.
   EXPECT_EQ(testing::CountColour(Picture(), kMarkerBColour), 0);
   EXPECT_EQ(testing::CountColour(Picture(), kMarkerAColour), 0);
 
-  window->c_punktA->setChecked(true);
+  window->Options().point_a->setChecked(true);
   const QPoint a = MarkerA();
   Press(a.x() + 7, a.y());  // beyond reach
   EXPECT_EQ(nav->DragMode(), 0);
   Release(a.x() + 7, a.y());
-  window->c_punktA->setChecked(false);
+  window->Options().point_a->setChecked(false);
   Press(a.x(), a.y());
   EXPECT_EQ(nav->DragMode(), 0) << "a hidden marker is not grabbed";
   Release(a.x(), a.y());
-  EXPECT_EQ(window->ed_A->text(), "1");
+  EXPECT_EQ(window->Options().point_a_x->text(), "1");
 }
 
 TEST_F(NavigationTest, ActivationClearsTheMouseState) {
-  window->c_punktA->setChecked(true);
+  window->Options().point_a->setChecked(true);
   const QPoint a = MarkerA();
   Press(a.x(), a.y());
   ASSERT_EQ(nav->DragMode(), 1);
-  window->FormActivate();
+  window->OnFirstShown();
   EXPECT_EQ(nav->DragMode(), 0);
   Press(10, 10);
   ASSERT_TRUE(nav->RubberBand());
-  window->FormActivate();
+  window->OnFirstShown();
   EXPECT_FALSE(nav->RubberBand());
 }
 

@@ -46,7 +46,7 @@ TEST_F(PictureOptionsTest, WindowDialogRoundTripGivesTheSamePixelsEverywhere) {
   EXPECT_DOUBLE_EQ(view.x_max, 2 * 3.14159265358979323846);
   EXPECT_DOUBLE_EQ(view.y_min, -1.5);
   EXPECT_EQ(window->SnapshotControls().x_tick_spacing, "PI/4");
-  const QImage picture = window->PaintBox1->Screen().copy().convertToFormat(QImage::Format_RGB32);
+  const QImage picture = window->DrawingArea()->Screen().copy().convertToFormat(QImage::Format_RGB32);
 
   QTemporaryDir dir;
   const QString sheet = dir.filePath("window.plotwerk");
@@ -107,18 +107,18 @@ TEST(ViewChoice, ReadsBoundsSpacingsAndEqualScales) {
 }
 
 TEST_F(PictureOptionsTest, ChoiceLabelsAndPageAreInTheWindow) {
-  auto* choice = window->findChild<QComboBox*>("cb_analyse");
+  auto* choice = window->findChild<QComboBox*>("analysed_term");
   ASSERT_NE(choice, nullptr);
   EXPECT_EQ(choice->count(), plot::kAnalyseChoices);
   choice->setCurrentIndex(2);
   EXPECT_EQ(window->SnapshotControls().analysed_term, 2);
-  auto* labels = window->findChild<QAction*>("m_punktnamen");
+  auto* labels = window->findChild<QAction*>("point_labels");
   ASSERT_NE(labels, nullptr);
-  EXPECT_TRUE(window->M_ksystem->actions().contains(labels));
+  EXPECT_TRUE(window->Menu().coordinate_menu->actions().contains(labels));
   EXPECT_FALSE(labels->isChecked());
   labels->trigger();
   EXPECT_TRUE(window->SnapshotControls().point_labels);
-  ASSERT_NE(window->findChild<QAction*>("m_fenster"), nullptr);
+  ASSERT_NE(window->findChild<QAction*>("window_item"), nullptr);
   QCoreApplication::processEvents();
   auto* page = window->findChild<QAction*>("PrintPage");
   ASSERT_NE(page, nullptr);

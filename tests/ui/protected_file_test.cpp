@@ -15,13 +15,9 @@
 namespace plotwerk::ui {
 namespace {
 
-class ProtectedFileTest : public testing::WindowTest {};
+class ProtectedFileTest : public testing::WorksheetWindowTest {};
 
 TEST_F(ProtectedFileTest, TheWindowAsksBeforeReplacingAProtectedWorksheet) {
-  auto* actions = window->findChild<WorksheetActions*>("WorksheetActions");
-  ASSERT_NE(actions, nullptr);
-  QStringList errors;
-  actions->show_error = [&errors](const QString& message) { errors << message; };
   QTemporaryDir dir;
   const QString path = dir.filePath("lesson.plotwerk");
   const std::string bytes = QFile::encodeName(path).toStdString();

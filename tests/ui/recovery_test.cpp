@@ -48,8 +48,8 @@ TEST_F(RecoveryTest, WrittenOnlyAfterAChangeAndRemovedOnANormalEnd) {
   EXPECT_EQ(Recovery::FilePath(), state.path().toStdString() + "/plotwerk/recovery.plotwerk");
   recovery->SaveIfChanged();
   EXPECT_FALSE(FileExists());  // nothing changed yet
-  window->ed_f1->setText("X^3-X");
-  window->c_extrema->setChecked(true);
+  window->Terms().f1_term->setText("X^3-X");
+  window->Options().extrema->setChecked(true);
   recovery->SaveIfChanged();
   ASSERT_TRUE(FileExists());
   const auto saved = platform::ReadWorksheet(Recovery::FilePath(), nullptr);
@@ -61,7 +61,7 @@ TEST_F(RecoveryTest, WrittenOnlyAfterAChangeAndRemovedOnANormalEnd) {
 
 TEST_F(RecoveryTest, ACrashedLessonIsOfferedAndRestored) {
   Recovery* first = Start();
-  window->ed_f1->setText("X^2-1");
+  window->Terms().f1_term->setText("X^2-1");
   window->Plotter().SetView({-2, 2, -3, 3});
   first->SaveIfChanged();
   ASSERT_TRUE(FileExists());
@@ -69,14 +69,14 @@ TEST_F(RecoveryTest, ACrashedLessonIsOfferedAndRestored) {
   for (bool answer : {false, true}) {
     SCOPED_TRACE(answer);
     // A crash leaves the file behind: the next start finds it.
-    window.reset(new TFGraf);
+    window.reset(new MainWindow);
     window->show();
     platform::WriteWorksheet(Recovery::FilePath(), crashed);
     Recovery* again = Start(answer);
     again->OfferRestore();
     ASSERT_EQ(questions.size(), 1);
     EXPECT_TRUE(QRegularExpression("^Restore the lesson of \\d\\d:\\d\\d\\?$").match(questions.takeFirst()).hasMatch());
-    EXPECT_EQ(window->ed_f1->text(), answer ? "X^2-1" : "X*SIN(X+P)");
+    EXPECT_EQ(window->Terms().f1_term->text(), answer ? "X^2-1" : "X*SIN(X+P)");
     EXPECT_EQ(window->Plotter().View() == (plot::PlotView{-2, 2, -3, 3}), answer);
     EXPECT_EQ(FileExists(), answer);  // declined: discarded; restored: kept until a normal end
   }
@@ -94,7 +94,7 @@ TEST_F(RecoveryTest, ADamagedFileIsIgnoredWithAMessage) {
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors.takeFirst().startsWith("The lesson kept from the last run cannot be restored"));
     EXPECT_FALSE(FileExists());
-    EXPECT_EQ(window->ed_f1->text(), "X*SIN(X+P)");
+    EXPECT_EQ(window->Terms().f1_term->text(), "X*SIN(X+P)");
     delete recovery;
   }
 }

@@ -19,7 +19,7 @@ class SmoothLinesTest : public testing::WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    item = window->findChild<QAction*>("SmoothLines1");
+    item = window->findChild<QAction*>("smooth_lines_item");
     ASSERT_NE(item, nullptr);
   }
 
@@ -42,16 +42,16 @@ class SmoothLinesTest : public testing::WindowTest {
   }
 
   QMimeData const* CopyPicture() {
-    window->Vektorgrafikkopieren1->trigger();
+    window->Menu().copy_vector_item->trigger();
     return QGuiApplication::clipboard()->mimeData();
   }
 
   void Mouse(QEvent::Type type, int x, int y) {
     const QPointF local(x, y);
-    QMouseEvent e(type, local, window->PaintBox1->mapToGlobal(local),
+    QMouseEvent e(type, local, window->DrawingArea()->mapToGlobal(local),
                   type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
                   type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window->PaintBox1, &e);
+    QApplication::sendEvent(window->DrawingArea(), &e);
   }
 
   QAction* item = nullptr;
@@ -60,9 +60,9 @@ class SmoothLinesTest : public testing::WindowTest {
 TEST_F(SmoothLinesTest, SmoothsScreenAndClipboardPictureAndTheMarkersStillDrag) {
   EXPECT_TRUE(item->isCheckable());
   EXPECT_FALSE(item->isChecked());
-  EXPECT_EQ(window->M_ksystem->actions().indexOf(item),
-            window->M_ksystem->actions().indexOf(window->m_farbe) + 1);
-  window->c_punktA->setChecked(true);
+  EXPECT_EQ(window->Menu().coordinate_menu->actions().indexOf(item),
+            window->Menu().coordinate_menu->actions().indexOf(window->Menu().coloured_graphs) + 1);
+  window->Options().point_a->setChecked(true);
   const QImage exact = Picture();
   ASSERT_EQ(exact, ExactPicture()) << "off: the picture as it always was";
   const QMimeData* copied = CopyPicture();
@@ -92,13 +92,13 @@ TEST_F(SmoothLinesTest, SmoothsScreenAndClipboardPictureAndTheMarkersStillDrag) 
     }
   }
   ASSERT_GE(a.x(), 0) << "marker A not found";
-  const QString before = window->ed_A->text();
+  const QString before = window->Options().point_a_x->text();
   Mouse(QEvent::MouseButtonPress, a.x(), a.y());
   Mouse(QEvent::MouseMove, a.x() + 60, a.y());
   Mouse(QEvent::MouseButtonRelease, a.x() + 60, a.y());
-  EXPECT_NE(window->ed_A->text(), before);
+  EXPECT_NE(window->Options().point_a_x->text(), before);
   const double moved_to = window->Plotter().Mapping().PixelToWorldX(a.x() + 60);
-  EXPECT_NEAR(window->ed_A->text().replace(',', '.').toDouble(), moved_to, 0.006);
+  EXPECT_NEAR(window->Options().point_a_x->text().replace(',', '.').toDouble(), moved_to, 0.006);
 
   item->trigger();
   EXPECT_FALSE(window->SmoothLines());

@@ -83,7 +83,7 @@ TEST(Stepper, BoundToAFieldReadsAndWritesItsNumber) {
 }
 
 TEST_F(WindowTest, FieldsRefuseWhatToLatin1CannotHold) {
-  TermEdit* f = window->ed_f1;
+  TermEdit* f = window->Terms().f1_term;
   f->selectAll();
   Type(f, QString::fromUtf8("x·é"));
   EXPECT_EQ(f->text(), QString::fromUtf8("X·É"));
@@ -110,9 +110,9 @@ TEST_F(WindowTest, ALongFourierSumFitsWithoutNotice) {
   for (int k = 3; sum.size() < plot::kMaxFieldLength - 20; k += 2) sum += QString("+SIN(%1*X)/%1").arg(k);
   ASSERT_GT(sum.size(), 3000);
   QToolTip::hideText();
-  window->ed_f1->selectAll();
-  window->ed_f1->insert(sum);
-  EXPECT_EQ(window->ed_f1->text(), sum);
+  window->Terms().f1_term->selectAll();
+  window->Terms().f1_term->insert(sum);
+  EXPECT_EQ(window->Terms().f1_term->text(), sum);
   EXPECT_FALSE(QToolTip::isVisible());
 }
 
@@ -120,7 +120,7 @@ TEST_F(WindowTest, AHugePastedTermNeitherCrashesNorHangs) {
   QString huge;
   while (huge.size() < 100000) huge += "X*SIN(X)+";
   huge.truncate(100000);
-  for (TermEdit* field : {window->ed_f1, window->ed_f2}) {
+  for (TermEdit* field : {window->Terms().f1_term, window->Terms().f2_term}) {
     QToolTip::hideText();
     field->selectAll();
     QGuiApplication::clipboard()->setText(huge);
@@ -129,13 +129,13 @@ TEST_F(WindowTest, AHugePastedTermNeitherCrashesNorHangs) {
     EXPECT_TRUE(QToolTip::isVisible());
     EXPECT_EQ(QToolTip::text(), TermEdit::CutNotice());
   }
-  window->c_f2->setChecked(true);
-  window->button_fstrich->click();
-  window->button_f2strich->click();
-  QTest::keyClick(window->ed_f1, Qt::Key_Return);
-  window->c_ergebnisliste->click();
+  window->Terms().f2_plotted->setChecked(true);
+  window->Terms().derive_button->click();
+  window->Terms().derive_twice_button->click();
+  QTest::keyClick(window->Terms().f1_term, Qt::Key_Return);
+  window->Options().result_list->click();
   // Cut in the middle of a name, f1 does not read and is not drawn; it does when it reads.
-  const bool reads = fktint::CheckTerm(window->ed_f1->Latin1()).ok();
+  const bool reads = fktint::CheckTerm(window->Terms().f1_term->Latin1()).ok();
   EXPECT_EQ(window->Plotter().Terms().Terms().empty(), !reads);
   EXPECT_TRUE(window->isVisible());
 }

@@ -44,9 +44,9 @@ class UndoTest : public testing::WindowTest {
 
   void Wheel(int notches) {
     const QPointF at(100, 100);
-    QWheelEvent e(at, window->PaintBox1->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches),
+    QWheelEvent e(at, window->DrawingArea()->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches),
                   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(window->PaintBox1, &e);
+    QApplication::sendEvent(window->DrawingArea(), &e);
   }
 
   void Undo() { QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier); }
@@ -56,7 +56,7 @@ class UndoTest : public testing::WindowTest {
 };
 
 TEST_F(UndoTest, MixedChangesComeBackExactlyStepByStep) {
-  QAction* smooth = window->findChild<QAction*>("SmoothLines1");
+  QAction* smooth = window->findChild<QAction*>("smooth_lines_item");
   ASSERT_NE(smooth, nullptr);
   auto* worksheets = window->findChild<WorksheetActions*>("WorksheetActions");
   ASSERT_NE(worksheets, nullptr);
@@ -66,19 +66,19 @@ TEST_F(UndoTest, MixedChangesComeBackExactlyStepByStep) {
   Settle();
   ASSERT_EQ(history->Stack().count(), 0) << "saving changes nothing";
   const std::vector<std::pair<const char*, std::function<void()>>> changes = {
-      {"term entered", [&] { TypeAndEnter(window->ed_f1, "X^3/4-X"); }},
-      {"check box", [&] { window->c_extrema->click(); }},
-      {"menu option", [&] { window->m_raster->trigger(); }},
-      {"term box", [&] { window->c_f2->click(); }},
-      {"point A", [&] { window->c_punktA->click(); }},
-      {"field entered", [&] { TypeAndEnter(window->ed_A, "2"); }},
-      {"zoom button", [&] { window->sgroesser->click(); }},
-      {"shift button", [&] { window->slinks->click(); }},
+      {"term entered", [&] { TypeAndEnter(window->Terms().f1_term, "X^3/4-X"); }},
+      {"check box", [&] { window->Options().extrema->click(); }},
+      {"menu option", [&] { window->Menu().grid->trigger(); }},
+      {"term box", [&] { window->Terms().f2_plotted->click(); }},
+      {"point A", [&] { window->Options().point_a->click(); }},
+      {"field entered", [&] { TypeAndEnter(window->Options().point_a_x, "2"); }},
+      {"zoom button", [&] { window->Navigation().zoom_in_button->click(); }},
+      {"shift button", [&] { window->Navigation().move_left_button->click(); }},
       {"wheel", [&] { Wheel(-1); }},
       {"smooth lines", [&] { smooth->trigger(); }},
-      {"special function", [&] { window->spiegelungxachse->trigger(); }},
-      {"result list", [&] { window->c_ergebnisliste->click(); }},
-      {"A stepper", [&] { window->UpDown3->UpButton()->click(); }},
+      {"special function", [&] { window->Menu().mirror_in_x_axis->trigger(); }},
+      {"result list", [&] { window->Options().result_list->click(); }},
+      {"A stepper", [&] { window->Options().point_a_stepper->UpButton()->click(); }},
       {"worksheet opened", [&] { ASSERT_TRUE(worksheets->Open(start_sheet)); }},
   };
   std::vector<QImage> pictures{Picture()};
@@ -97,8 +97,8 @@ TEST_F(UndoTest, MixedChangesComeBackExactlyStepByStep) {
     EXPECT_EQ(Picture(), pictures[i - 1]) << "undone";
   }
   EXPECT_FALSE(history->Stack().canUndo());
-  EXPECT_EQ(window->ed_f1->text(), "X*SIN(X+P)");
-  EXPECT_EQ(window->Label11->text(), ";       )") << "the caption of A as it stood";
+  EXPECT_EQ(window->Terms().f1_term->text(), "X*SIN(X+P)");
+  EXPECT_EQ(window->Options().point_a_y_caption->text(), ";       )") << "the caption of A as it stood";
   for (std::size_t i = 1; i <= changes.size(); ++i) {
     SCOPED_TRACE(changes[i - 1].first);
     Redo();
@@ -110,31 +110,31 @@ TEST_F(UndoTest, MixedChangesComeBackExactlyStepByStep) {
 
 TEST_F(UndoTest, TypingInAFieldKeepsTheFieldsOwnUndo) {
   const QImage start = Picture();
-  window->ed_f1->setFocus();
-  window->ed_f1->end(false);
-  QTest::keyClicks(window->ed_f1, "+1");
-  QTest::keyClick(window->ed_f1, Qt::Key_Z, Qt::ControlModifier);
+  window->Terms().f1_term->setFocus();
+  window->Terms().f1_term->end(false);
+  QTest::keyClicks(window->Terms().f1_term, "+1");
+  QTest::keyClick(window->Terms().f1_term, Qt::Key_Z, Qt::ControlModifier);
   Settle();
-  EXPECT_EQ(window->ed_f1->text(), "X*SIN(X+P)") << "the field undid the typing";
+  EXPECT_EQ(window->Terms().f1_term->text(), "X*SIN(X+P)") << "the field undid the typing";
   EXPECT_EQ(history->Stack().count(), 0);
 
-  QTest::keyClicks(window->ed_f1, "+1");
-  QTest::keyClick(window->ed_f1, Qt::Key_Return);
+  QTest::keyClicks(window->Terms().f1_term, "+1");
+  QTest::keyClick(window->Terms().f1_term, Qt::Key_Return);
   Settle();
   ASSERT_EQ(history->Stack().count(), 1);
   EXPECT_NE(Picture(), start);
   // The field holds what was drawn: Ctrl+Z in it now undoes the drawn step.
-  QTest::keyClick(window->ed_f1, Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(window->Terms().f1_term, Qt::Key_Z, Qt::ControlModifier);
   Settle();
-  EXPECT_EQ(window->ed_f1->text(), "X*SIN(X+P)");
+  EXPECT_EQ(window->Terms().f1_term->text(), "X*SIN(X+P)");
   EXPECT_EQ(Picture(), start);
 }
 
 TEST_F(UndoTest, AnAnimationRunAndAHeldStepperAreOneStepEach) {
   const QImage start = Picture();
-  const QString p = window->ed_parameter->text();
+  const QString p = window->Options().parameter_p->text();
   // Held: the button stays down while it repeats; the release makes the last click.
-  QToolButton* up = window->UpDown2->UpButton();
+  QToolButton* up = window->Options().parameter_p_stepper->UpButton();
   up->setDown(true);
   for (int i = 0; i < 5; ++i) {
     emit up->clicked();
@@ -144,27 +144,27 @@ TEST_F(UndoTest, AnAnimationRunAndAHeldStepperAreOneStepEach) {
   emit up->clicked();
   Settle();
   EXPECT_EQ(history->Stack().count(), 1);
-  EXPECT_EQ(window->ed_parameter->text(), "1,06");
+  EXPECT_EQ(window->Options().parameter_p->text(), "1,06");
 
   auto* animation = window->findChild<AnimationControl*>("AnimationControl");
   ASSERT_NE(animation, nullptr);
-  window->b_animation->click();
+  window->Options().animation_button->click();
   for (int i = 0; i < 5; ++i) {
-    animation->Timer1Timer();
+    animation->OnAnimationTick();
     Settle();
   }
   EXPECT_EQ(history->Stack().count(), 1) << "no step per tick";
-  EXPECT_NE(window->ed_parameter->text(), "1,06");
+  EXPECT_NE(window->Options().parameter_p->text(), "1,06");
 
   // Undo while it runs: the animation stops, and its run is undone as a whole.
   Undo();
   Settle();
-  EXPECT_FALSE(window->Timer1->isActive());
+  EXPECT_FALSE(window->AnimationTimer()->isActive());
   EXPECT_EQ(history->Stack().count(), 2);
-  EXPECT_EQ(window->ed_parameter->text(), "1,06");
+  EXPECT_EQ(window->Options().parameter_p->text(), "1,06");
   Undo();
   Settle();
-  EXPECT_EQ(window->ed_parameter->text(), p);
+  EXPECT_EQ(window->Options().parameter_p->text(), p);
   EXPECT_EQ(Picture(), start);
 }
 

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QStringList>
 #include <QTest>
 
 #include <memory>
 
-#include "ui/tfgraf.h"
+#include "ui/main_window.h"
+#include "ui/worksheet_actions.h"
 
 namespace plotwerk::ui::testing {
 
@@ -25,7 +27,7 @@ inline int CountColour(const QImage& picture, QRgb colour) {
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    window = std::make_unique<TFGraf>();
+    window = std::make_unique<MainWindow>();
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     window->activateWindow();
@@ -33,9 +35,31 @@ class WindowTest : public ::testing::Test {
   }
   void TearDown() override { window.reset(); }
 
-  QImage Picture() const { return window->PaintBox1->Screen().copy(); }
+  QImage Picture() const { return window->DrawingArea()->Screen().copy(); }
 
-  std::unique_ptr<TFGraf> window;
+  // The window's handler object of type A, found by its object name, with its error boxes
+  // collected into `errors` instead of shown; null when the window has none.
+  template <class A>
+  A* ReportingInto(const char* name, QStringList& errors) const {
+    auto* handler = window->findChild<A*>(name);
+    if (handler != nullptr) handler->show_error = [&errors](const QString& message) { errors << message; };
+    return handler;
+  }
+
+  std::unique_ptr<MainWindow> window;
+};
+
+// A shown main window whose worksheet handler collects its error boxes into `errors`.
+class WorksheetWindowTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    actions = ReportingInto<WorksheetActions>("WorksheetActions", errors);
+    ASSERT_NE(actions, nullptr);
+  }
+
+  WorksheetActions* actions = nullptr;
+  QStringList errors;
 };
 
 }  // namespace plotwerk::ui::testing

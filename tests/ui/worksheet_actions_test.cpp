@@ -20,13 +20,11 @@
 namespace plotwerk::ui {
 namespace {
 
-class WorksheetTest : public testing::WindowTest {
+class WorksheetTest : public testing::WorksheetWindowTest {
  protected:
   void SetUp() override {
-    WindowTest::SetUp();
-    actions = window->findChild<WorksheetActions*>("WorksheetActions");
-    ASSERT_NE(actions, nullptr);
-    actions->show_error = [this](const QString& message) { errors << message; };
+    WorksheetWindowTest::SetUp();
+    if (HasFatalFailure()) return;
     actions->ask_save_changes = [this] {
       ++questions;
       return answer;
@@ -35,22 +33,20 @@ class WorksheetTest : public testing::WindowTest {
 
   // A lesson: two terms, the analyses, A and B, the memo, a zoomed view.
   void PrepareLesson() {
-    window->ed_f1->setText("X^3/4-X");
-    window->c_f2->setChecked(true);
-    window->c_nullstellen->setChecked(true);
-    window->c_punktA->setChecked(true);
-    window->c_integral->setChecked(true);
-    window->M_rahmen->trigger();
-    window->c_ergebnisliste->setChecked(true);
+    window->Terms().f1_term->setText("X^3/4-X");
+    window->Terms().f2_plotted->setChecked(true);
+    window->Options().zeros->setChecked(true);
+    window->Options().point_a->setChecked(true);
+    window->Options().integral->setChecked(true);
+    window->Menu().frame->trigger();
+    window->Options().result_list->setChecked(true);
     window->Plotter().SetView({-2.5, 3.75, -2.125, 2.5});
-    window->b_zeichnenClick();
+    window->OnDrawClicked();
   }
 
   QString Path(const char* name) const { return dir.filePath(name); }
 
-  WorksheetActions* actions = nullptr;
   QTemporaryDir dir;
-  QStringList errors;
   int questions = 0;
   QMessageBox::StandardButton answer = QMessageBox::Cancel;
 };
@@ -70,9 +66,9 @@ TEST_F(WorksheetTest, SnapshotAndApplyCoverEveryControl) {
   const plot::Controls back = window->SnapshotControls();
   EXPECT_TRUE(plot::SameSettings(back, changed));
   EXPECT_EQ(back.graph_width, 5);
-  EXPECT_TRUE(window->rb_punktB->isChecked());
-  EXPECT_FALSE(window->Mergebnis->isHidden());
-  EXPECT_TRUE(window->M1->isEnabled());
+  EXPECT_TRUE(window->Options().animate_point_b->isChecked());
+  EXPECT_FALSE(window->ResultMemo()->isHidden());
+  EXPECT_TRUE(window->Menu().copy_results_item->isEnabled());
 }
 
 TEST_F(WorksheetTest, SavedWorksheetOpensToTheSamePictureInTheWindowAndTheCommandLine) {
@@ -81,11 +77,11 @@ TEST_F(WorksheetTest, SavedWorksheetOpensToTheSamePictureInTheWindowAndTheComman
   ASSERT_TRUE(actions->Save(path));
   EXPECT_TRUE(window->windowTitle().startsWith("lesson.plotwerk"));
   const QImage saved = Picture();
-  const QString memo = window->Mergebnis->toPlainText();
+  const QString memo = window->ResultMemo()->toPlainText();
   const plot::PlotView view = window->Plotter().View();
 
   // Another window, back at the start state with its own P and Q, opens the lesson.
-  TFGraf other;
+  MainWindow other;
   other.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
   other.Plotter().SetParameters({.p = other.Plotter().Params().p, .q = 7});
@@ -95,8 +91,8 @@ TEST_F(WorksheetTest, SavedWorksheetOpensToTheSamePictureInTheWindowAndTheComman
   other.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
   EXPECT_EQ(other.Plotter().View(), view);
-  EXPECT_EQ(other.PaintBox1->Screen(), saved);
-  EXPECT_EQ(other.Mergebnis->toPlainText(), memo);
+  EXPECT_EQ(other.DrawingArea()->Screen(), saved);
+  EXPECT_EQ(other.ResultMemo()->toPlainText(), memo);
   EXPECT_FALSE(other_actions->Changed());
 
   // plotwerk-cli draws the same picture and list at the same size.
@@ -139,7 +135,7 @@ TEST_F(WorksheetTest, ClosingAsksOnlyAboutAChangedWorksheet) {
   EXPECT_FALSE(window->isVisible());
 
   window->show();
-  window->c_extrema->setChecked(true);
+  window->Options().extrema->setChecked(true);
   EXPECT_TRUE(window->isWindowModified());
   answer = QMessageBox::Cancel;
   window->close();
@@ -153,20 +149,20 @@ TEST_F(WorksheetTest, ClosingAsksOnlyAboutAChangedWorksheet) {
 }
 
 TEST_F(WorksheetTest, DroppedWorksheetOpens) {
-  window->c_f2->setChecked(true);
+  window->Terms().f2_plotted->setChecked(true);
   const QString path = Path("dropped.plotwerk");
   ASSERT_TRUE(actions->Save(path));
-  window->c_f2->setChecked(false);
+  window->Terms().f2_plotted->setChecked(false);
 
   QMimeData data;
   data.setUrls({QUrl::fromLocalFile(path)});
   QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(window->ed_f1, &enter);
+  QApplication::sendEvent(window->Terms().f1_term, &enter);
   EXPECT_TRUE(enter.isAccepted());
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(window->ed_f1, &drop);
-  QTRY_VERIFY(window->c_f2->isChecked());
-  EXPECT_EQ(window->ed_f1->text(), "X*SIN(X+P)") << "the file's path is not typed into the field";
+  QApplication::sendEvent(window->Terms().f1_term, &drop);
+  QTRY_VERIFY(window->Terms().f2_plotted->isChecked());
+  EXPECT_EQ(window->Terms().f1_term->text(), "X*SIN(X+P)") << "the file's path is not typed into the field";
 }
 
 }  // namespace

@@ -61,7 +61,7 @@ export class Texts {
 
   // A caption of the page: as the main window words it, else as another part of the program does.
   caption(english) {
-    const window = this.catalogue['plotwerk::ui::TFGraf']?.[english];
+    const window = this.catalogue['plotwerk::ui::MainWindow']?.[english];
     if (window !== undefined) return window;
     for (const table of Object.values(this.catalogue)) {
       if (table[english] !== undefined) return table[english];

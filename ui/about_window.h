@@ -1,4 +1,4 @@
-// The About window TF35: the program's name, its emblem, the rights notice and a credit line.
+// The About window: the program's name, its emblem, the rights notice and a credit line.
 #pragma once
 
 #include <QDialog>
@@ -14,22 +14,22 @@ namespace plotwerk::ui {
 inline constexpr char kProgramFormProperty[] = "plotwerkProgramForm";
 
 // Modal, fixed size, closed by its close box, Enter or Esc.
-class TF35 : public QDialog {
+class AboutWindow : public QDialog {
   Q_OBJECT
  public:
-  explicit TF35(QWidget* parent = nullptr);
+  explicit AboutWindow(QWidget* parent = nullptr);
 
   // Closes the window (the hidden Enter and Esc items).
-  void B1C();
+  void Dismiss();
 
-  QLabel* L3;
-  QLabel* L1;
-  QLabel* I1;
-  QLabel* Label1;
-  // The context menu P1 is never shown; its items only carry the window's shortcuts.
-  QMenu* P1;
-  QAction* x1;
-  QAction* x2;
+  QLabel* rights_label;
+  QLabel* name_label;
+  QLabel* emblem_label;
+  QLabel* credits_label;
+  // The context menu shortcut_menu is never shown; its items only carry the window's shortcuts.
+  QMenu* shortcut_menu;
+  QAction* enter_item;
+  QAction* escape_item;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
