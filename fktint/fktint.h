@@ -79,7 +79,3 @@ double ReadNumberField(std::string_view text, double p, double q);
 std::string FormatNumber(unsigned field_width, unsigned decimals, double value);
 
 }  // namespace plotwerk::fktint
-
-// The old interface with the globals EvalError, ParamP, ParamQ and ParamR, which the project no
-// longer calls in its own evaluation paths; kept apart until its last callers are gone.
-#include "fktint/legacy_interface.h"

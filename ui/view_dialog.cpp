@@ -142,7 +142,8 @@ ViewDialog::ViewDialog(MainWindow& window) : QDialog(&window), window_(window) {
   layout->addWidget(buttons);
 
   // A spacing is typed only while "automatic" is off.
-  for (auto [automatic, edit] : {std::pair{XTickAuto, XTick}, std::pair{YTickAuto, YTick}}) {
+  for (const auto& [automatic, field] : {std::pair{XTickAuto, XTick}, std::pair{YTickAuto, YTick}}) {
+    QLineEdit* edit = field;  // a copy: clang 14 cannot capture a structured binding
     automatic->setChecked(edit->text().isEmpty());
     edit->setEnabled(!automatic->isChecked());
     connect(automatic, &QCheckBox::toggled, edit, [edit](bool on) {

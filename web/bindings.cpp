@@ -88,10 +88,10 @@ std::string GetControl(const std::string& name) {
   if (!plot::GetControl(TheSession().controls, name, &value)) {
     // The captions the drawing writes are not settable, but the page shows them.
     const plot::ShownCaptions& c = TheSession().captions;
-    if (name == "Label10") return Cp1252ToUtf8(c.point_b_y);
-    if (name == "Label11") return Cp1252ToUtf8(c.point_a_y);
-    if (name == "Label13") return Cp1252ToUtf8(c.integral);
-    if (name == "Label15") return Cp1252ToUtf8(c.area);
+    if (name == "point_b_y_caption") return Cp1252ToUtf8(c.point_b_y);
+    if (name == "point_a_y_caption") return Cp1252ToUtf8(c.point_a_y);
+    if (name == "integral_caption") return Cp1252ToUtf8(c.integral);
+    if (name == "area_caption") return Cp1252ToUtf8(c.area);
     return std::string();
   }
   return Cp1252ToUtf8(value);

@@ -66,20 +66,14 @@ TEST(Numbers, ConstantsAndParameters) {
   }, 2.5, -1.25);
 }
 
-// The old interface passes the globals P and Q on and leaves the code in EvalError.
-TEST(OldInterface, PassesTheGlobalsAndKeepsTheCode) {
-  ParamP = 2.5;
-  ParamQ = -1.25;
-  EXPECT_EQ(EvaluateTerm("P*X+Q", 2), 3.75);
-  EXPECT_EQ(EvalError, kEvalOk);
-  EXPECT_EQ(EvaluateTerm(*CompileTerm("LN(X-P)"), 1), 0);
-  EXPECT_EQ(EvalError, kEvalUndefined);
-  EXPECT_EQ(ReadNumberField("2p"), 5);
-  EXPECT_EQ(EvalError, kEvalOk);
-  EXPECT_EQ(ReadNumberField("INT(q)"), 0);  // code 3: not a value of a field
-  EXPECT_EQ(EvalError, kEvalJump);
-  ParamP = ParamQ = 0;
-  EvalError = kEvalOk;
+// P and Q are passed, never kept: two evaluations with other values do not disturb each other.
+TEST(Parameters, AreTakenFromTheCall) {
+  const std::shared_ptr<const CompiledTerm> term = CompileTerm("P*X+Q");
+  EXPECT_EQ(term->Evaluate(2, 2.5, -1.25).value, 3.75);
+  EXPECT_EQ(term->Evaluate(2, 0, 0).value, 0);
+  EXPECT_EQ(EvaluateTerm("LN(X-P)", 1, 1, 0).code, kEvalUndefined);
+  EXPECT_EQ(EvaluateTerm("LN(X-P)", 1, 0, 0).code, kEvalOk);
+  EXPECT_EQ(ReadNumberField("2p", 2.5, 0), 5);
 }
 
 TEST(Names, ShortenedNamesSelectTheFirstEntryThatContainsThem) {

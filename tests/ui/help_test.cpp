@@ -47,20 +47,18 @@ TEST(HelpFunctionList, ShortFormsAreExactlyTheNamesThatWork) {
   ASSERT_EQ(functions.size(), 32u) << "36 names, of which F1 to F4 are reserved";
   for (const CallableFunction& f : functions) {
     SCOPED_TRACE(f.name);
-    fktint::EvalError = 0;
-    const double full = fktint::EvaluateTerm(f.name + "(0,7)", 0);
-    const int full_error = fktint::EvalError;
-    ASSERT_NE(full_error, 1);
+    const fktint::TermValue full = fktint::EvaluateTerm(f.name + "(0,7)", 0, 0, 0);
+    ASSERT_NE(full.code, fktint::kEvalUnreadable);
     const std::set<std::string> listed(f.short_forms.begin(), f.short_forms.end());
     for (std::size_t length = 1; length < f.name.size(); ++length) {
       const std::string prefix = f.name.substr(0, length);
-      const double value = fktint::EvaluateTerm(prefix + "(0,7)", 0);
-      const bool same = value == full && fktint::EvalError == full_error;
+      const fktint::TermValue value = fktint::EvaluateTerm(prefix + "(0,7)", 0, 0, 0);
+      const bool same = value.value == full.value && value.code == full.code;
       if (listed.count(prefix) != 0) {
         EXPECT_TRUE(same) << prefix << " is listed but calls something else";
       } else {
         // Either unknown (code 1) or another function's name.
-        EXPECT_TRUE(!same || fktint::EvalError == 1) << prefix << " works but is not listed";
+        EXPECT_TRUE(!same || value.code == fktint::kEvalUnreadable) << prefix << " works but is not listed";
       }
     }
   }

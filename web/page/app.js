@@ -8,7 +8,7 @@ import { loadTexts } from './i18n.js';
 const $ = (id) => document.getElementById(id);
 const TERM_FIELDS = ['ed_f1', 'ed_f2', 'ed_f3', 'ed_f4'];
 const DRAW_CHECKS = ['c_f1', 'c_f2', 'c_f3', 'c_f4'];
-const CAPTIONS = ['Label10', 'Label11', 'Label13', 'Label15'];
+const CAPTIONS = ['point_b_y_caption', 'point_a_y_caption', 'integral_caption', 'area_caption'];
 const ANIMATION_INTERVAL_MS = 25;
 const PINCH_STEP = 1.1;  // finger distance ratio per zoom step
 const MAX_FIELD_LENGTH = 4000;
@@ -85,7 +85,7 @@ function resizeCanvases() {
   return true;
 }
 
-// The repaint (PaintBox1Paint): redraw into a recording, replay it, show the result list.
+// The repaint: redraw into a recording, replay it, show the result list.
 function paint() {
   const start = performance.now();
   resizeCanvases();
@@ -125,13 +125,13 @@ for (const { name, kind } of controls) {
       }
       core.setControl(name, el.value);
       if (TERM_FIELDS.includes(name)) markField(name);
-      if (name === 'ed_breite') { syncForm(); paint(); }  // TB1Change
+      if (name === 'ed_breite') { syncForm(); paint(); }  // the graph width changed
     });
     el.addEventListener('keydown', (e) => { if (e.key === 'Enter') { e.preventDefault(); draw(); } });
   } else if (kind === 'check') {
     el.addEventListener('change', () => {
       core.setControl(name, el.checked ? '1' : '0');
-      if (name === 'c_ergebnisliste') {  // Bergebnis: the memo follows the box
+      if (name === 'c_ergebnisliste') {  // the memo follows the box
         core.setControl('Mergebnis_visible', el.checked ? '1' : '0');
         syncForm();
       }
