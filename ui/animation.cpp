@@ -77,11 +77,16 @@ void AnimationControl::OnAnimationTick() {
   window_.RedrawWithResults();
 }
 
-void AnimationControl::OnParameterPStepped(UpDown::Direction direction) {
+void AnimationControl::StepParameter(double plot::Parameters::*letter, TermEdit* field,
+                                     UpDown::Direction direction) {
   plot::Parameters parameters = window_.Plotter().Params();
-  parameters.p = StepField(window_, window_.Options().parameter_p, direction);
+  parameters.*letter = StepField(window_, field, direction);
   window_.Plotter().SetParameters(parameters);
   window_.RedrawWithResults();
+}
+
+void AnimationControl::OnParameterPStepped(UpDown::Direction direction) {
+  StepParameter(&plot::Parameters::p, window_.Options().parameter_p, direction);
 }
 
 void AnimationControl::OnPointAStepped(UpDown::Direction direction) {
@@ -95,10 +100,7 @@ void AnimationControl::OnPointBStepped(UpDown::Direction direction) {
 }
 
 void AnimationControl::OnParameterQStepped(UpDown::Direction direction) {
-  plot::Parameters parameters = window_.Plotter().Params();
-  parameters.q = StepField(window_, window_.Options().parameter_q, direction);
-  window_.Plotter().SetParameters(parameters);
-  window_.RedrawWithResults();
+  StepParameter(&plot::Parameters::q, window_.Options().parameter_q, direction);
 }
 
 }  // namespace plotwerk::ui

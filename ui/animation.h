@@ -34,6 +34,9 @@ class AnimationControl : public QObject {
   bool Upward() const { return animation_.upward; }
 
  private:
+  // A stepper click on the field of P or Q: the field moves and the plotter takes the value.
+  void StepParameter(double plot::Parameters::*letter, TermEdit* field, UpDown::Direction direction);
+
   MainWindow& window_;
   plot::Animation animation_;
 };
