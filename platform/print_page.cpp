@@ -185,11 +185,11 @@ PageContent MakePageContent(plot::Plotter& plotter, plot::Controls controls, con
   plotter.UpdateMapping(page.picture_width, page.picture_height);
   page.picture_svg = RenderSvg(page.picture_width, page.picture_height, kFileBackgroundExtra, [&](plot::Canvas& canvas) { plotter.DrawPicture(canvas, controls); });
   const std::vector<std::string>& terms = plotter.Terms().Terms();
-  const std::vector<int> fields = plot::DrawnFields(controls);
+  const std::vector<int>& fields = plotter.Terms().Fields();
   for (std::size_t i = 0; i < terms.size(); ++i) {
     PageTerm t;
     t.term = terms[i];
-    if (fields.size() == terms.size()) t.name = "f" + std::to_string(fields[i]);
+    t.name = "f" + std::to_string(fields[i]);
     t.colour = i < plotter.TermColours().size() ? plotter.TermColours()[i] : plot::kBlack;
     page.terms.push_back(std::move(t));
   }

@@ -9,9 +9,6 @@ namespace plotwerk::plot {
 
 namespace {
 
-// The term fields f1 to f4.
-constexpr int kTermFields = 4;
-
 // Sets partner, partner_drawn and names for the choice of cb_analyse.
 void ChoosePartner(Scene& scene) {
   const Controls& c = scene.controls;
@@ -28,23 +25,10 @@ void ChoosePartner(Scene& scene) {
 
 }  // namespace
 
-std::vector<int> DrawnFields(const Controls& c) {
-  const bool drawn[kTermFields] = {c.f1_plotted && !c.f1_term.empty(), c.f2_plotted && !c.f2_term.empty(),
-                                   c.f3_plotted && !c.f3_term.empty(), c.f4_plotted && !c.f4_term.empty()};
-  std::vector<int> out;
-  for (int i = 0; i < kTermFields; ++i) {
-    if (drawn[i]) out.push_back(i + 1);
-  }
-  return out;
-}
-
-std::ptrdiff_t AnalysedEntry(const Controls& c, std::size_t list_size) {
-  if (c.analysed_term < 1 || c.analysed_term >= kAnalyseChoices) return list_size > 0 ? 0 : -1;
-  const std::vector<int> fields = DrawnFields(c);
-  const auto at = std::find(fields.begin(), fields.end(), c.analysed_term);
-  if (at == fields.end()) return -1;
-  const std::ptrdiff_t entry = at - fields.begin();
-  return static_cast<std::size_t>(entry) < list_size ? entry : -1;
+std::ptrdiff_t AnalysedEntry(int choice, const std::vector<int>& fields) {
+  if (choice < 1 || choice >= kAnalyseChoices) return fields.empty() ? -1 : 0;
+  const auto at = std::find(fields.begin(), fields.end(), choice);
+  return at == fields.end() ? -1 : at - fields.begin();
 }
 
 Scene ReadScene(const Controls& controls, const TermList& terms, const Parameters& parameters) {
@@ -66,7 +50,7 @@ Scene ReadScene(const Controls& controls, const TermList& terms, const Parameter
   }
   if (!scene.terms.empty()) {
     ChoosePartner(scene);
-    scene.analysed = AnalysedEntry(controls, scene.terms.size());
+    scene.analysed = AnalysedEntry(controls.analysed_term, terms.Fields());
   }
   if (scene.analysed >= 0) scene.analysed_term = scene.terms[static_cast<std::size_t>(scene.analysed)].text;
   Parameters after_family = parameters;

@@ -57,10 +57,8 @@ struct Scene {
 Scene ReadScene(const Controls& controls, const TermList& terms, const Parameters& parameters);
 
 // Which entry of the term list the first-term steps work on, as cb_analyse chooses: the first
-// entry, or the entry of the chosen field (the Draw command lists the checked, non-empty
-// fields in the order f1 to f4). -1 when the chosen field is not drawn.
-std::ptrdiff_t AnalysedEntry(const Controls& controls, std::size_t list_size);
-// The numbers (1 to 4) of the fields the Draw command puts into the term list, in its order.
-std::vector<int> DrawnFields(const Controls& controls);
+// entry, or the entry that came from the chosen field (`fields` holds each entry's field, 1 to
+// 4). -1 when the chosen field is not in the list (empty, unchecked or unreadable).
+std::ptrdiff_t AnalysedEntry(int choice, const std::vector<int>& fields);
 
 }  // namespace plotwerk::plot

@@ -104,6 +104,14 @@ TEST(ReadScene, AnalysedTermAndPartnerFollowTheChoice) {
     EXPECT_EQ(scene.names.analysed, k.analysed_name);
     EXPECT_EQ(scene.names.partner, k.partner_name);
   }
+  // An unreadable f1 is left out of the list; f2 chosen is still the entry that came from f2.
+  TermList without_f1;
+  without_f1.Add("X^2", 2);
+  c.f1_term = "X)";
+  c.analysed_term = 2;
+  EXPECT_EQ(ReadScene(c, without_f1, Parameters{}).analysed, 0);
+  c.analysed_term = 1;
+  EXPECT_EQ(ReadScene(c, without_f1, Parameters{}).analysed, -1);
 }
 
 }  // namespace
