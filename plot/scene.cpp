@@ -53,10 +53,11 @@ Scene ReadScene(const Controls& controls, const TermList& terms, const Parameter
     scene.analysed = AnalysedEntry(controls.analysed_term, terms.Fields());
   }
   if (scene.analysed >= 0) scene.analysed_term = scene.terms[static_cast<std::size_t>(scene.analysed)].text;
-  Parameters after_family = parameters;
-  if (controls.family && scene.analysed >= 0) after_family.q = scene.family_last_p;
-  scene.value_table_from = number(controls.interval_from, after_family);
-  scene.value_table_to = number(controls.interval_to, after_family);
+  // The family leaves Q at its last value, so the value table's bounds are read again then.
+  const bool family_drawn = controls.family && scene.analysed >= 0;
+  const Parameters after_family{.p = parameters.p, .q = family_drawn ? scene.family_last_p : parameters.q};
+  scene.value_table_from = family_drawn ? number(controls.interval_from, after_family) : scene.interval_from;
+  scene.value_table_to = family_drawn ? number(controls.interval_to, after_family) : scene.interval_to;
   scene.value_table_step = number(controls.animation_step, after_family);
   return scene;
 }

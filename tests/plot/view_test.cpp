@@ -78,23 +78,15 @@ TEST(PlotView, ValidityAndBasicSetting) {
   EXPECT_DOUBLE_EQ(v.y_min, -v.y_max);
 }
 
-TEST(TermList, CursorFollowsAddRewindAndNext) {
+TEST(TermList, RecordsTheFieldOfEachTermAndClears) {
   TermList list;
-  EXPECT_TRUE(list.AtEnd());
-  EXPECT_EQ(list.Next(), "");
-  list.Add("X");
-  list.Add("X^2");
-  EXPECT_TRUE(list.AtEnd());  // Add advances the cursor
-  EXPECT_EQ(list.Next(), "");
-  list.Rewind();
-  EXPECT_FALSE(list.AtEnd());
-  EXPECT_EQ(list.Next(), "X");
-  EXPECT_EQ(list.Next(), "X^2");
-  EXPECT_TRUE(list.AtEnd());
-  EXPECT_EQ(list.Next(), "");
+  list.Add("X", 3);
+  list.Add("X^2");  // no field given: the field of its position
+  EXPECT_EQ(list.Terms(), (std::vector<std::string>{"X", "X^2"}));
+  EXPECT_EQ(list.Fields(), (std::vector<int>{3, 2}));
   list.Clear();
   EXPECT_EQ(list.Size(), 0u);
-  EXPECT_TRUE(list.AtEnd());
+  EXPECT_TRUE(list.Fields().empty());
 }
 
 TEST(ResultList, AddsCountsAndClears) {
