@@ -54,6 +54,12 @@ SampleFunction TermFunction(std::string term, const Parameters& parameters) {
   };
 }
 
+double DefinedValueOrZero(std::string_view term, double x, const Parameters& parameters) {
+  const fktint::TermValue v = fktint::EvaluateTerm(term, x, parameters.p, parameters.q);
+  const Sample sample{v.value, v.code};
+  return sample.Defined() ? sample.value : 0;
+}
+
 std::optional<SearchInterval> MakeSearchInterval(double from, double to) {
   // A reversed interval is searched the right way round; the grid follows the typed interval at
   // any scale. Ends that are not numbers, or an interval too wide for its cells to be numbers,

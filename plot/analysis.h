@@ -28,6 +28,9 @@ using SampleFunction = std::function<Sample(double)>;
 // Samples the term at the given P and Q.
 SampleFunction TermFunction(std::string term, const Parameters& parameters);
 
+// The value of the term at x where it is defined (see Sample::Defined), otherwise 0.
+double DefinedValueOrZero(std::string_view term, double x, const Parameters& parameters);
+
 enum class SearchKind { Zeros, Extrema, Inflections, Intersections };
 
 // Widening of the search interval at both ends.

@@ -46,12 +46,6 @@ double RawValue(const FirstTermContext& ctx, std::string_view term, double x) {
   return std::isfinite(v) ? v : 0;
 }
 
-// yA or yB: 0 when the evaluation fails.
-double DefinedValueOrZero(const FirstTermContext& ctx, const std::string& term, double x) {
-  const Sample s = TermFunction(term, ctx.parameters)(x);
-  return s.Defined() ? s.value : 0;
-}
-
 // The marker's centre as DrawMarker places it.
 MarkerSpot SpotAt(double col, double row) {
   MarkerSpot spot;
@@ -269,7 +263,7 @@ double DrawPointA(FirstTermContext& ctx) {
   const Controls& c = ctx.scene.controls;
   const std::string& term = ctx.scene.analysed_term;
   const double xA = ctx.scene.point_a_x;
-  const double yA = DefinedValueOrZero(ctx, term, xA);
+  const double yA = DefinedValueOrZero(term, xA, ctx.parameters);
   ctx.out.captions.point_a_y = PointCaption(yA);
   const std::optional<double> slope = SlopeAt(term, ctx.first_derivative, xA, ctx.parameters);
   // A slope that prints as 0 is a horizontal tangent; the normal there is vertical.
@@ -296,7 +290,7 @@ void DrawConstructions(FirstTermContext& ctx) {
   double yB = 0;
   if (c.point_a || c.tangent || c.normal || c.secant) yA = DrawPointA(ctx);
   if (c.point_b || c.secant) {
-    yB = DefinedValueOrZero(ctx, ctx.scene.analysed_term, xB);
+    yB = DefinedValueOrZero(ctx.scene.analysed_term, xB, ctx.parameters);
     ctx.out.captions.point_b_y = PointCaption(yB);
     DrawPointMarker(ctx, c.point_b, PointKind::MarkerB, kMarkerBColour, xB, yB, ctx.points.marker_b);
   }

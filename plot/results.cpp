@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "fktint/fktint.h"
+#include "plot/analysis.h"
 #include "plot/texts.h"
 
 namespace plotwerk::plot {
@@ -15,12 +16,6 @@ constexpr unsigned kResultWidth = 1;
 constexpr unsigned kResultDecimals = 2;
 // The memo shows a row per font size in points plus this many pixels.
 constexpr int kMemoRowExtraPixels = 5;
-
-// The value of a term at x, 0 when the evaluation fails.
-double ValueOrZero(std::string_view term, double x, const Parameters& parameters) {
-  const fktint::TermValue v = fktint::EvaluateTerm(term, x, parameters.p, parameters.q);
-  return v.code == fktint::kEvalOk && std::isfinite(v.value) ? v.value : 0;
-}
 
 std::string Bounds(double lo, double hi) { return "(" + N(lo) + " | " + N(hi) + ")"; }
 
@@ -109,8 +104,8 @@ void AddValueTableLines(ResultList& results, std::string_view term, std::string_
                             {std::to_string(kMaxValueTableRows), total}));
       return;
     }
-    const double y = ValueOrZero(term, x, parameters);
-    const double d = ValueOrZero(derivative, x, parameters);
+    const double y = DefinedValueOrZero(term, x, parameters);
+    const double d = DefinedValueOrZero(derivative, x, parameters);
     results.Add(N(x) + kTab + N(y) + kTab + N(d));
     ++rows;
     x += step;
